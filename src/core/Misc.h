@@ -1,0 +1,56 @@
+#pragma once
+// Shared routines of the program: the event-loop turn, the error log, page
+// text routines, the online check and link opening, window effects and the
+// start-up procedure.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+class QLabel;
+struct VbError;
+
+namespace Misc {
+
+// --- event loop ---
+// One turn of the event loop, as the program's long operations take after
+// each file, stock or step.
+void DoEvents();
+// Blocking wait: the window does not repaint meanwhile.
+void Sleep(int ms);
+
+// --- error log ---
+// Appends one block to ErrorLog.txt under AppFolder; when show is true and the
+// user has not turned the boxes off, shows it in the "Error occur" box.
+void ErrorTraping(const QString &description, float number, const QString &source, const QString &place, bool show);
+void ErrorTraping(const VbError &e, const QString &place, bool show);
+QString ErrorLogPath();
+
+// --- page text routines (bytes in, bytes out) ---
+QByteArray ReadFile(const QString &path);
+QByteArray FixTags(QByteArray &text, bool table, bool td, bool tr, bool th);
+QByteArray GetTable(QByteArray &page, int16_t n);
+QByteArray CleanHTML(QByteArray &text, bool brToCrLf = false, bool fixAmp = false, bool hrefMode = false);
+QByteArray LowerWords(QByteArray &text, const QList<QByteArray> &words);
+QByteArray FormatP(QByteArray &price, bool fourDecimals = false);
+inline QByteArray FormatP(QByteArray &&price, bool fourDecimals = false) { return FormatP(price, fourDecimals); }
+double ToNumber(QByteArray &value);
+double ToNumber(QString &value);
+
+// --- online check, dial-up, links ---
+bool CheckOnline();
+void DialISP();
+void OpenLink(const QString &address);
+
+// --- window effects ---
+void RollWindow(QWidget *form, int16_t steps);
+void TintForm(QWidget *form, uint32_t rgb = 0xFAFAAA /* RGB(170,250,250) as 0x00BBGGRR */);
+void TilePicture(QWidget *form, QLabel *picture);
+
+// --- start-up ---
+// The entry procedure. Returns false when the program is to end at once
+// (another copy is running).
+bool Main();
+
+} // namespace Misc

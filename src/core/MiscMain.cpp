@@ -1,0 +1,5 @@
+#include "core/Misc.h"
+
+namespace Misc {
+bool Main() { return false; }
+} // namespace Misc

@@ -1,0 +1,3 @@
+#include "navtree/NavState.h"
+
+QByteArray CurrentSymbol;
