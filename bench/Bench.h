@@ -1,0 +1,26 @@
+#pragma once
+// A benchmark is a function that measures one figure and prints it. The
+// program runs every registered one (or those named on the command line).
+#include <QElapsedTimer>
+#include <QString>
+#include <functional>
+#include <map>
+#include <string>
+
+namespace bench {
+
+using Fn = std::function<void()>;
+std::map<std::string, Fn> &registry();
+int add(const char *name, Fn fn);
+// Prints "name: value unit" on its own line.
+void report(const QString &name, double value, const QString &unit);
+
+// Median of n runs of fn, in milliseconds.
+double medianMs(int n, const std::function<void()> &fn);
+
+} // namespace bench
+
+#define TW_BENCH(name)                                                          \
+    static void bench_##name();                                                 \
+    static const int bench_reg_##name = ::bench::add(#name, bench_##name);      \
+    static void bench_##name()
