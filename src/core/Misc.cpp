@@ -18,11 +18,23 @@ void DoEvents()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+namespace {
+std::function<void(int)> &SleepHook()
+{
+    static std::function<void(int)> hook;
+    return hook;
+}
+} // namespace
+
 void Sleep(int ms)
 {
-    if (ms > 0)
+    if (SleepHook())
+        SleepHook()(ms);
+    else if (ms > 0)
         QThread::msleep(ulong(ms));
 }
+
+void SetSleepHook(std::function<void(int)> hook) { SleepHook() = std::move(hook); }
 
 QString ErrorLogPath()
 {

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QWidget;
 class QLabel;
@@ -19,6 +20,8 @@ namespace Misc {
 void DoEvents();
 // Blocking wait: the window does not repaint meanwhile.
 void Sleep(int ms);
+// Tests replace the blocking wait (nullptr restores it).
+void SetSleepHook(std::function<void(int)> hook);
 
 // --- error log ---
 // Appends one block to ErrorLog.txt under AppFolder; when show is true and the

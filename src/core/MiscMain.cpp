@@ -1,5 +1,77 @@
+#include "core/AppFolder.h"
 #include "core/Misc.h"
+#include "core/NetSetting.h"
+#include "core/Settings.h"
+#include "core/Stock.h"
+#include "core/frmSplash.h"
+#include "core/mdlRegistry.h"
+#include "platform/SingleInstance.h"
+#include "platform/Vb.h"
+#include "services/Thanks.h"
+#include "shell/frmMain.h"
+
+#include <QDir>
 
 namespace Misc {
-bool Main() { return false; }
+
+bool Main()
+{
+    if (AppFolder.isEmpty())
+        AppFolder = AppPaths::DefaultAppFolder();
+    if (!SingleInstance::Acquire(AppFolder))
+        return false;
+    try {
+        QDir().mkpath(AppFolder);
+
+        frmSplash *splash = frmSplash::Load();
+        splash->show();
+        splash->repaint();
+        splash->pb1->setVisible(true);
+        frmSplash::Progress(1);
+
+        frmSplash::Progress(10);
+        frmSplash::Progress(15);
+        frmSplash::Progress(20);
+        DoEvents();
+
+        const RegVariant delaySetting = Settings::Get(QStringLiteral("SplashDelay"));
+        const double delayMs = delaySetting.IsEmptyText() ? 5000.0 : delaySetting.ToNumber() * 1000.0;
+        frmSplash::Progress(30);
+
+        const bool firstRun = Settings::Get(QStringLiteral("RunOnce")).EqualsZero();
+        if (firstRun) {
+            mdlRegistry::CreateNewKey(mdlRegistry::HKEY_CURRENT_USER, Settings::KeyPath);
+            mdlRegistry::CreateNewKey(mdlRegistry::HKEY_CURRENT_USER, Settings::GroupsPath);
+            Settings::Set(QStringLiteral("Path"), AppFolder);
+            NetSetting::ShowModeless();
+            DoEvents();
+        }
+        frmSplash::Progress(35);
+
+        if (Settings::Get(QStringLiteral("Thanks")).EqualsZero()) {
+            // On a first run the settings window leads on to the
+            // questionnaire. A later start whose user cleared "Don't show
+            // again" would otherwise stop at the splash: the questionnaire is
+            // the road to the main window, so show it.
+            if (!firstRun) {
+                frmSplash::UnloadSplash();
+                Thanks::ShowModeless();
+            }
+            return true;
+        }
+
+        Stock::ReadStocks();
+        Stock::ReadPortfolio();
+        Sleep(int(Vb::CLng(delayMs)));
+        frmSplash::Progress(40);
+        DoEvents();
+        frmMain::Instance()->ShowWindow();
+        frmSplash::Progress(50);
+        DoEvents();
+    } catch (const VbError &e) {
+        ErrorTraping(e, QStringLiteral("Misc_Main"), true);
+    }
+    return true;
+}
+
 } // namespace Misc

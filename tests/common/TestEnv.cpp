@@ -31,10 +31,12 @@ TestEnv::TestEnv()
     CurrentView.clear();
     ZoomMode = 0;
     TargetGrid = nullptr;
+    Misc::SetSleepHook([this](int ms) { sleeps.append(ms); });
 }
 
 TestEnv::~TestEnv()
 {
+    Misc::SetSleepHook(nullptr);
     Dialogs::Reset();
     Shell::Reset();
 }

@@ -2,6 +2,7 @@
 // One fresh user per test case: its own data folder, settings store, and
 // scripted dialogs, shell, dial-up and clock seams.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -26,6 +27,9 @@ public:
 
     QByteArray ErrorLog() const;
     int ErrorBlocks() const; // number of logged blocks
+
+    // Blocking waits the code asked for, in ms (nothing really sleeps).
+    QList<int> sleeps;
 
     static QByteArray ReadAll(const QString &path);
     static void WriteAll(const QString &path, const QByteArray &bytes);

@@ -1,0 +1,136 @@
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+#include "core/Settings.h"
+#include "core/mdlRegistry.h"
+#include "platform/Registry.h"
+
+#include <QTest>
+#include <memory>
+
+using tw::test::TestEnv;
+
+namespace {
+const QString kKey = QStringLiteral("Software\\Zandor\\Tickerwatch5");
+const QString kFull = QStringLiteral("HKEY_CURRENT_USER\\Software\\Zandor\\Tickerwatch5");
+}
+
+class tst_registry : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+private Q_SLOTS:
+    void init() { env = std::make_unique<TestEnv>(); }
+    void cleanup() { env.reset(); }
+
+    void writeUnderMissingKeyStoresNothing()
+    {
+        mdlRegistry::SetKeyValue(mdlRegistry::HKEY_CURRENT_USER, kKey, QStringLiteral("RunOnce"), QStringLiteral("1"));
+        QVERIFY(mdlRegistry::QueryValue(mdlRegistry::HKEY_CURRENT_USER, kKey, QStringLiteral("RunOnce")).IsEmpty());
+        QVERIFY(!Registry::instance().KeyExists(kFull));
+        QCOMPARE(env->ErrorBlocks(), 0);
+    }
+
+    void trailingBackslashNamesTheSameKey()
+    {
+        mdlRegistry::CreateNewKey(mdlRegistry::HKEY_CURRENT_USER, kKey + QStringLiteral("\\Groups"));
+        mdlRegistry::SetKeyValue(mdlRegistry::HKEY_CURRENT_USER, kKey + u'\\', QStringLiteral("Thanks"), QStringLiteral("1"));
+        QCOMPARE(mdlRegistry::QueryValue(mdlRegistry::HKEY_CURRENT_USER, kKey, QStringLiteral("thanks")).ToText(), QStringLiteral("1"));
+    }
+
+    void persistsAsRegeditTextAndReadsBack()
+    {
+        env->CreateKeys();
+        env->Set(QStringLiteral("Proxy"), QStringLiteral("a\\b \"c\" \u00e9"));
+        Settings::SetGroup(QStringLiteral("Group7"), QStringLiteral("Tech"));
+        const QByteArray file = TestEnv::ReadAll(env->settingsFile());
+        QVERIFY(file.startsWith("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n"));
+        QVERIFY(file.contains("[HKEY_CURRENT_USER\\Software\\Zandor\\Tickerwatch5]\r\n\"Proxy\"=\"a\\\\b \\\"c\\\" \xe9\"\r\n"));
+        QVERIFY(file.contains("[HKEY_CURRENT_USER\\Software\\Zandor\\Tickerwatch5\\Groups]\r\n\"Group7\"=\"Tech\"\r\n"));
+        Registry::instance().Open(env->settingsFile()); // read again from disk
+        QCOMPARE(env->Get(QStringLiteral("Proxy")), QStringLiteral("a\\b \"c\" \u00e9"));
+        QCOMPARE(Settings::GetGroup(QStringLiteral("GROUP7")).ToText(), QStringLiteral("Tech"));
+    }
+
+    void valueTypes_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("status");
+        QTest::newRow("text") << QByteArray("\"V\"=\"abc\"") << int(RegVariant::Text) << "abc" << 0;
+        QTest::newRow("text with NUL from other software") << QByteArray("\"V\"=hex(1):61,62,00")
+                                                           << int(RegVariant::Text) << QString::fromLatin1("ab\0", 3) << 0;
+        QTest::newRow("dword") << QByteArray("\"V\"=dword:0000001e") << int(RegVariant::Long) << "30" << 0;
+        QTest::newRow("expand_sz reads missing") << QByteArray("\"V\"=hex(2):61,00") << int(RegVariant::Empty) << "" << -1;
+        QTest::newRow("binary reads missing") << QByteArray("\"V\"=hex:01,02") << int(RegVariant::Empty) << "" << -1;
+    }
+    void valueTypes()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        QFETCH(int, status);
+        TestEnv::WriteAll(env->settingsFile(), "REGEDIT4\r\n\r\n[" + kFull.toLatin1() + "]\r\n" + line + "\r\n");
+        Registry::instance().Open(env->settingsFile());
+        RegVariant v;
+        const int32_t st = mdlRegistry::QueryValueEx(mdlRegistry::KeyHandle{mdlRegistry::HKEY_CURRENT_USER, kFull, true},
+                                                     QStringLiteral("V"), v);
+        QCOMPARE(int(v.kind()), kind);
+        QCOMPARE(v.ToText(), text);
+        QCOMPARE(st, status);
+    }
+
+    void unknownLinesAreKept()
+    {
+        TestEnv::WriteAll(env->settingsFile(), "REGEDIT4\r\n\r\n[" + kFull.toLatin1() + "]\r\n\"A\"=\"1\"\r\nsomething odd\r\n");
+        Registry::instance().Open(env->settingsFile());
+        env->Set(QStringLiteral("B"), QStringLiteral("2"));
+        const QByteArray file = TestEnv::ReadAll(env->settingsFile());
+        QVERIFY(file.contains("something odd\r\n"));
+        QVERIFY(file.contains("\"B\"=\"2\"\r\n"));
+    }
+
+    void numberComparisons_data()
+    {
+        QTest::addColumn<QString>("stored"); // "<missing>" for none
+        QTest::addColumn<bool>("equalsZero");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("missing") << "<missing>" << true << false;
+        QTest::newRow("empty") << "" << true << false;
+        QTest::newRow("0") << "0" << true << false;
+        QTest::newRow("1") << "1" << false << false;
+        QTest::newRow("abc") << "abc" << false << true;
+    }
+    void numberComparisons()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, equalsZero);
+        QFETCH(bool, fails);
+        env->CreateKeys();
+        if (stored != QStringLiteral("<missing>"))
+            env->Set(QStringLiteral("RunOnce"), stored);
+        const RegVariant v = Settings::Get(QStringLiteral("RunOnce"));
+        bool threw = false;
+        bool zero = false;
+        try {
+            zero = v.EqualsZero();
+        } catch (const VbError &e) {
+            threw = true;
+            QCOMPARE(e.number, 13.0f);
+        }
+        QCOMPARE(threw, fails);
+        if (!fails)
+            QCOMPARE(zero, equalsZero);
+    }
+
+    void dwordWriteOfNonNumberIsLogged()
+    {
+        env->CreateKeys();
+        mdlRegistry::SetKeyValue(mdlRegistry::HKEY_CURRENT_USER, kKey, QStringLiteral("N"), RegVariant::FromText(QStringLiteral("x")),
+                                 mdlRegistry::REG_DWORD);
+        QVERIFY(env->ErrorLog().contains("Where: mdlRegistry_SetValueEx\r\n"));
+        QVERIFY(!env->Has(QStringLiteral("N")));
+    }
+};
+
+TW_TEST(tst_registry)
+#include "tst_registry.moc"
