@@ -4,12 +4,14 @@
 // start-up procedure.
 #include <QByteArray>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <cstdint>
 #include <functional>
 
 class QWidget;
 class QLabel;
+class QImage;
 struct VbError;
 
 namespace Misc {
@@ -47,9 +49,20 @@ void DialISP();
 void OpenLink(const QString &address);
 
 // --- window effects ---
+// Shrinks a window from its bottom edge in steps before its caller unloads
+// it; a maximised window is left alone.
 void RollWindow(QWidget *form, int16_t steps);
+// Gives the window the screen under it, ANDed with the colour, as its own
+// background image; the window then no longer receives paint events. Hides
+// and shows the window, so call it outside the window's own paint event.
 void TintForm(QWidget *form, uint32_t rgb = 0xFAFAAA /* RGB(170,250,250) as 0x00BBGGRR */);
+// Every pixel ANDed with a colour given as 0x00BBGGRR.
+QImage TintImage(const QImage &image, uint32_t rgb);
+// Paints the label's picture over the form's background, one tile every
+// label width and height; meant for the form's paint event.
 void TilePicture(QWidget *form, QLabel *picture);
+// Tile corners (twips) from the origin up to and including the form's size.
+QList<QPoint> TileOrigins(int tileWidth, int tileHeight, int formWidth, int formHeight);
 
 // --- start-up ---
 // The entry procedure. Returns false when the program is to end at once
