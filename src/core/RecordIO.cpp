@@ -48,7 +48,7 @@ bool Writer::Field(float v)
 
 bool Writer::Field(int16_t v)
 {
-    Append(out_, v);
+    Append(out_, std::bit_cast<uint16_t>(v));
     return true;
 }
 
@@ -79,29 +79,19 @@ bool Reader::Field(QByteArray &text)
     return p;
 }
 
-bool Reader::Field(float &v)
+// Numbers travel as their IEEE or two's-complement bits of the same width.
+template <typename Bits, typename T>
+bool Reader::Number(T &v)
 {
-    const char *p = Take(4);
+    const char *p = Take(sizeof(Bits));
     if (p)
-        v = std::bit_cast<float>(qFromLittleEndian<uint32_t>(p));
+        v = std::bit_cast<T>(qFromLittleEndian<Bits>(p));
     return p;
 }
 
-bool Reader::Field(int16_t &v)
-{
-    const char *p = Take(2);
-    if (p)
-        v = qFromLittleEndian<int16_t>(p);
-    return p;
-}
-
-bool Reader::Field(double &v)
-{
-    const char *p = Take(8);
-    if (p)
-        v = std::bit_cast<double>(qFromLittleEndian<uint64_t>(p));
-    return p;
-}
+bool Reader::Field(float &v) { return Number<uint32_t>(v); }
+bool Reader::Field(int16_t &v) { return Number<uint16_t>(v); }
+bool Reader::Field(double &v) { return Number<uint64_t>(v); }
 
 QByteArray ReadOrCreate(const QString &path)
 {

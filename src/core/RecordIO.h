@@ -39,6 +39,8 @@ public:
 
 private:
     const char *Take(qsizetype n);
+    template <typename Bits, typename T>
+    bool Number(T &v);
     QByteArrayView data_;
     qsizetype pos_ = 0;
     bool ended_ = false;
