@@ -3,6 +3,7 @@
 #include "core/AppFolder.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
+#include "core/Stock.h"
 #include "navtree/NavState.h"
 #include "platform/Dialogs.h"
 #include "platform/Ras.h"
@@ -31,6 +32,11 @@ TestEnv::TestEnv()
     CurrentView.clear();
     ZoomMode = 0;
     TargetGrid = nullptr;
+    Stocks.fill({});
+    StockCount = StockIndex = CurrentSet = 0;
+    Portfolio.fill({});
+    PortfolioCount = 0;
+    USMarket.fill({});
     Misc::SetSleepHook([this](int ms) { sleeps.append(ms); });
 }
 

@@ -1,0 +1,187 @@
+#include "core/AppFolder.h"
+#include "core/RecordIO.h"
+#include "core/Stock.h"
+#include "platform/Text.h"
+#include "platform/Vb.h"
+#include "sheets/SheetState.h"
+#include "shell/frmMain.h"
+
+#include <algorithm>
+#include <limits>
+
+std::array<TransactionRecord, Stock::PortfolioSlots> Portfolio;
+int16_t PortfolioCount = 0;
+std::array<MarketIndexRecord, Stock::USMarketSlots> USMarket;
+
+namespace Stock {
+
+namespace {
+
+// Slot 100 is outside the count and is never handed out to a new transaction.
+constexpr int LastCountedSlot = PortfolioSlots - 2;
+
+struct TransactionFields {
+    template <typename Io, typename R>
+    bool operator()(Io &io, R &r) const
+    {
+        return io.Field(r.Symbol) && io.Field(r.Date) && io.Field(r.Price) && io.Field(r.Shares)
+               && io.Field(r.Commission) && io.Field(r.CurrentPrice) && io.Field(r.Action) && io.Field(r.Gain)
+               && io.Field(r.ID);
+    }
+};
+
+struct MarketIndexFields {
+    template <typename Io, typename R>
+    bool operator()(Io &io, R &r) const
+    {
+        return io.Field(r.LastTrade) && io.Field(r.TradeTime) && io.Field(r.Change) && io.Field(r.PercentChange)
+               && io.Field(r.MoreInfo);
+    }
+};
+
+// The portfolio and index files fail quietly: the caller learns it from the
+// answer, nothing is logged.
+template <typename Table, typename Fields>
+bool Save(const QString &path, const Table &table, Fields fields)
+{
+    try {
+        RecordIO::SaveTable(path, table, fields);
+        return true;
+    } catch (const VbError &) {
+        return false;
+    }
+}
+
+template <typename Table, typename Fields>
+bool Read(const QString &path, Table &table, Fields fields)
+{
+    try {
+        RecordIO::ReadTable(path, table, fields);
+        return true;
+    } catch (const VbError &) {
+        return false;
+    }
+}
+
+bool IsFree(const TransactionRecord &r) { return r.Symbol.isEmpty(); }
+
+void RedrawPortfolio()
+{
+    frmMain *main = frmMain::Loaded();
+    if (!main)
+        return;
+    if (CurrentView == QLatin1String("Port"))
+        main->FG_Portfolio_All();
+    else if (CurrentView == QLatin1String("PortLog"))
+        main->FG_PortfolioLog();
+}
+
+bool ReadsAsPositive(const QByteArray &text)
+{
+    bool ok = false;
+    const double v = Vb::ParseNumber(Text::FromCp1252(text), &ok);
+    return ok && v > 0;
+}
+
+} // namespace
+
+QString PortfolioFile() { return AppFolder + QStringLiteral("/Portfolio.dat"); }
+QString USFile() { return AppFolder + QStringLiteral("/US.dat"); }
+
+bool SavePortfolio() { return Save(PortfolioFile(), Portfolio, TransactionFields{}); }
+
+bool ReadPortfolio()
+{
+    if (!Read(PortfolioFile(), Portfolio, TransactionFields{}))
+        return false;
+    PortfolioCount = int16_t(std::count_if(Portfolio.begin(), Portfolio.begin() + LastCountedSlot + 1,
+                                           [](const TransactionRecord &r) { return !IsFree(r); }));
+    return true;
+}
+
+bool SetTransaction(const QByteArray &action, const QByteArray &symbol, int16_t shares, float commission,
+                    const QByteArray &date, double price, const QByteArray &currentPrice, double gain,
+                    int16_t id, int16_t slot)
+{
+    if (slot >= 0 && slot < PortfolioSlots) {
+        TransactionRecord &t = Portfolio[slot];
+        if (!symbol.isEmpty())
+            t.Symbol = symbol;
+        if (shares > 0)
+            t.Shares = shares;
+        if (commission > 0)
+            t.Commission = commission;
+        if (!date.isEmpty())
+            t.Date = date;
+        if (price > 0)
+            t.Price = float(price);
+        if (ReadsAsPositive(currentPrice))
+            t.CurrentPrice = currentPrice;
+        if (!action.isEmpty())
+            t.Action = action;
+        // A sale at a loss has a negative gain and is stored like any other.
+        if (gain != 0)
+            t.Gain = gain;
+        if (id > 0)
+            t.ID = id;
+    }
+    const bool saved = SavePortfolio();
+    ReadPortfolio();
+    RedrawPortfolio();
+    return saved;
+}
+
+void PurgePortfolio()
+{
+    for (int i = 0; i <= LastCountedSlot; ++i)
+        if (Portfolio[i].Symbol.size() < 2)
+            Portfolio[i] = TransactionRecord{};
+    Portfolio[PortfolioSlots - 1] = TransactionRecord{};
+}
+
+bool ClearPortfolio()
+{
+    Portfolio.fill(TransactionRecord{});
+    const bool saved = SavePortfolio();
+    ReadPortfolio();
+    RedrawPortfolio();
+    return saved;
+}
+
+int16_t CheckSold(int16_t id, int16_t shares)
+{
+    // Every slot is looked at: after a deletion the sales of a lot may sit
+    // behind a gap, beyond the count of occupied slots.
+    bool sold = false;
+    int soldShares = 0;
+    for (const TransactionRecord &t : Portfolio) {
+        if (t.Action == "Sell" && t.ID == id) {
+            sold = true;
+            soldShares += t.Shares;
+        }
+    }
+    if (!sold)
+        return 0;
+    const int remaining = shares - soldShares;
+    return remaining > 0 ? int16_t(std::min(remaining, int(std::numeric_limits<int16_t>::max()))) : SoldOut;
+}
+
+std::optional<NewTransaction> NextTransaction()
+{
+    int highestId = 0;
+    for (const TransactionRecord &t : Portfolio)
+        if (!IsFree(t))
+            highestId = std::max(highestId, int(t.ID));
+    if (highestId >= std::numeric_limits<int16_t>::max())
+        return std::nullopt;
+    // Slot 0 is never given out, and slot 100 is lost at the next purge.
+    for (int i = 1; i <= LastCountedSlot; ++i)
+        if (IsFree(Portfolio[i]))
+            return NewTransaction{int16_t(i), int16_t(highestId + 1)};
+    return std::nullopt;
+}
+
+bool SaveUS() { return Save(USFile(), USMarket, MarketIndexFields{}); }
+bool ReadUS() { return Read(USFile(), USMarket, MarketIndexFields{}); }
+
+} // namespace Stock

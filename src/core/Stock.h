@@ -1,0 +1,154 @@
+#pragma once
+// The open stock set, the portfolio and the US index table: their records,
+// the program-wide tables, their files under AppFolder and the operations the
+// rest of the program uses on them.
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// One stock of a set. Field order is the file's.
+struct StockRecord {
+    QByteArray Spare1;
+    QByteArray Symbol; // "" marks a free slot
+    QByteArray Name;
+    float Recommendation = 0; // 1 to 5, 0 = none
+    QByteArray LastSale;
+    QByteArray PChange;
+    QByteArray DChange;
+    QByteArray TodayHigh;
+    QByteArray TodayLow;
+    QByteArray Volume;
+    QByteArray Ask;
+    QByteArray Bid;
+    QByteArray LTS;
+    QByteArray pe;
+    QByteArray DPS;
+    QByteArray Opens;
+    QByteArray PreClose;
+    QByteArray High52;
+    QByteArray Low52;
+    QByteArray EPS;
+    QByteArray Exchange;
+    QByteArray industry;
+    QByteArray LastUpdate;
+    float LowAlert = 0; // 0 = none
+    float HighAlert = 0;
+    QByteArray Spare2;
+    QByteArray MarketCap;
+    QByteArray AvgVolume;
+    QByteArray Div;
+    QByteArray Yield;
+    bool operator==(const StockRecord &) const = default;
+};
+
+// One buy or sell. Field order is the file's.
+struct TransactionRecord {
+    QByteArray Symbol; // "" marks a free slot
+    QByteArray Date;
+    float Price = 0;
+    int16_t Shares = 0;
+    float Commission = 0;
+    QByteArray CurrentPrice;
+    QByteArray Action; // "Buy" or "Sell"
+    double Gain = 0;
+    int16_t ID = 0; // a Buy's own lot number; a Sell's is the lot it sells from
+    bool operator==(const TransactionRecord &) const = default;
+};
+
+// One row of the US index table.
+struct MarketIndexRecord {
+    QByteArray LastTrade;
+    QByteArray TradeTime;
+    QByteArray Change;
+    QByteArray PercentChange;
+    QByteArray MoreInfo;
+    bool operator==(const MarketIndexRecord &) const = default;
+};
+
+namespace Stock {
+constexpr int StockSlots = 201;
+constexpr int PortfolioSlots = 101;
+constexpr int USMarketSlots = 37;
+// FindStock's answer for a symbol that is not in the open set.
+constexpr int16_t NotFound = -1;
+// CheckSold's mark of a lot sold out.
+constexpr int16_t SoldOut = 30000;
+} // namespace Stock
+
+extern std::array<StockRecord, Stock::StockSlots> Stocks;
+// Occupied slots of Stocks, counted by ReadStocks.
+extern int16_t StockCount;
+// The slot StockDetails last found.
+extern int16_t StockIndex;
+// The open set, 0 to 20.
+extern int16_t CurrentSet;
+extern std::array<TransactionRecord, Stock::PortfolioSlots> Portfolio;
+// Occupied slots among 0 to 99, counted by ReadPortfolio.
+extern int16_t PortfolioCount;
+extern std::array<MarketIndexRecord, Stock::USMarketSlots> USMarket;
+
+namespace Stock {
+
+QString StockSetFile(int16_t set);
+QString PortfolioFile();
+QString USFile();
+
+// --- the open set ---
+// Loads the file of CurrentSet (created empty when missing) and recounts
+// StockCount. A failure is logged and leaves the table and count as they were.
+bool ReadStocks();
+// Saves the table to the file of CurrentSet; a failure is logged.
+bool SaveStocks();
+// Name, changes, prices and figures of the stock joined by ";", or "" when it
+// is not in slots 0 to 199; a hit sets StockIndex.
+QByteArray StockDetails(const QByteArray &symbol);
+// The slot among 0 to StockCount holding symbol, or NotFound.
+int16_t FindStock(const QByteArray &symbol);
+// The name of CurrentSymbol's stock, or the symbol itself when the stored
+// name is shorter than two characters; "" when it is not in the set.
+QByteArray CurrentStockName();
+float GetRecommendation(const QByteArray &symbol);
+// LastSale in decimals through Misc::FormatP (which may rewrite the stored
+// sign), or "" when the stock is not in slots 0 to 199.
+QByteArray GetLastPrice(const QByteArray &symbol);
+// Empties every field of the slot but the last four (market cap, average
+// volume, dividend, yield). Slots outside the table are left alone.
+void ClearStock(int16_t slot);
+// Moves the stocks with symbols of two characters or more, in order, to the
+// front and empties the rest. StockCount is left for the next read.
+void CompactStocks();
+
+// --- portfolio ---
+bool SavePortfolio();
+// A read that fails leaves the table and count as they were.
+bool ReadPortfolio();
+// Writes the given fields into the slot, keeping the stored value for an
+// empty text or a number of 0 or less (Gain: exactly 0), then saves,
+// reloads and redraws the portfolio grid on show. Answers whether the save
+// went through.
+bool SetTransaction(const QByteArray &action, const QByteArray &symbol, int16_t shares, float commission,
+                    const QByteArray &date, double price, const QByteArray &currentPrice, double gain,
+                    int16_t id, int16_t slot);
+// Empties slot 100 and every slot whose symbol is shorter than two
+// characters. Does not save.
+void PurgePortfolio();
+bool ClearPortfolio();
+// For a Buy lot: 0 when nothing of it was sold, the shares left when some
+// were, SoldOut when none are left.
+int16_t CheckSold(int16_t id, int16_t shares);
+
+struct NewTransaction {
+    int16_t Slot;
+    int16_t ID; // a lot number not in use
+};
+// Where a new transaction goes: the first free slot among 1 to 99; nullopt
+// when the portfolio is full.
+std::optional<NewTransaction> NextTransaction();
+
+// --- US index table ---
+bool SaveUS();
+bool ReadUS();
+
+} // namespace Stock
