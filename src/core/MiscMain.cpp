@@ -11,6 +11,7 @@
 #include "shell/frmMain.h"
 
 #include <QDir>
+#include <QProgressBar>
 
 namespace Misc {
 

@@ -104,7 +104,7 @@ void frmSplash::Form_Load()
 {
     Label1->setText(QStringLiteral("Zandor Tickerwatch 5.7"));
     Label2->setText(QStringLiteral("Copyright \u00A9 Zandor. All rights reserved."));
-    lblEmail->setText(QStringLiteral("Email: ") + Hosts::SupportAddress());
+    lblEmail->setText(QStringLiteral("Email: ") + Hosts::SupportAddress);
     lblEmail->setToolTip(QStringLiteral("Click To Email Zandor"));
 }
 
@@ -118,7 +118,7 @@ void frmSplash::Label2_MouseDown()
 
 void frmSplash::lblEmail_Click()
 {
-    Shell::Open(QStringLiteral("mailto:") + Hosts::SupportAddress());
+    Shell::Open(QStringLiteral("mailto:") + Hosts::SupportAddress);
 }
 
 bool frmSplash::eventFilter(QObject *watched, QEvent *event)

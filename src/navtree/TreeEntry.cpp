@@ -1,0 +1,5 @@
+#include "shell/frmMain.h"
+
+// Navigation tree: built with the tree.
+void frmMain::initTree() {}
+void frmMain::CollapseStocks() {}
