@@ -1,0 +1,77 @@
+#include "Faults.h"
+
+#include "Protocol.h"
+
+namespace {
+
+// Large enough for any page test, small enough that a typo cannot eat memory.
+constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
+constexpr qint64 kMaxDelayMs = 10 * 60 * 1000;
+
+std::optional<Fault::Mode> ModeOf(const QByteArray &name)
+{
+    if (name == "status") return Fault::Status;
+    if (name == "bytes") return Fault::Bytes;
+    if (name == "delay") return Fault::Delay;
+    if (name == "reset") return Fault::Reset;
+    if (name == "silence") return Fault::Silence;
+    return std::nullopt;
+}
+
+bool ValueFits(Fault::Mode mode, qint64 v)
+{
+    switch (mode) {
+    case Fault::Status: return v >= 100 && v <= 999;
+    case Fault::Bytes: return v >= 0 && v <= kMaxBytes;
+    case Fault::Delay: return v >= 0 && v <= kMaxDelayMs;
+    case Fault::Reset: return v >= 0 && v <= kMaxBytes;
+    case Fault::Silence: return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Reply Faults::Control(const Request &r)
+{
+    const QByteArray what = r.path.mid(qsizetype(sizeof(SampleSiteProtocol::ControlPrefix)) - 1);
+    if (what == "clear") {
+        list_.clear();
+        return Reply::Text("OK\n");
+    }
+    if (what != "fault")
+        return Reply::Status(404);
+
+    const QByteArray path = r.Query("path");
+    const QByteArray modeName = r.Query("mode");
+    if (path.isEmpty() || (path != "*" && !path.startsWith('/')))
+        return Reply::Status(400);
+    list_.removeIf([&](const Fault &f) { return f.path == path; });
+    if (modeName == "none")
+        return Reply::Text("OK\n");
+
+    const auto mode = ModeOf(modeName);
+    bool okValue = true, okTimes = true;
+    const qint64 value = r.HasQuery("value") ? r.Query("value").toLongLong(&okValue) : 0;
+    const int times = r.HasQuery("times") ? r.Query("times").toInt(&okTimes) : 1;
+    if (!mode || !okValue || !okTimes || times < 0 || !ValueFits(*mode, value)
+        || ((*mode == Fault::Status || *mode == Fault::Bytes) && !r.HasQuery("value")))
+        return Reply::Status(400);
+    list_.append(Fault{path, *mode, value, times});
+    return Reply::Text("OK\n");
+}
+
+std::optional<Fault> Faults::Take(const Request &r)
+{
+    const QByteArray full = r.PathAndQuery();
+    for (qsizetype i = 0; i < list_.size(); ++i) {
+        Fault &f = list_[i];
+        if (f.path != "*" && f.path != r.path && f.path != full)
+            continue;
+        const Fault used = f;
+        if (f.times > 0 && --f.times == 0)
+            list_.removeAt(i);
+        return used;
+    }
+    return std::nullopt;
+}

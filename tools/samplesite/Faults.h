@@ -1,0 +1,25 @@
+#pragma once
+// Misbehaviour set for paths through the control requests (Protocol.h).
+#include "Http.h"
+
+#include <QList>
+#include <optional>
+
+struct Fault {
+    enum Mode { Status, Bytes, Delay, Reset, Silence };
+    QByteArray path; // path, path and query, or "*"
+    Mode mode = Status;
+    qint64 value = 0;
+    int times = 1; // 0: until removed
+};
+
+class Faults {
+public:
+    // Handles one control request; the reply to send back.
+    Reply Control(const Request &r);
+    // The fault that applies to a request, counted as used.
+    std::optional<Fault> Take(const Request &r);
+
+private:
+    QList<Fault> list_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// Page generators of the sample site (one function per page, wired up in
+// Routes.cpp) and what they share: numbers that depend on the symbol alone, so
+// a test knows what a page shows.
+#include "Http.h"
+
+#include <QByteArray>
+
+namespace Pages {
+
+// A symbol as it may appear in a page: letters, digits and ".^-", at most 12.
+bool IsSymbol(const QByteArray &symbol);
+
+// A fixed sequence of numbers per symbol: the upper-cased symbol's 32-bit
+// FNV-1a hash seeds a xorshift32 generator.
+class SymbolData {
+public:
+    explicit SymbolData(const QByteArray &symbol);
+    quint32 Next();
+    // lo..hi, both included.
+    int Between(int lo, int hi);
+    // A figure of hundredths between lo and hi hundredths, as "12.34".
+    QByteArray Price(int lo, int hi);
+
+private:
+    quint32 state_;
+};
+
+// "12.34" for 1234, "-0.05" for -5.
+QByteArray Hundredths(int value);
+
+Reply VersionFile(const Request &r);
+Reply DemoPage(const Request &r);
+
+} // namespace Pages

@@ -1,0 +1,73 @@
+#include "Routes.h"
+
+#include "Pages.h"
+
+#include <QList>
+#include <QRegularExpression>
+
+namespace {
+
+struct Route {
+    const char *pattern; // a path; "{name}" stands for a run of characters other than "/"
+    Routes::Generator page;
+};
+
+// Adding a page: write its generator in a Pages*.cpp file and add one line here.
+constexpr Route kRoutes[] = {
+    {"/Tkw58.txt", Pages::VersionFile},
+    {"/demo/{sym}.html", Pages::DemoPage},
+};
+
+struct Compiled {
+    QRegularExpression re;
+    Routes::Generator page;
+};
+
+QRegularExpression Compile(const QByteArray &pattern)
+{
+    static const QRegularExpression part(QStringLiteral("\\{(\\w+)\\}"));
+    const QString p = QString::fromLatin1(pattern);
+    QString re = QStringLiteral("^");
+    qsizetype at = 0;
+    for (auto it = part.globalMatch(p); it.hasNext();) {
+        const auto m = it.next();
+        re += QRegularExpression::escape(p.mid(at, m.capturedStart() - at));
+        re += QStringLiteral("(?<") + m.captured(1) + QStringLiteral(">[^/]+?)");
+        at = m.capturedEnd();
+    }
+    re += QRegularExpression::escape(p.mid(at)) + u'$';
+    return QRegularExpression(re);
+}
+
+const QList<Compiled> &Table()
+{
+    static const QList<Compiled> table = [] {
+        QList<Compiled> t;
+        for (const Route &r : kRoutes)
+            t.append(Compiled{Compile(r.pattern), r.page});
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+namespace Routes {
+
+std::optional<Reply> Answer(Request &request)
+{
+    const QString path = QString::fromLatin1(request.path);
+    for (const Compiled &c : Table()) {
+        const QRegularExpressionMatch m = c.re.match(path);
+        if (!m.hasMatch())
+            continue;
+        request.args.clear();
+        for (const QString &name : c.re.namedCaptureGroups())
+            if (!name.isEmpty())
+                request.args.insert(name.toLatin1(), QByteArray::fromPercentEncoding(m.captured(name).toLatin1()));
+        return c.page(request);
+    }
+    return std::nullopt;
+}
+
+} // namespace Routes
