@@ -16,6 +16,7 @@
 #include <QRadialGradient>
 #include <QTextStream>
 #include <QTransform>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -322,23 +323,23 @@ void GridPictures()
         "...........", ".....#.....", "....###....", "...#####...", "..#######..", ".#########.", "###########",
         "...#####...", "...#####...", "...#####...", "...#####...", "...#####...", "...........",
     };
-    static const char *const dn[13] = {
-        "...........", "...#####...", "...#####...", "...#####...", "...#####...", "...#####...", "###########",
-        ".#########.", "..#######..", "...#####...", "....###....", ".....#.....", "...........",
-    };
     static const char *const high[13] = {
         "===========", "===========", "...........", ".....#.....", "....###....", "...#####...", "..#######..",
         ".#########.", "...#####...", "...#####...", "...#####...", "...#####...", "...........",
     };
-    static const char *const low[13] = {
-        "...........", "...#####...", "...#####...", "...#####...", "...#####...", ".#########.", "..#######..",
-        "...#####...", "....###....", ".....#.....", "...........", "===========", "===========",
+    // The downward pictures are the upward ones upside down.
+    auto flip = [](const char *const rows[13]) {
+        std::array<const char *, 13> f;
+        for (int i = 0; i < 13; ++i)
+            f[size_t(i)] = rows[12 - i];
+        return f;
     };
+    const auto dn = flip(up), low = flip(high);
     Save(PixelIcon(up, QColor(120, 235, 120), QColor(0, 150, 20), QColor(0, 85, 0)), QStringLiteral("pictures/UP.png"));
-    Save(PixelIcon(dn, QColor(255, 130, 120), QColor(205, 10, 10), QColor(115, 0, 0)), QStringLiteral("pictures/DN.png"));
+    Save(PixelIcon(dn.data(), QColor(255, 130, 120), QColor(205, 10, 10), QColor(115, 0, 0)), QStringLiteral("pictures/DN.png"));
     // The alerts share one warm colour; the bar tells which line was crossed.
     Save(PixelIcon(high, QColor(255, 225, 120), QColor(235, 135, 0), QColor(130, 60, 0)), QStringLiteral("pictures/HIGH.png"));
-    Save(PixelIcon(low, QColor(255, 225, 120), QColor(235, 135, 0), QColor(130, 60, 0)), QStringLiteral("pictures/LOW.png"));
+    Save(PixelIcon(low.data(), QColor(255, 225, 120), QColor(235, 135, 0), QColor(130, 60, 0)), QStringLiteral("pictures/LOW.png"));
 }
 
 // ------------------------------------------------------- picture buttons
@@ -624,6 +625,12 @@ void Splash()
     Save(img, QStringLiteral("pictures/SPLASH.png"));
 }
 
+void FillPolygon(QPainter &p, const QColor &color, std::initializer_list<QPointF> points)
+{
+    p.setBrush(color);
+    p.drawPolygon(QPolygonF(QList<QPointF>(points)));
+}
+
 void Investor()
 {
     const QImage img = Supersampled(QSize(96, 96), 4, [](QPainter &p) {
@@ -654,10 +661,7 @@ void Investor()
         p.setBrush(Qt::NoBrush);
         p.drawPath(trend);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(20, 150, 70));
-        QPolygonF head;
-        head << QPointF(90.5, 14.5) << QPointF(81.5, 17.5) << QPointF(88.5, 24);
-        p.drawPolygon(head);
+        FillPolygon(p, QColor(20, 150, 70), {{90.5, 14.5}, {81.5, 17.5}, {88.5, 24}});
 
         // The investor: shoulders in a dark suit, shirt and tie, a plain face.
         QPainterPath suit;
@@ -670,35 +674,10 @@ void Investor()
         sg.setColorAt(1.0, QColor(24, 30, 48));
         p.setBrush(sg);
         p.drawPath(suit);
-        QPainterPath shirt;
-        shirt.moveTo(39, 67);
-        shirt.lineTo(57, 67);
-        shirt.lineTo(48, 90);
-        shirt.closeSubpath();
-        p.setBrush(QColor(246, 248, 252));
-        p.drawPath(shirt);
-        QPainterPath tie;
-        tie.moveTo(45.5, 69);
-        tie.lineTo(50.5, 69);
-        tie.lineTo(52, 84);
-        tie.lineTo(48, 89);
-        tie.lineTo(44, 84);
-        tie.closeSubpath();
-        p.setBrush(QColor(190, 30, 40));
-        p.drawPath(tie);
-        // Lapels.
-        p.setBrush(QColor(38, 46, 68));
-        QPainterPath lapL, lapR;
-        lapL.moveTo(38, 66.5);
-        lapL.lineTo(44, 80);
-        lapL.lineTo(34, 72);
-        lapL.closeSubpath();
-        lapR.moveTo(58, 66.5);
-        lapR.lineTo(52, 80);
-        lapR.lineTo(62, 72);
-        lapR.closeSubpath();
-        p.drawPath(lapL);
-        p.drawPath(lapR);
+        FillPolygon(p, QColor(246, 248, 252), {{39, 67}, {57, 67}, {48, 90}}); // shirt
+        FillPolygon(p, QColor(190, 30, 40), {{45.5, 69}, {50.5, 69}, {52, 84}, {48, 89}, {44, 84}}); // tie
+        FillPolygon(p, QColor(38, 46, 68), {{38, 66.5}, {44, 80}, {34, 72}}); // lapels
+        FillPolygon(p, QColor(38, 46, 68), {{58, 66.5}, {52, 80}, {62, 72}});
         // Neck and head.
         p.setBrush(QColor(214, 170, 140));
         p.drawRect(QRectF(43, 56, 10, 12));
