@@ -13,6 +13,7 @@
 #include "shell/frmMain.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTest>
 #include <memory>
@@ -36,8 +37,8 @@ private Q_SLOTS:
     void cleanup()
     {
         frmSplash::UnloadSplash();
-        delete NetSetting::Loaded();
-        delete Thanks::Loaded();
+        delete static_cast<QObject *>(NetSetting::Loaded()); // the destructor is the window's own
+        delete static_cast<QObject *>(Thanks::Loaded());
         frmMain::Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         env.reset();
