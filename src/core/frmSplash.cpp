@@ -2,6 +2,7 @@
 
 #include "core/Hosts.h"
 #include "core/Misc.h"
+#include "platform/Geometry.h"
 #include "platform/Artwork.h"
 #include "platform/Shell.h"
 
@@ -67,6 +68,8 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     for (QLabel *l : {Image2, Label2, lblEmail})
         l->installEventFilter(this);
     Form_Load();
+    adjustSize();
+    Geometry::CenterOnScreen(this);
 }
 
 frmSplash::~frmSplash()
