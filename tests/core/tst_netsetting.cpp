@@ -34,8 +34,8 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        delete static_cast<QObject *>(NetSetting::Loaded()); // the destructor is the window's own
-        delete static_cast<QObject *>(Thanks::Loaded());
+        delete NetSetting::Loaded();
+        delete Thanks::Loaded();
         frmSplash::UnloadSplash();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         env.reset();

@@ -37,8 +37,8 @@ private Q_SLOTS:
     void cleanup()
     {
         frmSplash::UnloadSplash();
-        delete static_cast<QObject *>(NetSetting::Loaded()); // the destructor is the window's own
-        delete static_cast<QObject *>(Thanks::Loaded());
+        delete NetSetting::Loaded();
+        delete Thanks::Loaded();
         frmMain::Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         env.reset();
