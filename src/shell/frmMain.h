@@ -291,6 +291,8 @@ public:
 private:
     // Opens the popup with its top-left corner at (x, y) twips of the window.
     void PopupMenu(QMenu *menu, double x, double y);
+    // Makes this window the form's owner: it stays above it and goes with it.
+    void Own(QWidget *form);
     // Shows form modal with this window as owner; returns when it is closed.
     void ShowModal(QWidget *form);
     // The pointer left the buttons and the symbol bar: the strip stops

@@ -119,8 +119,7 @@ void frmMain::Picture1_Click(int index)
         break;
     case 4:
         if (StkSet *editor = StkSet::Load()) {
-            if (editor->parentWidget() != this)
-                editor->setParent(this, editor->windowFlags() | Qt::Window);
+            Own(editor);
             editor->show();
         }
         break;

@@ -106,10 +106,19 @@ void frmMain::PopupMenu(QMenu *menu, double x, double y)
     menu->popup(mapToGlobal(QPoint(Twips::ToPixels(x), Twips::ToPixels(y))));
 }
 
+void frmMain::Own(QWidget *form)
+{
+    if (form->parentWidget() == this)
+        return;
+    // Taking an owner keeps the window where it was placed.
+    const QPoint at = form->pos();
+    form->setParent(this, form->windowFlags() | Qt::Window);
+    form->move(at);
+}
+
 void frmMain::ShowModal(QWidget *form)
 {
-    if (form->parentWidget() != this)
-        form->setParent(this, form->windowFlags() | Qt::Window);
+    Own(form);
     if (ModalHook()) {
         ModalHook()(form);
         return;
@@ -147,10 +156,7 @@ void frmMain::mnuStart_Click(int index)
 {
     if (index == 5) {
         // The splash window is the About box; a click on its picture closes it.
-        frmSplash *about = frmSplash::Load();
-        about->adjustSize();
-        about->move(frameGeometry().center() - about->rect().center());
-        ShowModal(about);
+        ShowModal(frmSplash::Load());
     } else if (index == 7) {
         ConfirmExit();
     }
