@@ -300,4 +300,10 @@ private:
     // busy look during a run).
     void EndHover();
     QTimer *groupsClick_ = nullptr; // a click on "Groups" waits for a double click
+
+    // --- column layout of the main grid (sheets/LayOut.cpp) ---
+public:
+    // Moves the main grid's columns to the positions kept in LayOut, each
+    // found by its header text.
+    void FixLayOut();
 };
