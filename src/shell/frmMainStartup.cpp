@@ -12,6 +12,8 @@
 #include "platform/Vb.h"
 #include "shell/DimScreen.h"
 #include "shell/ShellState.h"
+#include "shell/Skins.h"
+#include "shell/clsFormResize.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -84,6 +86,9 @@ void frmMain::Form_Load()
         TreeDragX = 2147483647;
         GridDragY = 2147483647;
         GridTopLimit = Vb::CInt(Geometry::Top(FG));
+        if (!FormResize)
+            FormResize = new clsFormResize;
+        FormResize->SetSourceForm(this);
         BaseRowHeight = Vb::CInt(FG->RowHeight(0));
         Splitter->setCursor(Artwork::Cursor(103));
         const RegVariant treePos = Settings::Get(QStringLiteral("LastTreePos"));
@@ -115,6 +120,7 @@ void frmMain::LoadData()
         }
 
         frmSplash::Progress(65);
+        Misc::ApplySkin();
         frmSplash::Progress(70);
         FractionsMode = Settings::Get(QStringLiteral("Fractions"));
         VolumeMode = Settings::Get(QStringLiteral("Volume"));
@@ -154,6 +160,8 @@ void frmMain::Form_Activate()
 void frmMain::Form_Resize()
 {
     try {
+        if (FormResize)
+            FormResize->ScaleControls();
         const int16_t L = Vb::CInt(Geometry::Left(img[0]));
         const int16_t W = Vb::CInt(Geometry::Width(img[0]));
         auto place = [this](int i, double left) { Geometry::SetLeft(lblDsc[i], left); };
@@ -203,6 +211,7 @@ void frmMain::ExitProgram()
     Misc::DoEvents();
     DimScreen::ResetScreen();
     Misc::DoEvents();
+    BitBltModule::BitBlt_DestroyHdcs();
     Misc::DoEvents();
     if (ExitHook()) {
         ExitHook()();

@@ -1,7 +1,9 @@
 #include "common/TestRegistry.h"
+#include "core/AppFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"
+#include "sheets/LayOut.h"
 #include "shell/MainFixture.h"
 
 #include <QApplication>
@@ -139,9 +141,12 @@ private Q_SLOTS:
         if (!shutDown.isEmpty())
             f.env->Set(QStringLiteral("ShutDown"), shutDown);
         Dialogs::QueueAnswer(Dialogs::vbNo);
+        LayOut[1].Caption = "Last Sale";
         Press(Qt::Key_X, mods);
         QCOMPARE(Dialogs::Log().size(), boxes);
         QCOMPARE(f.exits, exits);
+        // Shut-down saves the column layout first.
+        QCOMPARE(tw::test::TestEnv::ReadAll(AppFolder + QStringLiteral("/LayOut.dat")).contains("Last Sale"), exits == 1);
     }
 
     void summaryKeyWithoutStock()

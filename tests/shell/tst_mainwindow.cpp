@@ -6,7 +6,9 @@
 #include "platform/Inet.h"
 #include "core/Settings.h"
 #include "shell/MainFixture.h"
+#include "sheets/LayOut.h"
 #include "shell/ShellState.h"
+#include "shell/clsFormResize.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,6 +54,12 @@ QStringList FoldersUnder(const QString &root)
 class tst_mainwindow : public QObject {
     Q_OBJECT
     MainFixture f;
+
+    // LayOut.dat holds the layout as it stood at shut-down.
+    static bool LayOutSaved()
+    {
+        return tw::test::TestEnv::ReadAll(AppFolder + QStringLiteral("/LayOut.dat")).contains("Last Sale");
+    }
 
     void Load()
     {
@@ -195,18 +203,31 @@ private Q_SLOTS:
     }
 
     // The legend names the scale under the bars: "Sell" at its left end,
-    // "Hold" ending at its middle, "Strong Buy" ending at its right end.
+    // "Hold" ending at its middle, "Strong Buy" ending at its right end; and
+    // follows them when the window is resized.
+    void legendFollowsBars_data()
+    {
+        QTest::addColumn<double>("widthFactor");
+        QTest::newRow("design size") << 1.0;
+        QTest::newRow("wider") << 1.5;
+    }
     void legendFollowsBars()
     {
+        QFETCH(double, widthFactor);
         Load();
-        Geometry::Move(f.main->img[0], 3000, 240, 4500, 315);
+        const QSize design = f.main->size();
+        f.main->resize(int(design.width() * widthFactor), design.height());
         f.main->Form_Resize();
-        const double L = 3000, W = 4500;
+        const double L = Geometry::Left(f.main->img[0]), W = Geometry::Width(f.main->img[0]);
+        if (widthFactor > 1)
+            QVERIFY(W > 4575 * 1.3);
         QLabel *const *dsc = f.main->lblDsc;
+        auto right = [&](int i) { return Geometry::Left(dsc[i]) + Geometry::Width(dsc[i]); };
         QCOMPARE(Geometry::Left(dsc[0]), L);
-        QVERIFY(qAbs(Geometry::Left(dsc[2]) + Geometry::Width(dsc[2]) - (L + W / 2)) <= 15);
-        QVERIFY(qAbs(Geometry::Left(dsc[4]) + Geometry::Width(dsc[4]) - (L + W)) <= 15);
         QVERIFY(qAbs(Geometry::Left(dsc[1]) + Geometry::Width(dsc[1]) / 2 - (L + W / 5)) <= 15);
+        QVERIFY(qAbs(right(2) - (L + W / 2)) <= 15);
+        QVERIFY(qAbs(Geometry::Left(dsc[3]) + Geometry::Width(dsc[3]) / 2 - (L + W / 1.5)) <= 15);
+        QVERIFY(qAbs(right(4) - (L + W)) <= 15);
         QVERIFY(qAbs(Geometry::Left(f.main->Shape1) - (Geometry::Left(f.main->picSplit2) + 250)) <= 15);
         QCOMPARE(f.env->ErrorBlocks(), 0);
     }
@@ -218,6 +239,7 @@ private Q_SLOTS:
         Load();
         Geometry::Move(f.main->img[0], 30000, 240, 4500, 315);
         Geometry::SetLeft(f.main->Shape1, 1500);
+        f.main->FormResize->ReInitialize(); // the bars' place is the design now
         f.main->Form_Resize();
         QCOMPARE(f.env->ErrorBlocks(), 1);
         QVERIFY(f.env->ErrorLog().contains("Where: frmMain_Form_Resize"));
@@ -253,6 +275,7 @@ private Q_SLOTS:
         Dialogs::SetOnShow([&](const Dialogs::Shown &) {
             dimmedWhileAsked = f.main->findChild<QLabel *>(QStringLiteral("DimOverlay")) != nullptr;
         });
+        LayOut[1].Caption = "Last Sale"; // a column moved since start-up
         f.main->mnuStart_Click(7);
         Dialogs::SetOnShow(nullptr);
 
@@ -265,6 +288,8 @@ private Q_SLOTS:
             QVERIFY(dimmedWhileAsked);
         }
         QCOMPARE(f.exits, ends ? 1 : 0);
+        // Shut-down saves the column layout first.
+        QCOMPARE(LayOutSaved(), ends);
         // No dimming outlives the question.
         QVERIFY(!f.main->findChild<QLabel *>(QStringLiteral("DimOverlay")));
         QVERIFY(frmMain::Loaded() == f.main);
@@ -274,9 +299,11 @@ private Q_SLOTS:
     {
         f.env->Set(QStringLiteral("ShutDown"), QStringLiteral("1"));
         Load();
+        LayOut[1].Caption = "Last Sale";
         f.main->close();
         QVERIFY(Dialogs::Log().isEmpty());
         QCOMPARE(f.exits, 1);
+        QVERIFY(LayOutSaved());
     }
 
     void activationClosesSplash()
