@@ -291,6 +291,9 @@ public:
 private:
     // Opens the popup with its top-left corner at (x, y) twips of the window.
     void PopupMenu(QMenu *menu, double x, double y);
+    // Places a secondary window across the given width (the window's outer
+    // or inner width), 700 twips below the news ticker's top.
+    void PlaceBelowTicker(QWidget *form, double width);
     // Makes this window the form's owner: it stays above it and goes with it.
     void Own(QWidget *form);
     // Shows form modal with this window as owner; returns when it is closed.

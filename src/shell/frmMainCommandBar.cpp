@@ -130,21 +130,26 @@ void frmMain::Picture1_Click(int index)
         break;
     case 5:
         if (Scr *screener = Scr::Load()) {
-            Geometry::SetLeft(screener, Geometry::Width(this) / 2 - Geometry::Width(screener) / 2);
-            Geometry::SetTop(screener, Geometry::Top(NewsTicker1) + 700);
+            PlaceBelowTicker(screener, Geometry::Width(this));
             screener->show();
         }
         break;
     case 6:
         if (Options *options = Options::Load()) {
-            Geometry::SetLeft(options, Geometry::Width(this) / 2 - Geometry::Width(options) / 2);
-            Geometry::SetTop(options, Geometry::Top(NewsTicker1) + 700);
+            PlaceBelowTicker(options, Geometry::Width(this));
             ShowModal(options);
         }
         break;
     default:
         break;
     }
+}
+
+void frmMain::PlaceBelowTicker(QWidget *form, double width)
+{
+    // The main window's own Left is not added: the place is on the screen.
+    Geometry::SetLeft(form, (width - Geometry::Width(form)) / 2);
+    Geometry::SetTop(form, Geometry::Top(NewsTicker1) + 700);
 }
 
 void frmMain::Panel1_Click(int index)
@@ -164,8 +169,7 @@ void frmMain::Panel1_Click(int index)
         break;
     case 3:
         if (frmAdviser *adviser = frmAdviser::Load()) {
-            Geometry::SetLeft(adviser, Geometry::ScaleWidth(this) / 2 - Geometry::Width(adviser) / 2);
-            Geometry::SetTop(adviser, Geometry::Top(NewsTicker1) + 700);
+            PlaceBelowTicker(adviser, Geometry::ScaleWidth(this));
             ShowModal(adviser);
         }
         break;

@@ -189,19 +189,16 @@ void frmMain::mnuUpdates_Click()
 void frmMain::mnuSetting_Click(int index)
 {
     Step([index] { Settings::Set(QStringLiteral("FrmNav"), QString::number(index)); });
-    Options *options = Options::Load();
-    if (!options)
-        return;
-    Geometry::SetLeft(options, (Geometry::Width(this) - Geometry::Width(options)) / 2);
-    Geometry::SetTop(options, Geometry::Top(NewsTicker1) + 700);
-    ShowModal(options);
+    if (Options *options = Options::Load()) {
+        PlaceBelowTicker(options, Geometry::Width(this));
+        ShowModal(options);
+    }
 }
 
 void frmMain::mnu_Preference_Click()
 {
     if (Options *options = Options::Load()) {
-        Geometry::SetLeft(options, (Geometry::ScaleWidth(this) - Geometry::Width(options)) / 2);
-        Geometry::SetTop(options, Geometry::Top(NewsTicker1) + 700);
+        PlaceBelowTicker(options, Geometry::ScaleWidth(this));
         ShowModal(options);
     }
     Misc::DoEvents();

@@ -17,6 +17,8 @@
 #include <QPointer>
 #include <memory>
 
+Q_DECLARE_METATYPE(frmMain::RunCall)
+
 namespace tw::test {
 
 class MainFixture {

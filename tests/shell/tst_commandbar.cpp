@@ -12,8 +12,6 @@
 using tw::test::MainFixture;
 using RunCall = frmMain::RunCall;
 
-Q_DECLARE_METATYPE(frmMain::RunCall)
-
 class tst_commandbar : public QObject {
     Q_OBJECT
     MainFixture f;

@@ -30,7 +30,6 @@ protected:
 };
 } // namespace
 
-Q_DECLARE_METATYPE(frmMain::RunCall)
 Q_DECLARE_METATYPE(Qt::Key)
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
 

@@ -17,8 +17,6 @@
 using tw::test::MainFixture;
 using RunCall = frmMain::RunCall;
 
-Q_DECLARE_METATYPE(frmMain::RunCall)
-
 class tst_menus : public QObject {
     Q_OBJECT
     MainFixture f;
