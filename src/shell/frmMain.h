@@ -248,4 +248,10 @@ private:
     bool loaded_ = false;
     QHash<QObject *, MouseHandlers> mouse_;
     QPointer<QObject> dblClicked_;
+
+    // --- column layout of the main grid (sheets/LayOut.cpp) ---
+public:
+    // Moves the main grid's columns to the positions kept in LayOut, each
+    // found by its header text.
+    void FixLayOut();
 };
