@@ -121,6 +121,7 @@ void frmMain::BuildControls()
     ImgDn = Make<QLabel>(PicCont, QStringLiteral("ImgDn"));
     Geometry::Move(ImgDn, 2400, 2640, 750, 300);
     for (QLabel *arrow : {ImgUp, ImgDn}) {
+        arrow->setProperty("vbType", QStringLiteral("Image")); // images keep their place on resize
         arrow->setAlignment(Qt::AlignCenter);
         arrow->setMouseTracking(true);
     }
