@@ -5,6 +5,7 @@
 #include "platform/TreeView.h"
 #include "platform/VbInput.h"
 #include "platform/Twips.h"
+#include "shell/clsFormResize.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,6 +53,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
 
 frmMain::~frmMain()
 {
+    delete FormResize;
     if (g_main == this)
         g_main = nullptr;
 }

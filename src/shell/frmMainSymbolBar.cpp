@@ -8,6 +8,7 @@
 #include "platform/Geometry.h"
 #include "platform/Text.h"
 #include "platform/TreeView.h"
+#include "platform/Twips.h"
 #include "platform/Vb.h"
 #include "portfolio/Properties.h"
 #include "sheets/SheetState.h"
@@ -15,7 +16,6 @@
 #include "shell/Skins.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -388,7 +388,7 @@ void frmMain::ReleaseRow(int index)
     Shape1->hide();
 }
 
-void frmMain::img_MouseDown(int index, int button, int, float, float)
+void frmMain::img_MouseDown(int index, int button, int, float x, float y)
 {
     if (button != 2) {
         PressRow(index);
@@ -396,7 +396,8 @@ void frmMain::img_MouseDown(int index, int button, int, float, float)
     }
     for (int i = 0; i < 12; ++i)
         mnuTree[i]->setVisible(i >= 2);
-    mnuTrees->popup(QCursor::pos());
+    const QPoint at = img[index]->mapTo(this, QPoint(Twips::ToPixels(x), Twips::ToPixels(y)));
+    PopupMenu(mnuTrees, Twips::FromPixels(at.x()), Twips::FromPixels(at.y()));
 }
 
 void frmMain::img_MouseUp(int index, int, int, float, float) { ReleaseRow(index); }

@@ -1,7 +1,9 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
+#include "MainFixture.h"
 #include "MouseEvents.h"
 #include "core/Stock.h"
+#include "core/frmSplash.h"
 #include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
@@ -13,7 +15,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
-#include <memory>
 
 using tw::test::DoubleClick;
 using tw::test::SendMouse;
@@ -37,25 +38,22 @@ bool HasCursor(const QWidget *w, int id)
 
 class tst_splitters : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnv> env;
+    tw::test::MainFixture f;
     frmMain *m = nullptr;
+    TestEnv *env = nullptr;
 
     double PicContWidth() const { return Geometry::ScaleWidth(m->PicCont); }
 
 private Q_SLOTS:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->CreateKeys();
-        m = frmMain::Instance();
-        m->GridTopLimit = 3120;
+        f.Start();
+        m = f.main;
+        env = f.env.get();
+        m->GridTopLimit = 3120; // read by the start-up, which these cases skip
         Misc::ApplySkin();
     }
-    void cleanup()
-    {
-        frmMain::Unload();
-        env.reset();
-    }
+    void cleanup() { f.Stop(); }
 
     void barsRestWithOpenHand()
     {
@@ -265,6 +263,19 @@ private Q_SLOTS:
         m->Splitter_MouseUp(1, 0, 0, 0);
         m->Splitter_DblClick();
         QVERIFY(Near(Geometry::Top(bar), 400));
+    }
+
+    // At start the stored tree width goes through the release step: limited,
+    // laid out and written back.
+    void startRestoresLimitedTreeWidth()
+    {
+        env->Set(QStringLiteral("LastTreePos"), QStringLiteral("100"));
+        frmSplash::Load();
+        m->ShowWindow();
+        QCOMPARE(env->Get(QStringLiteral("LastTreePos")), QStringLiteral("400"));
+        QVERIFY(Near(Geometry::Left(m->picSplit2), 400));
+        QVERIFY(Near(Geometry::Width(m->TreeView1), 300));
+        QVERIFY(Near(Geometry::Left(m->img[0]), 1250));
     }
 
     void statusBarMoveHidesHoverFrame()

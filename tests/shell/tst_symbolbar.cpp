@@ -1,5 +1,6 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
+#include "MainFixture.h"
 #include "MouseEvents.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
@@ -22,10 +23,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 using tw::test::SendMouse;
-using tw::test::TestEnv;
 
 namespace {
 
@@ -52,7 +51,7 @@ QList<QByteArray> Numbered(int n)
 
 class tst_symbolbar : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnv> env;
+    tw::test::MainFixture f;
     frmMain *m = nullptr;
 
     QStringList Captions() const
@@ -75,18 +74,13 @@ class tst_symbolbar : public QObject {
 private Q_SLOTS:
     void init()
     {
-        env = std::make_unique<TestEnv>();
-        env->CreateKeys();
+        f.Start();
+        m = f.main;
         FractionsMode = {};
         VolumeMode = {};
-        m = frmMain::Instance();
         Misc::ApplySkin();
     }
-    void cleanup()
-    {
-        frmMain::Unload();
-        env.reset();
-    }
+    void cleanup() { f.Stop(); }
 
     void controlsHaveTheirNames()
     {
@@ -548,14 +542,16 @@ private Q_SLOTS:
     {
         SetStocks({"IBM"});
         m->LoadPrices();
-        m->img_MouseDown(0, 2, 0, 10, 10);
-        QVERIFY(m->mnuTrees->isVisible());
+        m->img_MouseDown(2, 2, 0, 150, 30);
+        QCOMPARE(f.PopupNames(), QStringList({"mnuTrees"}));
+        // At the mouse, in the window's twips.
+        const QPoint corner = m->img[2]->mapTo(m, QPoint(0, 0));
+        QCOMPARE(f.popups[0].second, QPointF(corner.x() * 15 + 150, corner.y() * 15 + 30));
         QVERIFY(!m->mnuTree[0]->isVisible());
         QVERIFY(!m->mnuTree[1]->isVisible());
         for (int i = 2; i < 12; ++i)
             QVERIFY(m->mnuTree[i]->isVisible());
-        QCOMPARE(m->img[0]->frameShape(), QFrame::NoFrame);
-        m->mnuTrees->close();
+        QCOMPARE(m->img[2]->frameShape(), QFrame::NoFrame);
     }
 
 private:
