@@ -66,6 +66,11 @@ void frmMain::WireCommandBar()
     groupsClick_->setInterval(QApplication::doubleClickInterval());
     connect(groupsClick_, &QTimer::timeout, this, [this] { Panel1_Click(1); });
 
+    // The bar is one line of small print; its captions fit their design widths.
+    QFont small = StatusBar1->font();
+    small.setPointSizeF(8);
+    for (QLabel *item : Panel1)
+        item->setFont(small);
     for (int i = 0; i < 8; ++i) {
         OnMouse(Panel1[i], {
             [this, i](int b, int s, float x, float y) { Panel1_MouseDown(i, b, s, x, y); },

@@ -73,6 +73,14 @@ void frmMain::WireStartup()
 {
     Inet1 = new Inet(this);
     Inet1->setObjectName(QStringLiteral("Inet1"));
+    // The legend is small print under the bars; at the window's own size the
+    // five names would run into each other.
+    for (QLabel *name : lblDsc) {
+        QFont small = name->font();
+        small.setPointSizeF(7);
+        name->setFont(small);
+        name->adjustSize();
+    }
     Timer1->start();
 }
 
