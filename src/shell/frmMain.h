@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QPointF>
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
@@ -309,4 +310,41 @@ public:
     // Moves the main grid's columns to the positions kept in LayOut, each
     // found by its header text.
     void FixLayOut();
+
+    // --- symbol bar internals (frmMainSymbolBar.cpp) ---
+public:
+    void img_MouseDown(int index, int button, int shift, float x, float y);
+    void img_MouseUp(int index, int button, int shift, float x, float y);
+    void lblSbl_MouseDown(int index, int button, int shift, float x, float y);
+    void lblSbl_MouseUp(int index, int button, int shift, float x, float y);
+    void lblSbl_MouseMove(int index, int button, int shift, float x, float y);
+    void ImgUp_MouseMove(int button, int shift, float x, float y);
+    void ImgDn_MouseMove(int button, int shift, float x, float y);
+    void ImgUp_MouseDown(int button, int shift, float x, float y);
+    void ImgUp_MouseUp(int button, int shift, float x, float y);
+    void ImgDn_MouseDown(int button, int shift, float x, float y);
+    void ImgDn_MouseUp(int button, int shift, float x, float y);
+    void PicCont_MouseMove(int button, int shift, float x, float y);
+    // Where the marker of a rating sits on a bar `width` pixels wide.
+    static int MarkerX(double rating, int width);
+
+private:
+    // Shows row i's bar with its marker when the stock has a rating, else
+    // hides the bar.
+    void DrawRecRow(int i, int width);
+    void PressRow(int index);
+    void ReleaseRow(int index);
+    void StyleRows();
+    void RefreshTicker();
+    // The picture each bar was given (a bar shows it with the marker drawn
+    // over it), and the drawing it shows now, to tell a new picture set from
+    // outside from our own drawing.
+    QPixmap barPicture_[7];
+    qint64 barDrawing_[7] = {};
+
+    // --- splitter internals (frmMainSplitters.cpp) ---
+    // Set by a double click that collapsed the upper panel; the next double
+    // click expands it again unless the bar has been moved meanwhile.
+    bool panelCollapsed_ = false;
+    void PlaceLegend(int pos);
 };

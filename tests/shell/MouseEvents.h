@@ -1,0 +1,28 @@
+#pragma once
+// Mouse events delivered straight to a control, as the desktop sends them,
+// also to a window that is not on show.
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace tw::test {
+
+inline void SendMouse(QWidget *w, QEvent::Type type, Qt::MouseButton button, QPointF at = QPointF(3, 3))
+{
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease || (type == QEvent::MouseMove && button == Qt::NoButton) ? Qt::NoButton
+                                                                                                  : Qt::MouseButtons(button);
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// The desktop's order: press, release, double click, release.
+inline void DoubleClick(QWidget *w, QPointF at = QPointF(3, 3))
+{
+    SendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton, at);
+    SendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    SendMouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton, at);
+    SendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, at);
+}
+
+} // namespace tw::test
