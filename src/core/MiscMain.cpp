@@ -10,7 +10,10 @@
 #include "services/Thanks.h"
 #include "shell/frmMain.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QProgressBar>
 
 namespace Misc {
@@ -26,6 +29,12 @@ bool Main()
 
         frmSplash *splash = frmSplash::Load();
         splash->show();
+        // "Repaint" needs the window mapped first; give the display a moment
+        // (bounded) so the splash is on screen before any blocking wait.
+        QElapsedTimer mapped;
+        mapped.start();
+        while (splash->windowHandle() && !splash->windowHandle()->isExposed() && mapped.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         splash->repaint();
         splash->pb1->setVisible(true);
         frmSplash::Progress(1);

@@ -62,12 +62,13 @@ NetSetting::NetSetting(QWidget *parent) : QWidget(parent, Qt::Window)
                                                    : QStringLiteral("Use external mail software"), this);
         optMailServer[i]->setObjectName(QStringLiteral("optMailServer_%1").arg(i));
         mailRow->addWidget(optMailServer[i]);
+    }
+    optMailServer[0]->setChecked(true); // design state: no handler runs for it
+    for (int i = 0; i < 2; ++i)
         connect(optMailServer[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 optMailServer_Click(i);
         });
-    }
-    optMailServer[0]->setChecked(true);
     root->addLayout(mailRow);
 
     auto *box = new QGroupBox(QStringLiteral("Internet settings"), this);

@@ -11,6 +11,7 @@ class QRadioButton;
 class NetSetting : public QWidget {
     Q_OBJECT
 public:
+    ~NetSetting() override;
     // Loads (runs init) and shows the window modeless.
     static NetSetting *ShowModeless();
     static NetSetting *Loaded();
@@ -34,5 +35,4 @@ public:
 
 private:
     explicit NetSetting(QWidget *parent = nullptr);
-    ~NetSetting() override;
 };

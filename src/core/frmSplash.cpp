@@ -6,6 +6,8 @@
 #include "platform/Shell.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -67,6 +69,9 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     for (QLabel *l : {Image2, Label2, lblEmail})
         l->installEventFilter(this);
     Form_Load();
+    adjustSize();
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
 }
 
 frmSplash::~frmSplash()

@@ -129,8 +129,9 @@ bool Registry::CreateKey(const QString &path)
     QString cur;
     bool changed = false;
     for (const QString &part : parts) {
+        const bool hive = cur.isEmpty(); // HKEY_CURRENT_USER itself is no key of the file
         cur = cur.isEmpty() ? part : cur + u'\\' + part;
-        if (FindKey(cur) < 0) {
+        if (!hive && FindKey(cur) < 0) {
             keys_.append(Key{cur, {}, {}});
             changed = true;
         }

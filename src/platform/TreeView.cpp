@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 #include "platform/Vb.h"
+#include "platform/VbInput.h"
 
 #include <QBitmap>
 #include <QKeyEvent>
@@ -106,75 +107,6 @@ QVariant TreeNode::data(int column, int role) const
 
 // ----------------------------------------------------------------- TreeView
 
-namespace {
-
-// The key numbers handlers compare with (65 = "A", 13 = Enter, 112 = F1).
-int KeyCodeOf(const QKeyEvent *e)
-{
-    const int k = e->key();
-    if (e->modifiers() & Qt::KeypadModifier) {
-        if (k >= Qt::Key_0 && k <= Qt::Key_9)
-            return 96 + (k - Qt::Key_0);
-        switch (k) {
-        case Qt::Key_Asterisk: return 106;
-        case Qt::Key_Plus: return 107;
-        case Qt::Key_Minus: return 109;
-        case Qt::Key_Period: return 110;
-        case Qt::Key_Slash: return 111;
-        default: break;
-        }
-    }
-    if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9))
-        return k;
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
-        return 112 + (k - Qt::Key_F1);
-    switch (k) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Semicolon: return 186;
-    case Qt::Key_Equal: return 187;
-    case Qt::Key_Comma: return 188;
-    case Qt::Key_Minus: return 189;
-    case Qt::Key_Period: return 190;
-    case Qt::Key_Slash: return 191;
-    case Qt::Key_QuoteLeft: return 192;
-    case Qt::Key_BracketLeft: return 219;
-    case Qt::Key_Backslash: return 220;
-    case Qt::Key_BracketRight: return 221;
-    case Qt::Key_Apostrophe: return 222;
-    default: return 0;
-    }
-}
-
-int ShiftOf(Qt::KeyboardModifiers m)
-{
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
-}
-
-int ButtonsOf(Qt::MouseButtons b)
-{
-    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
-}
-
-} // namespace
 
 TreeView::TreeView(QWidget *parent) : QTreeWidget(parent)
 {
@@ -305,7 +237,7 @@ TreeNode *TreeView::HitTest(float x, float y) const
 
 void TreeView::keyPressEvent(QKeyEvent *event)
 {
-    Q_EMIT KeyDown(KeyCodeOf(event), ShiftOf(event->modifiers()));
+    Q_EMIT KeyDown(VbInput::KeyCode(event), VbInput::Shift(event->modifiers()));
     QTreeWidget::keyPressEvent(event);
 }
 
@@ -315,11 +247,11 @@ void TreeView::EmitMouse(QMouseEvent *event, bool press)
     const QPointF p = viewport()->mapTo(this, event->position().toPoint());
     const float x = float(Twips::FromPixels(p.x()));
     const float y = float(Twips::FromPixels(p.y()));
-    const int shift = ShiftOf(event->modifiers());
+    const int shift = VbInput::Shift(event->modifiers());
     if (press)
-        Q_EMIT MouseDown(ButtonsOf(event->button()), shift, x, y);
+        Q_EMIT MouseDown(VbInput::Buttons(event->button()), shift, x, y);
     else
-        Q_EMIT MouseMove(ButtonsOf(event->buttons()), shift, x, y);
+        Q_EMIT MouseMove(VbInput::Buttons(event->buttons()), shift, x, y);
 }
 
 void TreeView::mousePressEvent(QMouseEvent *event)

@@ -9,6 +9,7 @@ class QPushButton;
 class Thanks : public QWidget {
     Q_OBJECT
 public:
+    ~Thanks() override;
     static Thanks *ShowModeless();
     static Thanks *Loaded();
 
@@ -23,5 +24,4 @@ public:
 
 private:
     explicit Thanks(QWidget *parent = nullptr);
-    ~Thanks() override;
 };

@@ -3,6 +3,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
 #include "platform/TreeView.h"
+#include "platform/VbInput.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -16,30 +17,6 @@
 
 namespace {
 frmMain *g_main = nullptr;
-
-int VbButton(Qt::MouseButtons b)
-{
-    int v = 0;
-    if (b & Qt::LeftButton)
-        v |= 1;
-    if (b & Qt::RightButton)
-        v |= 2;
-    if (b & Qt::MiddleButton)
-        v |= 4;
-    return v;
-}
-
-int VbShift(Qt::KeyboardModifiers m)
-{
-    int v = 0;
-    if (m & Qt::ShiftModifier)
-        v |= 1;
-    if (m & Qt::ControlModifier)
-        v |= 2;
-    if (m & Qt::AltModifier)
-        v |= 4;
-    return v;
-}
 
 template <typename W> W *Make(QWidget *parent, const QString &name)
 {
@@ -396,19 +373,19 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         auto *me = static_cast<QMouseEvent *>(event);
         const float x = float(Twips::FromPixels(me->position().x()));
         const float y = float(Twips::FromPixels(me->position().y()));
-        const int shift = VbShift(me->modifiers());
+        const int shift = VbInput::Shift(me->modifiers());
         if (event->type() == QEvent::MouseButtonPress) {
             dblClicked_ = nullptr;
             if (h.down)
-                h.down(VbButton(me->button()), shift, x, y);
+                h.down(VbInput::Buttons(me->button()), shift, x, y);
         } else if (event->type() == QEvent::MouseMove) {
             if (h.move)
-                h.move(VbButton(me->buttons()), shift, x, y);
+                h.move(VbInput::Buttons(me->buttons()), shift, x, y);
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const bool afterDouble = dblClicked_ == watched;
             dblClicked_ = nullptr;
             if (h.up)
-                h.up(VbButton(me->button()), shift, x, y);
+                h.up(VbInput::Buttons(me->button()), shift, x, y);
             auto *w = qobject_cast<QWidget *>(watched);
             if (!afterDouble && h.click && w && w->rect().contains(me->position().toPoint())
                 && me->button() == Qt::LeftButton)
@@ -427,7 +404,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::mouseMoveEvent(QMouseEvent *event)
 {
-    Form_MouseMove(VbButton(event->buttons()), VbShift(event->modifiers()),
+    Form_MouseMove(VbInput::Buttons(event->buttons()), VbInput::Shift(event->modifiers()),
                    float(Twips::FromPixels(event->position().x())), float(Twips::FromPixels(event->position().y())));
     QWidget::mouseMoveEvent(event);
 }

@@ -13,6 +13,7 @@
 #include "shell/frmMain.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTest>
 #include <memory>

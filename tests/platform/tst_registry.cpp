@@ -3,6 +3,7 @@
 #include "core/Settings.h"
 #include "core/mdlRegistry.h"
 #include "platform/Registry.h"
+#include "platform/Vb.h"
 
 #include <QTest>
 #include <memory>
