@@ -312,7 +312,9 @@ void Options::BuildControls()
     Winsock1 = new Winsock(this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
 
-    adjustSize();
+    // Not adjustSize(): that caps a window at two thirds of the screen and
+    // would cut the longer captions on small screens.
+    resize(sizeHint());
 }
 
 QWidget *Options::BuildVoicePage()
@@ -406,7 +408,7 @@ QWidget *Options::BuildGeneralPage()
         auto *v = new QVBoxLayout;
         v->setSpacing(2);
         v->addWidget(label);
-        v->addWidget(control);
+        v->addWidget(control, 0, qobject_cast<QLineEdit *>(control) ? Qt::AlignLeft : Qt::Alignment());
         grid->addLayout(v, row, col);
     };
     cobSqd = new QComboBox(page);
@@ -422,6 +424,8 @@ QWidget *Options::BuildGeneralPage()
     Text1->setText(QStringLiteral("5"));
     Text2 = TextBox(page, "Text2", "Activate Screen Saver");
     Text2->setText(QStringLiteral("12"));
+    Text1->setMaximumWidth(90);
+    Text2->setMaximumWidth(90);
     labelled(3, 0, "lblSplash", "Set Splash Delay:", Text1);
     labelled(3, 1, "lblSaver", "Set Screen Saver Delay:", Text2);
 
