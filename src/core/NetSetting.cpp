@@ -3,6 +3,7 @@
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "core/frmSplash.h"
+#include "platform/Geometry.h"
 #include "platform/Dialogs.h"
 #include "platform/Vb.h"
 #include "services/Thanks.h"
@@ -10,13 +11,11 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -120,8 +119,7 @@ NetSetting::NetSetting(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(cmdclose, &QPushButton::clicked, this, [this] { cmdclose_Click(); });
 
     adjustSize();
-    if (const QScreen *s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    Geometry::CenterOnScreen(this);
 }
 
 NetSetting::~NetSetting()

@@ -4,11 +4,12 @@
 #include "core/Options.h"
 
 #include "core/AppFolder.h"
-#include "core/AppState.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Vb.h"
+#include "shell/ShellState.h"
+#include "shell/Skins.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
@@ -90,6 +91,7 @@ void Options::cobStyle_Click()
     if (index < 0)
         return;
     Settings::Set(QStringLiteral("PicBar"), QString::number(index));
+    Misc::ApplySkin();
     Misc::DoEvents();
 }
 

@@ -2,12 +2,11 @@
 
 #include "core/Hosts.h"
 #include "core/Misc.h"
+#include "platform/Geometry.h"
 #include "platform/Artwork.h"
 #include "platform/Shell.h"
 
 #include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -70,8 +69,7 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
         l->installEventFilter(this);
     Form_Load();
     adjustSize();
-    if (const QScreen *s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    Geometry::CenterOnScreen(this);
 }
 
 frmSplash::~frmSplash()

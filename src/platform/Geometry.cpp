@@ -1,6 +1,15 @@
 #include "platform/Geometry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace Geometry {
+
+void CenterOnScreen(QWidget *w)
+{
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        w->move(s->availableGeometry().center() - w->rect().center());
+}
 
 void Move(QWidget *w, double left, double top, double width, double height)
 {

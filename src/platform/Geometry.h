@@ -15,6 +15,9 @@ inline double Height(const QWidget *w) { return Twips::FromPixels(w->isWindow() 
 inline double ScaleWidth(const QWidget *w) { return Twips::FromPixels(w->width()); }
 inline double ScaleHeight(const QWidget *w) { return Twips::FromPixels(w->height()); }
 
+// Places a window in the middle of the primary screen.
+void CenterOnScreen(QWidget *w);
+
 void Move(QWidget *w, double left, double top, double width, double height);
 void SetLeft(QWidget *w, double left);
 void SetTop(QWidget *w, double top);

@@ -3,15 +3,14 @@
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
+#include "platform/Geometry.h"
 #include "platform/Vb.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -41,8 +40,7 @@ Thanks::Thanks(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(chkPrompt, &QCheckBox::stateChanged, this, [this] { chkPrompt_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     adjustSize();
-    if (const QScreen *s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    Geometry::CenterOnScreen(this);
 }
 
 Thanks::~Thanks()
