@@ -101,8 +101,8 @@ void Options::cobVoice_Click()
     if (index < 0)
         return;
     Hourglass hourglass;
-    // The speech window takes the voice the next time it loads; switching
-    // a running reader comes with the speech feature.
+    // The program has no speech window yet: the choice is stored, and
+    // switching the reader's voice comes with that window.
     Settings::Set(QStringLiteral("VoiceMode"), QString::number(index));
     Misc::DoEvents();
     Misc::DoEvents();
