@@ -2,6 +2,7 @@
 
 #include "core/AppFolder.h"
 #include "core/Misc.h"
+#include "core/Options.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
 #include "navtree/NavState.h"
@@ -9,6 +10,7 @@
 #include "platform/Ras.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "shell/ShellState.h"
 #include "sheets/SheetState.h"
 
 #include <QDir>
@@ -37,11 +39,14 @@ TestEnv::TestEnv()
     Portfolio.fill({});
     PortfolioCount = 0;
     USMarket.fill({});
+    AutoUpdateMinutes = 0;
+    FractionsMode = VolumeMode = RegVariant();
     Misc::SetSleepHook([this](int ms) { sleeps.append(ms); });
 }
 
 TestEnv::~TestEnv()
 {
+    Options::Unload();
     Misc::SetSleepHook(nullptr);
     Dialogs::Reset();
     Shell::Reset();
