@@ -1,7 +1,9 @@
 #include "common/TestEnv.h"
 
 #include "core/AppFolder.h"
+#include "core/AppState.h"
 #include "core/Misc.h"
+#include "core/Options.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
 #include "navtree/NavState.h"
@@ -37,11 +39,14 @@ TestEnv::TestEnv()
     Portfolio.fill({});
     PortfolioCount = 0;
     USMarket.fill({});
+    AutoUpdateMinutes = 0;
+    FractionsMode = VolumeMode = RegVariant();
     Misc::SetSleepHook([this](int ms) { sleeps.append(ms); });
 }
 
 TestEnv::~TestEnv()
 {
+    Options::Unload();
     Misc::SetSleepHook(nullptr);
     Dialogs::Reset();
     Shell::Reset();
