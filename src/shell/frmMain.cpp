@@ -48,6 +48,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     WireSymbolBar();
     WireCommandBar();
     WireSplitters();
+    WireUpdate();
 }
 
 frmMain::~frmMain()
