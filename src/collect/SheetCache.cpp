@@ -2,9 +2,13 @@
 
 #include "core/AppFolder.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
+#include <filesystem>
+
+#include <dirent.h>
+#include <strings.h>
 
 namespace SheetCache {
 
@@ -34,18 +38,47 @@ QString Resolve(const QString &folder, const QString &name)
     const QString exact = folder + u'/' + name;
     if (QFileInfo::exists(exact))
         return exact;
-    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System); it.hasNext();) {
-        it.next();
-        if (it.fileName().compare(name, Qt::CaseInsensitive) == 0)
-            return it.filePath();
+    // Plain directory reading: a run looks up every page it writes, so this
+    // walk is kept to a compare per entry. Cache names are ASCII.
+    const QByteArray want = QFile::encodeName(name);
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return exact;
+    QString found = exact;
+    while (const dirent *e = ::readdir(dir)) {
+        if (std::strlen(e->d_name) == size_t(want.size()) && ::strcasecmp(e->d_name, want.constData()) == 0) {
+            found = folder + u'/' + QFile::decodeName(e->d_name);
+            break;
+        }
     }
-    return exact;
+    ::closedir(dir);
+    return found;
 }
 
 QString DataSheet(const QString &name) { return Resolve(DataSheetFolder(), name); }
 QString News(const QString &name) { return Resolve(NewsFolder(), name); }
 
 QString ForUrl(const QByteArray &symbol) { return QString::fromLatin1(symbol.toPercentEncoding()); }
+
+bool Store(const QString &file, const QByteArray &bytes)
+{
+    if (file.isEmpty())
+        return false;
+    const QString part = file + QStringLiteral(".part");
+    QFile f(part);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = f.write(bytes) == bytes.size();
+    f.close();
+    std::error_code ec;
+    if (written && f.error() == QFileDevice::NoError)
+        std::filesystem::rename(part.toStdString(), file.toStdString(), ec);
+    if (!written || f.error() != QFileDevice::NoError || ec) {
+        QFile::remove(part);
+        return false;
+    }
+    return true;
+}
 
 bool ApplyMinimum(const QString &file, qint64 minimum)
 {
