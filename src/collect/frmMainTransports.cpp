@@ -35,12 +35,17 @@ void frmMain::PrepareInet()
 {
     ActiveInet = Inet1;
     Inet1->SetRequestTimeout(30);
-    if (Inet1->StillExecuting()) {
-        Inet1->Cancel();
-        Panel1[6]->setText(QStringLiteral("Please Wait.."));
-        Misc::DoEvents();
-    }
+    CancelPendingTransfer();
     Inet1->SetRequestTimeout(qMax(1, (UpdateJobs::SilenceMs() + 999) / 1000));
+}
+
+void frmMain::CancelPendingTransfer()
+{
+    if (!Inet1->StillExecuting())
+        return;
+    Inet1->Cancel();
+    Panel1[6]->setText(QStringLiteral("Please Wait.."));
+    Misc::DoEvents();
 }
 
 bool frmMain::DownloadURL(const QString &file, const QString &url, const QString &status)

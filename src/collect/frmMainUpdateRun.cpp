@@ -162,11 +162,7 @@ void frmMain::StopUpdate()
         try {
             ActiveInet = Inet1;
             Inet1->SetRequestTimeout(1);
-            if (Inet1->StillExecuting()) {
-                Inet1->Cancel();
-                Panel1[6]->setText(QStringLiteral("Please Wait.."));
-                Misc::DoEvents();
-            }
+            CancelPendingTransfer();
             Inet1->SetRequestTimeout(1);
             ActiveInet = nullptr;
 
