@@ -3,7 +3,6 @@
 #include "shell/frmMain.h"
 
 #include "collect/UpdateJobs.h"
-#include "core/AppState.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/Options.h"
@@ -13,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Inet.h"
 #include "platform/Winsock.h"
+#include "shell/ShellState.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,14 @@
 #include "core/Options.h"
 
-#include "core/AppState.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
+#include "platform/Help.h"
 #include "platform/Vb.h"
 #include "platform/VbInput.h"
 #include "platform/Winsock.h"
+#include "shell/ShellState.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -743,8 +744,7 @@ void Options::reject() { cmd_cancel_Click(); }
 
 void Options::cmdHelp_Click()
 {
-    // Topic 1002 of the help pages, in the small help window; the help
-    // pages are not part of the program yet.
+    Help::Show(QStringLiteral("Tkw5.chm"), QStringLiteral(">Small"), 1002, this);
 }
 
 void Options::cmdUpgrade_Click()

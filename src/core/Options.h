@@ -26,6 +26,7 @@ public:
     // The one window; created and loaded (hidden) on first use. Loading
     // yields to the event loop: nullptr if the window was closed meanwhile.
     static Options *Instance();
+    static Options *Load() { return Instance(); }
     // nullptr while the window is not loaded.
     static Options *Loaded();
     // Closes and releases the loaded window; values already written stay.

@@ -4,11 +4,12 @@
 #include "core/Options.h"
 
 #include "core/AppFolder.h"
-#include "core/AppState.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Vb.h"
+#include "shell/ShellState.h"
+#include "shell/Skins.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
@@ -90,6 +91,7 @@ void Options::cobStyle_Click()
     if (index < 0)
         return;
     Settings::Set(QStringLiteral("PicBar"), QString::number(index));
+    Misc::ApplySkin();
     Misc::DoEvents();
 }
 
@@ -99,8 +101,8 @@ void Options::cobVoice_Click()
     if (index < 0)
         return;
     Hourglass hourglass;
-    // The speech window takes the voice the next time it loads; switching
-    // a running reader comes with the speech feature.
+    // The program has no speech window yet: the choice is stored, and
+    // switching the reader's voice comes with that window.
     Settings::Set(QStringLiteral("VoiceMode"), QString::number(index));
     Misc::DoEvents();
     Misc::DoEvents();

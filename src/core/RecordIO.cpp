@@ -52,6 +52,12 @@ bool Writer::Field(int16_t v)
     return true;
 }
 
+bool Writer::Field(int32_t v)
+{
+    Append(out_, std::bit_cast<uint32_t>(v));
+    return true;
+}
+
 bool Writer::Field(double v)
 {
     Append(out_, std::bit_cast<uint64_t>(v));
@@ -91,6 +97,7 @@ bool Reader::Number(T &v)
 
 bool Reader::Field(float &v) { return Number<uint32_t>(v); }
 bool Reader::Field(int16_t &v) { return Number<uint16_t>(v); }
+bool Reader::Field(int32_t &v) { return Number<uint32_t>(v); }
 bool Reader::Field(double &v) { return Number<uint64_t>(v); }
 
 QByteArray ReadOrCreate(const QString &path)

@@ -1,7 +1,7 @@
 #pragma once
 // The program's binary tables (stock sets, portfolio, index table) are fixed
 // records back to back, little-endian: a text is a 16-bit length and its 8-bit
-// characters, numbers are Int16, IEEE Single and Double. This is the one codec
+// characters, numbers are Int16, Int32, IEEE Single and Double. This is the one codec
 // for them, and the one way such a table reaches or leaves the disk.
 #include <QByteArray>
 #include <QByteArrayView>
@@ -20,6 +20,7 @@ public:
     bool Field(const QByteArray &text);
     bool Field(float v);
     bool Field(int16_t v);
+    bool Field(int32_t v);
     bool Field(double v);
     QByteArray Take() { return std::move(out_); }
 
@@ -35,6 +36,7 @@ public:
     bool Field(QByteArray &text);
     bool Field(float &v);
     bool Field(int16_t &v);
+    bool Field(int32_t &v);
     bool Field(double &v);
 
 private:

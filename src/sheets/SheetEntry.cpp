@@ -2,8 +2,6 @@
 
 // Per-stock sheets, the Zoom window and the column layout: built with the sheets.
 void frmMain::Zoom_FG() {}
-void frmMain::LoadLayOut() {}
-void frmMain::SaveLayOut() {}
 void frmMain::FG_Profile() {}
 void frmMain::FG_AIS() {}
 void frmMain::FG_ABS() {}

@@ -7,12 +7,14 @@
 // "lblSbl_0"); places and sizes are kept in twips (platform/Geometry.h).
 #include <QByteArray>
 #include <QHash>
+#include <QPointF>
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 
 class FlexGrid;
+class Inet;
 class QAction;
 class QFrame;
 class QLabel;
@@ -20,6 +22,7 @@ class QMenu;
 class QTimer;
 class TreeView;
 class clsFormResize;
+class Reports;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -253,7 +256,6 @@ private:
     // --- update run: transports, job table, downloaders, timer (collect/) ---
     // ------------------------------------------------------------------
 public:
-    class Inet *Inet1 = nullptr;
     class Winsock *Winsock1 = nullptr;
     class Inet *ActiveInet = nullptr; // set by PrepareInet, released by StopUpdate
     QString RequestURL;         // the pending socket fetch: its address,
@@ -332,4 +334,59 @@ private:
     // Connects for one page and returns at once; SocketFetch then waits.
     bool StartSocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status);
     bool pageWritten_ = false; // the pending socket fetch has stored its page
+
+    // ------------------------------------------------------------------
+    // --- shell: start-up, keys, popup menus, command bar ---
+    // ------------------------------------------------------------------
+public:
+    Inet *Inet1 = nullptr; // the page transport of the Update run
+    // Set names from the Groups subkey into the Sets menu.
+    void LoadSets();
+    // An Update run or a fast update is under way: lblDesc(0) reads "Stop".
+    bool UpdateRunning() const;
+    void frmButtom_MouseMove(int button, int shift, float x, float y);
+    void Panel1_MouseDown(int index, int button, int shift, float x, float y);
+    void Panel1_MouseMove(int index, int button, int shift, float x, float y);
+    void Panel1_MouseUp(int index, int button, int shift, float x, float y);
+    void Picture1_MouseDown(int index, int button, int shift, float x, float y);
+    void Picture1_MouseMove(int index, int button, int shift, float x, float y);
+    void Picture1_MouseUp(int index, int button, int shift, float x, float y);
+
+    // Reports popup: the export kind of items 1 to 16, and the HTML report
+    // of a per-stock view (nullptr for views without one).
+    static int16_t ReportExportKind(int index);
+    using ReportWriter = void (*)(Reports &, const QByteArray &);
+    static ReportWriter HtmlReportOf(const QString &view);
+
+    // The run entry points as the shell's commands reach them.
+    enum class RunCall { Run, Stop, Fast };
+    void CallRun(RunCall call);
+
+    // Test seams. Exit: runs in place of ending the process. Popup: runs in
+    // place of opening a popup menu (place in twips of the window). Modal:
+    // runs in place of the modal loop of a window the main window owns.
+    // Run: runs in place of RunUpdate, StopUpdate and FastUpdate.
+    static void SetExitHook(std::function<void()> hook);
+    static void SetRunHook(std::function<void(RunCall)> hook);
+    static void SetPopupHook(std::function<void(QMenu *, QPointF)> hook);
+    static void SetModalHook(std::function<void(QWidget *)> hook);
+
+private:
+    // Opens the popup with its top-left corner at (x, y) twips of the window.
+    void PopupMenu(QMenu *menu, double x, double y);
+    // Makes this window the form's owner: it stays above it and goes with it.
+    void Own(QWidget *form);
+    // Shows form modal with this window as owner; returns when it is closed.
+    void ShowModal(QWidget *form);
+    // The pointer left the buttons and the symbol bar: the strip stops
+    // scrolling and the buttons lose their hover look (button 0 keeps its
+    // busy look during a run).
+    void EndHover();
+    QTimer *groupsClick_ = nullptr; // a click on "Groups" waits for a double click
+
+    // --- column layout of the main grid (sheets/LayOut.cpp) ---
+public:
+    // Moves the main grid's columns to the positions kept in LayOut, each
+    // found by its header text.
+    void FixLayOut();
 };

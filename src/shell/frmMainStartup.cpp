@@ -1,12 +1,215 @@
 #include "shell/frmMain.h"
 
-// Start-up, activation, resizing and shut-down of the main window.
-void frmMain::WireStartup() {}
-void frmMain::Form_Load() { LoadData(); }
+#include "core/AppFolder.h"
+#include "core/Misc.h"
+#include "core/Settings.h"
 #include "core/frmSplash.h"
-void frmMain::LoadData() { frmSplash::UnloadSplash(); }
-void frmMain::Form_Activate() {}
-void frmMain::Form_Resize() {}
-void frmMain::Form_MouseMove(int, int, float, float) {}
-void frmMain::ExitProgram() {}
-void frmMain::ConfirmExit() {}
+#include "platform/Artwork.h"
+#include "platform/Dialogs.h"
+#include "platform/FlexGrid.h"
+#include "platform/Geometry.h"
+#include "platform/Inet.h"
+#include "platform/Vb.h"
+#include "shell/DimScreen.h"
+#include "shell/ShellState.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+// Start-up, activation, resizing and shut-down of the main window.
+
+namespace {
+
+std::function<void()> &ExitHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+// The cache tree under AppFolder, parents before their children.
+const char *const CacheFolders[] = {
+    "/Cache",
+    "/Cache/Chart",
+    "/Cache/News",
+    "/Cache/DataSheet",
+    "/Cache/Reports",
+    "/Cache/Reports/Annual Balance Sheet",
+    "/Cache/Reports/Annual Income statement",
+    "/Cache/Reports/Options",
+    "/Cache/Reports/Insiders Traders",
+    "/Cache/Reports/Quarterly Reports",
+    "/Cache/Reports/Earnings",
+    "/Cache/Reports/Consultation",
+    "/Cache/Reports/Summary",
+    "/Cache/Reports/Misc",
+};
+
+// The open set as stored; anything but a whole number 0 to 20 opens set 0,
+// so a hand-edited value never names a set file the program does not keep.
+int16_t StoredSet()
+{
+    const QString text = Settings::Get(QStringLiteral("LastGroup")).ToText();
+    bool ok = false;
+    const double v = Vb::ParseNumber(text, &ok);
+    if (!ok)
+        return 0;
+    const double n = Vb::RoundHalfEven(v);
+    return n >= 0 && n <= 20 ? int16_t(n) : int16_t(0);
+}
+
+} // namespace
+
+void frmMain::SetExitHook(std::function<void()> hook) { ExitHook() = std::move(hook); }
+
+void frmMain::WireStartup()
+{
+    Inet1 = new Inet(this);
+    Inet1->setObjectName(QStringLiteral("Inet1"));
+    Timer1->start();
+}
+
+void frmMain::Form_Load()
+{
+    try {
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            Geometry::SetLeft(this, (Twips::FromPixels(screen->geometry().width()) - Geometry::Width(this)) / 2);
+        LoadData();
+        SplitterDragColor = 0x808080;
+        TreeDragX = 2147483647;
+        GridDragY = 2147483647;
+        GridTopLimit = Vb::CInt(Geometry::Top(FG));
+        BaseRowHeight = Vb::CInt(FG->RowHeight(0));
+        Splitter->setCursor(Artwork::Cursor(103));
+        const RegVariant treePos = Settings::Get(QStringLiteral("LastTreePos"));
+        if (!treePos.IsEmptyText()) {
+            const int32_t left = Vb::CLng(treePos.ToNumber());
+            Geometry::SetLeft(picSplit2, left);
+            picSplit2_MouseUp(2, 0, 0, float(left));
+        }
+    } catch (const VbError &e) {
+        Misc::ErrorTraping(e, QStringLiteral("frmMain_Form_Load"), false);
+    }
+}
+
+void frmMain::LoadData()
+{
+    try {
+        if (AppFolder.isEmpty())
+            AppFolder = AppPaths::DefaultAppFolder();
+        BaseCaption = windowTitle();
+        AbortFlag = 0;
+        frmSplash::Progress(60);
+
+        for (const char *folder : CacheFolders) {
+            const QString path = AppFolder + QString::fromLatin1(folder);
+            if (!QFileInfo::exists(path)) {
+                QDir().mkdir(path);
+                Misc::DoEvents();
+            }
+        }
+
+        frmSplash::Progress(65);
+        frmSplash::Progress(70);
+        FractionsMode = Settings::Get(QStringLiteral("Fractions"));
+        VolumeMode = Settings::Get(QStringLiteral("Volume"));
+        LoadSets();
+        frmSplash::Progress(75);
+
+        mnuSet_Click(StoredSet());
+
+        Inet1->SetAccessType(Settings::Get(QStringLiteral("ProxyE")).ToNumber() == 1 ? Inet::icNamedProxy
+                                                                                       : Inet::icDirect);
+        Inet1->SetProxy(Settings::Get(QStringLiteral("Proxy")).ToText());
+        LastNodeIndex = 1;
+        AutoUpdateMinutes = Vb::CInt(Settings::Get(QStringLiteral("AutoUpdate")).ToNumber());
+
+        frmSplash::Progress(80);
+        LoadLayOut();
+        frmSplash::Progress(85);
+        Misc::DoEvents();
+        LoadPrices();
+        frmSplash::Progress(90);
+        ShowRec();
+        Misc::DoEvents();
+        frmSplash::Progress(100);
+        frmSplash::UnloadSplash();
+        Misc::DoEvents();
+    } catch (const VbError &e) {
+        Misc::ErrorTraping(e, QStringLiteral("frmMain_LoadData"), false);
+    }
+}
+
+void frmMain::Form_Activate()
+{
+    if (frmSplash::Loaded())
+        frmSplash::UnloadSplash();
+}
+
+void frmMain::Form_Resize()
+{
+    try {
+        const int16_t L = Vb::CInt(Geometry::Left(img[0]));
+        const int16_t W = Vb::CInt(Geometry::Width(img[0]));
+        auto place = [this](int i, double left) { Geometry::SetLeft(lblDsc[i], left); };
+        auto width = [this](int i) { return Geometry::Width(lblDsc[i]); };
+        place(0, L);
+        place(1, L + W / 5.0 - width(1) / 2);
+        // The middle label ends at the middle; it is not centred.
+        place(2, L + W / 2.0 - width(2));
+        place(3, L + W / 1.5 - width(3) / 2);
+        const int sum = L + W;
+        if (sum > 32767 || sum < -32768)
+            throw VbError::Overflow();
+        place(4, sum - width(4));
+        Geometry::SetLeft(Shape1, Geometry::Left(picSplit2) + 250);
+    } catch (const VbError &e) {
+        Misc::ErrorTraping(e, QStringLiteral("frmMain_Form_Resize"), false);
+    }
+}
+
+void frmMain::Form_MouseMove(int, int, float, float) { EndHover(); }
+
+void frmMain::ConfirmExit()
+{
+    bool ask = true;
+    try {
+        const RegVariant shutDown = Settings::Get(QStringLiteral("ShutDown"));
+        ask = !(shutDown.IsEmptyText() || shutDown.EqualsZero());
+    } catch (const VbError &) {
+        // A value that is not a number is neither empty nor 0: ask.
+    }
+    if (!ask) {
+        ExitProgram();
+        return;
+    }
+    DimScreen::DimForm(this);
+    const int answer = Dialogs::MsgBox(QStringLiteral("Do you realy want to quit Tickerwatch?"),
+                                       Dialogs::vbYesNo | Dialogs::vbQuestion, QStringLiteral("Shut Down Tickerwatch"));
+    if (answer == Dialogs::vbYes)
+        ExitProgram();
+    else
+        DimScreen::ResetScreen();
+}
+
+void frmMain::ExitProgram()
+{
+    SaveLayOut();
+    Misc::DoEvents();
+    DimScreen::ResetScreen();
+    Misc::DoEvents();
+    Misc::DoEvents();
+    if (ExitHook()) {
+        ExitHook()();
+        return;
+    }
+    // Ends at once, like the close of the process: no other window's close
+    // handling runs and nothing more is saved; a run under way is cut off.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}

@@ -1,7 +1,6 @@
 #include "common/TestEnv.h"
 
 #include "core/AppFolder.h"
-#include "core/AppState.h"
 #include "core/Misc.h"
 #include "core/Options.h"
 #include "core/Settings.h"
@@ -11,6 +10,7 @@
 #include "platform/Ras.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "shell/ShellState.h"
 #include "sheets/SheetState.h"
 
 #include <QDir>

@@ -1,9 +1,10 @@
 // The Options window: loading, pages, keys, OK, Cancel and the delay boxes.
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
-#include "core/AppState.h"
 #include "core/Options.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "shell/ShellState.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,6 +23,8 @@ using tw::test::TestEnv;
 namespace {
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
+
+int LoadFailures(const TestEnv &env) { return int(env.ErrorLog().count("Where: Option_Form_Load\r\n")); }
 
 QString UpdateName(int i) { return QStringLiteral("Update") + QString::number(i); }
 
@@ -108,7 +111,7 @@ private Q_SLOTS:
         QCOMPARE(PageOnShow(w), 0);
         QCOMPARE(w->lblNav[0]->palette().color(QPalette::WindowText), kRed);
         QCOMPARE(w->lblNav[1]->palette().color(QPalette::WindowText), kBlue);
-        QCOMPARE(env->ErrorBlocks(), 0);
+        QCOMPARE(LoadFailures(*env), 0);
         // A second use finds the loaded window and loads nothing again.
         env->Set(QStringLiteral("FrmNav"), QStringLiteral("5"));
         QCOMPARE(Options::Instance(), w);
@@ -170,9 +173,7 @@ private Q_SLOTS:
         QCOMPARE(int(w->PageIndex), index);
         for (int i = 0; i < Options::PageCount; ++i)
             QCOMPARE(w->lblNav[i]->palette().color(QPalette::WindowText), i == page ? kRed : kBlue);
-        QCOMPARE(env->ErrorBlocks(), logged);
-        if (logged)
-            QVERIFY(env->ErrorLog().contains("Where: Option_Form_Load\r\n"));
+        QCOMPARE(LoadFailures(*env), logged);
         w->cmd_OK_Click();
         QCOMPARE(env->Get(QStringLiteral("FrmNav")), QString::number(index));
     }
@@ -212,7 +213,7 @@ private Q_SLOTS:
         QCOMPARE(w->cobSqd->currentText(), QStringLiteral("1.5   Hour"));
         QCOMPARE(AutoUpdateMinutes, int16_t(90));
         QCOMPARE(w->cobStyle->currentText(), QStringLiteral("Gold Metal"));
-        QCOMPARE(env->ErrorBlocks(), 0);
+        QCOMPARE(LoadFailures(*env), 0);
     }
 
     // A value that does not read as a number shows the control's default;
@@ -236,8 +237,7 @@ private Q_SLOTS:
         AutoUpdateMinutes = 15;
         Options *w = Options::Instance();
 
-        QCOMPARE(env->ErrorBlocks(), 1);
-        QVERIFY(env->ErrorLog().contains("Where: Option_Form_Load\r\n"));
+        QCOMPARE(LoadFailures(*env), 1);
         QVERIFY(env->ErrorLog().contains("Type mismatch"));
         QVERIFY(Dialogs::Log().isEmpty());
 
@@ -477,6 +477,17 @@ private Q_SLOTS:
         QVERIFY(w->frm[5]->isVisible());
         QCOMPARE(w->lblNav[5]->palette().color(QPalette::WindowText), kRed);
         QCOMPARE(w->lblNav[0]->palette().color(QPalette::WindowText), kBlue);
+    }
+
+    void helpShowsItsTopic()
+    {
+        Help::Reset();
+        Options::Instance()->cmdHelp->click();
+        QCOMPARE(Help::Requests().size(), 1);
+        QCOMPARE(Help::Requests()[0].file, QStringLiteral("Tkw5.chm"));
+        QCOMPARE(Help::Requests()[0].windowType, QStringLiteral(">Small"));
+        QCOMPARE(Help::Requests()[0].contextId, 1002);
+        Help::Reset();
     }
 
     void escIsCancel()

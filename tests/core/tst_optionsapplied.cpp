@@ -2,9 +2,10 @@
 // check boxes, the mail option, the proxy box and Empty Cache.
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
-#include "core/AppState.h"
 #include "core/Options.h"
 #include "platform/Dialogs.h"
+#include "shell/ShellState.h"
+#include "shell/Skins.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
@@ -99,13 +100,25 @@ private Q_SLOTS:
 
     void skin()
     {
+        SkinBarName.clear();
         Options *w = Options::Instance();
         QCOMPARE(w->cobStyle->currentIndex(), -1);
         QVERIFY(!env->Has(QStringLiteral("PicBar")));
+        QVERIFY(SkinBarName.isEmpty()); // no stored skin: loading applies none
         Choose(w->cobStyle, QStringLiteral("Red Plastic"));
         QCOMPARE(env->Get(QStringLiteral("PicBar")), QStringLiteral("9"));
+        QCOMPARE(SkinBarName, QString::fromLatin1(SkinTable[9].bar));
         Choose(w->cobStyle, QStringLiteral("Blue Neon"));
         QCOMPARE(env->Get(QStringLiteral("PicBar")), QStringLiteral("0"));
+        QCOMPARE(SkinBarName, QString::fromLatin1(SkinTable[0].bar));
+    }
+
+    void storedSkinIsAppliedByLoading()
+    {
+        SkinBarName.clear();
+        env->Set(QStringLiteral("PicBar"), QStringLiteral("4"));
+        QCOMPARE(Options::Instance()->cobStyle->currentIndex(), 4);
+        QCOMPARE(SkinBarName, QString::fromLatin1(SkinTable[4].bar));
     }
 
     void voice()

@@ -1,0 +1,26 @@
+#pragma once
+// HTML reports of the view on show and the exports of the open set's quote
+// list. The Reports popup makes one object per command.
+#include <QByteArray>
+#include <cstdint>
+
+class Reports {
+public:
+    // The price list of the open set.
+    void H_Current();
+    // Reports of one stock's cached sheet.
+    void H_AIS(const QByteArray &symbol);
+    void H_ABS(const QByteArray &symbol);
+    void H_Calls(const QByteArray &symbol);
+    void H_Puts(const QByteArray &symbol);
+    void H_IT(const QByteArray &symbol);
+    void H_EC(const QByteArray &symbol);
+    void H_ER(const QByteArray &symbol);
+    void H_EH(const QByteArray &symbol);
+    void H_EG(const QByteArray &symbol);
+    void H_QR(const QByteArray &symbol);
+    void H_SI(const QByteArray &symbol);
+    // kind: 0 comma-separated, 1 tab-separated, 2 .. 7 the other file
+    // formats, 14 the clipboard, 15 XML.
+    void Export(int16_t kind);
+};

@@ -1,0 +1,66 @@
+#include "sheets/LayOut.h"
+
+#include "core/AppFolder.h"
+#include "core/RecordIO.h"
+#include "platform/FlexGrid.h"
+#include "platform/Text.h"
+#include "platform/Vb.h"
+#include "shell/frmMain.h"
+
+LayOutTable LayOut;
+
+namespace {
+
+struct LayOutFields {
+    template <typename IO, typename Rec>
+    bool operator()(IO &io, Rec &r) const
+    {
+        return io.Field(r.Caption) && io.Field(r.Reserved) && io.Field(r.Pos) && io.Field(r.Pos2);
+    }
+};
+
+} // namespace
+
+QString LayOutFile::Path() { return AppFolder + QStringLiteral("/LayOut.dat"); }
+
+// A missing file is created empty; a file that cannot be read, or the part of
+// the table it does not reach, leaves the entries empty. Nothing is shown.
+void frmMain::LoadLayOut()
+{
+    LayOut.fill({});
+    try {
+        RecordIO::ReadTable(LayOutFile::Path(), LayOut, LayOutFields{});
+    } catch (const VbError &) {
+    }
+}
+
+// The file becomes exactly the new table or, when it cannot be written,
+// stays as it was.
+void frmMain::SaveLayOut()
+{
+    try {
+        RecordIO::SaveTable(LayOutFile::Path(), LayOut, LayOutFields{});
+    } catch (const VbError &) {
+    }
+}
+
+// One pass does not always restore the stored order (a move shifts the
+// columns between); the quote list runs it twice.
+void frmMain::FixLayOut()
+{
+    for (int i = 1; i < int(LayOut.size()) && i < FG->Cols(); ++i) {
+        const QByteArray header = Text::ToCp1252(FG->TextMatrix(0, i));
+        for (int j = 1; j < int(LayOut.size()); ++j) {
+            if (LayOut[j].Caption != header)
+                continue;
+            FG->SetRedraw(false);
+            try {
+                FG->SetColPosition(i, LayOut[j].Pos);
+            } catch (const VbError &) {
+                // A position the grid does not have moves nothing.
+            }
+            FG->SetRedraw(true);
+            break;
+        }
+    }
+}

@@ -1,0 +1,45 @@
+#include "shell/Arrange.h"
+
+#include "platform/Geometry.h"
+#include "platform/WindowList.h"
+#include "shell/frmMain.h"
+
+namespace Misc {
+
+void ArrangeWindows(QWidget *frmCaller)
+{
+    // Row tops below the ticker (rows 0, 1 and slot 10) or below the calling
+    // window (slots 11 on), as the windows have always been laid out.
+    static const int rowOffset[7] = {700, 1150, 1600, 1350, 1800, 2250, 2700};
+    constexpr int LastSlot = 34;
+    constexpr int LastTickerSlot = 10;
+    constexpr int StripWidthLimit = 3000;
+
+    const QList<QWidget *> windows = WindowList::Windows();
+    const frmMain *m = frmMain::Loaded();
+    const QWidget *ticker = m ? m->NewsTicker1 : nullptr;
+
+    int n = 0;
+    for (qsizetype k = 0; k < windows.size(); ++k) {
+        QWidget *w = windows[k];
+        const QString name = w->objectName();
+        if ((name != QLatin1String("Zoom") && name != QLatin1String("Properties"))
+            || Geometry::Width(w) >= StripWidthLimit)
+            continue;
+        if (n <= LastSlot) {
+            if (n % 5 == 0) {
+                Geometry::SetLeft(w, 0);
+            } else if (k > 0) {
+                const QWidget *before = windows[k - 1];
+                Geometry::SetLeft(w, Geometry::Left(before) + Geometry::Width(before));
+            }
+            // Without the window the top cannot be had; the strip keeps its own.
+            const QWidget *base = n <= LastTickerSlot ? ticker : frmCaller;
+            if (base)
+                Geometry::SetTop(w, Geometry::Top(base) + rowOffset[n / 5]);
+        }
+        ++n;
+    }
+}
+
+} // namespace Misc

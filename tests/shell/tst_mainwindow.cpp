@@ -1,0 +1,293 @@
+#include "common/TestRegistry.h"
+#include "core/AppFolder.h"
+#include "core/Stock.h"
+#include "platform/Dialogs.h"
+#include "platform/Geometry.h"
+#include "platform/Inet.h"
+#include "core/Settings.h"
+#include "shell/MainFixture.h"
+#include "shell/ShellState.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QTest>
+#include <QTimer>
+
+using tw::test::MainFixture;
+
+namespace {
+const QStringList CacheTree = {
+    QStringLiteral("Cache"),
+    QStringLiteral("Cache/Chart"),
+    QStringLiteral("Cache/News"),
+    QStringLiteral("Cache/DataSheet"),
+    QStringLiteral("Cache/Reports"),
+    QStringLiteral("Cache/Reports/Annual Balance Sheet"),
+    QStringLiteral("Cache/Reports/Annual Income statement"),
+    QStringLiteral("Cache/Reports/Options"),
+    QStringLiteral("Cache/Reports/Insiders Traders"),
+    QStringLiteral("Cache/Reports/Quarterly Reports"),
+    QStringLiteral("Cache/Reports/Earnings"),
+    QStringLiteral("Cache/Reports/Consultation"),
+    QStringLiteral("Cache/Reports/Summary"),
+    QStringLiteral("Cache/Reports/Misc"),
+};
+
+// Every folder below AppFolder, as paths relative to it.
+QStringList FoldersUnder(const QString &root)
+{
+    QStringList found;
+    QDir dir(root);
+    const QFileInfoList all = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &fi : all) {
+        found << fi.fileName();
+        for (const QString &sub : FoldersUnder(fi.absoluteFilePath()))
+            found << fi.fileName() + u'/' + sub;
+    }
+    return found;
+}
+} // namespace
+
+class tst_mainwindow : public QObject {
+    Q_OBJECT
+    MainFixture f;
+
+    void Load()
+    {
+        frmSplash::Load();
+        f.main->ShowWindow();
+    }
+
+private Q_SLOTS:
+    void init() { f.Start(); }
+    void cleanup() { f.Stop(); }
+
+    void freshUserStarts()
+    {
+        Load();
+        QCOMPARE(f.main->windowTitle(), QStringLiteral("Tickerwatch 5.7"));
+        QCOMPARE(f.main->BaseCaption, QStringLiteral("Tickerwatch 5.7"));
+        QStringList expected = CacheTree;
+        expected.sort();
+        QStringList found = FoldersUnder(AppFolder);
+        found.sort();
+        QCOMPARE(found, expected);
+        QCOMPARE(f.Label(QStringLiteral("Panel1_1"))->text(), QStringLiteral("Group0"));
+        QCOMPARE(f.env->Get(QStringLiteral("LastGroup")), QStringLiteral("0"));
+        QVERIFY(QFileInfo::exists(Stock::StockSetFile(0)));
+        QVERIFY(f.Action(QStringLiteral("mnuSet_0"))->isChecked());
+        QVERIFY(!frmSplash::Loaded()); // the start-up ends by closing the splash
+        QVERIFY(f.main->Timer1->isActive());
+        QCOMPARE(f.main->GridTopLimit, int16_t(3120));
+        QCOMPARE(f.env->ErrorBlocks(), 0);
+    }
+
+    // Each folder comes after its parent: with a file where the reports
+    // folder belongs, the folders before it are made and its children fail
+    // quietly, without ending the start-up.
+    void cacheTreeGoesParentFirst()
+    {
+        QDir().mkpath(AppFolder + QStringLiteral("/Cache"));
+        tw::test::TestEnv::WriteAll(AppFolder + QStringLiteral("/Cache/Reports"), "not a folder");
+        Load();
+        QStringList found = FoldersUnder(AppFolder);
+        found.sort();
+        QCOMPARE(found, (QStringList{QStringLiteral("Cache"), QStringLiteral("Cache/Chart"),
+                                     QStringLiteral("Cache/DataSheet"), QStringLiteral("Cache/News")}));
+        QCOMPARE(f.Label(QStringLiteral("Panel1_1"))->text(), QStringLiteral("Group0"));
+        QCOMPARE(f.env->ErrorBlocks(), 0);
+    }
+
+    void storedSetIsOpened_data()
+    {
+        QTest::addColumn<QString>("stored"); // "<missing>" for none
+        QTest::addColumn<int>("opened");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("7 named Tech") << "7" << 7 << "Tech";
+        QTest::newRow("20") << "20" << 20 << "Group20";
+        QTest::newRow("missing") << "<missing>" << 0 << "Group0";
+        QTest::newRow("empty") << "" << 0 << "Group0";
+        QTest::newRow("25: no such set") << "25" << 0 << "Group0";
+        QTest::newRow("-1") << "-1" << 0 << "Group0";
+        QTest::newRow("not a number") << "abc" << 0 << "Group0";
+    }
+    void storedSetIsOpened()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, opened);
+        QFETCH(QString, caption);
+        if (stored != QStringLiteral("<missing>"))
+            f.env->Set(QStringLiteral("LastGroup"), stored);
+        Settings::SetGroup(QStringLiteral("Group7"), QStringLiteral("Tech"));
+        Load();
+        QCOMPARE(CurrentSet, int16_t(opened));
+        QVERIFY(QFileInfo::exists(Stock::StockSetFile(int16_t(opened))));
+        for (int i = 0; i <= 20; ++i)
+            QCOMPARE(f.Action(QStringLiteral("mnuSet_%1").arg(i))->isChecked(), i == opened);
+        QCOMPARE(f.Label(QStringLiteral("Panel1_1"))->text(), caption);
+        QCOMPARE(f.env->Get(QStringLiteral("LastGroup")), QString::number(opened));
+        // Only the set files the program keeps.
+        const QStringList sets = QDir(AppFolder).entryList({QStringLiteral("Set*.dat")}, QDir::Files);
+        QCOMPARE(sets, QStringList{QStringLiteral("Set%1.dat").arg(opened)});
+        QCOMPARE(f.env->ErrorBlocks(), 0);
+    }
+
+    void proxyAndModes_data()
+    {
+        QTest::addColumn<QString>("proxyE"); // "<missing>" for none
+        QTest::addColumn<int>("accessType");
+        QTest::newRow("1: named proxy") << "1" << int(Inet::icNamedProxy);
+        QTest::newRow("missing: direct") << "<missing>" << int(Inet::icDirect);
+        QTest::newRow("0: direct") << "0" << int(Inet::icDirect);
+        QTest::newRow("2: direct") << "2" << int(Inet::icDirect);
+    }
+    void proxyAndModes()
+    {
+        QFETCH(QString, proxyE);
+        QFETCH(int, accessType);
+        if (proxyE != QStringLiteral("<missing>"))
+            f.env->Set(QStringLiteral("ProxyE"), proxyE);
+        f.env->Set(QStringLiteral("Proxy"), QStringLiteral("gate.example.net:8080"));
+        f.env->Set(QStringLiteral("Fractions"), QStringLiteral("1"));
+        f.env->Set(QStringLiteral("AutoUpdate"), QStringLiteral("15"));
+        Load();
+        QCOMPARE(f.main->Inet1->AccessType(), accessType);
+        QCOMPARE(f.main->Inet1->Proxy(), QStringLiteral("gate.example.net:8080"));
+        QCOMPARE(FractionsMode.ToText(), QStringLiteral("1"));
+        QVERIFY(VolumeMode.IsEmpty()); // missing stays empty
+        QCOMPARE(AutoUpdateMinutes, int16_t(15));
+    }
+
+    // A stored value that is not a number ends the start-up at that step,
+    // logged without a box; the later steps (closing the splash) are left.
+    void badStoredValueEndsStartupLogged_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("where");
+        QTest::addColumn<bool>("splashLeft");
+        QTest::newRow("AutoUpdate") << "AutoUpdate" << QByteArray("Where: frmMain_LoadData") << true;
+        QTest::newRow("LastTreePos") << "LastTreePos" << QByteArray("Where: frmMain_Form_Load") << false;
+    }
+    void badStoredValueEndsStartupLogged()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, where);
+        QFETCH(bool, splashLeft);
+        f.env->Set(name, QStringLiteral("abc"));
+        Load();
+        QCOMPARE(f.env->ErrorBlocks(), 1);
+        QVERIFY(f.env->ErrorLog().contains(where));
+        QVERIFY(Dialogs::Log().isEmpty());
+        QCOMPARE(frmSplash::Loaded() != nullptr, splashLeft);
+        if (splashLeft) {
+            f.main->Form_Activate(); // activation closes it
+            QVERIFY(!frmSplash::Loaded());
+        }
+    }
+
+    void emptyTreePositionKeepsDesign()
+    {
+        f.env->Set(QStringLiteral("LastTreePos"), QString());
+        Load();
+        QCOMPARE(Geometry::Left(f.main->picSplit2), 2280.0);
+        QCOMPARE(f.env->ErrorBlocks(), 0);
+    }
+
+    // The legend names the scale under the bars: "Sell" at its left end,
+    // "Hold" ending at its middle, "Strong Buy" ending at its right end.
+    void legendFollowsBars()
+    {
+        Load();
+        Geometry::Move(f.main->img[0], 3000, 240, 4500, 315);
+        f.main->Form_Resize();
+        const double L = 3000, W = 4500;
+        QLabel *const *dsc = f.main->lblDsc;
+        QCOMPARE(Geometry::Left(dsc[0]), L);
+        QVERIFY(qAbs(Geometry::Left(dsc[2]) + Geometry::Width(dsc[2]) - (L + W / 2)) <= 15);
+        QVERIFY(qAbs(Geometry::Left(dsc[4]) + Geometry::Width(dsc[4]) - (L + W)) <= 15);
+        QVERIFY(qAbs(Geometry::Left(dsc[1]) + Geometry::Width(dsc[1]) / 2 - (L + W / 5)) <= 15);
+        QVERIFY(qAbs(Geometry::Left(f.main->Shape1) - (Geometry::Left(f.main->picSplit2) + 250)) <= 15);
+        QCOMPARE(f.env->ErrorBlocks(), 0);
+    }
+
+    // Bars reaching past 32767 twips overflow the legend's 16-bit sum: logged
+    // without a box, and the press frame stays where it was.
+    void legendOverflowIsLogged()
+    {
+        Load();
+        Geometry::Move(f.main->img[0], 30000, 240, 4500, 315);
+        Geometry::SetLeft(f.main->Shape1, 1500);
+        f.main->Form_Resize();
+        QCOMPARE(f.env->ErrorBlocks(), 1);
+        QVERIFY(f.env->ErrorLog().contains("Where: frmMain_Form_Resize"));
+        QCOMPARE(Geometry::Left(f.main->Shape1), 1500.0);
+        QVERIFY(Dialogs::Log().isEmpty());
+    }
+
+    void exitConfirmation_data()
+    {
+        QTest::addColumn<QString>("shutDown"); // "<missing>" for none
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("missing") << "<missing>" << 0 << false << true;
+        QTest::newRow("empty") << "" << 0 << false << true;
+        QTest::newRow("0") << "0" << 0 << false << true;
+        QTest::newRow("1, Yes") << "1" << int(Dialogs::vbYes) << true << true;
+        QTest::newRow("1, No") << "1" << int(Dialogs::vbNo) << true << false;
+        QTest::newRow("not a number asks") << "yes" << int(Dialogs::vbNo) << true << false;
+    }
+    void exitConfirmation()
+    {
+        QFETCH(QString, shutDown);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, ends);
+        if (shutDown != QStringLiteral("<missing>"))
+            f.env->Set(QStringLiteral("ShutDown"), shutDown);
+        Load();
+        if (answer)
+            Dialogs::QueueAnswer(answer);
+        bool dimmedWhileAsked = false;
+        Dialogs::SetOnShow([&](const Dialogs::Shown &) {
+            dimmedWhileAsked = f.main->findChild<QLabel *>(QStringLiteral("DimOverlay")) != nullptr;
+        });
+        f.main->mnuStart_Click(7);
+        Dialogs::SetOnShow(nullptr);
+
+        QCOMPARE(Dialogs::Log().size(), asked ? 1 : 0);
+        if (asked) {
+            const Dialogs::Shown &box = Dialogs::Log().first();
+            QCOMPARE(box.title, QStringLiteral("Shut Down Tickerwatch"));
+            QCOMPARE(box.text, QStringLiteral("Do you realy want to quit Tickerwatch?"));
+            QCOMPARE(box.flags, int(Dialogs::vbYesNo | Dialogs::vbQuestion));
+            QVERIFY(dimmedWhileAsked);
+        }
+        QCOMPARE(f.exits, ends ? 1 : 0);
+        // No dimming outlives the question.
+        QVERIFY(!f.main->findChild<QLabel *>(QStringLiteral("DimOverlay")));
+        QVERIFY(frmMain::Loaded() == f.main);
+    }
+
+    void closeBoxEndsWithoutAsking()
+    {
+        f.env->Set(QStringLiteral("ShutDown"), QStringLiteral("1"));
+        Load();
+        f.main->close();
+        QVERIFY(Dialogs::Log().isEmpty());
+        QCOMPARE(f.exits, 1);
+    }
+
+    void activationClosesSplash()
+    {
+        Load();
+        frmSplash::Load();
+        f.main->Form_Activate();
+        QVERIFY(!frmSplash::Loaded());
+        f.main->Form_Activate(); // nothing to close
+    }
+};
+
+TW_TEST(tst_mainwindow)
+#include "tst_mainwindow.moc"
