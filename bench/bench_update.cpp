@@ -42,19 +42,28 @@ QList<QByteArray> LoggedRequests(const QString &log)
     return out;
 }
 
-// One request at a time, each on its own connection, read to the close.
-qint64 PlainClient(quint16 port, const QList<QByteArray> &requests)
+// One request at a time, each on its own connection, read to the close;
+// with a folder, each reply is also written to a file of its own there.
+qint64 PlainClient(quint16 port, const QList<QByteArray> &requests, const QString &folder = QString())
 {
     qint64 bytes = 0;
+    int n = 0;
     for (const QByteArray &request : requests) {
         QTcpSocket s;
         s.connectToHost(QHostAddress::LocalHost, port);
         if (!s.waitForConnected(5000))
             return -1;
         s.write(request);
+        QByteArray reply;
         while (s.state() == QAbstractSocket::ConnectedState && s.waitForReadyRead(5000))
-            bytes += s.readAll().size();
-        bytes += s.readAll().size();
+            reply += s.readAll();
+        reply += s.readAll();
+        bytes += reply.size();
+        if (!folder.isEmpty()) {
+            QFile f(folder + QStringLiteral("/page%1").arg(n++));
+            if (f.open(QIODevice::WriteOnly))
+                f.write(reply);
+        }
     }
     return bytes;
 }
@@ -133,6 +142,13 @@ TW_BENCH(update)
     bench::report(QStringLiteral("update.plain_socket_client"), plainMs, QStringLiteral("ms"));
     bench::report(QStringLiteral("update.plain_socket_bytes"), double(bytes), QStringLiteral("bytes"));
     bench::report(QStringLiteral("update.ratio_run_to_plain"), runMs / plainMs, QStringLiteral("x (target <= 1.5)"));
+    const QString saved = dir.path() + QStringLiteral("/plain");
+    QDir().mkpath(saved);
+    t.restart();
+    PlainClient(port, requests, saved);
+    const double savingMs = double(t.nsecsElapsed()) / 1e6;
+    bench::report(QStringLiteral("update.plain_socket_client_saving_pages"), savingMs, QStringLiteral("ms"));
+    bench::report(QStringLiteral("update.ratio_run_to_plain_saving"), runMs / savingMs, QStringLiteral("x"));
     bench::report(QStringLiteral("update.longest_event_loop_stall"), double(longest), QStringLiteral("ms (target < 50)"));
 
     // The transfer control alone over the same pages, nothing stored: the

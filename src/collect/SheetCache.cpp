@@ -4,11 +4,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <cstring>
+#include <QHash>
 #include <filesystem>
 
 #include <dirent.h>
-#include <strings.h>
+#include <sys/stat.h>
 
 namespace SheetCache {
 
@@ -28,6 +28,54 @@ bool UsableSymbol(const QByteArray &symbol)
     return true;
 }
 
+namespace {
+
+// What a folder held when it was last read, by lower-case name, and the
+// folder's change time then. A run looks up every page it writes, most of
+// them new, so the folder is read again only when something other than
+// Store changed it.
+struct Listing {
+    timespec stamp{};
+    QHash<QByteArray, QByteArray> names;
+};
+QHash<QString, Listing> g_listings;
+
+bool Stamp(const QString &folder, timespec &out)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(folder).constData(), &st) != 0)
+        return false;
+    out = st.st_mtim;
+    return true;
+}
+
+bool Same(const timespec &a, const timespec &b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+
+const Listing *Read(const QString &folder)
+{
+    timespec now;
+    if (!Stamp(folder, now)) {
+        g_listings.remove(folder);
+        return nullptr;
+    }
+    auto it = g_listings.find(folder);
+    if (it != g_listings.end() && Same(it->stamp, now))
+        return &*it;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return nullptr;
+    Listing l;
+    l.stamp = now;
+    while (const dirent *e = ::readdir(dir)) {
+        const QByteArray name(e->d_name);
+        l.names.insert(name.toLower(), name);
+    }
+    ::closedir(dir);
+    return &*g_listings.insert(folder, std::move(l));
+}
+
+} // namespace
+
 QString Resolve(const QString &folder, const QString &name)
 {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
@@ -38,21 +86,13 @@ QString Resolve(const QString &folder, const QString &name)
     const QString exact = folder + u'/' + name;
     if (QFileInfo::exists(exact))
         return exact;
-    // Plain directory reading: a run looks up every page it writes, so this
-    // walk is kept to a compare per entry. Cache names are ASCII.
-    const QByteArray want = QFile::encodeName(name);
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return exact;
-    QString found = exact;
-    while (const dirent *e = ::readdir(dir)) {
-        if (std::strlen(e->d_name) == size_t(want.size()) && ::strcasecmp(e->d_name, want.constData()) == 0) {
-            found = folder + u'/' + QFile::decodeName(e->d_name);
-            break;
-        }
+    // Cache names are ASCII: lower case is enough to match them.
+    if (const Listing *l = Read(folder)) {
+        const QByteArray found = l->names.value(QFile::encodeName(name).toLower());
+        if (!found.isEmpty())
+            return folder + u'/' + QFile::decodeName(found);
     }
-    ::closedir(dir);
-    return found;
+    return exact;
 }
 
 QString DataSheet(const QString &name) { return Resolve(DataSheetFolder(), name); }
@@ -64,6 +104,11 @@ bool Store(const QString &file, const QByteArray &bytes)
 {
     if (file.isEmpty())
         return false;
+    const QFileInfo target(file);
+    const QString folder = target.absolutePath();
+    timespec before{};
+    const bool known = Stamp(folder, before) && g_listings.contains(folder) && Same(g_listings[folder].stamp, before);
+
     const QString part = file + QStringLiteral(".part");
     QFile f(part);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -76,6 +121,14 @@ bool Store(const QString &file, const QByteArray &bytes)
     if (!written || f.error() != QFileDevice::NoError || ec) {
         QFile::remove(part);
         return false;
+    }
+    // The folder changed by this write alone: its listing stays good.
+    if (known) {
+        Listing &l = g_listings[folder];
+        const QByteArray name = QFile::encodeName(target.fileName());
+        l.names.insert(name.toLower(), name);
+        if (!Stamp(folder, l.stamp))
+            g_listings.remove(folder);
     }
     return true;
 }

@@ -79,6 +79,34 @@ private Q_SLOTS:
         QCOMPARE(SheetCache::Resolve(folder, name), path.isEmpty() ? QString() : folder + u'/' + path);
     }
 
+    // The folder read for one lookup serves the next ones while only Store
+    // changes it; a file put there otherwise is seen at the next lookup.
+    void listingFollowsTheFolder()
+    {
+        const QString folder = SheetCache::DataSheetFolder();
+        QCOMPARE(SheetCache::Resolve(folder, QStringLiteral("A_it.Sh")), folder + QStringLiteral("/A_it.Sh"));
+        QVERIFY(SheetCache::Store(SheetCache::Resolve(folder, QStringLiteral("B_it.Sh")), "page"));
+        QCOMPARE(SheetCache::Resolve(folder, QStringLiteral("b_IT.sh")), folder + QStringLiteral("/B_it.Sh"));
+        QTest::qWait(50); // the folder's change time moves on in whole clock ticks
+        TestEnv::WriteAll(folder + QStringLiteral("/c_it.SH"), "page");
+        QCOMPARE(SheetCache::Resolve(folder, QStringLiteral("C_it.Sh")), folder + QStringLiteral("/c_it.SH"));
+        QTest::qWait(50);
+        QFile::remove(folder + QStringLiteral("/B_it.Sh"));
+        QCOMPARE(SheetCache::Resolve(folder, QStringLiteral("b_IT.sh")), folder + QStringLiteral("/b_IT.sh"));
+    }
+
+    // A page is stored whole: the new bytes exactly, no part file left.
+    void store()
+    {
+        const QString file = SheetCache::DataSheet(QStringLiteral("X_it.Sh"));
+        TestEnv::WriteAll(file, QByteArray(5000, 'o'));
+        QVERIFY(SheetCache::Store(file, "new page"));
+        QCOMPARE(TestEnv::ReadAll(file), QByteArray("new page"));
+        QCOMPARE(QDir(SheetCache::DataSheetFolder()).entryList(QDir::Files), QStringList{"X_it.Sh"});
+        QVERIFY(!SheetCache::Store(QString(), "page"));
+        QVERIFY(!SheetCache::Store(AppFolder + QStringLiteral("/no such folder/X.Sh"), "page"));
+    }
+
     void applyMinimum_data()
     {
         QTest::addColumn<int>("size"); // -1 no file
