@@ -1,0 +1,151 @@
+#include "collect/SheetCache.h"
+
+#include "core/AppFolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <filesystem>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace SheetCache {
+
+QString DataSheetFolder() { return AppFolder + QStringLiteral("/Cache/DataSheet"); }
+QString NewsFolder() { return AppFolder + QStringLiteral("/Cache/News"); }
+
+bool UsableSymbol(const QByteArray &symbol)
+{
+    if (symbol.isEmpty() || symbol.size() > 20 || symbol.contains(".."))
+        return false;
+    for (const char c : symbol) {
+        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.'
+                        || c == '^' || c == '-' || c == '_' || c == '=';
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// What a folder held when it was last read, by lower-case name, and the
+// folder's change time then. A run looks up every page it writes, most of
+// them new, so the folder is read again only when something other than
+// Store changed it.
+struct Listing {
+    timespec stamp{};
+    QHash<QByteArray, QByteArray> names;
+};
+QHash<QString, Listing> g_listings;
+
+bool Stamp(const QString &folder, timespec &out)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(folder).constData(), &st) != 0)
+        return false;
+    out = st.st_mtim;
+    return true;
+}
+
+bool Same(const timespec &a, const timespec &b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+
+const Listing *Read(const QString &folder)
+{
+    timespec now;
+    if (!Stamp(folder, now)) {
+        g_listings.remove(folder);
+        return nullptr;
+    }
+    auto it = g_listings.find(folder);
+    if (it != g_listings.end() && Same(it->stamp, now))
+        return &*it;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return nullptr;
+    Listing l;
+    l.stamp = now;
+    while (const dirent *e = ::readdir(dir)) {
+        const QByteArray name(e->d_name);
+        l.names.insert(name.toLower(), name);
+    }
+    ::closedir(dir);
+    return &*g_listings.insert(folder, std::move(l));
+}
+
+} // namespace
+
+QString Resolve(const QString &folder, const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return {};
+    for (const QChar c : name)
+        if (c == u'/' || c == u'\\' || c.unicode() < 32 || c.unicode() == 127)
+            return {};
+    const QString exact = folder + u'/' + name;
+    if (QFileInfo::exists(exact))
+        return exact;
+    // Cache names are ASCII: lower case is enough to match them.
+    if (const Listing *l = Read(folder)) {
+        const QByteArray found = l->names.value(QFile::encodeName(name).toLower());
+        if (!found.isEmpty())
+            return folder + u'/' + QFile::decodeName(found);
+    }
+    return exact;
+}
+
+QString DataSheet(const QString &name) { return Resolve(DataSheetFolder(), name); }
+QString News(const QString &name) { return Resolve(NewsFolder(), name); }
+
+QString ForUrl(const QByteArray &symbol) { return QString::fromLatin1(symbol.toPercentEncoding()); }
+
+bool Store(const QString &file, const QByteArray &bytes)
+{
+    if (file.isEmpty())
+        return false;
+    const QFileInfo target(file);
+    const QString folder = target.absolutePath();
+    timespec before{};
+    const bool known = Stamp(folder, before) && g_listings.contains(folder) && Same(g_listings[folder].stamp, before);
+
+    const QString part = file + QStringLiteral(".part");
+    QFile f(part);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = f.write(bytes) == bytes.size();
+    f.close();
+    std::error_code ec;
+    if (written && f.error() == QFileDevice::NoError)
+        std::filesystem::rename(part.toStdString(), file.toStdString(), ec);
+    if (!written || f.error() != QFileDevice::NoError || ec) {
+        QFile::remove(part);
+        return false;
+    }
+    // The folder changed by this write alone: its listing stays good.
+    if (known) {
+        Listing &l = g_listings[folder];
+        const QByteArray name = QFile::encodeName(target.fileName());
+        l.names.insert(name.toLower(), name);
+        if (!Stamp(folder, l.stamp))
+            g_listings.remove(folder);
+    }
+    return true;
+}
+
+bool ApplyMinimum(const QString &file, qint64 minimum)
+{
+    if (file.isEmpty())
+        return false;
+    const QFileInfo info(file);
+    if (!info.exists())
+        return false;
+    if (info.size() >= minimum)
+        return true;
+    QFile::remove(file);
+    return false;
+}
+
+QString MarketList(const QString &key) { return DataSheet(QStringLiteral("Br") + key + QStringLiteral(".Sh")); }
+
+} // namespace SheetCache
