@@ -248,4 +248,28 @@ private:
     bool loaded_ = false;
     QHash<QObject *, MouseHandlers> mouse_;
     QPointer<QObject> dblClicked_;
+
+    // --- news ticker (frmMainTicker.cpp) and speech (frmMainSpeech.cpp) ---
+public:
+    // Story address of each headline item on show, in item order ("" for a
+    // headline without one); a price text empties it.
+    QList<QByteArray> TickerLinks;
+    // Appends the headlines of the cached page to the headline file.
+    void ParseNewsHeadlines(const QByteArray &symbol, const QString &pagePath, const QString &headlinePath);
+    // The headline text of the symbol's headline file; "" without one, and
+    // then the ticker reads "Please Update For Latest News".
+    QByteArray ReadNewsHeadlines(const QByteArray &symbol);
+    void SplitTickerLinks(const QByteArray &text);
+    QByteArray StripTickerLinks(const QByteArray &text);
+    // index: a slot of Stocks; outside the table the title is CurrentSymbol.
+    void Ticker_Sel_Headlines(int index);
+    void TickerStockPrice(int index);
+    void TickerAllPrices();
+    void Ticker_Market_News();
+    void NewsTicker1_ItemClick(int item);
+    void Speak(int index);
+
+private:
+    QWidget *MakeNewsTicker();
+    void SetTickerText(const QByteArray &text);
 };
