@@ -92,9 +92,7 @@ void frmMain::BuildControls()
     Geometry::Move(this, 0, 0, 9480, 6375);
     setStyleSheet(QStringLiteral("frmMain { background: #dfe6ee; }"));
 
-    auto *ticker = Make<QLabel>(this, QStringLiteral("NewsTicker1"));
-    ticker->setStyleSheet(QStringLiteral("background: #0b1a2b; color: #ffd24d; padding-left: 6px;"));
-    NewsTicker1 = ticker;
+    NewsTicker1 = MakeNewsTicker();
     Geometry::Move(NewsTicker1, 0, 60, 9480, 360);
 
     PicCont = Make<QFrame>(this, QStringLiteral("PicCont"));

@@ -324,7 +324,6 @@ public:
     void UpdateFunds(const QString &key);
     void UpdateSplitsCalendar(int16_t page);
     void Update_M_BRP();
-    void ParseNewsHeadlines(const QByteArray &symbol, const QString &pagePath, const QString &headlinePath);
 
 private:
     void WireUpdate();
@@ -430,4 +429,28 @@ private:
     // click expands it again unless the bar has been moved meanwhile.
     bool panelCollapsed_ = false;
     void PlaceLegend(int pos);
+
+    // --- news ticker (frmMainTicker.cpp) and speech (frmMainSpeech.cpp) ---
+public:
+    // Story address of each headline item on show, in item order ("" for a
+    // headline without one); a price text empties it.
+    QList<QByteArray> TickerLinks;
+    // Appends the headlines of the cached page to the headline file.
+    void ParseNewsHeadlines(const QByteArray &symbol, const QString &pagePath, const QString &headlinePath);
+    // The headline text of the symbol's headline file; "" without one, and
+    // then the ticker reads "Please Update For Latest News".
+    QByteArray ReadNewsHeadlines(const QByteArray &symbol);
+    void SplitTickerLinks(const QByteArray &text);
+    QByteArray StripTickerLinks(const QByteArray &text);
+    // index: a slot of Stocks; outside the table the title is CurrentSymbol.
+    void Ticker_Sel_Headlines(int index);
+    void TickerStockPrice(int index);
+    void TickerAllPrices();
+    void Ticker_Market_News();
+    void NewsTicker1_ItemClick(int item);
+    void Speak(int index);
+
+private:
+    QWidget *MakeNewsTicker();
+    void SetTickerText(const QByteArray &text);
 };
