@@ -91,7 +91,8 @@ private Q_SLOTS:
         QCOMPARE(FilesBelow(f.env->root()),
                  (QStringList{"config/Tickerwatch.reg", "data/Cache/DataSheet/^DJI_ABS.Sh", "data/Cache/DataSheet/^DJI_ee.Sh",
                               "data/Cache/DataSheet/^DJI_it.Sh", "data/Cache/DataSheet/^DJI_op.Sh",
-                              "data/Cache/DataSheet/^DJI_qr.Sh", "data/Cache/News/Temp.htm"}));
+                              "data/Cache/DataSheet/^DJI_qr.Sh", "data/Cache/News/Temp.htm",
+                              "data/Cache/News/^DJI.txt"}));
     }
 
     // A cache file already there in another letter case is the one written.
