@@ -78,7 +78,12 @@ void frmMain::initTree()
     // The nodes go, and with them whatever node was last clicked.
     LastNodeIndex = 0;
     Step([tree] { tree->Clear(); });
-    tree->setUpdatesEnabled(false);
+    // Painted once, with all nodes, whatever fails on the way.
+    struct Lock {
+        TreeView *tree;
+        explicit Lock(TreeView *t) : tree(t) { tree->setUpdatesEnabled(false); }
+        ~Lock() { tree->setUpdatesEnabled(true); }
+    } lock(tree);
 
     AddNode(tree, QString(), QStringLiteral("All"), QStringLiteral("Stocks-") + Panel1[1]->text(), StocksRootImage);
     AddNodes(tree, HeadNodes());
@@ -104,8 +109,6 @@ void frmMain::initTree()
     for (int i = 0; i <= last; ++i)
         if (!Stocks[size_t(i)].Symbol.isEmpty())
             AddStock(tree, i, Stocks[size_t(i)].Symbol);
-
-    tree->setUpdatesEnabled(true);
 }
 
 void frmMain::AddMessageBoardTree()
