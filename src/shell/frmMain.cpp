@@ -50,6 +50,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     WireCommandBar();
     WireSplitters();
     WireUpdate();
+    WireTree();
 }
 
 frmMain::~frmMain()

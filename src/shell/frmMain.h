@@ -453,4 +453,49 @@ public:
 private:
     QWidget *MakeNewsTicker();
     void SetTickerText(const QByteArray &text);
+    // ------------------------------------------------------------------
+    // --- navigation tree (navtree/) ---
+    // ------------------------------------------------------------------
+public:
+    void TreeView1_NodeClick(class TreeNode *node);
+    void TreeView1_Expand(class TreeNode *node);
+    void TreeView1_KeyDown(int keyCode, int shift);
+    void TreeView1_MouseDown(int button, int shift, float x, float y);
+    void TreeView1_MouseMove(int button, int shift, float x, float y);
+    void CollapseAll();
+    // The current stock's profile on one line, for the tree's tool tip.
+    QByteArray GetProfileText();
+    void AddMessageBoardTree();
+    void AddWebLinksTree();
+    void AddPortSymbol(const QByteArray &symbol);
+
+    // Entry points the tree's nodes reach in other folders.
+    void FG_EC();
+    void FG_Portfolio_Selected(const QByteArray &symbol);
+    void OpenChartLink(int16_t n);
+    void OpenNewsLink(int16_t n);
+    void OpenRatioGraph(int16_t n);
+    void OpenMessageBoard(int16_t n);
+    void OpenIndustryGroup(int16_t n);
+    void OpenVideoStream(int16_t n);
+    void OpenRadioStream(int16_t n);
+    void OpenSectorBoard(const QString &sectorFolder, const QString &industry);
+    void Pares_BR2(const QString &file, const QString &title);
+    void FG_OptSum(int16_t mode);
+    void FG_IPO_Reg();
+    void FG_IPO_Price();
+    void FG_IPO_Loss();
+    void FG_IPO_Gain();
+    void FG_IPO_With();
+    void FG_IPO_News();
+    void FG_IPO_Last();
+    void FG_SplitsCalendar(int16_t mode);
+    void FG_USMarket();
+    void FG_WMarket();
+    void ScrollToSection(const QString &title);
+    void FG_M_BRP(int16_t mode);
+    void FG_Funds(const QString &key);
+
+private:
+    void WireTree();
 };

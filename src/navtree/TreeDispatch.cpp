@@ -1,0 +1,175 @@
+// A click on a tree node becomes an action here: portfolio symbol and stock
+// nodes first, then the message boards, then the node's caption (inside a
+// stock's subtree) and its key.
+#include "core/Misc.h"
+#include "core/Stock.h"
+#include "links/WebDirectory.h"
+#include "navtree/NavState.h"
+#include "navtree/TreeTables.h"
+#include "platform/Dialogs.h"
+#include "platform/FlexGrid.h"
+#include "platform/Text.h"
+#include "platform/TreeView.h"
+#include "platform/Vb.h"
+#include "queries/BigChart.h"
+#include "queries/TechGraph.h"
+#include "sheets/SheetState.h"
+#include "shell/frmMain.h"
+
+using namespace NavTree;
+
+namespace {
+
+bool IsStockNode(const TreeNode *node)
+{
+    if (node->Image() != StockImage)
+        return false;
+    const QString &key = node->Key();
+    if (key.size() < 3 || !key.startsWith(QLatin1String("ID")))
+        return false;
+    for (qsizetype i = 2; i < key.size(); ++i)
+        if (!key[i].isDigit())
+            return false;
+    return true;
+}
+
+// The stock whose subtree holds the node, or nullptr. The stock node itself
+// is not inside its subtree, so a symbol that reads like a leaf's caption
+// means nothing; neither do the market, web or portfolio nodes that share
+// a caption with a stock's leaves.
+TreeNode *StockAbove(const TreeNode *node)
+{
+    for (TreeNode *p = node->Parent(); p; p = p->Parent())
+        if (IsStockNode(p))
+            return p;
+    return nullptr;
+}
+
+} // namespace
+
+void frmMain::TreeView1_NodeClick(TreeNode *node)
+{
+    if (!node)
+        return;
+    // Everything the rules read of the node, taken before any of them runs:
+    // fillers yield to the event loop, and a rebuild meanwhile would take the
+    // node away.
+    const QString key = node->Key();
+    const QString caption = node->Text();
+    const int image = node->Image();
+    const TreeNode *parent = node->Parent();
+    const bool root = !parent;
+    const QString parentKey = parent ? parent->Key() : QString();
+    const TreeNode *stock = StockAbove(node);
+    const bool inStock = stock != nullptr;
+    const QString stockCaption = stock ? stock->Text() : QString();
+
+    auto run = [&](const Action &a) {
+        switch (a.kind) {
+        case Kind::None: break;
+        case Kind::Sheet: {
+            QByteArray symbol = Text::ToCp1252(stockCaption);
+            SelectSymbol(symbol);
+            (this->*a.fill)();
+            break;
+        }
+        case Kind::Call: (this->*a.fill)(); break;
+        case Kind::ChartForm:
+            if (BigChart *form = BigChart::Load()) {
+                Own(form);
+                form->show();
+            }
+            Misc::DoEvents();
+            break;
+        case Kind::TechForm:
+            if (TechGraph *form = TechGraph::Load()) {
+                Own(form);
+                form->show();
+            }
+            break;
+        case Kind::Chart: OpenChartLink(a.n); break;
+        case Kind::News: OpenNewsLink(a.n); break;
+        case Kind::Ratio: OpenRatioGraph(a.n); break;
+        case Kind::Board: OpenMessageBoard(a.n); break;
+        case Kind::Industry: OpenIndustryGroup(a.n); break;
+        case Kind::Consult: ShowConsultation(a.n); break;
+        case Kind::MostActive: Pares_BR2(QString::fromLatin1(a.text), QString::fromLatin1(a.title)); break;
+        case Kind::OptSum: FG_OptSum(a.n); break;
+        case Kind::Splits: FG_SplitsCalendar(a.n); break;
+        case Kind::BrokerList: FG_M_BRP(a.n); break;
+        case Kind::Index:
+            (this->*a.fill)();
+            if (a.title)
+                ScrollToSection(QString::fromLatin1(a.title));
+            break;
+        case Kind::Fund: FG_Funds(key); break;
+        case Kind::Video: OpenVideoStream(a.n); break;
+        case Kind::Radio: OpenRadioStream(a.n); break;
+        case Kind::PortClear:
+            if (Dialogs::MsgBox(QStringLiteral("Do you really want to delete all portfolio information?"),
+                                Dialogs::vbYesNo | Dialogs::vbExclamation | Dialogs::vbDefaultButton2,
+                                QStringLiteral("Delete Portfolio Information?"))
+                == Dialogs::vbYes)
+                Stock::ClearPortfolio();
+            break;
+        case Kind::Web:
+            if (const QString page = WebDirectory::Page(key); !page.isEmpty())
+                Misc::OpenLink(page);
+            break;
+        }
+    };
+
+    try {
+        LastNodeIndex = int16_t(node->Index());
+
+        if (key.startsWith(QLatin1String("TID")))
+            FG_Portfolio_Selected(Text::ToCp1252(caption));
+
+        if (key.startsWith(QLatin1String("ID")) && image == StockImage) {
+            CurrentSymbol = Text::ToCp1252(caption);
+            SelectSymbol(CurrentSymbol);
+            if (CurrentView == QLatin1String("Profile")) {
+                FG_Profile();
+            } else {
+                if (CurrentView != QLatin1String("Current"))
+                    FG_Current();
+                // The stock's row of the quote list, found by its name.
+                const QString name = Text::FromCp1252(Stock::CurrentStockName());
+                for (int row = 2; !name.isEmpty() && row < FG->Rows(); ++row) {
+                    if (FG->TextMatrix(row, 1) != name)
+                        continue;
+                    FG->SetRedraw(false);
+                    if (row > FG->TopRow() + 6)
+                        FG->SetTopRow(row);
+                    if (row < FG->TopRow())
+                        FG->SetTopRow(row);
+                    FG->SetCol(0);
+                    FG->SetRow(row);
+                    FG->SetRowSel(row);
+                    FG->SetColSel(1);
+                    FG->SetRedraw(true);
+                    return;
+                }
+            }
+        }
+
+        if (image == StocksRootImage)
+            FG_Current();
+
+        // Roots end here: none has a rule of its own beyond the stocks root.
+        if (root)
+            return;
+        if (key == QLatin1String("Conglomerates"))
+            OpenSectorBoard(QStringLiteral("Conglomerates"), QStringLiteral("Conglomerates"));
+        if (parentKey.startsWith(QLatin1String("MBY")) && parentKey.size() > 4)
+            OpenSectorBoard(SectorFolder(parentKey.mid(4)), key);
+
+        if (inStock)
+            run(CaptionAction(caption));
+        run(KeyAction(key));
+    } catch (const VbError &e) {
+        Dialogs::MsgBox(e.description);
+    } catch (const std::exception &e) {
+        Dialogs::MsgBox(QString::fromLocal8Bit(e.what()));
+    }
+}

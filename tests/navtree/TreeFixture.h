@@ -1,0 +1,79 @@
+#pragma once
+// The main window with the "Tech" set open: ZETA, ACME and F, and a
+// portfolio whose slots 0 to 5 hold ZETA, ACME, ZETA, (empty), IBMX, ACME.
+#include "../shell/MainFixture.h"
+#include "core/Stock.h"
+#include "platform/TreeView.h"
+
+#include <QLabel>
+#include <QStringList>
+
+namespace tw::test {
+
+class TreeFixture : public MainFixture {
+public:
+    TreeView *tree = nullptr;
+
+    void StartTech()
+    {
+        Start();
+        tree = main->TreeView1;
+        SetStocks({{"ZETA", "Zeta Corp"}, {"ACME", "Acme Inc"}, {"F", "F"}});
+        const QByteArray portfolio[6] = {"ZETA", "ACME", "ZETA", "", "IBMX", "ACME"};
+        for (int i = 0; i < 6; ++i) {
+            Portfolio[size_t(i)].Symbol = portfolio[i];
+            Portfolio[size_t(i)].Action = portfolio[i].isEmpty() ? QByteArray() : QByteArray("Buy");
+        }
+        Build(QStringLiteral("Tech"));
+    }
+
+    static void SetStocks(const QList<QPair<QByteArray, QByteArray>> &stocks)
+    {
+        Stocks.fill({});
+        for (int i = 0; i < stocks.size(); ++i) {
+            Stocks[size_t(i)].Symbol = stocks[i].first;
+            Stocks[size_t(i)].Name = stocks[i].second;
+        }
+        StockCount = int16_t(stocks.size());
+    }
+
+    // The set's name goes to the "Groups" panel first, as opening a set does.
+    void Build(const QString &setName)
+    {
+        main->Panel1[1]->setText(setName);
+        main->initTree();
+    }
+
+    TreeNode *Node(const QString &key) const { return tree->Find(key); }
+
+    QStringList RootKeys() const
+    {
+        QStringList keys;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            keys << static_cast<TreeNode *>(tree->topLevelItem(i))->Key();
+        return keys;
+    }
+
+    QStringList ChildKeys(const QString &key) const
+    {
+        QStringList keys;
+        if (TreeNode *n = Node(key))
+            for (TreeNode *c = n->Child(); c; c = c->Next())
+                keys << c->Key();
+        return keys;
+    }
+
+    // The picture the node shows now (its open picture while it is open).
+    int Shown(const TreeNode *node) const
+    {
+        const QIcon icon = qvariant_cast<QIcon>(node->data(0, Qt::DecorationRole));
+        for (int i = 1; i <= tree->Images().Count(); ++i)
+            if (tree->Images().Icon(i).cacheKey() == icon.cacheKey())
+                return i;
+        return 0;
+    }
+
+    void Click(const QString &key) { main->TreeView1_NodeClick(Node(key)); }
+};
+
+} // namespace tw::test

@@ -1,0 +1,168 @@
+#include "../shell/MouseEvents.h"
+#include "TreeFixture.h"
+#include "common/TestRegistry.h"
+#include "core/AppFolder.h"
+#include "navtree/NavState.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+using tw::test::SendMouse;
+
+// Opening and closing nodes, keys, the right-click menu and the tool tip.
+class tst_treeevents : public QObject {
+    Q_OBJECT
+    tw::test::TreeFixture f;
+
+    QList<bool> MenuItems() const
+    {
+        QList<bool> visible;
+        for (QAction *a : f.main->mnuTree)
+            visible << a->isVisible();
+        return visible;
+    }
+
+    // A press of the right button in the tree, as the desktop sends it.
+    void RightClick() { SendMouse(f.tree->viewport(), QEvent::MouseButtonPress, Qt::RightButton, QPointF(5, 5)); }
+
+    static void WriteProfile(const QString &name, const QByteArray &page)
+    {
+        tw::test::TestEnv::WriteAll(AppFolder + QStringLiteral("/Cache/DataSheet/") + name, page);
+    }
+
+private Q_SLOTS:
+    void init() { f.StartTech(); }
+    void cleanup() { f.Stop(); }
+
+    // An open stock shows the open book; the picture number stays 1.
+    void expandPictures()
+    {
+        TreeNode *stock = f.Node("ID0");
+        QCOMPARE(f.Shown(stock), 1);
+        stock->SetExpanded(true);
+        QCOMPARE(f.Shown(stock), 2);
+        QCOMPARE(stock->Image(), 1);
+        QCOMPARE(f.main->LastNodeIndex, int16_t(stock->Index()));
+        stock->SetExpanded(false);
+        QCOMPARE(f.Shown(stock), 1);
+
+        TreeNode *market = f.Node("Market");
+        market->SetExpanded(true);
+        QCOMPARE(f.Shown(market), 8);
+        QCOMPARE(market->ExpandedImage(), 0);
+        QCOMPARE(f.main->LastNodeIndex, int16_t(market->Index()));
+    }
+
+    // The symbol bar's collapse closes stock nodes only; "Collapse All"
+    // closes every node.
+    void collapsing()
+    {
+        for (const char *key : {"Market", "Cons", "ID0", "ID2", "News0", "Radio", "NewsLink"})
+            f.Node(key)->SetExpanded(true);
+        f.main->CollapseStocks();
+        QVERIFY(!f.Node("ID0")->Expanded());
+        QVERIFY(!f.Node("ID2")->Expanded());
+        for (const char *key : {"Market", "Cons", "News0", "Radio", "NewsLink"})
+            QVERIFY2(f.Node(key)->Expanded(), key);
+
+        f.main->CollapseAll();
+        for (int i = 1; i <= f.tree->Count(); ++i)
+            QVERIFY(!f.tree->Node(i)->Expanded());
+    }
+
+    // The menu is about the node last clicked or opened; after a rebuild
+    // there is none, so only "&Collapse All" shows.
+    void rightClickMenu_data()
+    {
+        QTest::addColumn<QString>("clicked"); // "" none
+        QTest::addColumn<bool>("rebuild");
+        QTest::addColumn<bool>("stockItems");
+        QTest::newRow("nothing clicked") << "" << false << false;
+        QTest::newRow("stock") << "ID1" << false << true;
+        QTest::newRow("stock leaf") << "IT1" << false << false;
+        QTest::newRow("market") << "Market" << false << false;
+        QTest::newRow("stock, then rebuild") << "ID1" << true << false;
+    }
+    void rightClickMenu()
+    {
+        QFETCH(QString, clicked);
+        QFETCH(bool, rebuild);
+        QFETCH(bool, stockItems);
+        if (!clicked.isEmpty())
+            f.Click(clicked);
+        if (rebuild)
+            f.Build(QStringLiteral("Tech"));
+        for (QAction *a : f.main->mnuTree)
+            a->setVisible(false);
+
+        RightClick();
+        QCOMPARE(f.PopupNames(), QStringList({"mnuTrees"}));
+        QList<bool> expected{true};
+        for (int i = 1; i < 12; ++i)
+            expected << stockItems;
+        QCOMPARE(MenuItems(), expected);
+
+        SendMouse(f.tree->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, QPointF(5, 5));
+        QCOMPARE(f.popups.size(), 1);
+    }
+
+    // After a click on a closed stock node any key opens it; P goes on to
+    // the stock's profile leaf. Other nodes, open stocks and a rebuilt tree
+    // are left alone.
+    void keys()
+    {
+        f.Click(QStringLiteral("ID1"));
+        QTest::keyClick(f.tree, Qt::Key_Down);
+        QVERIFY(f.Node("ID1")->Expanded());
+        QCOMPARE(f.Shown(f.Node("ID1")), 2);
+
+        f.Click(QStringLiteral("ID0"));
+        f.tree->SetSelectedItem(f.Node("ID0"));
+        QTest::keyClick(f.tree, Qt::Key_P);
+        QVERIFY(f.Node("ID0")->Expanded());
+        QTRY_COMPARE(f.tree->SelectedItem(), f.Node("AR0"));
+
+        f.Click(QStringLiteral("Market"));
+        QTest::keyClick(f.tree, Qt::Key_X);
+        QVERIFY(!f.Node("Market")->Expanded());
+
+        f.Click(QStringLiteral("ID2"));
+        f.Build(QStringLiteral("Tech"));
+        QTest::keyClick(f.tree, Qt::Key_Right);
+        for (int i = 1; i <= f.tree->Count(); ++i)
+            QVERIFY(!f.tree->Node(i)->Expanded());
+    }
+
+    // Moving over the tree stops the symbol bar's scrolling and shows the
+    // current stock's profile, read anew each time.
+    void toolTip()
+    {
+        WriteProfile(QStringLiteral("acme_p.sh"), "HTTP/1.0 200 OK\r\n\r\n<p>x</p><hr>\r\n<b>Acme Inc.</b> makes\r\nanvils &amp; "
+                                                  "rockets.<hr><p>footer</p>");
+        CurrentSymbol = "ACME";
+        f.main->TmrNav->start();
+        SendMouse(f.tree->viewport(), QEvent::MouseMove, Qt::NoButton, QPointF(8, 8));
+        QVERIFY(!f.main->TmrNav->isActive());
+        QCOMPARE(f.tree->ToolTipText(), QStringLiteral("Acme Inc. makesanvils & rockets."));
+
+        WriteProfile(QStringLiteral("acme_p.sh"), "<hr>Newer<hr>");
+        f.main->TreeView1_MouseMove(0, 0, 0, 0);
+        QCOMPARE(f.tree->ToolTipText(), QStringLiteral("Newer"));
+
+        CurrentSymbol = "ZETA"; // no page
+        f.main->TreeView1_MouseMove(0, 0, 0, 0);
+        QCOMPARE(f.tree->ToolTipText(), QString());
+
+        CurrentSymbol.clear();
+        QCOMPARE(f.main->GetProfileText(), QByteArray());
+        // Never a path out of the cache.
+        WriteProfile(QStringLiteral("../x_P.Sh"), "<hr>Outside<hr>");
+        CurrentSymbol = "../x";
+        QCOMPARE(f.main->GetProfileText(), QByteArray());
+    }
+};
+
+TW_TEST(tst_treeevents)
+#include "tst_treeevents.moc"
