@@ -1,7 +1,8 @@
 #include "shell/frmMain.h"
 
-// Update run, fast update and the prices grid: built with the update run.
-void frmMain::RunUpdate() {}
-void frmMain::StopUpdate() {}
+// Fast update, the prices grid and the quote jobs of the run: built with the
+// quote parsers.
 void frmMain::FastUpdate() {}
 void frmMain::FG_Current() {}
+void frmMain::UpdateRec() {}
+void frmMain::UpdatePrices() {}

@@ -19,3 +19,12 @@ void frmMain::FG_NMR() {}
 void frmMain::FG_Split() {}
 void frmMain::FG_SI() {}
 void frmMain::FG_Options() {}
+
+// Per-stock page downloaders of the Update run: built with the sheets.
+void frmMain::UpdateSplit() {}
+void frmMain::UpdateUPH() {}
+void frmMain::UpdateDNH() {}
+void frmMain::UpdateNMR() {}
+void frmMain::UpdateBRP() {}
+void frmMain::UpdateProfile() {}
+void frmMain::UpdateSI() {}

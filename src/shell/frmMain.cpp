@@ -49,6 +49,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     WireSymbolBar();
     WireCommandBar();
     WireSplitters();
+    WireUpdate();
 }
 
 frmMain::~frmMain()

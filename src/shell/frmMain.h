@@ -347,4 +347,85 @@ private:
     // click expands it again unless the bar has been moved meanwhile.
     bool panelCollapsed_ = false;
     void PlaceLegend(int pos);
+
+    // ------------------------------------------------------------------
+    // --- update run: transports, job table, downloaders, timer (collect/) ---
+    // ------------------------------------------------------------------
+public:
+    class Winsock *Winsock1 = nullptr;
+    class Inet *ActiveInet = nullptr; // set by PrepareInet, released by StopUpdate
+    QString RequestURL;         // the pending socket fetch: its address,
+    QString TargetFile;         // its cache file,
+    QByteArray ResponseBuffer;  // what has arrived so far,
+    int16_t SocketBusy = 0;     // -1 from its connect until its page is written
+    int16_t UpdateTotal = 0;
+    int16_t UpdateRemaining = 0;
+    int16_t AutoUpdateCounter = 0;
+
+    void Panel7(int16_t &remaining);
+    void Timer1_Timer();
+    void Inet1_StateChanged(int state);
+
+    // Transports. DownloadURL and SocketFetch answer whether a whole reply
+    // was stored; a failed fetch writes nothing and keeps the older page.
+    void PrepareInet();
+    bool DownloadURL(const QString &file, const QString &url, const QString &status);
+    bool SocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status);
+    // Returns when the socket is closed, or after the fetch went silent for
+    // the time-out (the socket is then closed and nothing is written).
+    void WinsockWait();
+    void Winsock1_Connect();
+    void Winsock1_DataArrival(int bytesTotal);
+    void Winsock1_Close();
+    void Winsock1_Error(int number, const QString &description);
+
+    // Jobs of the run.
+    void UpdateNews();
+    void UpdateAnnual(const QString &kind, const QString &suffix);
+    void UpdateEE();
+    void UpdateQR();
+    void UpdateIT();
+    void UpdateOptions();
+    void UpdateSurp();
+    QString UpdateWinners();
+    void UpdateLosers();
+    void UpdateUpDown();
+    void UpdateAdvise();
+    void UpdateBigMovers(int16_t report, const QString &key, int16_t data, const QString &title);
+    void UpdateScreener(int16_t screen, const QString &key, int16_t exchange, const QString &title);
+
+    // Jobs the run calls in other folders: the quote jobs (collect/), the
+    // per-stock sheet pages (sheets/), the market pages (market/), and the
+    // headline cutter of the news ticker (shell/).
+    void UpdateRec();
+    void UpdatePrices();
+    void UpdateSplit();
+    void UpdateUPH();
+    void UpdateDNH();
+    void UpdateNMR();
+    void UpdateBRP();
+    void UpdateProfile();
+    void UpdateSI();
+    void UpdateUSMarket();
+    void UpdateWMarket();
+    void Update_IPO_Last();
+    void Update_IPO_News();
+    void Update_IPO_Gain();
+    void Update_IPO_Loss();
+    void Update_IPO_Reg();
+    void Update_IPO_Price();
+    void Update_IPO_With();
+    void Update_OptSum();
+    void UpdateFunds(const QString &key);
+    void UpdateSplitsCalendar(int16_t page);
+    void Update_M_BRP();
+    void ParseNewsHeadlines(const QByteArray &symbol, const QString &pagePath, const QString &headlinePath);
+
+private:
+    void WireUpdate();
+    void SendQueuedFeedback();
+    void FinishUpdate();
+    // Connects for one page and returns at once; SocketFetch then waits.
+    bool StartSocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status);
+    bool pageWritten_ = false; // the pending socket fetch has stored its page
 };

@@ -32,4 +32,18 @@ QByteArray Hundredths(int value);
 Reply VersionFile(const Request &r);
 Reply DemoPage(const Request &r);
 
+// Pages of the Update run (PagesUpdate.cpp).
+Reply NewsQuotePage(const Request &r);
+Reply AnnualReport(const Request &r);
+Reply EarningsPage(const Request &r);
+Reply FilingsSearch(const Request &r);
+Reply InsiderPage(const Request &r);
+Reply OptionTable(const Request &r);
+Reply EarningsSurprises(const Request &r);
+Reply PercentMovers(const Request &r);
+Reply AnalystActions(const Request &r);
+Reply WeeklyTip(const Request &r);
+Reply MoversReport(const Request &r);
+Reply ScreenerList(const Request &r);
+
 } // namespace Pages

@@ -16,6 +16,21 @@ struct Route {
 constexpr Route kRoutes[] = {
     {"/Tkw58.txt", Pages::VersionFile},
     {"/demo/{sym}.html", Pages::DemoPage},
+    {"/q", Pages::NewsQuotePage},
+    {"/cgi-bin/AW/ZREPORT/DoInquiry", Pages::AnnualReport},
+    {"/z/a/{l}/{sym}.html", Pages::EarningsPage},
+    {"/brand/yahoo/search/", Pages::FilingsSearch},
+    {"/t/{l}/{sym}.html", Pages::InsiderPage},
+    {"/QuoteTable.dat", Pages::OptionTable},
+    {"/cgi-bin/25_surp", Pages::EarningsSurprises},
+    {"/dljd/mwwinners.htm", Pages::PercentMovers},
+    {"/dljd/mwlosers.htm", Pages::PercentMovers},
+    {"/c/u.html", Pages::AnalystActions},
+    {"/c/d.html", Pages::AnalystActions},
+    {"/c/i.html", Pages::AnalystActions},
+    {"/zandor/tip.txt", Pages::WeeklyTip},
+    {"/reports/bigmovers.asp", Pages::MoversReport},
+    {"/markets/screener.asp", Pages::ScreenerList},
 };
 
 struct Compiled {

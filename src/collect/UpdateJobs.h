@@ -1,0 +1,59 @@
+#pragma once
+// The fixed table of the Update run: which update box starts which job, in
+// the order the run walks them, and what the jobs share besides the window
+// (the market list keys, the trading date, how long a fetch may stay silent,
+// the queued feedback mail).
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class frmMain;
+
+namespace UpdateJobs {
+
+// Boxes of the Options window (chkUpdate 0 to 98).
+constexpr int BoxCount = 99;
+
+struct Job {
+    int16_t box;
+    std::function<void(frmMain &)> run;
+};
+// In run order. Boxes 44 to 49 and 59 start nothing and have no row.
+const std::vector<Job> &Table();
+
+// The market movers and screener rows of the exchange grid.
+struct MarketList {
+    int16_t box;
+    int16_t code;     // report (movers) or screen (screener)
+    QString key;      // DataSetKey
+    int16_t exchange; // data code (movers) or exchange code (screener)
+    QString title;
+};
+const std::vector<MarketList> &Movers();   // boxes 20 to 43
+const std::vector<MarketList> &Screener(); // boxes 89 to 97
+
+// Trading date of the movers report as "yyyymmdd": today when the "US"
+// setting is not 0, else yesterday. Throws VbError when "US" is no number.
+QString MoversDate();
+// The clock behind it; tests set a fixed day (nullptr: the system clock).
+QDate Today();
+void SetClock(std::function<QDate()> today);
+
+// A fetch that makes no progress for this long ends (the transfer control's
+// own limit). Tests shorten it (0 restores the default).
+int SilenceMs();
+void SetSilenceMs(int ms);
+
+// The queued feedback mail, and who sends it: frmEmail::SendEmail unless a
+// test puts its own sender in (nullptr restores it). A sender answers
+// whether the mail went out.
+struct Mail {
+    QString server, fromName, fromAddress, toName, toAddress, subject, body;
+};
+using MailSender = std::function<bool(const Mail &)>;
+bool SendMail(const Mail &mail);
+void SetMailSender(MailSender sender);
+
+} // namespace UpdateJobs

@@ -1,0 +1,192 @@
+// Per-stock page downloaders of the Update run: one page per stock of the
+// open set (or of the current stock alone) into the page cache.
+#include "shell/frmMain.h"
+
+#include "collect/SheetCache.h"
+#include "core/Hosts.h"
+#include "core/Misc.h"
+#include "core/Stock.h"
+#include "navtree/NavState.h"
+#include "platform/Winsock.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+
+namespace {
+
+// The stocks a per-stock job covers: CurrentSymbol alone in single-stock
+// mode, else the open set in order, ending at a stop. turn answers false to
+// end the job.
+void ForEachStock(const frmMain &m, const std::function<bool(const QByteArray &)> &turn)
+{
+    if (m.SingleStockMode == -1) {
+        turn(CurrentSymbol);
+        return;
+    }
+    for (int i = 0; i < StockCount && i < Stock::StockSlots; ++i) {
+        if (m.AbortFlag == -1)
+            return;
+        if (!turn(Stocks[size_t(i)].Symbol))
+            return;
+    }
+}
+
+QString Sym(const QByteArray &symbol) { return QString::fromLatin1(symbol); }
+// {l}: the symbol's first letter in lower case.
+QString Initial(const QByteArray &symbol) { return SheetCache::ForUrl(symbol.left(1).toLower()); }
+
+// One page per stock over the socket.
+struct SocketPage {
+    const char *site;
+    QString (*path)(const QByteArray &symbol);
+    const char *suffix; // cache file: the symbol as stored and this
+    QString (*status)(const QByteArray &symbol);
+    qint64 minimum;
+    bool skipShort; // symbols shorter than 2 characters are passed over
+};
+
+void FetchSocketPages(frmMain &m, const SocketPage &p)
+{
+    try {
+        m.Winsock1->Close();
+        m.SocketBusy = 0;
+        ForEachStock(m, [&m, &p](const QByteArray &symbol) {
+            if ((p.skipShort && symbol.size() < 2) || !SheetCache::UsableSymbol(symbol))
+                return true;
+            const QString file = SheetCache::DataSheet(Sym(symbol) + QLatin1String(p.suffix));
+            m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol));
+            SheetCache::ApplyMinimum(file, p.minimum);
+            return true;
+        });
+    } catch (...) {
+        // a failing step ends the job
+    }
+}
+
+// One page per stock over the transfer control; a stock whose page could not
+// be fetched leaves the next ones to go on.
+bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QString &file, const QString &status,
+                   qint64 minimum)
+{
+    m.DownloadURL(file, Hosts::Url(QLatin1String(site), path), status);
+    return SheetCache::ApplyMinimum(file, minimum);
+}
+
+} // namespace
+
+void frmMain::UpdateIT()
+{
+    FetchSocketPages(*this, {"BusinessNewsPortal",
+                             [](const QByteArray &s) {
+                                 return QStringLiteral("/t/") + Initial(s) + u'/' + SheetCache::ForUrl(s)
+                                        + QStringLiteral(".html");
+                             },
+                             "_it.Sh",
+                             [](const QByteArray &s) { return QStringLiteral("Updating ") + Sym(s) + QStringLiteral(" Insider Trades"); },
+                             2500, true});
+}
+
+void frmMain::UpdateEE()
+{
+    FetchSocketPages(*this, {"BusinessNewsPortal",
+                             [](const QByteArray &s) {
+                                 return QStringLiteral("/z/a/") + Initial(s) + u'/' + SheetCache::ForUrl(s)
+                                        + QStringLiteral(".html");
+                             },
+                             "_ee.Sh",
+                             [](const QByteArray &s) {
+                                 return QStringLiteral("Updating ") + Sym(s)
+                                        + QStringLiteral(" Earnings Estimates & Recommendations");
+                             },
+                             2500, true});
+}
+
+void frmMain::UpdateOptions()
+{
+    FetchSocketPages(*this, {"OptionsExchangeSite",
+                             [](const QByteArray &s) { return QStringLiteral("/QuoteTable.dat?TICKER=") + SheetCache::ForUrl(s.toUpper()); },
+                             "_op.Sh",
+                             [](const QByteArray &s) { return QStringLiteral("Getting ") + Sym(s) + QStringLiteral(" Call/Put Options"); },
+                             1000, false});
+}
+
+void frmMain::UpdateAnnual(const QString &kind, const QString &suffix)
+{
+    try {
+        const QString type = kind == QLatin1String("ABS") ? QStringLiteral("8") : QStringLiteral("10");
+        ForEachStock(*this, [&](const QByteArray &symbol) {
+            if (!SheetCache::UsableSymbol(symbol))
+                return true;
+            const QString status = BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + suffix;
+            setWindowTitle(status);
+            if (AbortFlag == -1) {
+                setWindowTitle(BaseCaption);
+                return false;
+            }
+            FetchInetPage(*this, "ResearchSite",
+                          QStringLiteral("/cgi-bin/AW/ZREPORT/DoInquiry?ticker=") + SheetCache::ForUrl(symbol)
+                              + QStringLiteral("&type=") + type,
+                          SheetCache::DataSheet(Sym(symbol) + u'_' + kind + QStringLiteral(".Sh")), status, 1000);
+            return true;
+        });
+    } catch (...) {
+    }
+    if (SingleStockMode != -1 || AbortFlag == -1)
+        setWindowTitle(BaseCaption);
+}
+
+void frmMain::UpdateQR()
+{
+    try {
+        ForEachStock(*this, [this](const QByteArray &symbol) {
+            if (!SheetCache::UsableSymbol(symbol))
+                return true;
+            const QString file = SheetCache::DataSheet(Sym(symbol) + QStringLiteral("_qr.Sh"));
+            DownloadURL(file,
+                        Hosts::Url(QStringLiteral("FilingsSite"),
+                                   QStringLiteral("/brand/yahoo/search/?sym=") + SheetCache::ForUrl(symbol)),
+                        BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + QStringLiteral(" Quarterly Report. "));
+            Misc::DoEvents();
+            SheetCache::ApplyMinimum(file, 1000);
+            return true;
+        });
+    } catch (...) {
+    }
+}
+
+void frmMain::UpdateNews()
+{
+    try {
+        ForEachStock(*this, [this](const QByteArray &symbol) {
+            if (!SheetCache::UsableSymbol(symbol))
+                return true;
+            // The fetched page is read only when this fetch stored it, and
+            // the stock's headlines are replaced only by a page that gave
+            // headlines: a failed fetch keeps the older ones.
+            const QString page = SheetCache::News(QStringLiteral("Temp.htm"));
+            QFile::remove(page);
+            const bool fetched = DownloadURL(
+                page, Hosts::Url(QStringLiteral("QuotePortal"), QStringLiteral("/q?s=") + SheetCache::ForUrl(symbol)),
+                BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + QStringLiteral(" Latest News..."));
+            if (fetched) {
+                const QString headlines = SheetCache::News(Sym(symbol) + QStringLiteral(".txt"));
+                const QString fresh = SheetCache::News(Sym(symbol) + QStringLiteral(".txt.new"));
+                QFile::remove(fresh); // the cutter appends
+                ParseNewsHeadlines(symbol, page, fresh);
+                if (QFileInfo::exists(fresh)) {
+                    std::error_code ec;
+                    std::filesystem::rename(fresh.toStdString(), headlines.toStdString(), ec);
+                    if (ec)
+                        QFile::remove(fresh);
+                }
+            }
+            Misc::DoEvents();
+            return true;
+        });
+        if (SingleStockMode != -1)
+            setWindowTitle(BaseCaption);
+    } catch (...) {
+        setWindowTitle(BaseCaption);
+    }
+}
