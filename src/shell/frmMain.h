@@ -428,4 +428,11 @@ private:
     // Connects for one page and returns at once; SocketFetch then waits.
     bool StartSocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status);
     bool pageWritten_ = false; // the pending socket fetch has stored its page
+
+    // ------------------------------------------------------------------
+    // --- sheet frame (sheets/SheetFrame.cpp) ---
+    // ------------------------------------------------------------------
+public:
+    // One centred line in the main grid in place of a sheet.
+    void ShowGridMessage(const QString &message);
 };
