@@ -2,9 +2,13 @@
 
 #include "core/AppFolder.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <filesystem>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace SheetCache {
 
@@ -24,6 +28,54 @@ bool UsableSymbol(const QByteArray &symbol)
     return true;
 }
 
+namespace {
+
+// What a folder held when it was last read, by lower-case name, and the
+// folder's change time then. A run looks up every page it writes, most of
+// them new, so the folder is read again only when something other than
+// Store changed it.
+struct Listing {
+    timespec stamp{};
+    QHash<QByteArray, QByteArray> names;
+};
+QHash<QString, Listing> g_listings;
+
+bool Stamp(const QString &folder, timespec &out)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(folder).constData(), &st) != 0)
+        return false;
+    out = st.st_mtim;
+    return true;
+}
+
+bool Same(const timespec &a, const timespec &b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+
+const Listing *Read(const QString &folder)
+{
+    timespec now;
+    if (!Stamp(folder, now)) {
+        g_listings.remove(folder);
+        return nullptr;
+    }
+    auto it = g_listings.find(folder);
+    if (it != g_listings.end() && Same(it->stamp, now))
+        return &*it;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return nullptr;
+    Listing l;
+    l.stamp = now;
+    while (const dirent *e = ::readdir(dir)) {
+        const QByteArray name(e->d_name);
+        l.names.insert(name.toLower(), name);
+    }
+    ::closedir(dir);
+    return &*g_listings.insert(folder, std::move(l));
+}
+
+} // namespace
+
 QString Resolve(const QString &folder, const QString &name)
 {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
@@ -34,10 +86,11 @@ QString Resolve(const QString &folder, const QString &name)
     const QString exact = folder + u'/' + name;
     if (QFileInfo::exists(exact))
         return exact;
-    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System); it.hasNext();) {
-        it.next();
-        if (it.fileName().compare(name, Qt::CaseInsensitive) == 0)
-            return it.filePath();
+    // Cache names are ASCII: lower case is enough to match them.
+    if (const Listing *l = Read(folder)) {
+        const QByteArray found = l->names.value(QFile::encodeName(name).toLower());
+        if (!found.isEmpty())
+            return folder + u'/' + QFile::decodeName(found);
     }
     return exact;
 }
@@ -46,6 +99,39 @@ QString DataSheet(const QString &name) { return Resolve(DataSheetFolder(), name)
 QString News(const QString &name) { return Resolve(NewsFolder(), name); }
 
 QString ForUrl(const QByteArray &symbol) { return QString::fromLatin1(symbol.toPercentEncoding()); }
+
+bool Store(const QString &file, const QByteArray &bytes)
+{
+    if (file.isEmpty())
+        return false;
+    const QFileInfo target(file);
+    const QString folder = target.absolutePath();
+    timespec before{};
+    const bool known = Stamp(folder, before) && g_listings.contains(folder) && Same(g_listings[folder].stamp, before);
+
+    const QString part = file + QStringLiteral(".part");
+    QFile f(part);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = f.write(bytes) == bytes.size();
+    f.close();
+    std::error_code ec;
+    if (written && f.error() == QFileDevice::NoError)
+        std::filesystem::rename(part.toStdString(), file.toStdString(), ec);
+    if (!written || f.error() != QFileDevice::NoError || ec) {
+        QFile::remove(part);
+        return false;
+    }
+    // The folder changed by this write alone: its listing stays good.
+    if (known) {
+        Listing &l = g_listings[folder];
+        const QByteArray name = QFile::encodeName(target.fileName());
+        l.names.insert(name.toLower(), name);
+        if (!Stamp(folder, l.stamp))
+            g_listings.remove(folder);
+    }
+    return true;
+}
 
 bool ApplyMinimum(const QString &file, qint64 minimum)
 {

@@ -30,6 +30,11 @@ QString News(const QString &name);
 // and "-._~" percent-encoded.
 QString ForUrl(const QByteArray &symbol);
 
+// Writes a fetched page in place of the cached one: the old page stays
+// whole until the new one is complete, and nothing is left half written.
+// The cache is no user data, so the disk is not made to flush for it.
+bool Store(const QString &file, const QByteArray &bytes);
+
 // The page-size rule: a page shorter than minimum bytes is no page and is
 // deleted. True when a page of at least that size is there.
 bool ApplyMinimum(const QString &file, qint64 minimum);

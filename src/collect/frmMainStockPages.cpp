@@ -130,10 +130,11 @@ void frmMain::UpdateAnnual(const QString &kind, const QString &suffix)
                           SheetCache::DataSheet(Sym(symbol) + u'_' + kind + QStringLiteral(".Sh")), status, 1000);
             return true;
         });
+        if (SingleStockMode != -1 || AbortFlag == -1)
+            setWindowTitle(BaseCaption);
     } catch (...) {
-    }
-    if (SingleStockMode != -1 || AbortFlag == -1)
         setWindowTitle(BaseCaption);
+    }
 }
 
 void frmMain::UpdateQR()

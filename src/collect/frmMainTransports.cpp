@@ -3,6 +3,7 @@
 // (SocketFetch with its four event handlers). One socket fetch at a time.
 #include "shell/frmMain.h"
 
+#include "collect/SheetCache.h"
 #include "collect/UpdateJobs.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
@@ -13,24 +14,8 @@
 
 #include <QLabel>
 #include <QPointer>
-#include <QSaveFile>
 
 namespace {
-
-// The page replaces the cached one whole or not at all.
-bool SaveWhole(const QString &file, const QByteArray &bytes)
-{
-    if (file.isEmpty())
-        return false;
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
-}
 
 // What goes after "GET ": an address that cannot carry a second line or a
 // second word into the request.
@@ -50,12 +35,17 @@ void frmMain::PrepareInet()
 {
     ActiveInet = Inet1;
     Inet1->SetRequestTimeout(30);
-    if (Inet1->StillExecuting()) {
-        Inet1->Cancel();
-        Panel1[6]->setText(QStringLiteral("Please Wait.."));
-        Misc::DoEvents();
-    }
+    CancelPendingTransfer();
     Inet1->SetRequestTimeout(qMax(1, (UpdateJobs::SilenceMs() + 999) / 1000));
+}
+
+void frmMain::CancelPendingTransfer()
+{
+    if (!Inet1->StillExecuting())
+        return;
+    Inet1->Cancel();
+    Panel1[6]->setText(QStringLiteral("Please Wait.."));
+    Misc::DoEvents();
 }
 
 bool frmMain::DownloadURL(const QString &file, const QString &url, const QString &status)
@@ -71,7 +61,7 @@ bool frmMain::DownloadURL(const QString &file, const QString &url, const QString
     // page stays. An error page that did arrive is stored like any page.
     if (!inet || !inet->LastCompleted())
         return false;
-    const bool saved = SaveWhole(file, body);
+    const bool saved = SheetCache::Store(file, body);
     Misc::DoEvents();
     return saved;
 }
@@ -149,7 +139,7 @@ void frmMain::Winsock1_Close()
     try {
         // A peer that closes without a word sent no page.
         if (!ResponseBuffer.isEmpty())
-            pageWritten_ = SaveWhole(TargetFile, ResponseBuffer);
+            pageWritten_ = SheetCache::Store(TargetFile, ResponseBuffer);
         SocketBusy = 0;
         Winsock1->Close();
     } catch (...) {

@@ -3,7 +3,6 @@
 #include "shell/frmMain.h"
 
 #include "collect/UpdateJobs.h"
-#include "shell/ShellState.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/Options.h"
@@ -13,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Inet.h"
 #include "platform/Winsock.h"
+#include "shell/ShellState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -162,11 +162,7 @@ void frmMain::StopUpdate()
         try {
             ActiveInet = Inet1;
             Inet1->SetRequestTimeout(1);
-            if (Inet1->StillExecuting()) {
-                Inet1->Cancel();
-                Panel1[6]->setText(QStringLiteral("Please Wait.."));
-                Misc::DoEvents();
-            }
+            CancelPendingTransfer();
             Inet1->SetRequestTimeout(1);
             ActiveInet = nullptr;
 

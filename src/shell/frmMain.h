@@ -425,6 +425,8 @@ private:
     void WireUpdate();
     void SendQueuedFeedback();
     void FinishUpdate();
+    // Ends a pending transfer-control request with "Please Wait.." shown.
+    void CancelPendingTransfer();
     // Connects for one page and returns at once; SocketFetch then waits.
     bool StartSocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status);
     bool pageWritten_ = false; // the pending socket fetch has stored its page

