@@ -498,4 +498,10 @@ public:
 
 private:
     void WireTree();
+    // ------------------------------------------------------------------
+    // --- sheet frame (sheets/SheetFrame.cpp) ---
+    // ------------------------------------------------------------------
+public:
+    // One centred line in the main grid in place of a sheet.
+    void ShowGridMessage(const QString &message);
 };
