@@ -1,0 +1,162 @@
+#include "collect/QuotePage.h"
+
+#include "core/Misc.h"
+#include "core/Stock.h"
+#include "platform/Vb.h"
+
+#include <algorithm>
+
+namespace QuotePage {
+
+namespace {
+
+QByteArray Trim(QByteArrayView text)
+{
+    qsizetype b = 0, e = text.size();
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
+    return text.sliced(b, e - b).toByteArray();
+}
+
+// A cut begins at its label, so cleaning drops the label with the rest of
+// its tag and keeps the text of the cells after it.
+QByteArray CleanTrim(QByteArrayView raw)
+{
+    QByteArray text = raw.toByteArray();
+    return Trim(Misc::CleanHTML(text, false, true, false));
+}
+
+enum class From {
+    Position, // the label searched from where the last good cut ended
+    Top,      // the label searched from the page's start
+    Previous, // the cut goes on where the step before ended, or fails with it
+};
+
+struct Cut {
+    From from;
+    const char *label; // unused for From::Previous
+    const char *end;   // searched from the cut's start
+    int skip;          // characters after the start left out; with a skip the value is not cleaned
+    QByteArray StockRecord::*field;
+};
+
+// In page order. A range cell (low, a dash, high) is split at its first
+// dash, and "Vol" is looked for after "Open" so that it meets the average
+// volume and not the day's.
+constexpr Cut kCuts[] = {
+    {From::Position, "Last", "&#183;", 0, &StockRecord::LastUpdate},
+    {From::Previous, nullptr, "</td>", 0, &StockRecord::LastSale},
+    {From::Position, "Change", "(", 0, &StockRecord::DChange},
+    {From::Previous, nullptr, ")", 1, &StockRecord::PChange},
+    {From::Position, "Cls", "</td>", 0, &StockRecord::PreClose},
+    {From::Position, "Volume", "</td>", 0, &StockRecord::Volume},
+    {From::Top, "Range", "-", 0, &StockRecord::TodayLow},
+    {From::Previous, nullptr, "</td>", 1, &StockRecord::TodayHigh},
+    {From::Position, "Bid", "</td>", 0, &StockRecord::Bid},
+    {From::Position, "Ask", "</td>", 0, &StockRecord::Ask},
+    {From::Position, "Open", "</td>", 0, &StockRecord::Opens},
+    {From::Position, "Vol", "</td>", 0, &StockRecord::AvgVolume},
+    {From::Position, "Div", "</td>", 0, &StockRecord::Div},
+    {From::Top, "week Range", "-", 0, &StockRecord::Low52},
+    {From::Previous, nullptr, "</td>", 2, &StockRecord::High52},
+    {From::Position, "Shr", "</td>", 0, &StockRecord::EPS},
+    {From::Position, "P/E", "</td>", 0, &StockRecord::pe},
+    {From::Position, "Cap<br>", "</td>", 0, &StockRecord::MarketCap},
+    {From::Position, "Div/Shr<br>", "</td>", 0, &StockRecord::DPS},
+    {From::Position, "Yield<br>", "</td>", 0, &StockRecord::Yield},
+};
+
+} // namespace
+
+QByteArray Prepare(QByteArray page)
+{
+    page.erase(std::remove_if(page.begin(), page.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }),
+               page.end());
+    if (page.contains("<su")) {
+        page.replace("<sup>", " ");
+        page.replace("</sup>", "");
+        page.replace("<sub>", "");
+        page.replace("</sub>", "");
+    }
+    return Misc::FixTags(page, true, true, true, true);
+}
+
+QByteArray Read(const QByteArray &bytes, StockRecord &record)
+{
+    const QByteArray page = Prepare(bytes);
+
+    // The name: the first cell after "Views" up to the "(" before the ticker.
+    QByteArray name;
+    qsizetype pos = 0;
+    const qsizetype views = page.indexOf("Views");
+    const qsizetype nameStart = page.indexOf("<td", views < 0 ? 0 : views + 1);
+    const qsizetype nameEnd = nameStart < 0 ? -1 : page.indexOf('(', nameStart);
+    if (nameEnd >= 0) {
+        name = CleanTrim(QByteArrayView(page).sliced(nameStart, nameEnd - nameStart));
+        pos = nameEnd;
+    }
+    record.Name = name;
+
+    // Positions are full-width: a label far down a long page is found.
+    qsizetype previousEnd = -1; // -1 when the step before failed
+    for (const Cut &cut : kCuts) {
+        qsizetype start = -1;
+        switch (cut.from) {
+        case From::Position: start = page.indexOf(cut.label, pos); break;
+        case From::Top: start = page.indexOf(cut.label); break;
+        case From::Previous: start = previousEnd; break;
+        }
+        const qsizetype end = start < 0 ? -1 : page.indexOf(cut.end, start);
+        const qsizetype from = start + cut.skip;
+        if (end < 0 || end < from) {
+            previousEnd = -1;
+            continue;
+        }
+        const QByteArrayView raw = QByteArrayView(page).sliced(from, end - from);
+        const QByteArray value = cut.skip ? Trim(raw) : CleanTrim(raw);
+        if (!value.isEmpty())
+            record.*cut.field = value;
+        pos = previousEnd = end;
+    }
+
+    record.Exchange = "-";
+    record.industry = "-";
+    return name;
+}
+
+void Clear(StockRecord &r)
+{
+    for (QByteArray StockRecord::*f : {&StockRecord::Ask, &StockRecord::Bid, &StockRecord::DChange, &StockRecord::DPS,
+                                       &StockRecord::EPS, &StockRecord::High52, &StockRecord::LastSale,
+                                       &StockRecord::Low52, &StockRecord::LTS, &StockRecord::Opens,
+                                       &StockRecord::PChange, &StockRecord::pe, &StockRecord::PreClose,
+                                       &StockRecord::TodayHigh, &StockRecord::TodayLow, &StockRecord::Volume})
+        r.*f = "0";
+    for (QByteArray StockRecord::*f : {&StockRecord::Exchange, &StockRecord::industry, &StockRecord::LastUpdate,
+                                       &StockRecord::Spare1, &StockRecord::Spare2})
+        r.*f = QByteArray();
+    r.Recommendation = 0;
+    r.Name = "No Current Stock";
+}
+
+std::optional<float> Recommendation(const QByteArray &bytes)
+{
+    QByteArray page = bytes;
+    page.erase(std::remove_if(page.begin(), page.end(), [](char c) { return c == '\r' || c == '\n'; }), page.end());
+    const qsizetype a = page.indexOf("Current Average Recommendation");
+    if (a < 0)
+        return std::nullopt;
+    const qsizetype d = page.indexOf("#0000ee", a);
+    const qsizetype e = d < 0 ? -1 : page.indexOf('<', d);
+    if (e < d + 8)
+        return std::nullopt;
+    bool ok = false;
+    const double r = Vb::ParseNumber(QString::fromLatin1(page.mid(d + 8, e - d - 8)), &ok);
+    if (!ok)
+        return std::nullopt;
+    return float(r);
+}
+
+} // namespace QuotePage
