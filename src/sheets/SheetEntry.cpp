@@ -3,13 +3,9 @@
 // Per-stock sheets, the Zoom window and the column layout: built with the sheets.
 void frmMain::Zoom_FG() {}
 void frmMain::FG_Profile() {}
-void frmMain::FG_AIS() {}
-void frmMain::FG_ABS() {}
 void frmMain::FG_ER() {}
 void frmMain::FG_EG() {}
 void frmMain::FG_EH() {}
-void frmMain::FG_QR() {}
-void frmMain::FG_IT() {}
 void frmMain::FG_Call() {}
 void frmMain::FG_Put() {}
 void frmMain::FG_BRP() {}

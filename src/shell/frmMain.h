@@ -454,6 +454,13 @@ private:
     QWidget *MakeNewsTicker();
     void SetTickerText(const QByteArray &text);
 
+    // ------------------------------------------------------------------
+    // --- sheet frame (sheets/SheetFrame.cpp) ---
+    // ------------------------------------------------------------------
+public:
+    // One centred line in the main grid in place of a sheet.
+    void ShowGridMessage(const QString &message);
+
     // --- quotes: price refresh, fast update, prices grid (collect/) ---
 public:
     // Cuts the cached quote page into slot index of Stocks and returns the

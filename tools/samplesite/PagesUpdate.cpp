@@ -8,6 +8,10 @@
 
 #include <QList>
 
+#include <algorithm>
+#include <functional>
+#include <numeric>
+
 namespace Pages {
 
 namespace {
@@ -89,6 +93,16 @@ QByteArray Day(SymbolData &d)
            + QByteArray::number(d.Between(1, 28)).rightJustified(2, '0');
 }
 
+// n days of 2024, latest first, as a list of trades or filings reads.
+QList<QByteArray> LatestFirst(SymbolData &d, int n)
+{
+    QList<QByteArray> days;
+    for (int i = 0; i < n; ++i)
+        days.append(Day(d));
+    std::sort(days.begin(), days.end(), std::greater<>());
+    return days;
+}
+
 } // namespace
 
 // Quote page with the latest headlines: a "Recent News" table inside a frame
@@ -116,8 +130,59 @@ Reply NewsQuotePage(const Request &r)
                                 + rows + "</table>\r\n</td></tr></table>\r\n"));
 }
 
+namespace {
+
+// One year of the income statement, figures in line order (millions, per
+// share figures in cents); the totals add up.
+QList<qint64> IncomeYear(SymbolData &d)
+{
+    const qint64 revenue = d.Between(20000, 99999), other = d.Between(100, 2000), total = revenue + other;
+    const qint64 cost = total * d.Between(40, 60) / 100, gross = total - cost;
+    const qint64 research = gross * d.Between(10, 20) / 100, selling = gross * d.Between(10, 25) / 100;
+    const qint64 operating = gross - research - selling;
+    const qint64 interest = d.Between(50, 500), otherIncome = d.Between(10, 300);
+    const qint64 beforeTax = operating - interest + otherIncome, tax = beforeTax * 21 / 100;
+    const qint64 afterTax = beforeTax - tax, extraordinary = d.Between(0, 200), net = afterTax + extraordinary;
+    const qint64 shares = d.Between(500, 5000), diluted = shares * 103 / 100;
+    const qint64 basicEps = net * 100 / shares, dilutedEps = net * 100 / diluted;
+    return {revenue, other, total, cost, gross, research, selling, operating, interest, otherIncome, beforeTax, tax,
+            afterTax, extraordinary, net,
+            afterTax * 100 / shares, basicEps - afterTax * 100 / shares, basicEps,
+            afterTax * 100 / diluted, dilutedEps - afterTax * 100 / diluted, dilutedEps, basicEps * d.Between(10, 40) / 100};
+}
+
+// One year of the balance sheet in line order (millions); the totals add up.
+QList<qint64> BalanceYear(SymbolData &d)
+{
+    QList<qint64> current, fixed, currentDebts, longDebts;
+    for (int i = 0; i < 5; ++i)
+        current.append(d.Between(500, 20000));
+    for (int i = 0; i < 6; ++i)
+        fixed.append(d.Between(500, 30000));
+    const auto sum = [](const QList<qint64> &v) { return std::accumulate(v.begin(), v.end(), qint64(0)); };
+    const qint64 assets = sum(current) + sum(fixed);
+    for (int i = 0; i < 7; ++i)
+        currentDebts.append(assets * d.Between(200, 500) / 10000);
+    for (int i = 0; i < 7; ++i)
+        longDebts.append(assets * d.Between(100, 400) / 10000);
+    const qint64 liabilities = sum(currentDebts) + sum(longDebts), equity = assets - liabilities;
+    const qint64 preferred = d.Between(0, 500), common = d.Between(10, 900), paidIn = equity * d.Between(10, 30) / 100;
+    const qint64 treasury = d.Between(100, 2000), otherEquity = d.Between(10, 400);
+    const qint64 retained = equity - preferred - common - paidIn - otherEquity + treasury;
+    return current + QList<qint64>{sum(current)} + fixed + QList<qint64>{assets} + currentDebts
+           + QList<qint64>{sum(currentDebts)} + longDebts + QList<qint64>{liabilities}
+           + QList<qint64>{preferred, common, paidIn, retained, treasury, otherEquity, equity, liabilities + equity};
+}
+
+} // namespace
+
 // Annual balance sheet (type 8) or income statement (type 10): one table of
-// six cells a row under the statement's name.
+// six cells a row under the statement's name, the header row first. Section
+// headings stand where the sheets give their rows the heading look: in the
+// balance sheet a heading and one empty cell, in the income statement a
+// heading and one cell spanning five columns; totals stand on the rows the
+// sheets make bold or band. No label starts with "Tr", "Td" or "Th": the
+// sheets lower-case those wherever they stand.
 Reply AnnualReport(const Request &r)
 {
     const QByteArray sym = SymbolOf(r.Query("ticker"));
@@ -126,35 +191,44 @@ Reply AnnualReport(const Request &r)
         return Reply::Status(404);
     const bool balance = type == "8";
     SymbolData d(sym + type);
+    // "=" a heading, "$" a per share figure.
     static const char *const income[] = {
-        "Revenue", "Cost of Revenue", "Gross Profit", "Operating Expenses", "Research and Development",
+        "Revenue", "Other Revenue", "Total Revenue", "Cost of Revenue", "Gross Profit", "Research and Development",
         "Selling, General and Admin.", "Operating Income", "Interest Expense", "Other Income", "Income Before Tax",
-        "Income Tax", "Minority Interest", "Net Income from Operations", "Extraordinary Items", "Net Income",
-        "Preferred Dividends", "Income Available to Common", "Basic EPS", "Diluted EPS", "Shares Outstanding",
-        "Diluted Shares", "Dividends per Share", "Depreciation", "EBITDA"};
+        "Income Tax", "Income After Tax", "Extraordinary Items", "Net Income", "=Per Share Data",
+        "$EPS from Continuing Operations", "$EPS from Discontinued Operations", "$Basic EPS",
+        "=Diluted Per Share Data", "$Diluted EPS from Continuing Operations",
+        "$Diluted EPS from Discontinued Operations", "$Diluted EPS", "$Dividends per Share"};
     static const char *const balanceLines[] = {
-        "Assets", "Cash and Equivalents", "Short Term Investments", "Receivables", "Inventories",
+        "=Assets", "Cash and Equivalents", "Short Term Investments", "Receivables", "Inventories",
         "Other Current Assets", "Total Current Assets", "Property and Equipment", "Goodwill", "Intangibles",
-        "Long Term Investments", "Other Assets", "Total Assets", "Liabilities &amp; Shareholder's Equity",
-        "Accounts Payable", "Short Term Debt", "Accrued Expenses", "Other Current Liabilities",
-        "Total Current Liabilities", "Long Term Debt", "Deferred Taxes", "Other Liabilities", "Total Liabilities",
-        "Shareholders' Equity", "Preferred Stock", "Common Stock", "Paid in Capital", "Retained Earnings",
-        "Treasury Stock", "Other Equity", "Total Equity", "Total Liabilities and Equity", "Book Value per Share",
-        "Shares Outstanding", "Working Capital", "Net Debt", "Current Ratio", "Quick Ratio", "Debt to Equity",
-        "Tangible Book Value", "Employees", "Auditor Opinion"};
+        "Long Term Investments", "Deferred Charges", "Other Assets", "Total Assets",
+        "=Liabilities &amp; Shareholder's Equity", "Accounts Payable", "Short Term Debt", "Accrued Expenses",
+        "Current Portion of Long Term Debt", "Income Taxes Payable", "Deferred Revenue", "Other Current Liabilities",
+        "Total Current Liabilities", "Long Term Debt", "Deferred Taxes", "Minority Interest", "Pension Obligations",
+        "Capital Lease Obligations", "Deferred Compensation", "Other Long Term Liabilities", "Total Liabilities",
+        "=Shareholders' Equity", "Preferred Stock", "Common Stock", "Paid in Capital", "Retained Earnings",
+        "Repurchased Stock", "Other Equity", "Total Shareholders' Equity", "Total Liabilities and Shareholders' Equity"};
     const QByteArray name = balance ? "Annual Balance Sheet" : "Annual Income Statement";
+    QList<QList<qint64>> years;
+    for (int y = 0; y < 5; ++y)
+        years.append(balance ? BalanceYear(d) : IncomeYear(d));
     QByteArray rows = Cells({"In Millions of USD", "FY2023", "FY2022", "FY2021", "FY2020", "FY2019"});
     const auto lines = balance ? QList<const char *>(std::begin(balanceLines), std::end(balanceLines))
                                : QList<const char *>(std::begin(income), std::end(income));
+    int figure = 0;
     for (const char *line : lines) {
         const QByteArray label(line);
-        if (label == "Assets" || label.startsWith("Liabilities &amp;") || label == "Shareholders' Equity") {
-            rows += Cells({label, ""});
+        if (label.startsWith('=')) {
+            rows += balance ? Cells({label.mid(1), ""})
+                            : "<tr><td>" + label.mid(1) + "</td><td colspan=5></td></tr>\r\n";
             continue;
         }
-        QList<QByteArray> cells{label};
-        for (int y = 0; y < 5; ++y)
-            cells.append(Grouped(d.Between(100, 99999)));
+        const bool perShare = label.startsWith('$');
+        QList<QByteArray> cells{perShare ? label.mid(1) : label};
+        for (const QList<qint64> &year : years)
+            cells.append(perShare ? Hundredths(int(year[figure])) : Grouped(year[figure]));
+        ++figure;
         rows += Cells(cells);
     }
     return Reply::Html(Html(sym + " " + name,
@@ -230,12 +304,14 @@ Reply FilingsSearch(const Request &r)
     SymbolData d(sym + "qr");
     static const char *const forms[][2] = {{"10-Q", "Quarterly report"}, {"10-K", "Annual report"},
                                             {"8-K", "Current report"}, {"DEF 14A", "Proxy statement"},
-                                            {"S-8", "Securities for employee plans"}, {"4", "Change in ownership"}};
+                                            {"S-8", "Securities for employee plans"}, {"4", "Change in ownership"},
+                                            {"10-Q/A", "Amended quarterly report"}};
     QByteArray rows = Cells({"Date", "Filing", "Description"});
     const int n = d.Between(14, 20);
+    const QList<QByteArray> days = LatestFirst(d, n);
     for (int i = 1; i <= n; ++i) {
-        const int f = d.Between(0, 5);
-        rows += Cells({Day(d), "<A HREF=\"?id=" + sym + "-" + QByteArray::number(i) + "\">" + forms[f][0] + "</A>",
+        const int f = d.Between(0, 6);
+        rows += Cells({days[i - 1], "<A HREF=\"?id=" + sym + "-" + QByteArray::number(i) + "\">" + forms[f][0] + "</A>",
                        forms[f][1]});
     }
     return Reply::Html(Html(sym + " filings",
@@ -244,8 +320,8 @@ Reply FilingsSearch(const Request &r)
                                 + rows + "</table>\r\n"));
 }
 
-// Insider trades: the fourth table after the "Insider Trades" heading, seven
-// cells a row, the insider's name linking to an ".html" page.
+// Insider trades: the fourth table after the "Insider Trades" of the title,
+// seven cells a row, the insider's name linking to an ".html" page.
 Reply InsiderPage(const Request &r)
 {
     const QByteArray sym = SymbolOf(r.Arg("sym"));
@@ -255,12 +331,16 @@ Reply InsiderPage(const Request &r)
     static const char *const last[] = {"Adams", "Baker", "Carter", "Dawson", "Ellis", "Foster", "Garcia", "Hughes"};
     static const char *const given[] = {"Anna", "Brian", "Clara", "David", "Elena", "Frank", "Grace", "Henry"};
     static const char *const actions[] = {"Sale", "Purchase", "Option Exercise", "Gift"};
-    QByteArray rows = Cells({"Date", "Insider", "Transaction", "Shares", "Ownership", "Price", "Value"});
+    // Column heads as header cells: the sheet draws its own heads and keeps
+    // the row under them for its title.
+    QByteArray rows = "<tr><th>Date</th><th>Insider</th><th>Transaction</th><th>Shares</th><th>Ownership</th>"
+                      "<th>Price</th><th>Value</th></tr>\r\n";
     const int n = d.Between(12, 20);
+    const QList<QByteArray> days = LatestFirst(d, n);
     for (int i = 1; i <= n; ++i) {
         const int shares = d.Between(100, 90000);
         const int price = d.Between(500, 20000);
-        rows += Cells({Day(d),
+        rows += Cells({days[i - 1],
                        "<a href=\"insider/" + sym.toLower() + "-" + QByteArray::number(i) + ".html\">"
                            + last[d.Between(0, 7)] + ", " + given[d.Between(0, 7)] + "</a>",
                        actions[d.Between(0, 3)], Grouped(shares), d.Between(0, 1) ? "Direct" : "Indirect",

@@ -1,0 +1,83 @@
+// Node click to sheet drawn: the insider sheet over a 100 KB page, from the
+// filler call until the grid has painted, next to reading the page alone.
+#include "Bench.h"
+
+#include "core/AppFolder.h"
+#include "core/Misc.h"
+#include "core/Stock.h"
+#include "navtree/NavState.h"
+#include "platform/FlexGrid.h"
+#include "platform/Registry.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// An insider page of the investor site's shape, trades until it is 100 KB.
+QByteArray InsiderPage()
+{
+    QByteArray page = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n"
+                      "<html><head><title>ZETA Insider Trades</title></head><body>\r\n"
+                      "<table><tr><td><b>ZETA Insider Trades</b></td></tr></table>\r\n"
+                      "<table><tr><td>Summary</td><td>Last 6 months</td></tr></table>\r\n"
+                      "<table><tr><td>Net shares</td><td>537,832</td></tr></table>\r\n"
+                      "<table border=1 cellpadding=2>\r\n<tr><th>Date</th><th>Insider</th><th>Transaction</th>"
+                      "<th>Shares</th><th>Ownership</th><th>Price</th><th>Value</th></tr>\r\n";
+    for (int i = 1; page.size() < 100 * 1024 - 200; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        page += "<tr><td>2024-" + QByteArray::number(1 + i % 12).rightJustified(2, '0') + "-"
+                + QByteArray::number(1 + i % 28).rightJustified(2, '0') + "</td><td><a href=\"insider/zeta-" + n
+                + ".html\">Baker, Grace " + n + "</a></td><td>Option Exercise</td><td>" + n
+                + ",613</td><td>Direct</td><td>38.58</td><td>2,608,509</td></tr>\r\n";
+    }
+    return page + "</table>\r\n<p>Trades reported by officers and directors.</p>\r\n</body></html>\r\n";
+}
+
+} // namespace
+
+TW_BENCH(sheets)
+{
+    QTemporaryDir dir;
+    AppFolder = dir.path() + QStringLiteral("/data");
+    QDir().mkpath(AppFolder + QStringLiteral("/Cache/DataSheet"));
+    Registry::instance().Open(dir.path() + QStringLiteral("/Tickerwatch.reg")); // never the real user's
+    Stocks.fill({});
+    Stocks[0].Symbol = "ZETA";
+    Stocks[0].Name = "Zeta Corp";
+    StockCount = 1;
+    CurrentSymbol = "ZETA";
+
+    const QByteArray page = InsiderPage();
+    const QString path = AppFolder + QStringLiteral("/Cache/DataSheet/ZETA_it.Sh");
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(page) != page.size())
+            return;
+    }
+    bench::report(QStringLiteral("sheets insider page size"), double(page.size()) / 1024.0, QStringLiteral("KB"));
+
+    frmMain *m = frmMain::Instance();
+    m->show();
+    m->BaseRowHeight = int16_t(m->FG->RowHeight(0)); // as loading the window reads it
+    QApplication::processEvents();
+
+    qsizetype sink = 0;
+    const double read = bench::medianMs(51, [&] { sink += Misc::ReadFile(path).size(); });
+    bench::report(QStringLiteral("sheets ReadFile 100 KB"), read, QStringLiteral("ms (median)"));
+
+    const double drawn = bench::medianMs(51, [&] {
+        m->FG_IT();
+        m->FG->repaint();
+        QApplication::processEvents();
+    });
+    bench::report(QStringLiteral("sheets FG_IT to drawn, 100 KB"), drawn, QStringLiteral("ms (median)"));
+    bench::report(QStringLiteral("sheets rows drawn"), double(m->FG->Rows()), QString());
+    bench::report(QStringLiteral("sheets drawn / read"), read > 0 ? drawn / read : 0, QStringLiteral("x"));
+    frmMain::Unload();
+    if (sink < 0)
+        bench::report(QStringLiteral("sheets sink"), double(sink), QString());
+}

@@ -1,0 +1,281 @@
+#include "sheets/SheetFrame.h"
+
+#include "collect/SheetCache.h"
+#include "core/Misc.h"
+#include "core/Stock.h"
+#include "navtree/NavState.h"
+#include "platform/FlexGrid.h"
+#include "platform/Text.h"
+#include "platform/Vb.h"
+#include "platform/VbColor.h"
+#include "sheets/SheetState.h"
+#include "sheets/Utilities.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
+
+namespace SheetFrame {
+
+namespace {
+
+std::function<ZoomTarget()> &ZoomMaker()
+{
+    static std::function<ZoomTarget()> maker;
+    return maker;
+}
+
+struct Hourglass {
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass &) = delete;
+    Hourglass &operator=(const Hourglass &) = delete;
+};
+
+void ApplyLook(FlexGrid *grid, int row, int col, const CellLook &look)
+{
+    if (look.alignment >= 0)
+        grid->SetCellAlignment(row, col, look.alignment);
+    if (look.backColor != CellLook::NoColor)
+        grid->SetCellBackColor(row, col, look.backColor);
+    if (look.foreColor != CellLook::NoColor)
+        grid->SetCellForeColor(row, col, look.foreColor);
+    if (look.bold)
+        grid->SetCellFontBold(row, col, true);
+    if (look.underline)
+        grid->SetCellFontUnderline(row, col, true);
+    if (look.textStyle != 0)
+        grid->SetCellTextStyle(row, col, look.textStyle);
+    if (look.fontWidth != 0)
+        grid->SetCellFontWidth(row, col, look.fontWidth);
+}
+
+QStringList ScreenTexts(const QList<QByteArray> &texts)
+{
+    QStringList out;
+    out.reserve(texts.size());
+    for (const QByteArray &t : texts)
+        out << Text::FromCp1252(t);
+    return out;
+}
+
+} // namespace
+
+// --- SheetTable ---
+
+void SheetTable::SetUp(int rows, int cols)
+{
+    rows_ = rows;
+    cols_ = cols;
+    setUp_ = true;
+    cells_.assign(size_t(rows) * size_t(cols), Cell{});
+    heights_.assign(size_t(rows), -1);
+}
+
+void SheetTable::AddRow()
+{
+    ++rows_;
+    cells_.resize(size_t(rows_) * size_t(cols_));
+    heights_.push_back(-1);
+}
+
+size_t SheetTable::At(int row, int col) const
+{
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
+        throw VbError(CellOutside, QStringLiteral("Subscript out of range"));
+    return size_t(row) * size_t(cols_) + size_t(col);
+}
+
+void SheetTable::SetText(int row, int col, const QByteArray &text) { cells_[At(row, col)].text = text; }
+CellLook &SheetTable::Look(int row, int col) { return cells_[At(row, col)].look; }
+
+QByteArray SheetTable::Text(int row, int col) const
+{
+    return row >= 0 && row < rows_ && col >= 0 && col < cols_ ? cells_[At(row, col)].text : QByteArray();
+}
+
+CellLook SheetTable::LookOf(int row, int col) const
+{
+    return row >= 0 && row < rows_ && col >= 0 && col < cols_ ? cells_[At(row, col)].look : CellLook{};
+}
+
+void SheetTable::SetRowHeight(int row, int multiple)
+{
+    if (row < 0 || row >= rows_)
+        throw VbError(CellOutside, QStringLiteral("Subscript out of range"));
+    heights_[size_t(row)] = multiple;
+}
+
+// --- drawing ---
+
+void Draw(FlexGrid *grid, const SheetTable &t, int baseRowHeight)
+{
+    grid->SetRedraw(false);
+    grid->Clear();
+    grid->SetRows(t.Rows());
+    grid->SetCols(t.Cols());
+    grid->SetBackColor(White);
+    grid->SetGridLines(FlexGrid::flexGridFlat);
+    const CellLook plain;
+    for (int r = 0; r < t.Rows(); ++r) {
+        // Rows kept from the sheet before get the default height again.
+        const int h = t.RowHeight(r);
+        grid->SetRowHeight(r, h < 0 ? -1 : h * baseRowHeight);
+        for (int c = 0; c < t.Cols(); ++c) {
+            const QByteArray text = t.Text(r, c);
+            if (!text.isEmpty())
+                grid->SetTextMatrix(r, c, Text::FromCp1252(text));
+            const CellLook look = t.LookOf(r, c);
+            if (look != plain)
+                ApplyLook(grid, r, c, look);
+        }
+    }
+    if (t.topRow >= 0 && t.topRow < t.Rows())
+        grid->SetTopRow(t.topRow);
+    Utilities::SetColAlignment(grid, t.alignments);
+    Utilities::SetColWidth(grid, t.widths);
+    Utilities::SetHeaders(grid, ScreenTexts(t.headers));
+    grid->SetRedraw(true);
+}
+
+void SetZoomMaker(std::function<ZoomTarget()> maker) { ZoomMaker() = std::move(maker); }
+
+void Fill(frmMain &main, const Sheet &sheet)
+{
+    const Hourglass hourglass;
+    CurrentView = sheet.view;
+
+    ZoomTarget zoom;
+    if (ZoomMode == -1 && ZoomMaker())
+        zoom = ZoomMaker()();
+    // Held weakly: a window closed meanwhile is never drawn into.
+    const QPointer<QWidget> window = zoom.window;
+    const QPointer<FlexGrid> grid = zoom.grid ? zoom.grid : main.FG;
+    TargetGrid = grid;
+
+    const QByteArray name = Stock::CurrentStockName();
+    SheetTable table;
+    std::optional<int> failure;
+    try {
+        // The file is looked for first: a missing page is its own case, not
+        // the missing marker its empty text would give.
+        if (sheet.page.isEmpty() || !QFileInfo(sheet.page).isFile())
+            throw VbError::FileNotFound();
+        QByteArray page = Misc::ReadFile(sheet.page);
+        sheet.read(page, name, table);
+    } catch (const VbError &e) {
+        failure = int(e.number);
+    } catch (const std::exception &) {
+        failure = 0;
+    }
+
+    try {
+        if (!failure) {
+            if (grid)
+                Draw(grid, table, main.BaseRowHeight);
+            if (window) {
+                window->show();
+                ZoomMode = 0;
+                Misc::DoEvents();
+            }
+        } else {
+            std::optional<QByteArray> message = sheet.message ? sheet.message(*failure, name) : std::nullopt;
+            if (!message && !table.IsSetUp())
+                message = NoDataMessage(name);
+            if (message)
+                main.ShowGridMessage(Text::FromCp1252(*message));
+            else if (grid)
+                Draw(grid, table, main.BaseRowHeight); // the part read before the failure
+            if (window)
+                delete window.data();
+        }
+    } catch (const VbError &) {
+        // the exit path below still runs
+    }
+
+    ZoomMode = 0;
+    if (main.FG)
+        main.FG->SetRedraw(true);
+}
+
+// --- pages and messages ---
+
+QString StockPage(const char *suffix)
+{
+    if (!SheetCache::UsableSymbol(CurrentSymbol))
+        return {};
+    return SheetCache::DataSheet(QString::fromLatin1(CurrentSymbol) + QLatin1String(suffix));
+}
+
+QByteArray NoDataMessage(const QByteArray &name)
+{
+    return "Tickerwatch do not have additional information for " + name;
+}
+
+Messages UsualMessages(std::optional<QByteArray> other)
+{
+    return [other](int number, const QByteArray &name) -> std::optional<QByteArray> {
+        if (number == PageMissing || number == MarkerMissing)
+            return NoDataMessage(name);
+        return other;
+    };
+}
+
+// --- reading helpers ---
+
+qsizetype Need(qsizetype pos)
+{
+    if (pos < 0)
+        throw VbError::InvalidCall();
+    return pos;
+}
+
+QByteArray CutTable(const QByteArray &page, qsizetype from)
+{
+    const qsizetype s = Need(page.indexOf("<table", from));
+    const qsizetype e = Need(page.indexOf("</table>", s));
+    return page.mid(s, e - s);
+}
+
+QByteArray CutBetween(const QByteArray &page, const char *anchor, const char *end)
+{
+    const qsizetype a = Need(page.indexOf(anchor));
+    const qsizetype e = Need(page.indexOf(end, a));
+    return page.mid(a, e - a);
+}
+
+QByteArray CellText(QByteArray &cell) { return Trim(Misc::CleanHTML(cell, false, true, false)); }
+
+QByteArray Trim(const QByteArray &text)
+{
+    qsizetype b = 0, e = text.size();
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
+    return text.mid(b, e - b);
+}
+
+} // namespace SheetFrame
+
+// The failure message of a sheet: always in the main grid, also while a
+// sheet was being drawn into a Zoom window. Each step stands alone.
+void frmMain::ShowGridMessage(const QString &message)
+{
+    FlexGrid *const fg = FG;
+    if (!fg)
+        return;
+    using Utilities::Skip;
+    Skip([&] { fg->SetRedraw(false); });
+    Skip([&] { fg->Clear(); });
+    Skip([&] { fg->SetRows(1); });
+    Skip([&] { fg->SetTextMatrix(0, 0, message); });
+    Skip([&] { fg->SetRowHeight(0, 3 * BaseRowHeight); });
+    Skip([&] { fg->SetColWidth(0, fg->Width()); });
+    Skip([&] { fg->SetCellAlignment(0, 0, FlexGrid::flexAlignCenterCenter); });
+    Skip([&] { fg->SetBackColor(VbColor::Window); });
+    Skip([&] { fg->SetGridLines(FlexGrid::flexGridNone); });
+    Skip([&] { fg->SetRedraw(true); });
+}

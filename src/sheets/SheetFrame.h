@@ -1,0 +1,180 @@
+#pragma once
+// The sheet filler frame. A sheet is read, then drawn: a reader turns the
+// bytes of one cached page into a SheetTable (shape, texts, looks, sizes),
+// and Fill puts that table into the grid the sheet goes to, or the sheet's
+// message into the main grid when reading failed. Every data sheet and every
+// market list goes through Fill, so the order of the steps, the zoom
+// hand-over and the one failure path live here and nowhere else.
+//
+// A filler is then a few lines:
+//   void frmMain::FG_XY()
+//   {
+//       SheetFrame::Fill(*this, {QStringLiteral("XY"), SheetFrame::StockPage("_xy.Sh"), ReadXY,
+//                                SheetFrame::UsualMessages(std::nullopt)});
+//   }
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class FlexGrid;
+class QWidget;
+class frmMain;
+
+namespace SheetFrame {
+
+// Error numbers of a failed read; they choose the sheet's message.
+constexpr int PageMissing = 53;   // no cache file
+constexpr int MarkerMissing = 5;  // an anchor, a table or a closing tag is not there
+constexpr int CellOutside = 381;  // a cell beyond the grid, as the grid itself raises
+
+// Colours of the sheets (0x00BBGGRR).
+constexpr uint32_t White = 0xFFFFFF;
+constexpr uint32_t TotalBand = 0xEFEDD1; // pale band of total rows
+constexpr uint32_t Red = 0x0000FF;
+constexpr uint32_t Black = 0x000000;
+constexpr uint32_t LinkBlue = 0xFF0000;
+
+// The look of one cell: only what a sheet sets differs from a fresh cell.
+struct CellLook {
+    static constexpr uint32_t NoColor = 0xFFFFFFFFu; // the grid's own colour
+    int alignment = -1;                              // -1: the column's
+    int textStyle = 0;
+    bool bold = false;
+    bool underline = false;
+    uint32_t foreColor = NoColor;
+    uint32_t backColor = NoColor;
+    float fontWidth = 0; // average character width in points; 0: the font's own
+    bool operator==(const CellLook &) const = default;
+};
+
+// What a sheet draws: the grid's shape after set-up, each cell's text (page
+// bytes) and look, row heights in multiples of BaseRowHeight, and the closing
+// steps. A look holds only what the sheet sets; everything else is a fresh
+// cell's. Nothing here touches a grid.
+class SheetTable {
+public:
+    // Grid set-up: rows x cols empty cells. A table never set up draws nothing.
+    void SetUp(int rows, int cols);
+    bool IsSetUp() const { return setUp_; }
+    int Rows() const { return rows_; }
+    int Cols() const { return cols_; }
+    // One empty row at the end.
+    void AddRow();
+
+    // A cell outside the table raises CellOutside, as a grid does.
+    void SetText(int row, int col, const QByteArray &text);
+    CellLook &Look(int row, int col);
+    QByteArray Text(int row, int col) const;
+    CellLook LookOf(int row, int col) const;
+
+    // 0 hides the row; rows without a height of their own get the default.
+    void SetRowHeight(int row, int multiple);
+    int RowHeight(int row) const { return row >= 0 && row < rows_ ? heights_[size_t(row)] : -1; }
+
+    // Closing steps, each done only when given.
+    int topRow = -1;
+    QList<int> alignments;     // Utilities::SetColAlignment
+    QList<double> widths;      // Utilities::SetColWidth, per cent of the grid
+    QList<QByteArray> headers; // Utilities::SetHeaders
+
+private:
+    size_t At(int row, int col) const;
+    struct Cell {
+        QByteArray text;
+        CellLook look;
+    };
+    int rows_ = 0;
+    int cols_ = 0;
+    bool setUp_ = false;
+    std::vector<Cell> cells_;
+    std::vector<int> heights_;
+};
+
+// Turns the page into the table; raises VbError on failure, leaving in the
+// table what was made up to then. name is the stock's display name.
+using Reader = std::function<void(QByteArray &page, const QByteArray &name, SheetTable &sheet)>;
+// The message for a failure's error number, or none.
+using Messages = std::function<std::optional<QByteArray>(int number, const QByteArray &name)>;
+
+struct Sheet {
+    QString view; // CurrentView from the first step on
+    QString page; // the cache file; empty when there can be none
+    Reader read;
+    Messages message;
+};
+
+// The fill: hourglass and view code; the target grid (a new Zoom window's
+// on a zoom request, else the main grid); page read whole, no yield; the
+// table drawn, or on failure the sheet's message in the main grid. When the
+// sheet names no message for a failure before its set-up, the no-data
+// message stands in, so the main grid never shows another sheet's rows under
+// this view; after the set-up, no message leaves the part read so far drawn.
+// A zoom request ends with this call, drawn or not.
+void Fill(frmMain &main, const Sheet &sheet);
+
+// Puts a table into a grid in one go, redraw off meanwhile.
+void Draw(FlexGrid *grid, const SheetTable &table, int baseRowHeight);
+
+// A zoom request draws into the grid of a new window, made loaded and hidden
+// by the Zoom window's code, shown once the sheet is drawn and discarded when
+// it fails. Without a maker a zoom request draws into the main grid.
+struct ZoomTarget {
+    QWidget *window = nullptr;
+    FlexGrid *grid = nullptr;
+};
+void SetZoomMaker(std::function<ZoomTarget()> maker);
+
+// CurrentSymbol's page in the cache with this suffix; empty when the symbol
+// may not become a file name.
+QString StockPage(const char *suffix);
+
+// "Tickerwatch do not have additional information for " and the name.
+QByteArray NoDataMessage(const QByteArray &name);
+// The no-data message for a missing page or marker, `other` for the rest.
+Messages UsualMessages(std::optional<QByteArray> other);
+
+// --- reading helpers: exact, full-width searches over page bytes ---
+// pos when the marker was found, else raises MarkerMissing.
+qsizetype Need(qsizetype pos);
+// Frame cut: from the first "<table" at or after `from` up to, not including,
+// the first "</table>" after it.
+QByteArray CutTable(const QByteArray &page, qsizetype from);
+// From the first `anchor` up to, not including, the first `end` after it.
+QByteArray CutBetween(const QByteArray &page, const char *anchor, const char *end);
+// Each piece of text from an `open` tag up to, not including, the first
+// `close` after it, in order; the search goes on from that `close`. A piece
+// without its close raises MarkerMissing.
+template<class Each>
+void ForEachBetween(QByteArrayView text, const char *open, const char *close, Each each)
+{
+    for (qsizetype from = 0;;) {
+        const qsizetype start = text.indexOf(open, from);
+        if (start < 0)
+            return;
+        from = Need(text.indexOf(close, start));
+        each(text.sliced(start, from - start));
+    }
+}
+// The walk over a table: each "<tr" .. "</tr>" row, each "<td" .. "</td>"
+// cell of a row (header cells are never read).
+template<class Each>
+void ForEachRow(QByteArrayView table, Each each)
+{
+    ForEachBetween(table, "<tr", "</tr>", each);
+}
+template<class Each>
+void ForEachCell(QByteArrayView row, Each each)
+{
+    ForEachBetween(row, "<td", "</td>", [&each](QByteArrayView cell) { each(cell.toByteArray()); });
+}
+// A cell's text: tags dropped, "&amp;" as "&", blanks trimmed.
+QByteArray CellText(QByteArray &cell);
+// Leading and trailing blanks removed (other white space stays).
+QByteArray Trim(const QByteArray &text);
+
+} // namespace SheetFrame

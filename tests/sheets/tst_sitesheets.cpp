@@ -1,0 +1,79 @@
+// The sheets over the pages the sample site serves: the stored fixture pages
+// are what the site serves today, and each draws as its reference grid.
+#include "SheetFixture.h"
+#include "common/SampleSite.h"
+#include "common/TestRegistry.h"
+
+#include <QDir>
+#include <QTest>
+
+using tw::test::SheetFixture;
+
+using Filler = void (frmMain::*)();
+Q_DECLARE_METATYPE(Filler)
+
+class tst_sitesheets : public QObject {
+    Q_OBJECT
+    SheetFixture f;
+
+private Q_SLOTS:
+    void init() { f.Start(); }
+    void cleanup() { f.Stop(); }
+
+    // The research and filings pages are stored without their headers, the
+    // insider page (fetched over the socket) as received.
+    void fixturesAreWhatTheSiteServes()
+    {
+        tw::test::SampleSite site;
+        QVERIFY(site.port());
+        const struct {
+            const char *path, *fixture;
+            bool whole;
+        } pages[] = {{"/cgi-bin/AW/ZREPORT/DoInquiry?ticker=ZETA&type=8", "ZETA_ABS.Sh", false},
+                     {"/cgi-bin/AW/ZREPORT/DoInquiry?ticker=ZETA&type=10", "ZETA_AIS.Sh", false},
+                     {"/t/z/ZETA.html", "ZETA_it.Sh", true},
+                     {"/brand/yahoo/search/?sym=ZETA", "ZETA_qr.Sh", false}};
+        for (const auto &p : pages) {
+            const QByteArray reply = site.get(p.path);
+            const QByteArray served = p.whole ? reply : reply.mid(reply.indexOf("\r\n\r\n") + 4);
+            QVERIFY2(served == SheetFixture::Fixture(QString::fromLatin1(p.fixture)), p.fixture);
+        }
+    }
+
+    void sheets_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<Filler>("fill");
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("balance sheet") << QStringLiteral("ZETA_ABS.Sh") << &frmMain::FG_ABS << QStringLiteral("ABS.grid");
+        QTest::newRow("income statement") << QStringLiteral("ZETA_AIS.Sh") << &frmMain::FG_AIS << QStringLiteral("AIS.grid");
+        QTest::newRow("insider trades") << QStringLiteral("ZETA_it.Sh") << &frmMain::FG_IT << QStringLiteral("IT.grid");
+        QTest::newRow("filings") << QStringLiteral("ZETA_qr.Sh") << &frmMain::FG_QR << QStringLiteral("QR.grid");
+    }
+    void sheets()
+    {
+        QFETCH(QString, page);
+        QFETCH(Filler, fill);
+        QFETCH(QString, reference);
+        SheetFixture::WritePage(page, SheetFixture::Fixture(page));
+        (f.main->*fill)();
+        const QStringList actual = SheetFixture::Dump(f.fg(), f.base());
+        const QStringList expected =
+            QString::fromUtf8(SheetFixture::Fixture(reference)).split(u'\n', Qt::SkipEmptyParts);
+        if (actual != expected) {
+            const QString path = QDir::temp().filePath(QStringLiteral("tickerwatch_") + reference);
+            QFile out(path);
+            if (out.open(QIODevice::WriteOnly))
+                out.write(actual.join(u'\n').toUtf8() + '\n');
+            QVERIFY2(!expected.isEmpty(), qPrintable(QStringLiteral("no reference ") + reference));
+            for (qsizetype i = 0; i < std::max(actual.size(), expected.size()); ++i)
+                QVERIFY2(actual.value(i) == expected.value(i),
+                         qPrintable(QStringLiteral("line %1, grid written to %2:\n  got  %3\n  want %4")
+                                        .arg(i)
+                                        .arg(path, actual.value(i), expected.value(i))));
+        }
+    }
+};
+
+TW_TEST(tst_sitesheets)
+#include "tst_sitesheets.moc"
