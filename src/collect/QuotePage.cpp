@@ -4,7 +4,11 @@
 #include "core/Stock.h"
 #include "platform/Vb.h"
 
-#include <algorithm>
+#include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace QuotePage {
 
@@ -26,6 +30,52 @@ QByteArray CleanTrim(QByteArrayView raw)
 {
     QByteArray text = raw.toByteArray();
     return Trim(Misc::CleanHTML(text, false, true, false));
+}
+
+// The page's lines joined with nothing between them, tabs dropped too when
+// asked. Pages are long and their lines short, so blocks of 16 bytes without
+// a line end go across whole.
+QByteArray Joined(const QByteArray &page, bool tabs)
+{
+    QByteArray out(page.size(), Qt::Uninitialized);
+    const char *s = page.constData();
+    const char *const end = s + page.size();
+    char *d = out.data();
+    const char tab = tabs ? '\t' : '\r';
+    const auto copyByte = [&] {
+        const char c = *s++;
+        *d = c;
+        d += (c != '\r') & (c != '\n') & (c != tab);
+    };
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n'), tb = _mm_set1_epi8(tab);
+    while (end - s >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s));
+        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)),
+                                         _mm_cmpeq_epi8(v, tb));
+        if (_mm_movemask_epi8(hit) == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(d), v);
+            s += 16;
+            d += 16;
+            continue;
+        }
+        for (const char *block = s + 16; s < block;)
+            copyByte();
+    }
+#endif
+    while (s < end)
+        copyByte();
+    out.truncate(d - out.constData());
+    return out;
+}
+
+// The first occurrence at or after from, -1 for none: positions are
+// full-width, and the standard search (memchr on the first byte) keeps a
+// label missing from a long page cheap.
+qsizetype Search(const QByteArray &page, std::string_view what, qsizetype from = 0)
+{
+    const size_t at = std::string_view(page.constData(), size_t(page.size())).find(what, size_t(from));
+    return at == std::string_view::npos ? -1 : qsizetype(at);
 }
 
 enum class From {
@@ -72,9 +122,8 @@ constexpr Cut kCuts[] = {
 
 QByteArray Prepare(QByteArray page)
 {
-    page.erase(std::remove_if(page.begin(), page.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }),
-               page.end());
-    if (page.contains("<su")) {
+    page = Joined(page, true);
+    if (Search(page, "<su") >= 0) {
         page.replace("<sup>", " ");
         page.replace("</sup>", "");
         page.replace("<sub>", "");
@@ -90,9 +139,9 @@ QByteArray Read(const QByteArray &bytes, StockRecord &record)
     // The name: the first cell after "Views" up to the "(" before the ticker.
     QByteArray name;
     qsizetype pos = 0;
-    const qsizetype views = page.indexOf("Views");
-    const qsizetype nameStart = page.indexOf("<td", views < 0 ? 0 : views + 1);
-    const qsizetype nameEnd = nameStart < 0 ? -1 : page.indexOf('(', nameStart);
+    const qsizetype views = Search(page, "Views");
+    const qsizetype nameStart = Search(page, "<td", views < 0 ? 0 : views + 1);
+    const qsizetype nameEnd = nameStart < 0 ? -1 : Search(page, "(", nameStart);
     if (nameEnd >= 0) {
         name = CleanTrim(QByteArrayView(page).sliced(nameStart, nameEnd - nameStart));
         pos = nameEnd;
@@ -104,11 +153,11 @@ QByteArray Read(const QByteArray &bytes, StockRecord &record)
     for (const Cut &cut : kCuts) {
         qsizetype start = -1;
         switch (cut.from) {
-        case From::Position: start = page.indexOf(cut.label, pos); break;
-        case From::Top: start = page.indexOf(cut.label); break;
+        case From::Position: start = Search(page, cut.label, pos); break;
+        case From::Top: start = Search(page, cut.label); break;
         case From::Previous: start = previousEnd; break;
         }
-        const qsizetype end = start < 0 ? -1 : page.indexOf(cut.end, start);
+        const qsizetype end = start < 0 ? -1 : Search(page, cut.end, start);
         const qsizetype from = start + cut.skip;
         if (end < 0 || end < from) {
             previousEnd = -1;
@@ -143,13 +192,12 @@ void Clear(StockRecord &r)
 
 std::optional<float> Recommendation(const QByteArray &bytes)
 {
-    QByteArray page = bytes;
-    page.erase(std::remove_if(page.begin(), page.end(), [](char c) { return c == '\r' || c == '\n'; }), page.end());
-    const qsizetype a = page.indexOf("Current Average Recommendation");
+    const QByteArray page = Joined(bytes, false);
+    const qsizetype a = Search(page, "Current Average Recommendation");
     if (a < 0)
         return std::nullopt;
-    const qsizetype d = page.indexOf("#0000ee", a);
-    const qsizetype e = d < 0 ? -1 : page.indexOf('<', d);
+    const qsizetype d = Search(page, "#0000ee", a);
+    const qsizetype e = d < 0 ? -1 : Search(page, "<", d);
     if (e < d + 8)
         return std::nullopt;
     bool ok = false;
