@@ -214,8 +214,8 @@ private Q_SLOTS:
         QVERIFY(page.indexOf("Earnings Estimates &amp;") >= 0);
     }
 
-    // Insider trades: the fourth table after the heading, seven cells a row
-    // with the insider's ".html" link.
+    // Insider trades: the fourth table after the heading, column heads as
+    // header cells, then seven cells a row with the insider's ".html" link.
     void insiderTable()
     {
         QByteArray page = Body(Fetch("/t/i/IBM.html"));
@@ -224,7 +224,8 @@ private Q_SLOTS:
         const QByteArray table = Misc::GetTable(cut, 4);
         const auto rows = Rows(table);
         QVERIFY(rows.size() >= 13);
-        for (const auto &row : rows)
+        QCOMPARE(rows[0].size(), 0);
+        for (const auto &row : rows.mid(1))
             QCOMPARE(row.size(), 7);
         QCOMPARE(table.count("<td><a href=\""), rows.size() - 1);
         QCOMPARE(table.count(".html\">"), rows.size() - 1);

@@ -171,17 +171,17 @@ QList<qint64> BalanceYear(SymbolData &d)
     const qint64 retained = equity - preferred - common - paidIn - otherEquity + treasury;
     return current + QList<qint64>{sum(current)} + fixed + QList<qint64>{assets} + currentDebts
            + QList<qint64>{sum(currentDebts)} + longDebts + QList<qint64>{liabilities}
-           + QList<qint64>{preferred, common, paidIn, retained, treasury, otherEquity, equity, liabilities + equity};
+           + QList<qint64>{preferred, common, paidIn, retained, treasury, otherEquity, equity, liabilities + equity,
+                           d.Between(500, 5000)};
 }
 
 } // namespace
 
 // Annual balance sheet (type 8) or income statement (type 10): one table of
 // six cells a row under the statement's name, the header row first. Section
-// headings stand where the sheets give their rows the heading look: in the
-// balance sheet a heading and one empty cell, in the income statement a
-// heading and one cell spanning five columns; totals stand on the rows the
-// sheets make bold or band. No label starts with "Tr", "Td" or "Th": the
+// headings stand where the sheets give their rows the heading look (in the
+// balance sheet a heading and one empty cell), totals on the rows the sheets
+// make bold or band. No label starts with "Tr", "Td" or "Th": the
 // sheets lower-case those wherever they stand.
 Reply AnnualReport(const Request &r)
 {
@@ -208,7 +208,8 @@ Reply AnnualReport(const Request &r)
         "Total Current Liabilities", "Long Term Debt", "Deferred Taxes", "Minority Interest", "Pension Obligations",
         "Capital Lease Obligations", "Deferred Compensation", "Other Long Term Liabilities", "Total Liabilities",
         "=Shareholders' Equity", "Preferred Stock", "Common Stock", "Paid in Capital", "Retained Earnings",
-        "Repurchased Stock", "Other Equity", "Total Shareholders' Equity", "Total Liabilities and Shareholders' Equity"};
+        "Repurchased Stock", "Other Equity", "Total Shareholders' Equity", "Total Liabilities and Shareholders' Equity",
+        "Shares Outstanding"};
     const QByteArray name = balance ? "Annual Balance Sheet" : "Annual Income Statement";
     QList<QList<qint64>> years;
     for (int y = 0; y < 5; ++y)
@@ -220,8 +221,7 @@ Reply AnnualReport(const Request &r)
     for (const char *line : lines) {
         const QByteArray label(line);
         if (label.startsWith('=')) {
-            rows += balance ? Cells({label.mid(1), ""})
-                            : "<tr><td>" + label.mid(1) + "</td><td colspan=5></td></tr>\r\n";
+            rows += balance ? Cells({label.mid(1), ""}) : Cells({label.mid(1), "", "", "", "", ""});
             continue;
         }
         const bool perShare = label.startsWith('$');
