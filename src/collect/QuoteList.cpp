@@ -2,6 +2,7 @@
 
 #include "collect/SheetCache.h"
 #include "core/Stock.h"
+#include "sheets/SheetFrame.h"
 
 #include <QList>
 
@@ -18,16 +19,8 @@ int Requested()
     return n;
 }
 
-QByteArray Field(QByteArray text)
-{
-    text.replace('"', QByteArray());
-    qsizetype b = 0, e = text.size();
-    while (b < e && text[b] == ' ')
-        ++b;
-    while (e > b && text[e - 1] == ' ')
-        --e;
-    return text.mid(b, e - b);
-}
+// A field without its double quotes and surrounding blanks.
+QByteArray Field(QByteArray text) { return SheetFrame::Trim(text.replace('"', QByteArray())); }
 
 // The slot among the first n for a line of this symbol: line k's own slot
 // when it holds the symbol (so a set holding a symbol twice gets both

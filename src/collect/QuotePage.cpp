@@ -3,6 +3,7 @@
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "platform/Vb.h"
+#include "sheets/SheetFrame.h"
 
 #include <string_view>
 
@@ -13,24 +14,6 @@
 namespace QuotePage {
 
 namespace {
-
-QByteArray Trim(QByteArrayView text)
-{
-    qsizetype b = 0, e = text.size();
-    while (b < e && text[b] == ' ')
-        ++b;
-    while (e > b && text[e - 1] == ' ')
-        --e;
-    return text.sliced(b, e - b).toByteArray();
-}
-
-// A cut begins at its label, so cleaning drops the label with the rest of
-// its tag and keeps the text of the cells after it.
-QByteArray CleanTrim(QByteArrayView raw)
-{
-    QByteArray text = raw.toByteArray();
-    return Trim(Misc::CleanHTML(text, false, true, false));
-}
 
 // The page's lines joined with nothing between them, tabs dropped too when
 // asked. Pages are long and their lines short, so blocks of 16 bytes without
@@ -143,12 +126,15 @@ QByteArray Read(const QByteArray &bytes, StockRecord &record)
     const qsizetype nameStart = Search(page, "<td", views < 0 ? 0 : views + 1);
     const qsizetype nameEnd = nameStart < 0 ? -1 : Search(page, "(", nameStart);
     if (nameEnd >= 0) {
-        name = CleanTrim(QByteArrayView(page).sliced(nameStart, nameEnd - nameStart));
+        QByteArray cell = page.mid(nameStart, nameEnd - nameStart);
+        name = SheetFrame::CellText(cell);
         pos = nameEnd;
     }
     record.Name = name;
 
-    // Positions are full-width: a label far down a long page is found.
+    // Positions are full-width: a label far down a long page is found. A cut
+    // begins at its label, so cleaning drops the label with the rest of its
+    // tag and keeps the text of the cells after it.
     qsizetype previousEnd = -1; // -1 when the step before failed
     for (const Cut &cut : kCuts) {
         qsizetype start = -1;
@@ -163,8 +149,8 @@ QByteArray Read(const QByteArray &bytes, StockRecord &record)
             previousEnd = -1;
             continue;
         }
-        const QByteArrayView raw = QByteArrayView(page).sliced(from, end - from);
-        const QByteArray value = cut.skip ? Trim(raw) : CleanTrim(raw);
+        QByteArray raw = page.mid(from, end - from);
+        const QByteArray value = cut.skip ? SheetFrame::Trim(raw) : SheetFrame::CellText(raw);
         if (!value.isEmpty())
             record.*cut.field = value;
         pos = previousEnd = end;

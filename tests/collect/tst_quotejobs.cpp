@@ -282,6 +282,45 @@ private Q_SLOTS:
         }
     }
 
+    // The sample site's quote pages: /q gives the detailed quote only with
+    // d=t; a text that is no symbol is not found, and gets an N/A line in a
+    // list.
+    void sampleSitePages_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QByteArray>("marker");
+        QTest::newRow("detailed quote") << QByteArray("/q?s=ibm&d=t") << QByteArray("HTTP/1.0 200 ")
+                                        << QByteArray("&#183;");
+        QTest::newRow("news page") << QByteArray("/q?s=ibm") << QByteArray("HTTP/1.0 200 ")
+                                   << QByteArray("Recent News");
+        QTest::newRow("quote of no symbol") << QByteArray("/q?s=a%20b&d=t") << QByteArray("HTTP/1.0 404 ")
+                                            << QByteArray();
+        QTest::newRow("report") << QByteArray("/cgi-bin/ShowFreeCompRep?brk.a") << QByteArray("HTTP/1.0 200 ")
+                                << QByteArray("Current Average Recommendation");
+        QTest::newRow("report of no symbol") << QByteArray("/cgi-bin/ShowFreeCompRep?..%2Fx")
+                                             << QByteArray("HTTP/1.0 404 ") << QByteArray();
+        QTest::newRow("list") << QByteArray("/d/quotes.csv?s=ibm,a%20b,msft&f=sl1d1t1c1ohgv&e=.csv")
+                              << QByteArray("HTTP/1.0 200 ") << QByteArray("\"N/A\",0.00,");
+    }
+    void sampleSitePages()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, start);
+        QFETCH(QByteArray, marker);
+        const QByteArray reply = f.site->get(path);
+        QVERIFY2(reply.startsWith(start), reply.left(40).constData());
+        QVERIFY(reply.contains(marker));
+        QCOMPARE(f.site->get(path), reply);
+        if (path.startsWith("/d/")) {
+            const QList<QByteArray> lines = Body(reply).split('\n');
+            QCOMPARE(lines.size(), 4); // three lines and the end
+            QVERIFY(lines[0].startsWith("\"IBM\","));
+            QVERIFY(lines[2].startsWith("\"MSFT\","));
+            QCOMPARE(lines[0].split(',').size(), 9);
+        }
+    }
+
     // --- fast update ---
 
     // One request for the set; the reply's fields go where they belong and
