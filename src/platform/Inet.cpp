@@ -50,17 +50,6 @@ bool WholeReply(QNetworkReply::NetworkError e)
         || (e >= QNetworkReply::InternalServerError && e <= QNetworkReply::UnknownServerError);
 }
 
-// A connection broken after part of the body can end the reply without an
-// error: the body is then shorter than the length the head announced.
-// (A compressed body is announced by its compressed length; it is left to
-// the error the reply gives.)
-bool CutShort(QNetworkReply *reply)
-{
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    return length.isValid() && reply->rawHeader("Content-Encoding").isEmpty()
-           && reply->bytesAvailable() < length.toLongLong();
-}
-
 } // namespace
 
 struct Inet::Pending {
@@ -202,11 +191,9 @@ QByteArray Inet::OpenURL(const QString &url)
         responseInfo_ = QStringLiteral("Request cancelled");
     } else if (p.timedOut) {
         responseInfo_ = QStringLiteral("Request timed out");
-    } else if (status.isValid() && WholeReply(reply->error()) && !CutShort(reply)) {
+    } else if (status.isValid() && WholeReply(reply->error())) {
         completed_ = true;
         body = reply->readAll();
-    } else if (status.isValid() && WholeReply(reply->error())) {
-        responseInfo_ = QStringLiteral("Connection closed");
     } else {
         responseInfo_ = reply->errorString();
     }
