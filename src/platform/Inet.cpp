@@ -192,8 +192,15 @@ QByteArray Inet::OpenURL(const QString &url)
     } else if (p.timedOut) {
         responseInfo_ = QStringLiteral("Request timed out");
     } else if (status.isValid() && WholeReply(reply->error())) {
-        completed_ = true;
         body = reply->readAll();
+        // A connection reset after part of the body can reach us as a clean
+        // end of the reply; the announced length tells a cut page apart.
+        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+        completed_ = !announced.isValid() || body.size() >= announced.toLongLong();
+        if (!completed_) {
+            body.clear();
+            responseInfo_ = QStringLiteral("Transfer cut short");
+        }
     } else {
         responseInfo_ = reply->errorString();
     }
