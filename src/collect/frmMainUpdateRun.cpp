@@ -63,11 +63,7 @@ void frmMain::RunUpdate()
             return;
         }
         PrepareInet();
-        lblDesc[0]->setText(QStringLiteral("Stop"));
-        mnuTray[0]->setText(QStringLiteral("Stop"));
-        Panel1[1]->setEnabled(false);
-        Picture1[4]->setEnabled(false);
-        Picture1[0]->setPixmap(Artwork::Picture(QStringLiteral("B4")));
+        ShowRunning();
         AbortFlag = 0;
 
         if (CurrentSymbol.isEmpty() && SingleStockMode == -1) {

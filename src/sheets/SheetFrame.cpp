@@ -4,6 +4,7 @@
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "navtree/NavState.h"
+#include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
@@ -50,6 +51,10 @@ void ApplyLook(FlexGrid *grid, int row, int col, const CellLook &look)
         grid->SetCellTextStyle(row, col, look.textStyle);
     if (look.fontWidth != 0)
         grid->SetCellFontWidth(row, col, look.fontWidth);
+    if (!look.picture.isEmpty())
+        grid->SetCellPicture(row, col, Artwork::Picture(QString::fromLatin1(look.picture)));
+    if (look.pictureAlignment >= 0)
+        grid->SetCellPictureAlignment(row, col, look.pictureAlignment);
 }
 
 QStringList ScreenTexts(const QList<QByteArray> &texts)
@@ -116,8 +121,8 @@ void Draw(FlexGrid *grid, const SheetTable &t, int baseRowHeight)
     grid->Clear();
     grid->SetRows(t.Rows());
     grid->SetCols(t.Cols());
-    grid->SetBackColor(White);
-    grid->SetGridLines(FlexGrid::flexGridFlat);
+    grid->SetBackColor(t.backColor);
+    grid->SetGridLines(t.gridLines);
     const CellLook plain;
     for (int r = 0; r < t.Rows(); ++r) {
         // Rows kept from the sheet before get the default height again.
@@ -161,9 +166,12 @@ void Fill(frmMain &main, const Sheet &sheet)
     try {
         // The file is looked for first: a missing page is its own case, not
         // the missing marker its empty text would give.
-        if (sheet.page.isEmpty() || !QFileInfo(sheet.page).isFile())
-            throw VbError::FileNotFound();
-        QByteArray page = Misc::ReadFile(sheet.page);
+        QByteArray page;
+        if (sheet.fromPage) {
+            if (sheet.page.isEmpty() || !QFileInfo(sheet.page).isFile())
+                throw VbError::FileNotFound();
+            page = Misc::ReadFile(sheet.page);
+        }
         sheet.read(page, name, table);
     } catch (const VbError &e) {
         failure = int(e.number);

@@ -49,6 +49,8 @@ struct CellLook {
     uint32_t foreColor = NoColor;
     uint32_t backColor = NoColor;
     float fontWidth = 0; // average character width in points; 0: the font's own
+    QByteArray picture;         // the program's picture of that name ("UP"); "" for none
+    int pictureAlignment = -1;  // -1: the grid's
     bool operator==(const CellLook &) const = default;
 };
 
@@ -75,6 +77,10 @@ public:
     // 0 hides the row; rows without a height of their own get the default.
     void SetRowHeight(int row, int multiple);
     int RowHeight(int row) const { return row >= 0 && row < rows_ ? heights_[size_t(row)] : -1; }
+
+    // The grid's own look.
+    uint32_t backColor = White;
+    int gridLines = 1; // FlexGrid::GridLineStyle
 
     // Closing steps, each done only when given.
     int topRow = -1;
@@ -106,6 +112,9 @@ struct Sheet {
     QString page; // the cache file; empty when there can be none
     Reader read;
     Messages message;
+    // False for a sheet made from the program's own data: no page is read
+    // and the reader gets an empty one.
+    bool fromPage = true;
 };
 
 // The fill: hourglass and view code; the target grid (a new Zoom window's

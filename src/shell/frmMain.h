@@ -504,4 +504,28 @@ private:
 public:
     // One centred line in the main grid in place of a sheet.
     void ShowGridMessage(const QString &message);
+
+    // --- quotes: price refresh, fast update, prices grid (collect/) ---
+public:
+    // Cuts the cached quote page into slot index of Stocks and returns the
+    // company name found; a missing page changes nothing and gives "".
+    QByteArray Parse_PricePage(int16_t index);
+    // Resets the quote fields of slot index (in memory); alerts stay.
+    void ClearStockQuote(int16_t index);
+    // Stores the cached quote list into Stocks (in memory).
+    void Parse_QuotesCsv();
+
+private:
+    // The toolbar of a run under way: "Stop", set list and set editor off,
+    // the busy button face.
+    void ShowRunning();
+    // Fetches a page the job reads once; true only when this fetch stored a
+    // page the site answered with success. A page under minimum bytes is
+    // deleted.
+    bool FetchWorkFile(const QString &file, const QString &url, const QString &status, qint64 minimum = 0);
+    // Brings the main grid's row whose company cell reads name into view
+    // and selects it.
+    void ShowCurrentRow(const QString &name);
+    // Selects and focuses the first stock node of the tree showing symbol.
+    void SelectTreeStock(const QString &symbol);
 };

@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "collect/PriceText.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "navtree/NavState.h"
@@ -12,7 +13,6 @@
 #include "platform/Vb.h"
 #include "portfolio/Properties.h"
 #include "sheets/SheetState.h"
-#include "shell/ShellState.h"
 #include "shell/Skins.h"
 
 #include <QAction>
@@ -22,7 +22,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QTimer>
-#include <cmath>
 #include <exception>
 
 // Symbol bar: seven rows of the open set, each a symbol beside a bar whose
@@ -63,38 +62,9 @@ template <typename F> void Step(F &&f)
     }
 }
 
-bool IsOne(const RegVariant &mode)
-{
-    bool ok = false;
-    const double v = Vb::ParseNumber(mode.ToText(), &ok);
-    return ok && v == 1;
-}
-
-// The quote screens' price form: two decimals when the user chose them,
-// otherwise the text as stored.
-QString PriceText(QByteArray text)
-{
-    return Text::FromCp1252(IsOne(FractionsMode) ? Misc::FormatP(text, false) : text);
-}
-
-// "#,##;": digit groups of three, no decimals, zero shown empty; a text that
-// is not a number stays as it is.
-QString VolumeText(const QByteArray &text)
-{
-    if (!IsOne(VolumeMode))
-        return Text::FromCp1252(text);
-    bool ok = false;
-    const double v = Vb::ParseNumber(Text::FromCp1252(text), &ok);
-    if (!ok)
-        return Text::FromCp1252(text);
-    const double whole = std::round(v); // the pattern rounds halves away from zero
-    if (whole == 0)
-        return {};
-    QString digits = QString::number(std::abs(whole), 'f', 0);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(i, u',');
-    return whole < 0 ? QStringLiteral("-") + digits : digits;
-}
+// The quote screens' price and volume forms, as the grids show them.
+QString ScreenPrice(const QByteArray &text) { return Text::FromCp1252(PriceText::Price(text)); }
+QString ScreenVolume(const QByteArray &text) { return Text::FromCp1252(PriceText::Volume(text)); }
 
 } // namespace
 
@@ -285,37 +255,14 @@ void frmMain::img_Click(int index)
     Step([this] { CollapseStocks(); });
     // Selecting the node from here does not run the tree's own click
     // handling, so the rows keep their order.
-    const QString symbol = Text::FromCp1252(CurrentSymbol);
-    for (int n = 1; n <= TreeView1->Count(); ++n) {
-        TreeNode *node = TreeView1->Node(n);
-        if (node && node->Image() == 1 && node->Key().startsWith(QLatin1String("ID")) && node->Text() == symbol) {
-            TreeView1->SetSelectedItem(node);
-            TreeView1->setFocus();
-            break;
-        }
-    }
+    SelectTreeStock(Text::FromCp1252(CurrentSymbol));
 
     StyleRows();
     Style(lblSbl[index], true);
     RefreshTicker();
 
     if (CurrentView == QLatin1String("Current")) {
-        const QString name = Text::FromCp1252(Stock::CurrentStockName());
-        Step([&] {
-            for (int r = 2; r < FG->Rows(); ++r) {
-                if (FG->TextMatrix(r, 1) != name)
-                    continue;
-                FG->SetRedraw(false);
-                if (r > FG->TopRow() + 6 || r < FG->TopRow())
-                    FG->SetTopRow(r);
-                FG->SetRow(r);
-                FG->SetCol(0);
-                FG->SetRowSel(r);
-                FG->SetColSel(1);
-                FG->SetRedraw(true);
-                break;
-            }
-        });
+        Step([this] { ShowCurrentRow(Text::FromCp1252(Stock::CurrentStockName())); });
         return;
     }
     using Filler = void (frmMain::*)();
@@ -353,10 +300,10 @@ void frmMain::img_DblClick(int)
     w->setWindowTitle(name);
     w->lblName->setText(name);
     const QString data[18] = {
-        PriceText(st.LastSale),  PriceText(st.DChange),  Text::FromCp1252(st.PChange),
-        VolumeText(st.Volume),   PriceText(st.TodayHigh), PriceText(st.TodayLow),
-        PriceText(st.Bid),       PriceText(st.Ask),      Text::FromCp1252(st.LTS),
-        PriceText(st.Opens),     PriceText(st.PreClose), Text::FromCp1252(st.High52),
+        ScreenPrice(st.LastSale),  ScreenPrice(st.DChange),  Text::FromCp1252(st.PChange),
+        ScreenVolume(st.Volume),   ScreenPrice(st.TodayHigh), ScreenPrice(st.TodayLow),
+        ScreenPrice(st.Bid),       ScreenPrice(st.Ask),      Text::FromCp1252(st.LTS),
+        ScreenPrice(st.Opens),     ScreenPrice(st.PreClose), Text::FromCp1252(st.High52),
         Text::FromCp1252(st.Low52), Text::FromCp1252(st.EPS), Text::FromCp1252(st.pe),
         Text::FromCp1252(st.DPS), Text::FromCp1252(st.Exchange), Text::FromCp1252(st.industry),
     };

@@ -46,4 +46,11 @@ Reply WeeklyTip(const Request &r);
 Reply MoversReport(const Request &r);
 Reply ScreenerList(const Request &r);
 
+// Quote pages (PagesQuotes.cpp). /q serves the detailed quote with d=t and
+// the page with the news otherwise.
+Reply QuotePage(const Request &r);
+Reply DetailedQuotePage(const Request &r);
+Reply QuoteListFile(const Request &r);
+Reply RecommendationReport(const Request &r);
+
 } // namespace Pages

@@ -16,7 +16,9 @@ struct Route {
 constexpr Route kRoutes[] = {
     {"/Tkw58.txt", Pages::VersionFile},
     {"/demo/{sym}.html", Pages::DemoPage},
-    {"/q", Pages::NewsQuotePage},
+    {"/q", Pages::QuotePage},
+    {"/d/quotes.csv", Pages::QuoteListFile},
+    {"/cgi-bin/ShowFreeCompRep", Pages::RecommendationReport},
     {"/cgi-bin/AW/ZREPORT/DoInquiry", Pages::AnnualReport},
     {"/z/a/{l}/{sym}.html", Pages::EarningsPage},
     {"/brand/yahoo/search/", Pages::FilingsSearch},
