@@ -453,4 +453,14 @@ public:
 private:
     QWidget *MakeNewsTicker();
     void SetTickerText(const QByteArray &text);
+
+    // --- speech and mail commands (frmMainSpeech.cpp, frmMainMail.cpp) ---
+public:
+    // Mails the error log to the maker's support address (services/).
+    void SendErrorLog();
+
+private:
+    // A stock's headline text as it is read aloud: every item a sentence on
+    // a line of its own.
+    QByteArray SpokenHeadlines(const QByteArray &symbol);
 };
