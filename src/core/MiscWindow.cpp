@@ -83,7 +83,8 @@ void TintForm(QWidget *form, uint32_t rgb)
 {
     if (!form)
         return;
-    if (!form->findChild<OwnImage *>(QString(), Qt::FindDirectChildrenOnly))
+    // By name: OwnImage has no meta-object of its own to be found by type.
+    if (!form->findChild<QObject *>(QStringLiteral("TintOwnImage"), Qt::FindDirectChildrenOnly))
         form->installEventFilter(new OwnImage(form));
 
     const QPointer<QWidget> alive(form);

@@ -7,10 +7,12 @@
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "platform/Dialogs.h"
+#include "platform/Speech.h"
 #include "platform/Vb.h"
 #include "shell/ShellState.h"
 #include "shell/Skins.h"
 #include "shell/frmMain.h"
+#include "shell/frmSpeech.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,14 +100,20 @@ void Options::cobStyle_Click()
 void Options::cobVoice_Click()
 {
     const int index = cobVoice->currentIndex();
-    if (index < 0)
-        return;
     Hourglass hourglass;
-    // The program has no speech window yet: the choice is stored, and
-    // switching the reader's voice comes with that window.
-    Settings::Set(QStringLiteral("VoiceMode"), QString::number(index));
-    Misc::DoEvents();
-    Misc::DoEvents();
+    // Without a speech engine the first failing step ends it: a choice the
+    // reader cannot take is not stored.
+    try {
+        Speech *control = frmSpeech::Load()->TextToSpeech1;
+        if (control->IsSpeaking())
+            control->StopSpeaking();
+        control->SetCurrentMode(index + 1);
+        Settings::Set(QStringLiteral("VoiceMode"), QString::number(index));
+        control->SetLowRegister(control->ModeGender(control->CurrentMode()) == 1 ? 0 : 1);
+        Misc::DoEvents();
+        Misc::DoEvents();
+    } catch (const VbError &) {
+    }
 }
 
 void Options::chkPrompt_Click() { Settings::Set(QStringLiteral("Prompt"), State(chkPrompt)); }

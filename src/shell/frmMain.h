@@ -528,4 +528,14 @@ private:
     void ShowCurrentRow(const QString &name);
     // Selects and focuses the first stock node of the tree showing symbol.
     void SelectTreeStock(const QString &symbol);
+
+    // --- speech and mail commands (frmMainSpeech.cpp, frmMainMail.cpp) ---
+public:
+    // Mails the error log to the maker's support address (services/).
+    void SendErrorLog();
+
+private:
+    // A stock's headline text as it is read aloud: every item a sentence on
+    // a line of its own.
+    QByteArray SpokenHeadlines(const QByteArray &symbol);
 };

@@ -9,8 +9,11 @@
 #include "platform/Dialogs.h"
 #include "platform/Ras.h"
 #include "platform/Registry.h"
+#include "platform/SaveDialog.h"
 #include "platform/Shell.h"
+#include "platform/Speech.h"
 #include "shell/ShellState.h"
+#include "shell/frmSpeech.h"
 #include "sheets/SheetState.h"
 
 #include <QDir>
@@ -30,6 +33,10 @@ TestEnv::TestEnv()
     Shell::Reset();
     Ras::SetScripted(true, 1);
     Ras::Reset();
+    Speech::SetRecording(true);
+    Speech::Reset();
+    SaveDialog::SetScripted(true);
+    SaveDialog::Reset();
     CurrentSymbol.clear();
     CurrentView.clear();
     ZoomMode = 0;
@@ -47,6 +54,7 @@ TestEnv::TestEnv()
 TestEnv::~TestEnv()
 {
     Options::Unload();
+    frmSpeech::Unload();
     Misc::SetSleepHook(nullptr);
     Dialogs::Reset();
     Shell::Reset();

@@ -4,10 +4,13 @@
 #include "common/TestRegistry.h"
 #include "core/Options.h"
 #include "platform/Dialogs.h"
+#include "platform/Speech.h"
 #include "shell/ShellState.h"
 #include "shell/Skins.h"
 #include "shell/frmMain.h"
+#include "shell/frmSpeech.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -129,6 +132,45 @@ private Q_SLOTS:
         QCOMPARE(env->Get(QStringLiteral("VoiceMode")), QStringLiteral("1"));
         Choose(w->cobVoice, QStringLiteral("Dorin in Space"));
         QCOMPARE(env->Get(QStringLiteral("VoiceMode")), QStringLiteral("11"));
+    }
+
+    // The choice switches the reader at once, stopping a reading first.
+    void voiceSwitchesTheReader()
+    {
+        Options *w = Options::Instance();
+        frmSpeech *speech = frmSpeech::Loaded();
+        QVERIFY(speech); // loading chose the first voice, in a hidden speech window
+        QVERIFY(!speech->isVisible());
+        Speech *control = speech->TextToSpeech1;
+        QCOMPARE(control->CurrentMode(), 1);
+        QCOMPARE(control->LowRegister(), 0); // a woman's voice
+
+        Speech::Recorded().speaking = true;
+        Speech::Recorded().commands.clear();
+        Choose(w->cobVoice, QStringLiteral("Resa in phone"));
+        QCOMPARE(Speech::Recorded().commands, QStringList{QStringLiteral("Stop")});
+        QCOMPARE(control->CurrentMode(), 2);
+        QCOMPARE(env->Get(QStringLiteral("VoiceMode")), QStringLiteral("1"));
+
+        Choose(w->cobVoice, QStringLiteral("Dorin"));
+        QCOMPARE(Speech::Recorded().commands.size(), 1); // silent: nothing to stop
+        QCOMPARE(control->CurrentMode(), 5);
+        QCOMPARE(control->LowRegister(), 1); // a man's voice
+        QCOMPARE(Speech::Recorded().voices.last(), control->EffectiveVoice());
+        QCOMPARE(frmSpeech::Loaded(), speech);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A voice the reader cannot take is not stored; the pointer comes back.
+    void voiceWithoutSpeechEngine()
+    {
+        Speech::Recorded().unavailable = true;
+        Options *w = Options::Instance();
+        QVERIFY(!env->Has(QStringLiteral("VoiceMode")));
+        Choose(w->cobVoice, QStringLiteral("Ubin"));
+        QVERIFY(!env->Has(QStringLiteral("VoiceMode")));
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(env->Get(QStringLiteral("AutoUpdate")), QStringLiteral("0")); // the rest of the loading went on
     }
 
     void boxesWriteAtOnce_data()

@@ -1,7 +1,7 @@
 // Paints every picture of the program and writes them as PNG files below the
 // folder given on the command line (the repository's resources/ folder):
 //   skins/<NAME>.png       bar and marker of each skin
-//   pictures/<NAME>.png    UP, DN, HIGH, LOW, B1..B4, INVESTOR, SPLASH
+//   pictures/<NAME>.png    UP, DN, HIGH, LOW, B1..B4, INVESTOR, SPLASH, DOLLAR
 //   cursors/<id>.png       splitter hands 102 (dragged) and 103 (at rest)
 // Everything is drawn from code with fixed seeds, so a run gives the same
 // files on any machine with the same fonts.
@@ -711,6 +711,96 @@ void Investor()
 
 } // namespace
 
+// ------------------------------------------------------------------ dollar
+
+// The relaxation window's picture: a banknote in green ink with 256 colours,
+// for the ripple that moves its palette indexes about. Painted in grey, then
+// each grey level becomes one step of a green ramp from ink to paper.
+void Dollar()
+{
+    const QSize size(335, 143);
+    QImage img(size, QImage::Format_RGB32);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        const auto grey = [](int g) { return QColor(g, g, g); };
+
+        QRadialGradient paper(size.width() / 2.0, size.height() / 2.0, size.width() * 0.6);
+        paper.setColorAt(0.0, grey(238));
+        paper.setColorAt(1.0, grey(196));
+        p.fillRect(img.rect(), paper);
+
+        // Fine wavy lines across the note.
+        p.setPen(QPen(grey(150), 0.8));
+        for (int k = 0; k < 14; ++k) {
+            QPainterPath wave;
+            const double base = 8 + k * 9.5;
+            for (int x = 0; x <= size.width(); x += 2) {
+                const double y = base + 4 * std::sin(x / 11.0 + k * 0.7);
+                if (x == 0)
+                    wave.moveTo(x, y);
+                else
+                    wave.lineTo(x, y);
+            }
+            p.drawPath(wave);
+        }
+
+        p.setPen(QPen(grey(55), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(5, 5, size.width() - 10, size.height() - 10), 6, 6);
+        p.setPen(QPen(grey(95), 1));
+        p.drawRect(QRectF(11.5, 11.5, size.width() - 23, size.height() - 23));
+
+        const QPointF centre(size.width() / 2.0, size.height() / 2.0);
+        QRadialGradient seal(centre, 56);
+        seal.setColorAt(0.0, grey(250));
+        seal.setColorAt(1.0, grey(185));
+        p.setBrush(seal);
+        p.setPen(QPen(grey(60), 2));
+        p.drawEllipse(centre, 58, 52);
+
+        QFont big(QStringLiteral("DejaVu Serif"));
+        big.setPixelSize(84);
+        big.setWeight(QFont::Bold);
+        p.setFont(big);
+        p.setPen(grey(30));
+        p.drawText(QRectF(centre.x() - 60, centre.y() - 52, 120, 104), Qt::AlignCenter, QStringLiteral("$"));
+
+        QFont corner(QStringLiteral("DejaVu Sans"));
+        corner.setPixelSize(22);
+        corner.setWeight(QFont::Bold);
+        p.setFont(corner);
+        p.setPen(grey(50));
+        const double w = size.width(), h = size.height();
+        for (const QRectF &r : {QRectF(16, 14, 30, 26), QRectF(w - 46, 14, 30, 26), QRectF(16, h - 40, 30, 26),
+                                QRectF(w - 46, h - 40, 30, 26)})
+            p.drawText(r, Qt::AlignCenter, QStringLiteral("1"));
+
+        QFont small(QStringLiteral("DejaVu Sans"));
+        small.setPixelSize(11);
+        small.setWeight(QFont::DemiBold);
+        small.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+        p.setFont(small);
+        p.setPen(grey(45));
+        p.drawText(QRectF(0, 15, w, 14), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("ZANDOR RESERVE NOTE"));
+        p.drawText(QRectF(0, h - 29, w, 14), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("ONE DOLLAR"));
+    }
+
+    QImage out(size, QImage::Format_Indexed8);
+    QList<QRgb> ramp(256);
+    for (int i = 0; i < 256; ++i)
+        ramp[i] = Mix(QColor(8, 48, 24), QColor(228, 242, 214), i / 255.0).rgb();
+    out.setColorTable(ramp);
+    for (int y = 0; y < size.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        uchar *line = out.scanLine(y);
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = uchar(qGray(in[x]));
+    }
+    Save(out, QStringLiteral("pictures/DOLLAR.png"));
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -727,5 +817,6 @@ int main(int argc, char **argv)
     Cursors();
     Splash();
     Investor();
+    Dollar();
     return 0;
 }
