@@ -1,6 +1,7 @@
 #include "collect/Headlines.h"
 
 #include "core/Misc.h"
+#include "sheets/SheetFrame.h"
 
 namespace Headlines {
 
@@ -23,16 +24,6 @@ QList<QByteArray> Lines(const QByteArray &bytes)
     if (start < bytes.size())
         lines.append(bytes.mid(start));
     return lines;
-}
-
-QByteArray TrimBlanks(const QByteArray &text)
-{
-    qsizetype b = 0, e = text.size();
-    while (b < e && text[b] == ' ')
-        ++b;
-    while (e > b && text[e - 1] == ' ')
-        --e;
-    return text.mid(b, e - b);
 }
 
 // "#" marks links in the file: a headline's own "#" is doubled, and an
@@ -64,7 +55,7 @@ std::optional<QByteArray> RowText(const QByteArray &row)
             if (!link.isEmpty())
                 text += " #" + link + '#';
         }
-        text += ' ' + TextForFile(TrimBlanks(Misc::CleanHTML(cell, false, true, false)));
+        text += ' ' + TextForFile(SheetFrame::CellText(cell));
     }
 }
 
