@@ -3,4 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)"
+if ! cmake --build build --parallel "$(nproc)"; then
+  # An existing build folder can miss the moc output of a newly added
+  # Q_OBJECT file; regenerate it once and try again.
+  find build -maxdepth 3 -type d -name '*_autogen' -exec rm -rf {} +
+  cmake --build build --parallel "$(nproc)"
+fi
