@@ -135,7 +135,16 @@ void frmMain::DrawRecRow(int i, int width)
         barPicture_[i] = bar->pixmap();
     if (barPicture_[i].isNull())
         barPicture_[i] = Artwork::Picture(SkinBarName);
-    QPixmap drawing = barPicture_[i].copy(); // the bar cleared: its picture alone
+    // The bar cleared: its picture alone, on a surface as wide as the bar so
+    // a marker past the picture's edge (a bar widened by the resizer) shows.
+    const QPixmap &picture = barPicture_[i];
+    QPixmap drawing;
+    if (!picture.isNull()) {
+        drawing = QPixmap(qMax(picture.width(), bar->width()), qMax(picture.height(), 1));
+        drawing.fill(bar->palette().color(QPalette::Window));
+        QPainter p(&drawing);
+        p.drawPixmap(0, 0, picture);
+    }
     const QPixmap marker = BitBltModule::Surface(SkinMarkerDC);
     if (!drawing.isNull() && !marker.isNull()) {
         QPainter p(&drawing);

@@ -162,15 +162,35 @@ private Q_SLOTS:
         m->LoadPrices();
         m->img[0]->setPixmap(QPixmap());
         m->ShowRec();
-        QCOMPARE(m->img[0]->pixmap().size(), Artwork::Picture(SkinBarName).size());
+        const QImage skin = Artwork::Picture(SkinBarName).toImage();
+        const QImage first = m->img[0]->pixmap().toImage();
+        QCOMPARE(first.size(), QSize(qMax(skin.width(), m->img[0]->width()), skin.height()));
+        QCOMPARE(first.pixel(2, 2), skin.pixel(2, 2));
 
         QPixmap other(50, 12);
         other.fill(Qt::green);
         m->img[0]->setPixmap(other);
         m->ShowRec();
         const QImage drawn = m->img[0]->pixmap().toImage();
-        QCOMPARE(drawn.size(), QSize(50, 12));
+        QCOMPARE(drawn.size(), QSize(m->img[0]->width(), 12));
         QCOMPARE(drawn.pixelColor(0, 11), QColor(Qt::green));
+    }
+
+    // A bar the resizer made wider than its picture still shows a marker
+    // that lands past the picture's right edge.
+    void widenedBarShowsMarkerPastThePicture()
+    {
+        SetStocks({"IBM"});
+        Stocks[0].Recommendation = 1;
+        m->LoadPrices();
+        m->img[0]->resize(600, m->img[0]->height());
+        m->ShowRec();
+        const int x = frmMain::MarkerX(1, 600);
+        QVERIFY(x > Artwork::Picture(SkinBarName).width());
+        const QImage drawn = m->img[0]->pixmap().toImage();
+        QCOMPARE(drawn.width(), 600);
+        const QImage marker = BitBltModule::Surface(SkinMarkerDC).toImage();
+        QCOMPARE(drawn.pixel(x, 5), marker.pixel(0, 5));
     }
 
     // A stock without a rating hides only its own bar; the first empty row
