@@ -2,6 +2,7 @@
 // analysts' recommendation of the Update run, and the fast update from one
 // quote list for the whole set.
 #include "shell/frmMain.h"
+#include "platform/Hourglass.h"
 
 #include "collect/QuoteList.h"
 #include "collect/QuotePage.h"
@@ -24,13 +25,6 @@
 #include <QPointer>
 
 namespace {
-
-struct Hourglass {
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass &) = delete;
-    Hourglass &operator=(const Hourglass &) = delete;
-};
 
 // The turns of a per-stock quote job: the slot of CurrentSymbol alone in
 // single-stock mode, else slots 0 to StockCount (one past the last stock of

@@ -3,6 +3,7 @@
 #include "core/Settings.h"
 #include "core/clsRAS.h"
 #include "platform/Dialogs.h"
+#include "platform/Hourglass.h"
 #include "platform/Shell.h"
 #include "platform/Vb.h"
 
@@ -66,10 +67,9 @@ void DialISP()
 void OpenLink(const QString &address)
 {
     if (CheckOnline() && MayOpen(address)) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const Hourglass hourglass;
         Shell::Open(address.trimmed());
         DoEvents();
-        QApplication::restoreOverrideCursor();
     }
 }
 

@@ -1,4 +1,5 @@
 #include "core/Options.h"
+#include "platform/Hourglass.h"
 
 #include "core/Misc.h"
 #include "core/Settings.h"
@@ -122,9 +123,6 @@ protected:
 // ---------------------------------------------------------------------------
 // Helpers
 // ---------------------------------------------------------------------------
-
-Options::Hourglass::Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-Options::Hourglass::~Hourglass() { QApplication::restoreOverrideCursor(); }
 
 int Options::BoxValue(const QCheckBox *box)
 {

@@ -154,11 +154,5 @@ private:
     static QCheckBox *NewBox(QWidget *parent, const QString &objectName, const QString &caption);
     static void SetForeColor(QWidget *w, const QColor &color);
     static QColor ForeColor(const QWidget *w);
-    // The hourglass for the length of a step.
-    struct Hourglass {
-        Hourglass();
-        ~Hourglass();
-    };
-
     bool loaded_ = false;
 };

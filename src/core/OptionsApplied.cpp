@@ -2,6 +2,7 @@
 // check boxes of the network and general pages, the mail option, the proxy
 // box and Empty Cache. Cancel does not undo them.
 #include "core/Options.h"
+#include "platform/Hourglass.h"
 
 #include "core/AppFolder.h"
 #include "core/Misc.h"

@@ -1,4 +1,5 @@
 #include "sheets/SheetFrame.h"
+#include "platform/Hourglass.h"
 
 #include "collect/SheetCache.h"
 #include "core/Misc.h"
@@ -27,13 +28,6 @@ std::function<ZoomTarget()> &ZoomMaker()
     static std::function<ZoomTarget()> maker;
     return maker;
 }
-
-struct Hourglass {
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass &) = delete;
-    Hourglass &operator=(const Hourglass &) = delete;
-};
 
 void ApplyLook(FlexGrid *grid, int row, int col, const CellLook &look)
 {
