@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash tools/deps.sh
 bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 300
+ctest --test-dir build --output-on-failure --no-tests=error --parallel "$(nproc)" --timeout 300

@@ -2,7 +2,10 @@
 
 #include "collect/SheetCache.h"
 #include "core/Stock.h"
+#include "platform/Vb.h"
 #include "sheets/SheetFrame.h"
+
+#include <cmath>
 
 #include <QList>
 
@@ -37,6 +40,26 @@ int SlotOf(const QByteArray &symbol, int k, int n)
     return -1;
 }
 
+// The change as a percentage of the previous close (last minus change),
+// written as the quote page writes it: "+1.12%", "-0.95%", "0.00%". A change
+// that is no number ("N/A") is shown as it came; without a usable close the
+// percentage is unknown.
+QByteArray PercentOf(const QByteArray &last, const QByteArray &change)
+{
+    bool okChange = false, okLast = false;
+    const double c = Vb::ParseNumber(QString::fromLatin1(change), &okChange);
+    if (!okChange)
+        return change;
+    const double l = Vb::ParseNumber(QString::fromLatin1(last), &okLast);
+    const double previous = l - c;
+    if (!okLast || !std::isfinite(c) || !std::isfinite(previous) || previous <= 0)
+        return {};
+    const double pct = std::round(c / previous * 10000.0) / 100.0;
+    if (pct == 0)
+        return "0.00%";
+    return (pct > 0 ? "+" : "") + QByteArray::number(pct, 'f', 2) + '%';
+}
+
 } // namespace
 
 QString Symbols()
@@ -54,10 +77,11 @@ QString Path(const QString &symbols)
 
 int Store(const QByteArray &reply)
 {
-    // Where each field goes; the time (field 4) is not kept, and the change
-    // goes to PChange, the field the prices grid colours by.
+    // Where each field goes; the time (field 4) is not kept. The change goes
+    // to DChange, and PChange gets it as a percentage, as the quote page
+    // gives both.
     static QByteArray StockRecord::*const kFields[] = {
-        nullptr, &StockRecord::LastSale, &StockRecord::LastUpdate, nullptr, &StockRecord::PChange,
+        nullptr, &StockRecord::LastSale, &StockRecord::LastUpdate, nullptr, &StockRecord::DChange,
         &StockRecord::Opens, &StockRecord::TodayHigh, &StockRecord::TodayLow, &StockRecord::Volume,
     };
     const int n = Requested();
@@ -84,6 +108,8 @@ int Store(const QByteArray &reply)
         for (qsizetype f = 1; f < fields.size() && f < qsizetype(std::size(kFields)); ++f)
             if (kFields[f])
                 r.*kFields[f] = Field(fields[f]);
+        if (fields.size() > 4)
+            r.PChange = PercentOf(r.LastSale, r.DChange);
         ++written;
     }
     return written;

@@ -355,7 +355,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("ibm"); // LastSale LastUpdate PChange Opens TodayHigh TodayLow Volume DChange
         QTest::addColumn<bool>("saved");
         QTest::addColumn<bool>("kept"); // quotes_csv.txt stays in the cache
-        const QByteArray stored = "112.5 6/2/2000 +1.25 111 113 110.5 452 old";
+        const QByteArray stored = "112.5 6/2/2000 +1.12% 111 113 110.5 452 +1.25";
         const QByteArray untouched = "old" + QByteArray(7, ' ') + "old";
         QTest::newRow("both lines") << HttpReply(ListOf({kIbmLine, kMsftLine}, 0)) << stored << true << true;
         QTest::newRow("100 bytes") << HttpReply(ListOf({kIbmLine}, 100)) << stored << true << true;

@@ -19,6 +19,7 @@ void SetSlots(const QList<QByteArray> &symbols)
         if (!symbols[i].isEmpty())
             ++count;
         Stocks[size_t(i)].DChange = "dchange";
+        Stocks[size_t(i)].PChange = "pchange";
         Stocks[size_t(i)].LastSale = "old";
     }
     StockCount = count;
@@ -27,14 +28,14 @@ void SetSlots(const QList<QByteArray> &symbols)
 const QByteArray kIbm = "\"IBM\",112.5,\"6/2/2000\",\"4:01PM\",+1.25,111,113,110.5,452";
 const QByteArray kMsft = "\"MSFT\",80.25,\"6/2/2000\",\"3:59PM\",-0.5,81,81.5,79,1200";
 
-// Each slot as "LastSale LastUpdate PChange Opens TodayHigh TodayLow Volume"
+// Each slot as "LastSale LastUpdate DChange PChange Opens TodayHigh TodayLow Volume"
 // joined by "|", stocks by "; ".
 QByteArray Shown(int count)
 {
     QList<QByteArray> out;
     for (int i = 0; i < count; ++i) {
         const StockRecord &r = Stocks[size_t(i)];
-        out << QList<QByteArray>{r.LastSale, r.LastUpdate, r.PChange, r.Opens, r.TodayHigh, r.TodayLow, r.Volume}.join('|');
+        out << QList<QByteArray>{r.LastSale, r.LastUpdate, r.DChange, r.PChange, r.Opens, r.TodayHigh, r.TodayLow, r.Volume}.join('|');
     }
     return out.join("; ");
 }
@@ -92,9 +93,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QByteArray>("shown");
         QTest::addColumn<int>("written");
-        const QByteArray ibm = "112.5|6/2/2000|+1.25|111|113|110.5|452";
-        const QByteArray msft = "80.25|6/2/2000|-0.5|81|81.5|79|1200";
-        const QByteArray untouched = "old||||||";
+        const QByteArray ibm = "112.5|6/2/2000|+1.25|+1.12%|111|113|110.5|452";
+        const QByteArray msft = "80.25|6/2/2000|-0.5|-0.62%|81|81.5|79|1200";
+        const QByteArray untouched = "old||dchange|pchange||||";
         QTest::newRow("both in order") << QList<QByteArray>{"ibm", "msft"} << kIbm + "\r\n" + kMsft + "\r\n"
                                        << ibm + "; " + msft << 2;
         QTest::newRow("lines reordered") << QList<QByteArray>{"IBM", "MSFT"} << kMsft + "\r\n" + kIbm + "\r\n"
@@ -109,15 +110,15 @@ private Q_SLOTS:
         QTest::newRow("an empty line ends the list") << QList<QByteArray>{"IBM", "MSFT"}
                                                      << kIbm + "\r\n\r\n" + kMsft + "\r\n" << ibm + "; " + untouched << 1;
         QTest::newRow("short line updates what it has")
-            << QList<QByteArray>{"IBM"} << QByteArray("\"IBM\",99,\"6/1/2000\"") << QByteArray("99|6/1/2000|||||") << 1;
+            << QList<QByteArray>{"IBM"} << QByteArray("\"IBM\",99,\"6/1/2000\"") << QByteArray("99|6/1/2000|dchange|pchange||||") << 1;
         QTest::newRow("placeholders stored, fields past the ninth ignored, lone line ends")
             << QList<QByteArray>{"IBM", "MSFT"}
             << "\"IBM\",N/A,\"N/A\",\"N/A\",N/A, ,N/A,N/A,N/A,extra\n" + kMsft
-            << QByteArray("N/A|N/A|N/A||N/A|N/A|N/A; ") + msft << 2;
+            << QByteArray("N/A|N/A|N/A|N/A||N/A|N/A|N/A; ") + msft << 2;
         QTest::newRow("a symbol held twice gets both lines")
             << QList<QByteArray>{"IBM", "IBM"}
             << kIbm + "\r\n\"IBM\",1,\"6/2/2000\",\"4:01PM\",+1,1,1,1,1\r\n"
-            << ibm + "; 1|6/2/2000|+1|1|1|1|1" << 2;
+            << ibm + "; 1|6/2/2000|+1||1|1|1|1" << 2;
         QTest::newRow("only the asked stocks") << QList<QByteArray>{"IBM", "", "MSFT"} << kMsft + "\r\n" + kIbm
                                               << ibm + "; " + untouched + "; " + untouched << 1;
     }
@@ -130,10 +131,35 @@ private Q_SLOTS:
         SetSlots(stocks);
         QCOMPARE(QuoteList::Store(reply), written);
         QCOMPARE(Shown(int(stocks.size())), shown);
-        for (int i = 0; i < stocks.size(); ++i) {
-            QCOMPARE(Stocks[size_t(i)].DChange, QByteArray("dchange")); // the change goes to PChange
+        for (int i = 0; i < stocks.size(); ++i)
             QCOMPARE(Stocks[size_t(i)].Symbol, stocks[i]);
-        }
+    }
+
+    // The list's change is in dollars; the percentage is worked out from the
+    // previous close (last minus change), as the quote page shows it.
+    void changeAndPercent_data()
+    {
+        QTest::addColumn<QByteArray>("last");
+        QTest::addColumn<QByteArray>("change");
+        QTest::addColumn<QByteArray>("dchange");
+        QTest::addColumn<QByteArray>("pchange");
+        QTest::newRow("fall") << QByteArray("65.375") << QByteArray("-0.625") << QByteArray("-0.625") << QByteArray("-0.95%");
+        QTest::newRow("rise") << QByteArray("101") << QByteArray("+1") << QByteArray("+1") << QByteArray("+1.00%");
+        QTest::newRow("unchanged") << QByteArray("20") << QByteArray("0") << QByteArray("0") << QByteArray("0.00%");
+        QTest::newRow("no change figure") << QByteArray("20") << QByteArray("N/A") << QByteArray("N/A") << QByteArray("N/A");
+        QTest::newRow("no last price") << QByteArray("N/A") << QByteArray("-1") << QByteArray("-1") << QByteArray();
+        QTest::newRow("no previous close") << QByteArray("2") << QByteArray("+2") << QByteArray("+2") << QByteArray();
+    }
+    void changeAndPercent()
+    {
+        QFETCH(QByteArray, last);
+        QFETCH(QByteArray, change);
+        QFETCH(QByteArray, dchange);
+        QFETCH(QByteArray, pchange);
+        SetSlots({"ZETA"});
+        QCOMPARE(QuoteList::Store("\"ZETA\"," + last + ",\"6/2/2000\",\"4:00PM\"," + change + ",1,1,1,1\r\n"), 1);
+        QCOMPARE(Stocks[0].DChange, dchange);
+        QCOMPARE(Stocks[0].PChange, pchange);
     }
 
     // With no free slot, all 201 lines are read and the last one reaches

@@ -19,12 +19,15 @@ private Q_SLOTS:
         QTest::addColumn<bool>("result");
         QTest::addColumn<int>("minMs");
         QTest::addColumn<int>("maxMs");
-        QTest::newRow("done") << 100 << -1 << 0 << 2000 << true << 90 << 1000;
+        // Lower bounds only where the wait itself owns the time (its time-out):
+        // when done or abort arrives is the timers' business, and a loaded
+        // machine fires them early or late. The result says which end came.
+        QTest::newRow("done") << 100 << -1 << 0 << 2000 << true << 0 << 1000;
         QTest::newRow("time-out") << -1 << -1 << 0 << 300 << false << 300 << 1200;
-        QTest::newRow("abort") << -1 << 100 << 0 << 5000 << false << 90 << 1000;
-        QTest::newRow("progress keeps it going") << 900 << -1 << 100 << 300 << true << 890 << 2000;
+        QTest::newRow("abort") << -1 << 100 << 0 << 5000 << false << 0 << 1000;
+        QTest::newRow("progress keeps it going") << 900 << -1 << 100 << 300 << true << 300 << 2000;
         QTest::newRow("silence ends it") << -1 << -1 << 100 << 300 << false << 300 << 1200;
-        QTest::newRow("no progress, same length") << 900 << -1 << 0 << 300 << false << 300 << 890;
+        QTest::newRow("no progress, same length") << 900 << -1 << 0 << 300 << false << 300 << 2000;
     }
     void ends()
     {
