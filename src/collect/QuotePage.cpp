@@ -188,7 +188,9 @@ std::optional<float> Recommendation(const QByteArray &bytes)
         return std::nullopt;
     bool ok = false;
     const double r = Vb::ParseNumber(QString::fromLatin1(page.mid(d + 8, e - d - 8)), &ok);
-    if (!ok)
+    // Ratings run from 0 to 5; anything else is a damaged page, and the
+    // stock keeps the rating it had.
+    if (!ok || !(r >= 0 && r <= 5))
         return std::nullopt;
     return float(r);
 }

@@ -16,7 +16,17 @@
 #include <QWindow>
 #include <QProgressBar>
 
+#include <algorithm>
+#include <cmath>
+
 namespace Misc {
+
+namespace {
+
+// The splash delay in seconds, held to what the Options window accepts.
+double BoundSplashDelay(double seconds) { return std::isnan(seconds) ? 0.0 : std::clamp(seconds, 0.0, 20.0); }
+
+} // namespace
 
 bool Main()
 {
@@ -45,7 +55,9 @@ bool Main()
         DoEvents();
 
         const RegVariant delaySetting = Settings::Get(QStringLiteral("SplashDelay"));
-        const double delayMs = delaySetting.IsEmptyText() ? 5000.0 : delaySetting.ToNumber() * 1000.0;
+        // Options allows 0 to 20 seconds; a damaged value must not hold the
+        // start-up for ever.
+        const double delayMs = delaySetting.IsEmptyText() ? 5000.0 : BoundSplashDelay(delaySetting.ToNumber()) * 1000.0;
         frmSplash::Progress(30);
 
         const bool firstRun = Settings::Get(QStringLiteral("RunOnce")).EqualsZero();

@@ -1,6 +1,7 @@
 #include "sheets/Utilities.h"
 
 #include "platform/FlexGrid.h"
+#include "platform/Twips.h"
 #include "platform/Vb.h"
 
 namespace Utilities {
@@ -16,7 +17,7 @@ bool Inside(const FlexGrid *grid, int row, int col)
 
 int ColWidthTwips(double percent, int gridWidth)
 {
-    return int(Vb::RoundHalfEven(percent * gridWidth / 100.0));
+    return Twips::ScreenInt(percent * gridWidth / 100.0);
 }
 
 void SetColWidth(FlexGrid *grid, const QList<double> &percents)

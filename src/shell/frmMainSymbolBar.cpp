@@ -117,7 +117,7 @@ void frmMain::LoadPrices()
 int frmMain::MarkerX(double rating, int width)
 {
     const double w = width;
-    return int(Vb::RoundHalfEven(((5 - rating) * (w - w * 6.5 / 100) + rating * (w * 2.5 / 100)) / 4));
+    return Twips::ScreenInt(((5 - rating) * (w - w * 6.5 / 100) + rating * (w * 2.5 / 100)) / 4);
 }
 
 void frmMain::DrawRecRow(int i, int width)

@@ -176,6 +176,13 @@ private Q_SLOTS:
         QTest::newRow("past character 32767")
             << QByteArray(40000, ' ') + head + "<font color=#0000ee>4.75</font>" << true << 4.75f;
         QTest::newRow("empty page") << QByteArray() << false << 0.f;
+        // Ratings run from 0 to 5: anything else keeps the old rating.
+        QTest::newRow("0") << head + "<font color=#0000ee>0</font>" << true << 0.f;
+        QTest::newRow("5") << head + "<font color=#0000ee>5.00</font>" << true << 5.f;
+        QTest::newRow("over 5") << head + "<font color=#0000ee>5.01</font>" << false << 0.f;
+        QTest::newRow("negative") << head + "<font color=#0000ee>-1</font>" << false << 0.f;
+        QTest::newRow("1e30") << head + "<font color=#0000ee>1e30</font>" << false << 0.f;
+        QTest::newRow("past a Single: 1e39") << head + "<font color=#0000ee>1e39</font>" << false << 0.f;
     }
     void recommendation()
     {

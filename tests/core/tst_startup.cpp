@@ -76,6 +76,8 @@ private Q_SLOTS:
         QTest::newRow("missing: 5 s") << "<missing>" << 5000;
         QTest::newRow("0: no wait") << "0" << 0;
         QTest::newRow("2.5 s") << "2.5" << 2500;
+        QTest::newRow("damaged: held to 20 s") << "1e9" << 20000;
+        QTest::newRow("negative: no wait") << "-3" << 0;
     }
     void laterRunLoadsDataAndShowsMainWindow()
     {

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <limits>
 #include <QTimer>
 
 using tw::test::SendMouse;
@@ -113,6 +114,11 @@ private Q_SLOTS:
         QTest::newRow("4") << 4.0 << 300 << 78;
         QTest::newRow("4.5") << 4.5 << 300 << 44;
         QTest::newRow("5") << 5.0 << 300 << 9;
+        // Ratings read from a damaged set file: a position, never undefined.
+        QTest::newRow("1e30") << 1e30 << 300 << -(1 << 24);
+        QTest::newRow("infinity") << double(std::numeric_limits<float>::infinity()) << 300 << 0;
+        QTest::newRow("-infinity") << -double(std::numeric_limits<float>::infinity()) << 300 << 0;
+        QTest::newRow("nan") << double(std::numeric_limits<float>::quiet_NaN()) << 300 << 0;
     }
     void markerX()
     {
