@@ -1,5 +1,7 @@
 #include "sheets/LayOut.h"
 
+#include <algorithm>
+
 #include "core/AppFolder.h"
 #include "core/RecordIO.h"
 #include "platform/FlexGrid.h"
@@ -23,13 +25,16 @@ struct LayOutFields {
 
 QString LayOutFile::Path() { return AppFolder + QStringLiteral("/LayOut.dat"); }
 
+
 // A missing file is created empty; a file that cannot be read, or the part of
 // the table it does not reach, leaves the entries empty. Nothing is shown.
 void frmMain::LoadLayOut()
 {
     LayOut.fill({});
+    LayOutLoaded = false;
     try {
         RecordIO::ReadTable(LayOutFile::Path(), LayOut, LayOutFields{});
+        LayOutLoaded = true;
     } catch (const VbError &) {
     }
 }
@@ -38,6 +43,12 @@ void frmMain::LoadLayOut()
 // stays as it was.
 void frmMain::SaveLayOut()
 {
+    // A start-up that ended before the load (a damaged setting) must not
+    // save the empty table over the user's order: only a table read from the
+    // file, or one that holds an order set since, is written.
+    const bool set = std::any_of(LayOut.begin(), LayOut.end(), [](const LayOutEntry &e) { return !e.Caption.isEmpty(); });
+    if (!LayOutLoaded && !set)
+        return;
     try {
         RecordIO::SaveTable(LayOutFile::Path(), LayOut, LayOutFields{});
     } catch (const VbError &) {

@@ -188,6 +188,7 @@ public:
     void Zoom_FG();
     void LoadLayOut();
     void SaveLayOut();
+    bool LayOutLoaded = false; // LoadLayOut read the file into LayOut
     void FG_Current();
     void FG_Profile();
     void FG_AIS();

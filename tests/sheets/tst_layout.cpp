@@ -96,6 +96,8 @@ private Q_SLOTS:
         QCOMPARE(QByteArray(EntryBytes("Vol", -1, 20, 70000).right(10)),
                  QByteArray::fromHex("ffff" "14000000" "70110100"));
 
+        // A loaded layout is saved even when it holds no order.
+        main->LoadLayOut();
         LayOut.fill({});
         main->SaveLayOut();
         QCOMPARE(TestEnv::ReadAll(Path()), EmptyTail(21)); // 252 bytes

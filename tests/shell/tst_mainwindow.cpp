@@ -194,6 +194,31 @@ private Q_SLOTS:
         }
     }
 
+    // A start-up cut short before the column layout was read leaves the
+    // user's LayOut.dat exactly as it was at shut-down.
+    void startupCutShortKeepsLayout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("AutoUpdate") << "AutoUpdate";
+        QTest::newRow("ProxyE") << "ProxyE";
+    }
+    void startupCutShortKeepsLayout()
+    {
+        QFETCH(QString, name);
+        const QString path = AppFolder + QStringLiteral("/LayOut.dat");
+        // Entry 1 says the "Symbol" column goes to position 3.
+        QByteArray file = QByteArray::fromHex("0000" "0000" "00000000" "00000000");
+        file += QByteArray::fromHex("0600") + "Symbol" + QByteArray::fromHex("0000" "03000000" "03000000");
+        tw::test::TestEnv::WriteAll(path, file);
+        f.env->Set(name, QStringLiteral("abc"));
+        f.env->Set(QStringLiteral("ShutDown"), QStringLiteral("1"));
+        Load();
+        QCOMPARE(f.env->ErrorBlocks(), 1);
+        f.main->close();
+        QCOMPARE(f.exits, 1);
+        QCOMPARE(tw::test::TestEnv::ReadAll(path), file);
+    }
+
     void emptyTreePositionKeepsDesign()
     {
         f.env->Set(QStringLiteral("LastTreePos"), QString());
