@@ -2,11 +2,14 @@
 
 #include "platform/Text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cctype>
 
 namespace {
 
@@ -81,6 +84,8 @@ Registry::Registry()
     Load();
 }
 
+Registry::~Registry() { Flush(); }
+
 Registry &Registry::instance()
 {
     static Registry r;
@@ -95,6 +100,8 @@ QString Registry::DefaultFile()
 
 void Registry::Open(const QString &file)
 {
+    Flush(); // the old file gets what was made for it
+    pending_.clear();
     file_ = file;
     Load();
 }
@@ -125,32 +132,16 @@ bool Registry::CreateKey(const QString &path)
     const QString p = Normalize(path);
     if (p.isEmpty())
         return false;
-    const QStringList parts = p.split(u'\\', Qt::SkipEmptyParts);
-    QString cur;
-    bool changed = false;
-    for (const QString &part : parts) {
-        const bool hive = cur.isEmpty(); // HKEY_CURRENT_USER itself is no key of the file
-        cur = cur.isEmpty() ? part : cur + u'\\' + part;
-        if (!hive && FindKey(cur) < 0) {
-            keys_.append(Key{cur, {}, {}});
-            changed = true;
-        }
-    }
-    return changed ? Save() : true;
+    Record(Change{Change::Create, p, {}, {}});
+    return true;
 }
 
 bool Registry::SetValue(const QString &path, const QString &name, const Value &v)
 {
-    const int k = FindKey(path);
-    if (k < 0)
+    if (FindKey(path) < 0)
         return false;
-    for (Entry &e : keys_[k].values)
-        if (e.name.compare(name, Qt::CaseInsensitive) == 0) {
-            e.value = v;
-            return Save();
-        }
-    keys_[k].values.append(Entry{name, v});
-    return Save();
+    Record(Change{Change::Set, Normalize(path), name, v});
+    return true;
 }
 
 std::optional<Registry::Value> Registry::GetValue(const QString &path, const QString &name) const
@@ -166,15 +157,101 @@ std::optional<Registry::Value> Registry::GetValue(const QString &path, const QSt
 
 bool Registry::DeleteValue(const QString &path, const QString &name)
 {
-    const int k = FindKey(path);
-    if (k < 0)
+    if (FindKey(path) < 0)
         return false;
-    auto &vals = keys_[k].values;
-    for (qsizetype i = 0; i < vals.size(); ++i)
-        if (vals[i].name.compare(name, Qt::CaseInsensitive) == 0) {
-            vals.removeAt(i);
-            return Save();
+    Record(Change{Change::Delete, Normalize(path), name, {}});
+    return true;
+}
+
+bool Registry::Apply(const Change &c)
+{
+    switch (c.kind) {
+    case Change::Create: {
+        const QStringList parts = c.path.split(u'\\', Qt::SkipEmptyParts);
+        QString cur;
+        bool changed = false;
+        for (const QString &part : parts) {
+            const bool hive = cur.isEmpty(); // HKEY_CURRENT_USER itself is no key of the file
+            cur = cur.isEmpty() ? part : cur + u'\\' + part;
+            if (!hive && FindKey(cur) < 0) {
+                keys_.append(Key{cur, {}, {}});
+                changed = true;
+            }
         }
+        return changed;
+    }
+    case Change::Set: {
+        const int k = FindKey(c.path);
+        if (k < 0)
+            return false; // removed by another process meanwhile
+        for (Entry &e : keys_[k].values)
+            if (e.name.compare(c.name, Qt::CaseInsensitive) == 0) {
+                if (e.value.type == c.value.type && e.value.data == c.value.data)
+                    return false;
+                e.value = c.value;
+                return true;
+            }
+        keys_[k].values.append(Entry{c.name, c.value});
+        return true;
+    }
+    case Change::Delete: {
+        const int k = FindKey(c.path);
+        if (k < 0)
+            return false;
+        auto &vals = keys_[k].values;
+        for (qsizetype i = 0; i < vals.size(); ++i)
+            if (vals[i].name.compare(c.name, Qt::CaseInsensitive) == 0) {
+                vals.removeAt(i);
+                return true;
+            }
+        return false;
+    }
+    }
+    return false;
+}
+
+void Registry::Record(const Change &c)
+{
+    if (!Apply(c))
+        return;
+    pending_.append(c);
+    if (flushQueued_)
+        return;
+    if (!QCoreApplication::instance()) {
+        Flush();
+        return;
+    }
+    flushQueued_ = true;
+    // Lands once the handler that made the change returns to the loop.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [this] {
+            flushQueued_ = false;
+            Flush();
+        },
+        Qt::QueuedConnection);
+}
+
+bool Registry::Flush()
+{
+    if (pending_.isEmpty())
+        return true;
+    QFile in(file_);
+    const QByteArray now = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    if (now != onDisk_) {
+        // Someone else wrote the file since: start from what it holds now and
+        // make this process's changes again on top.
+        Parse(now);
+        onDisk_ = now;
+        for (const Change &c : std::as_const(pending_))
+            Apply(c);
+    }
+    QDir().mkpath(QFileInfo(file_).absolutePath());
+    const QByteArray bytes = Serialize();
+    QSaveFile out(file_);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        return false;
+    onDisk_ = bytes;
+    pending_.clear();
     return true;
 }
 
@@ -210,29 +287,62 @@ QByteArray Registry::Serialize() const
 
 void Registry::Load()
 {
+    QFile f(file_);
+    onDisk_ = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    Parse(onDisk_);
+}
+
+void Registry::Parse(const QByteArray &all)
+{
     header_.clear();
     keys_.clear();
-    QFile f(file_);
-    if (!f.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray all = f.readAll();
-    QList<QByteArray> lines = all.split('\n');
-    // Join continued hex lines ("...,\" then the next line).
-    QList<QByteArray> joined;
-    for (QByteArray l : lines) {
-        if (l.endsWith('\r'))
-            l.chop(1);
-        if (!joined.isEmpty() && joined.last().endsWith('\\') && joined.last().contains("=hex")) {
-            joined.last().chop(1);
-            joined.last() += l.trimmed();
+    // Lines end in CR LF as written here; a file of another tool may use LF
+    // alone. A stray CR or LF inside a line is part of that line, which is
+    // then kept as it stands.
+    const QByteArrayView eol = all.contains("\r\n") ? QByteArrayView("\r\n") : QByteArrayView("\n");
+    QList<QByteArray> lines;
+    for (qsizetype at = 0; at <= all.size();) {
+        qsizetype end = all.indexOf(eol, at);
+        if (end < 0)
+            end = all.size();
+        lines.append(all.mid(at, end - at));
+        at = end + eol.size();
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the file's closing line end
+    // A hex value may go on over lines that end in "\"; the next line joins
+    // only when it is hex figures, so a damaged line never takes its
+    // neighbour with it.
+    const auto hexOnly = [](const QByteArray &l) {
+        const QByteArray t = l.trimmed();
+        if (t.isEmpty())
+            return false;
+        for (qsizetype i = 0; i < t.size(); ++i) {
+            const char c = t[i];
+            if (!(std::isxdigit(uchar(c)) || c == ',' || c == ' ' || c == '\t' || (c == '\\' && i == t.size() - 1)))
+                return false;
+        }
+        return true;
+    };
+    struct Logical {
+        QByteArray text;
+        QList<QByteArray> raws; // the file's own lines behind it
+    };
+    QList<Logical> joined;
+    for (const QByteArray &l : std::as_const(lines)) {
+        if (!joined.isEmpty() && joined.last().text.endsWith('\\') && joined.last().text.contains("=hex")
+            && hexOnly(l)) {
+            joined.last().text.chop(1);
+            joined.last().text += l.trimmed();
+            joined.last().raws.append(l);
         } else {
-            joined.append(l);
+            joined.append(Logical{l, {l}});
         }
     }
     Key *cur = nullptr;
     bool first = true;
-    for (const QByteArray &raw : joined) {
-        const QByteArray line = raw.trimmed();
+    for (const Logical &logical : std::as_const(joined)) {
+        const QByteArray line = logical.text.trimmed();
         if (first) {
             first = false;
             if (line == "REGEDIT4" || line.startsWith("Windows Registry Editor"))
@@ -240,7 +350,8 @@ void Registry::Load()
         }
         if (line.isEmpty())
             continue;
-        if (line.startsWith('[') && line.endsWith(']')) {
+        const bool whole = !line.contains('\r') && !line.contains('\n');
+        if (whole && line.startsWith('[') && line.endsWith(']')) {
             const QString path = Normalize(Text::FromCp1252(line.mid(1, line.size() - 2)));
             const int k = FindKey(path);
             if (k >= 0) {
@@ -253,11 +364,11 @@ void Registry::Load()
         }
         auto keep = [&] {
             if (cur)
-                cur->unknown.append(raw);
+                cur->unknown.append(logical.raws);
             else
-                header_.append(raw);
+                header_.append(logical.raws);
         };
-        if (!cur) {
+        if (!cur || !whole) {
             keep();
             continue;
         }
@@ -324,14 +435,4 @@ void Registry::Load()
         if (!replaced)
             cur->values.append(Entry{name, v});
     }
-}
-
-bool Registry::Save() const
-{
-    QDir().mkpath(QFileInfo(file_).absolutePath());
-    QSaveFile f(file_);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(Serialize());
-    return f.commit();
 }

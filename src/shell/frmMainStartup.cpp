@@ -9,6 +9,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
 #include "platform/Inet.h"
+#include "platform/Registry.h"
 #include "platform/Vb.h"
 #include "shell/DimScreen.h"
 #include "shell/ShellState.h"
@@ -216,6 +217,7 @@ void frmMain::ConfirmExit()
 void frmMain::ExitProgram()
 {
     SaveLayOut();
+    Registry::instance().Flush(); // the process ends below without unwinding
     Misc::DoEvents();
     DimScreen::ResetScreen();
     Misc::DoEvents();

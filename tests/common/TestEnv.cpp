@@ -53,6 +53,7 @@ TestEnv::TestEnv()
 
 TestEnv::~TestEnv()
 {
+    Registry::instance().Flush(); // while this case's folder is still there
     Options::Unload();
     frmSpeech::Unload();
     Misc::SetSleepHook(nullptr);

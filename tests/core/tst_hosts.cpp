@@ -137,6 +137,7 @@ private Q_SLOTS:
     {
         QVERIFY(Hosts::SetOverride(Hosts::AllSites, QStringLiteral("127.0.0.1:8088")));
         QVERIFY(Hosts::SetOverride(QStringLiteral("bizNEWShost"), QStringLiteral("n.local")));
+        QVERIFY(Registry::instance().Flush());
         const QByteArray file = TestEnv::ReadAll(env->settingsFile());
         QVERIFY(file.contains("[HKEY_CURRENT_USER\\Software\\Zandor\\Tickerwatch5\\Hosts]\r\n"
                               "\"*\"=\"127.0.0.1:8088\"\r\n"

@@ -4,6 +4,12 @@
 #include "core/mdlRegistry.h"
 #include "platform/Registry.h"
 #include "platform/Vb.h"
+#include "common/SampleSite.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <QTest>
 #include <memory>
@@ -42,6 +48,7 @@ private Q_SLOTS:
         env->CreateKeys();
         env->Set(QStringLiteral("Proxy"), QStringLiteral("a\\b \"c\" \u00e9"));
         Settings::SetGroup(QStringLiteral("Group7"), QStringLiteral("Tech"));
+        QCoreApplication::processEvents(); // the changes land at the end of the turn
         const QByteArray file = TestEnv::ReadAll(env->settingsFile());
         QVERIFY(file.startsWith("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n"));
         QVERIFY(file.contains("[HKEY_CURRENT_USER\\Software\\Zandor\\Tickerwatch5]\r\n\"Proxy\"=\"a\\\\b \\\"c\\\" \xe9\"\r\n"));
@@ -85,9 +92,97 @@ private Q_SLOTS:
         TestEnv::WriteAll(env->settingsFile(), "REGEDIT4\r\n\r\n[" + kFull.toLatin1() + "]\r\n\"A\"=\"1\"\r\nsomething odd\r\n");
         Registry::instance().Open(env->settingsFile());
         env->Set(QStringLiteral("B"), QStringLiteral("2"));
+        QCoreApplication::processEvents();
         const QByteArray file = TestEnv::ReadAll(env->settingsFile());
         QVERIFY(file.contains("something odd\r\n"));
         QVERIFY(file.contains("\"B\"=\"2\"\r\n"));
+    }
+
+    // Lines the reader does not understand come back byte for byte when the
+    // file is rewritten, and never take a neighbouring line with them.
+    void unparsedLinesKeptByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("odd");
+        QTest::newRow("junk after =hex ending in a backslash") << QByteArray("\"J\"=hexjunk,\\");
+        QTest::newRow("bad hex figures continued") << QByteArray("\"J\"=hex:zz,\\");
+        QTest::newRow("a bare LF inside a line") << QByteArray("\"J\"=\"half\nother half\"");
+        QTest::newRow("a bare CR inside a line") << QByteArray("\"J\"=\"half\rother\"");
+        QTest::newRow("a key line broken by LF") << QByteArray("[HKEY_CURRENT_USER\\So\nftware]");
+    }
+    void unparsedLinesKeptByteForByte()
+    {
+        QFETCH(QByteArray, odd);
+        const QByteArray head = "REGEDIT4\r\n\r\n[" + kFull.toLatin1() + "]\r\n";
+        TestEnv::WriteAll(env->settingsFile(), head + odd + "\r\n\"A\"=\"1\"\r\n");
+        Registry::instance().Open(env->settingsFile());
+        QCOMPARE(env->Get(QStringLiteral("A")), QStringLiteral("1")); // the next line is its own
+        env->Set(QStringLiteral("B"), QStringLiteral("2"));
+        QVERIFY(Registry::instance().Flush());
+        QCOMPARE(TestEnv::ReadAll(env->settingsFile()), head + "\"A\"=\"1\"\r\n\"B\"=\"2\"\r\n" + odd + "\r\n");
+    }
+
+    // A hex value over several lines still reads as one value.
+    void continuedHexValue()
+    {
+        TestEnv::WriteAll(env->settingsFile(), "REGEDIT4\r\n\r\n[" + kFull.toLatin1() + "]\r\n\"H\"=hex:01,02,\\\r\n  03,04\r\n");
+        Registry::instance().Open(env->settingsFile());
+        const auto v = Registry::instance().GetValue(kFull, QStringLiteral("H"));
+        QVERIFY(v);
+        QCOMPARE(v->data, QByteArray::fromHex("01020304"));
+    }
+
+    // All the values set in one turn of the event loop reach the file
+    // together when the turn ends, not one rewrite each.
+    void writesLandTogetherAtTheEndOfTheTurn()
+    {
+        env->CreateKeys();
+        QVERIFY(Registry::instance().Flush());
+        const QByteArray before = TestEnv::ReadAll(env->settingsFile());
+        for (int i = 0; i < 99; ++i)
+            Settings::Set(QStringLiteral("Update") + QString::number(i), QStringLiteral("1"));
+        QCOMPARE(env->Get(QStringLiteral("Update98")), QStringLiteral("1")); // readable at once
+        QCOMPARE(TestEnv::ReadAll(env->settingsFile()), before);
+        QCoreApplication::processEvents();
+        const QByteArray after = TestEnv::ReadAll(env->settingsFile());
+        QVERIFY(after.contains("\"Update0\"=\"1\"\r\n"));
+        QVERIFY(after.contains("\"Update98\"=\"1\"\r\n"));
+        QVERIFY(!Registry::instance().Pending());
+    }
+
+    // Another process writes the store between two of this program's
+    // writes (the sample site pointing the user at itself): its value stays,
+    // and where both wrote one value, this program's change wins.
+    void anotherProcessesWriteSurvives()
+    {
+        QTemporaryDir config;
+        const QString store = config.filePath(QStringLiteral("Zandor/Tickerwatch.reg"));
+        QDir().mkpath(config.filePath(QStringLiteral("Zandor")));
+        TestEnv::WriteAll(store, "REGEDIT4\r\n\r\n[" + kFull.toLatin1() + "\\Hosts]\r\n\"*\"=\"old.test\"\r\n");
+        Registry::instance().Open(store);
+        Settings::Set(QStringLiteral("Email"), QStringLiteral("me@x.test")); // no key yet: nothing
+        QVERIFY(Registry::instance().CreateKey(kFull));
+        Settings::Set(QStringLiteral("Email"), QStringLiteral("me@x.test"));
+        QVERIFY(Registry::instance().Flush());
+
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        {
+            tw::test::SampleSite other({QStringLiteral("--point-user-here")}, e);
+            QVERIFY(other.port() != 0);
+            QVERIFY(TestEnv::ReadAll(store).contains(other.hostPort().toLatin1()));
+            // This program, still holding "old.test" in memory, writes again.
+            Settings::Set(QStringLiteral("Proxy"), QStringLiteral("gate:8080"));
+            Registry::instance().SetValue(kFull, QStringLiteral("Email"), {Registry::Sz, "mine@x.test"});
+            QVERIFY(Registry::instance().Flush());
+            const QByteArray file = TestEnv::ReadAll(store);
+            QVERIFY2(file.contains("\"*\"=\"" + other.hostPort().toLatin1() + "\""), file);
+            QVERIFY(file.contains("\"Proxy\"=\"gate:8080\""));
+            QVERIFY(file.contains("\"Email\"=\"mine@x.test\""));
+            QVERIFY(!file.contains("old.test"));
+            QCOMPARE(Registry::instance().GetValue(kFull + QStringLiteral("\\Hosts"), QStringLiteral("*"))->data,
+                     other.hostPort().toLatin1());
+        }
+        Registry::instance().Open(env->settingsFile());
     }
 
     void numberComparisons_data()

@@ -6,6 +6,7 @@
 #include "Protocol.h"
 #include "SampleServer.h"
 #include "core/Hosts.h"
+#include "platform/Registry.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -43,7 +44,7 @@ int main(int argc, char **argv)
     }
     if (cli.isSet(pointUser)) {
         const QString here = QStringLiteral("127.0.0.1:") + QString::number(server.Port());
-        if (!Hosts::SetOverride(Hosts::AllSites, here)) {
+        if (!Hosts::SetOverride(Hosts::AllSites, here) || !Registry::instance().Flush()) {
             std::fprintf(stderr, "samplesite: cannot write the Tickerwatch settings\n");
             return 1;
         }
