@@ -1,6 +1,7 @@
 #include "collect/Headlines.h"
 
 #include "core/Misc.h"
+#include "platform/Text.h"
 #include "sheets/SheetFrame.h"
 
 namespace Headlines {
@@ -115,14 +116,25 @@ std::optional<QByteArray> TextOfFile(const QByteArray &file)
     return text;
 }
 
-Items Parse(const QByteArray &headlineText)
+namespace {
+
+// Reads one stretch of headline text into items: "##" is a "#" of the text,
+// "#address#" a story link (the first of an item is its link). With
+// splitAtSemicolon a ";" ends an item; otherwise the stretch is one item.
+// Returns false when a link is left open, which ends the reading.
+bool ReadItems(const QByteArray &raw, bool splitAtSemicolon, Items &items)
 {
-    Items items;
-    QByteArray link, itemLink;
-    bool inLink = false;
-    qsizetype itemStart = 0; // where the current item begins in items.text
-    for (qsizetype i = 0; i < headlineText.size(); ++i) {
-        const char ch = headlineText[i];
+    QByteArray text, link, itemLink;
+    bool inLink = false, any = false;
+    const auto finish = [&] {
+        items.texts.append(DecodeReferences(text));
+        items.links.append(itemLink);
+        text.clear();
+        itemLink.clear();
+        any = false;
+    };
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const char ch = raw[i];
         if (inLink) {
             if (ch == '#') {
                 inLink = false;
@@ -131,26 +143,112 @@ Items Parse(const QByteArray &headlineText)
             } else {
                 link += ch;
             }
-        } else if (ch == '#') {
-            if (i + 1 < headlineText.size() && headlineText[i + 1] == '#') {
-                items.text += '#';
+            continue;
+        }
+        any = true;
+        if (ch == '#') {
+            if (i + 1 < raw.size() && raw[i + 1] == '#') {
+                text += '#';
                 ++i;
             } else {
                 inLink = true;
                 link.clear();
             }
+        } else if (ch == ';' && splitAtSemicolon) {
+            finish();
         } else {
-            items.text += ch;
-            if (ch == ';') {
-                items.links.append(itemLink);
-                itemLink.clear();
-                itemStart = items.text.size();
-            }
+            text += ch;
         }
     }
-    if (items.text.size() > itemStart) // a last item without its ";"
-        items.links.append(itemLink);
+    if (inLink) {
+        if (!text.isEmpty()) {
+            finish();
+            items.lastEnded = false;
+        }
+        return false;
+    }
+    if (!splitAtSemicolon) {
+        finish();
+    } else if (any) { // a last item without its ";"
+        finish();
+        items.lastEnded = false;
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray Items::Joined() const
+{
+    QByteArray out;
+    for (const QByteArray &t : texts)
+        out += t + ';';
+    if (!lastEnded && !out.isEmpty())
+        out.chop(1);
+    return out;
+}
+
+Items Parse(const QByteArray &headlineText)
+{
+    Items items;
+    ReadItems(headlineText, true, items);
     return items;
+}
+
+std::optional<Items> ItemsOfFile(const QByteArray &file)
+{
+    Items items;
+    for (const QByteArray &line : Lines(file)) {
+        if (line.size() < 2)
+            return std::nullopt;
+        QByteArray row = line.mid(1, line.size() - 2);
+        if (row.endsWith(';'))
+            row.chop(1); // the item's own end, as the writer put it
+        if (!ReadItems(row, false, items))
+            break;
+    }
+    return items;
+}
+
+QByteArray DecodeReferences(const QByteArray &text)
+{
+    if (!text.contains('&'))
+        return text;
+    static const std::pair<const char *, const char *> Named[] = {
+        {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}, {"nbsp", " "},
+    };
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype semi = text[i] == '&' ? text.indexOf(';', i + 1) : -1;
+        if (semi < 0 || semi - i > 10) {
+            out += text[i];
+            continue;
+        }
+        const QByteArray name = text.mid(i + 1, semi - i - 1);
+        QByteArray decoded;
+        if (name.startsWith('#')) {
+            bool ok = false;
+            const uint code = name.size() > 1 && (name[1] == 'x' || name[1] == 'X') ? name.mid(2).toUInt(&ok, 16)
+                                                                                     : name.mid(1).toUInt(&ok, 10);
+            if (ok && code > 0 && code <= 0x10FFFF) {
+                decoded = Text::ToCp1252(QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1));
+                if (decoded.isEmpty())
+                    decoded = "?";
+            }
+        } else {
+            for (const auto &[n, v] : Named)
+                if (name == n)
+                    decoded = v;
+        }
+        if (decoded.isEmpty()) {
+            out += text[i];
+            continue;
+        }
+        out += decoded;
+        i = semi;
+    }
+    return out;
 }
 
 } // namespace Headlines

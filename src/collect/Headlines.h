@@ -22,13 +22,25 @@ QByteArray FromPage(const QByteArray &page);
 // last character, joined. nullopt when a line is too short for that.
 std::optional<QByteArray> TextOfFile(const QByteArray &file);
 
-// A headline text taken apart: what the ticker shows, and the story address
-// of each of its items in order ("" for an item without one). An address
-// left open at the end drops the rest of the text.
+// Headlines taken apart: the text of each item as it is shown, character
+// references ("&amp;", "&#39;") decoded, and the story address of each item
+// ("" for an item without one). An address left open drops the rest of its
+// item and every item after it.
 struct Items {
-    QByteArray text;
+    QList<QByteArray> texts;
     QList<QByteArray> links;
+    bool lastEnded = true; // false: the text stopped inside the last item
+    // The items as one ticker text, each ended by ";".
+    QByteArray Joined() const;
 };
+// A headline text whose items end at ";".
 Items Parse(const QByteArray &headlineText);
+// A headline file: one item per line, so a ";" of a headline's own text
+// never splits it. nullopt when a line is too short to be one.
+std::optional<Items> ItemsOfFile(const QByteArray &file);
+
+// "&amp;", "&lt;", "&gt;", "&quot;", "&apos;", "&nbsp;" and numeric
+// references as Windows-1252 text; anything else is left as it stands.
+QByteArray DecodeReferences(const QByteArray &text);
 
 } // namespace Headlines

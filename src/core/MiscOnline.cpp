@@ -64,13 +64,20 @@ void DialISP()
     DoEvents();
 }
 
+bool OpenAddress(const QString &address)
+{
+    if (!MayOpen(address))
+        return false;
+    const Hourglass hourglass;
+    Shell::Open(address.trimmed());
+    DoEvents();
+    return true;
+}
+
 void OpenLink(const QString &address)
 {
-    if (CheckOnline() && MayOpen(address)) {
-        const Hourglass hourglass;
-        Shell::Open(address.trimmed());
-        DoEvents();
-    }
+    if (CheckOnline())
+        OpenAddress(address);
 }
 
 } // namespace Misc

@@ -31,14 +31,29 @@ NewsTicker::NewsTicker(QWidget *parent) : QWidget(parent)
 
 void NewsTicker::SetText(const QByteArray &text)
 {
-    if (text == text_)
-        return;
-    text_ = text;
     // The items end at ";"; only a last item that holds something follows
     // its final ";".
-    items_ = Text::FromCp1252(text_).split(u';');
-    if (!items_.isEmpty() && items_.constLast().isEmpty())
-        items_.removeLast();
+    QList<QByteArray> items = text.split(';');
+    if (!items.isEmpty() && items.constLast().isEmpty())
+        items.removeLast();
+    SetItems(items);
+    text_ = text;
+}
+
+void NewsTicker::SetItems(const QList<QByteArray> &items)
+{
+    QStringList shown;
+    QByteArray text;
+    for (const QByteArray &item : items) {
+        shown.append(Text::FromCp1252(item));
+        text += item + ';';
+    }
+    if (shown == items_) {
+        text_ = text;
+        return;
+    }
+    text_ = text;
+    items_ = shown;
     offset_ = 0;
     pressed_ = 0;
     Layout();

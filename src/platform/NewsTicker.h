@@ -17,6 +17,9 @@ public:
     // The whole text at once, Windows-1252 bytes. Setting a new text starts
     // it at the right edge; setting the same text again keeps its place.
     void SetText(const QByteArray &text);
+    // The items themselves, for texts whose own ";" must not end an item
+    // (a headline, a company name). Text() then reads each item and ";".
+    void SetItems(const QList<QByteArray> &items);
     const QByteArray &Text() const { return text_; }
 
     int ItemCount() const { return int(items_.size()); }

@@ -454,6 +454,7 @@ public:
 private:
     QWidget *MakeNewsTicker();
     void SetTickerText(const QByteArray &text);
+    void SetTickerItems(const QList<QByteArray> &items);
     // ------------------------------------------------------------------
     // --- navigation tree (navtree/) ---
     // ------------------------------------------------------------------

@@ -27,7 +27,7 @@ const StockRecord &Slot(int index)
 
 struct HeadlineFile {
     bool missing = false;
-    QByteArray text; // "" as well when the file cannot be read
+    QByteArray bytes; // "" as well when the file cannot be read
 };
 
 HeadlineFile ReadHeadlineFile(const QByteArray &symbol)
@@ -40,7 +40,7 @@ HeadlineFile ReadHeadlineFile(const QByteArray &symbol)
         return {true, {}};
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    return {false, Headlines::TextOfFile(f.readAll()).value_or(QByteArray())};
+    return {false, f.readAll()};
 }
 
 } // namespace
@@ -57,6 +57,12 @@ void frmMain::SetTickerText(const QByteArray &text)
 {
     if (auto *ticker = qobject_cast<NewsTicker *>(NewsTicker1))
         ticker->SetText(text);
+}
+
+void frmMain::SetTickerItems(const QList<QByteArray> &items)
+{
+    if (auto *ticker = qobject_cast<NewsTicker *>(NewsTicker1))
+        ticker->SetItems(items);
 }
 
 void frmMain::ParseNewsHeadlines(const QByteArray &, const QString &pagePath, const QString &headlinePath)
@@ -76,50 +82,47 @@ QByteArray frmMain::ReadNewsHeadlines(const QByteArray &symbol)
     const HeadlineFile file = ReadHeadlineFile(symbol);
     if (file.missing)
         SetTickerText(NoHeadlines);
-    return file.text;
+    return Headlines::TextOfFile(file.bytes).value_or(QByteArray());
 }
 
 void frmMain::SplitTickerLinks(const QByteArray &text) { TickerLinks = Headlines::Parse(text).links; }
 
-QByteArray frmMain::StripTickerLinks(const QByteArray &text) { return Headlines::Parse(text).text; }
+QByteArray frmMain::StripTickerLinks(const QByteArray &text) { return Headlines::Parse(text).Joined(); }
 
 void frmMain::Ticker_Sel_Headlines(int index)
 {
     QByteArray title = Slot(index).Name;
     if (title.size() < 2)
         title = CurrentSymbol;
-    const HeadlineFile file = ReadHeadlineFile(CurrentSymbol);
-    SplitTickerLinks(file.text);
-    // Without a headline file the strip asks for an update instead of
-    // showing a title over nothing.
-    if (file.missing)
-        SetTickerText(NoHeadlines);
-    else
-        SetTickerText("... Latest " + title + " News ...;" + StripTickerLinks(file.text));
+    // Each line of the file is one item, so a ";" in a headline or in the
+    // company's name never moves an item off its story. Without a file the
+    // title stands alone.
+    const Headlines::Items headlines = Headlines::ItemsOfFile(ReadHeadlineFile(CurrentSymbol).bytes).value_or(Headlines::Items{});
+    TickerLinks = headlines.links;
+    SetTickerItems(QList<QByteArray>{"... Latest " + title + " News ..."} + headlines.texts);
 }
 
 void frmMain::TickerStockPrice(int index)
 {
     const StockRecord &s = Slot(index);
     TickerLinks.clear(); // the items are no longer the headlines the links belong to
-    SetTickerText(s.Name + "  -  Last Price: " + s.LastSale + "   Change: " + s.DChange + "  " + s.PChange
-                  + "   Last Upadte: " + s.LastUpdate + ";");
+    SetTickerItems({s.Name + "  -  Last Price: " + s.LastSale + "   Change: " + s.DChange + "  " + s.PChange
+                    + "   Last Upadte: " + s.LastUpdate});
 }
 
 void frmMain::TickerAllPrices()
 {
-    QByteArray text;
-    int counter = 0;
+    // Four stocks an item; a count that is a multiple of four ends in an
+    // empty item.
+    QList<QByteArray> items{QByteArray()};
     for (int i = 0; i < StockCount && i < Stock::StockSlots; ++i) {
         const StockRecord &s = Stocks[size_t(i)];
-        text += "      " + s.Symbol + ' ' + s.LastSale + "  " + s.DChange + "  " + s.PChange;
-        if (++counter == 4) {
-            text += ';';
-            counter = 0;
-        }
+        items.last() += "      " + s.Symbol + ' ' + s.LastSale + "  " + s.DChange + "  " + s.PChange;
+        if ((i + 1) % 4 == 0)
+            items.append(QByteArray());
     }
     TickerLinks.clear();
-    SetTickerText(text + ';');
+    SetTickerItems(items);
 }
 
 void frmMain::Ticker_Market_News() {}
@@ -186,5 +189,6 @@ void frmMain::NewsTicker1_ItemClick(int item)
         Panel1[6]->setText(QStringLiteral("Click on news subjects to review the full story."));
         return;
     }
-    Misc::OpenLink(Text::FromCp1252(TickerLinks[entry]));
+    // The story opens without a connection check, as a browser link would.
+    Misc::OpenAddress(Text::FromCp1252(TickerLinks[entry]));
 }
