@@ -8,4 +8,12 @@ extern QString AppFolder;
 namespace AppPaths {
 // $XDG_DATA_HOME/Zandor/Tickerwatch
 QString DefaultAppFolder();
+
+// Removes what an interrupted save of the program's own files left behind:
+// the named temporary of a whole-file save ("Set3.dat.aB3xYz", the settings
+// store's "Tickerwatch.reg.Qw12Er"), a cache page written beside its old
+// copy (".part") and a headline file being cut (".txt.new"). Anything else
+// in those folders, the user's own files included, stays. Run once the
+// program holds its single-instance lock, so no save is under way.
+void RemoveLeftovers(const QString &settingsFile);
 } // namespace AppPaths

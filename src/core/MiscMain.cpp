@@ -5,6 +5,7 @@
 #include "core/Stock.h"
 #include "core/frmSplash.h"
 #include "core/mdlRegistry.h"
+#include "platform/Registry.h"
 #include "platform/SingleInstance.h"
 #include "platform/Vb.h"
 #include "services/Thanks.h"
@@ -36,6 +37,7 @@ bool Main()
         return false;
     try {
         QDir().mkpath(AppFolder);
+        AppPaths::RemoveLeftovers(Registry::instance().File());
 
         frmSplash *splash = frmSplash::Load();
         splash->show();

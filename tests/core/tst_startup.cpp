@@ -12,7 +12,9 @@
 #include "services/Thanks.h"
 #include "shell/frmMain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTest>
@@ -67,6 +69,38 @@ private Q_SLOTS:
         QCOMPARE(env->Get(QStringLiteral("RunOnce")), QStringLiteral("1"));
         QCOMPARE(env->Get(QStringLiteral("ShutDown")), QStringLiteral("0"));
         QCOMPARE(env->ErrorBlocks(), 0);
+    }
+
+    // What an interrupted save left behind is gone after the next start;
+    // the user's files and anything that merely looks alike stay.
+    void leftoversOfInterruptedSavesRemoved()
+    {
+        laterRun();
+        QVERIFY(Registry::instance().Flush());
+        const QString store = Registry::instance().File();
+        const QStringList gone{AppFolder + QStringLiteral("/Portfolio.dat.aB3xYz"),
+                               AppFolder + QStringLiteral("/Set20.dat.Qw12Er"),
+                               AppFolder + QStringLiteral("/LayOut.dat.000000"),
+                               store + QStringLiteral(".Zx98Yw"),
+                               AppFolder + QStringLiteral("/Cache/DataSheet/IBM_it.Sh.part"),
+                               AppFolder + QStringLiteral("/Cache/DataSheet/IBM_it.Sh.a1B2c3"),
+                               AppFolder + QStringLiteral("/Cache/News/IBM.txt.new")};
+        const QStringList kept{AppFolder + QStringLiteral("/Portfolio.dat"),
+                               AppFolder + QStringLiteral("/Set21.dat.aB3xYz"),
+                               AppFolder + QStringLiteral("/Portfolio.dat.bak"),
+                               AppFolder + QStringLiteral("/notes.txt.aB3xYz"),
+                               AppFolder + QStringLiteral("/Cache/DataSheet/IBM_it.Sh"),
+                               AppFolder + QStringLiteral("/Cache/News/IBM.txt"),
+                               QFileInfo(store).absolutePath() + QStringLiteral("/Other.reg.aB3xYz")};
+        for (const QString &f : gone + kept) {
+            QDir().mkpath(QFileInfo(f).absolutePath());
+            TestEnv::WriteAll(f, "x");
+        }
+        QVERIFY(Misc::Main());
+        for (const QString &f : gone)
+            QVERIFY2(!QFile::exists(f), qPrintable(f));
+        for (const QString &f : kept)
+            QVERIFY2(QFile::exists(f), qPrintable(f));
     }
 
     void laterRunLoadsDataAndShowsMainWindow_data()
