@@ -25,6 +25,11 @@ QByteArray ModeName(SampleSite::Fault mode)
     case SampleSite::Fault::Delay: return "delay";
     case SampleSite::Fault::Reset: return "reset";
     case SampleSite::Fault::Silence: return "silence";
+    case SampleSite::Fault::Cut: return "cut";
+    case SampleSite::Fault::Garbage: return "garbage";
+    case SampleSite::Fault::Drip: return "drip";
+    case SampleSite::Fault::NoClose: return "noclose";
+    case SampleSite::Fault::ErrorPage: return "errorpage";
     }
     return QByteArray();
 }

@@ -13,7 +13,7 @@ namespace tw::test {
 
 class SampleSite {
 public:
-    enum class Fault { Status, Bytes, Delay, Reset, Silence };
+    enum class Fault { Status, Bytes, Delay, Reset, Silence, Cut, Garbage, Drip, NoClose, ErrorPage };
 
     // What a client saw of one exchange.
     struct Exchange {

@@ -74,6 +74,23 @@ private Q_SLOTS:
         QTest::newRow("lower-case symbol") << HandMade("http://127.0.0.1/demo/xyz.html");
     }
 
+    // Every symbol the program accepts gets its pages, the longest and those
+    // with "_" and "=" too.
+    void everyUsableSymbolServed_data()
+    {
+        QTest::addColumn<QByteArray>("symbol");
+        QTest::newRow("currency pair") << QByteArray("EURUSD=X");
+        QTest::newRow("underscore") << QByteArray("ABC_D");
+        QTest::newRow("index") << QByteArray("^DJI");
+        QTest::newRow("twenty characters") << QByteArray("ABCDEFGHIJKLMNOPQRST");
+    }
+    void everyUsableSymbolServed()
+    {
+        QFETCH(QByteArray, symbol);
+        const SampleSite::Exchange x = site->send(HandMade("http://127.0.0.1/demo/" + symbol.toPercentEncoding() + ".html"));
+        QCOMPARE(Parse(x.reply).statusLine, QByteArray("HTTP/1.0 200 OK"));
+    }
+
     void pageForEitherRequestForm()
     {
         QFETCH(QByteArray, request);
@@ -152,7 +169,7 @@ private Q_SLOTS:
                                       << QByteArray("HTTP/1.0 501 Not Implemented");
         QTest::newRow("control without path") << HandMade("/_ctl/fault?mode=status&value=500")
                                               << QByteArray("HTTP/1.0 400 Bad Request");
-        QTest::newRow("control, unknown mode") << HandMade("/_ctl/fault?path=/x&mode=drip")
+        QTest::newRow("control, unknown mode") << HandMade("/_ctl/fault?path=/x&mode=trickle")
                                                << QByteArray("HTTP/1.0 400 Bad Request");
         QTest::newRow("control, status without value") << HandMade("/_ctl/fault?path=/x&mode=status")
                                                        << QByteArray("HTTP/1.0 400 Bad Request");

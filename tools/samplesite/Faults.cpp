@@ -15,6 +15,11 @@ std::optional<Fault::Mode> ModeOf(const QByteArray &name)
     if (name == "delay") return Fault::Delay;
     if (name == "reset") return Fault::Reset;
     if (name == "silence") return Fault::Silence;
+    if (name == "cut") return Fault::Cut;
+    if (name == "garbage") return Fault::Garbage;
+    if (name == "drip") return Fault::Drip;
+    if (name == "noclose") return Fault::NoClose;
+    if (name == "errorpage") return Fault::ErrorPage;
     return std::nullopt;
 }
 
@@ -26,6 +31,11 @@ bool ValueFits(Fault::Mode mode, qint64 v)
     case Fault::Delay: return v >= 0 && v <= kMaxDelayMs;
     case Fault::Reset: return v >= 0 && v <= kMaxBytes;
     case Fault::Silence: return true;
+    case Fault::Cut: return v >= 0 && v <= kMaxBytes;
+    case Fault::Garbage: return v >= 0 && v <= kMaxBytes;
+    case Fault::Drip: return v >= 1 && v <= kMaxDelayMs;
+    case Fault::NoClose: return true;
+    case Fault::ErrorPage: return v >= 100 && v <= 999;
     }
     return false;
 }
@@ -55,7 +65,9 @@ Reply Faults::Control(const Request &r)
     const qint64 value = r.HasQuery("value") ? r.Query("value").toLongLong(&okValue) : 0;
     const int times = r.HasQuery("times") ? r.Query("times").toInt(&okTimes) : 1;
     if (!mode || !okValue || !okTimes || times < 0 || !ValueFits(*mode, value)
-        || ((*mode == Fault::Status || *mode == Fault::Bytes) && !r.HasQuery("value")))
+        || ((*mode == Fault::Status || *mode == Fault::Bytes || *mode == Fault::Cut || *mode == Fault::Garbage
+             || *mode == Fault::Drip || *mode == Fault::ErrorPage)
+            && !r.HasQuery("value")))
         return Reply::Status(400);
     list_.append(Fault{path, *mode, value, times});
     return Reply::Text("OK\n");

@@ -6,7 +6,7 @@
 #include <optional>
 
 struct Fault {
-    enum Mode { Status, Bytes, Delay, Reset, Silence };
+    enum Mode { Status, Bytes, Delay, Reset, Silence, Cut, Garbage, Drip, NoClose, ErrorPage };
     QByteArray path; // path, path and query, or "*"
     Mode mode = Status;
     qint64 value = 0;

@@ -8,7 +8,7 @@
 
 namespace Pages {
 
-// A symbol as it may appear in a page: letters, digits and ".^-", at most 12.
+// A symbol the site answers for: every symbol the program accepts.
 bool IsSymbol(const QByteArray &symbol);
 
 // A fixed sequence of numbers per symbol: the upper-cased symbol's 32-bit

@@ -1,17 +1,10 @@
 #include "Pages.h"
 
+#include "collect/SheetCache.h"
+
 namespace Pages {
 
-bool IsSymbol(const QByteArray &symbol)
-{
-    if (symbol.isEmpty() || symbol.size() > 12)
-        return false;
-    for (char c : symbol)
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '^'
-              || c == '-'))
-            return false;
-    return true;
-}
+bool IsSymbol(const QByteArray &symbol) { return SheetCache::UsableSymbol(symbol); }
 
 SymbolData::SymbolData(const QByteArray &symbol)
 {

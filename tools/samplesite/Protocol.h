@@ -22,6 +22,12 @@
 //         reset    send the first N bytes of the ordinary reply (default 0),
 //                  then reset the connection
 //         silence  read the request and never answer, leaving the connection open
+//         cut      send the first N bytes of the ordinary reply (its
+//                  Content-Length unchanged), then close in order
+//         garbage  send N bytes that are no HTTP reply, then close
+//         drip     send the ordinary reply one byte every N milliseconds
+//         noclose  send the ordinary reply and leave the connection open
+//         errorpage  the ordinary reply with status N in place of 200
 //         none     remove the behaviour set for P
 //       K is how many requests it serves before it is dropped: 1 by default,
 //       0 for every request until removed. A new fault for P replaces the old.

@@ -124,6 +124,42 @@ void SampleServer::Serve(QTcpSocket *socket, const QByteArray &head)
     }
     case Fault::Silence:
         break;
+    case Fault::Cut:
+        Send(socket, ordinary().Serialize().left(fault->value));
+        break;
+    case Fault::Garbage: {
+        QByteArray junk;
+        junk.reserve(fault->value);
+        for (qint64 i = 0; i < fault->value; ++i)
+            junk.append(char('a' + i % 26));
+        Send(socket, junk);
+        break;
+    }
+    case Fault::Drip: {
+        // One byte each interval, then an orderly close after the last.
+        auto left = std::make_shared<QByteArray>(ordinary().Serialize());
+        auto *timer = new QTimer(socket);
+        connect(timer, &QTimer::timeout, socket, [socket, left, timer] {
+            if (left->isEmpty()) {
+                timer->stop();
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->write(left->left(1));
+            left->remove(0, 1);
+        });
+        timer->start(int(fault->value));
+        break;
+    }
+    case Fault::NoClose:
+        socket->write(ordinary().Serialize());
+        break;
+    case Fault::ErrorPage: {
+        Reply reply = ordinary();
+        reply.status = int(fault->value);
+        Send(socket, reply.Serialize());
+        break;
+    }
     }
 }
 
