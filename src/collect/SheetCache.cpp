@@ -133,19 +133,6 @@ bool Store(const QString &file, const QByteArray &bytes)
     return true;
 }
 
-bool ApplyMinimum(const QString &file, qint64 minimum)
-{
-    if (file.isEmpty())
-        return false;
-    const QFileInfo info(file);
-    if (!info.exists())
-        return false;
-    if (info.size() >= minimum)
-        return true;
-    QFile::remove(file);
-    return false;
-}
-
 QString MarketList(const QString &key) { return DataSheet(QStringLiteral("Br") + key + QStringLiteral(".Sh")); }
 
 } // namespace SheetCache

@@ -35,10 +35,6 @@ QString ForUrl(const QByteArray &symbol);
 // The cache is no user data, so the disk is not made to flush for it.
 bool Store(const QString &file, const QByteArray &bytes);
 
-// The page-size rule: a page shorter than minimum bytes is no page and is
-// deleted. True when a page of at least that size is there.
-bool ApplyMinimum(const QString &file, qint64 minimum);
-
 // The market list page of a data-set key ("PG_Q" -> "BrPG_Q.Sh").
 QString MarketList(const QString &key);
 

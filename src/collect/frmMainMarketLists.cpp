@@ -17,9 +17,7 @@ void FetchMarketPage(frmMain &m, const char *site, const QString &path, const QS
         if (m.AbortFlag == -1)
             return;
         const QString file = SheetCache::DataSheet(name);
-        m.DownloadURL(file, Hosts::Url(QLatin1String(site), path), m.BaseCaption + status);
-        if (minimum > 0)
-            SheetCache::ApplyMinimum(file, minimum);
+        m.DownloadURL(file, Hosts::Url(QLatin1String(site), path), m.BaseCaption + status, minimum);
     } catch (...) {
     }
 }
@@ -98,8 +96,7 @@ void frmMain::UpdateUpDown()
         // A page that failed does not cost the pages after it.
         try {
             const QString file = SheetCache::DataSheet(QLatin1String(p.file));
-            SocketFetch(QStringLiteral("BusinessNewsPortal"), QLatin1String(p.path), file, QLatin1String(p.status));
-            SheetCache::ApplyMinimum(file, 1000);
+            SocketFetch(QStringLiteral("BusinessNewsPortal"), QLatin1String(p.path), file, QLatin1String(p.status), 1000);
         } catch (...) {
         }
     }

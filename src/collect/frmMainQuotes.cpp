@@ -51,8 +51,7 @@ QString Sym(const QByteArray &symbol) { return Text::FromCp1252(symbol); }
 
 bool frmMain::FetchWorkFile(const QString &file, const QString &url, const QString &status, qint64 minimum)
 {
-    const QPointer<Inet> inet = ActiveInet;
-    return DownloadURL(file, url, status) && SheetCache::ApplyMinimum(file, minimum) && inet && inet->LastSucceeded();
+    return DownloadURL(file, url, status, minimum);
 }
 
 void frmMain::ShowRunning()

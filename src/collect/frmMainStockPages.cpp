@@ -55,8 +55,7 @@ void FetchSocketPages(frmMain &m, const SocketPage &p)
             if ((p.skipShort && symbol.size() < 2) || !SheetCache::UsableSymbol(symbol))
                 return true;
             const QString file = SheetCache::DataSheet(Sym(symbol) + QLatin1String(p.suffix));
-            m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol));
-            SheetCache::ApplyMinimum(file, p.minimum);
+            m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol), p.minimum);
             return true;
         });
     } catch (...) {
@@ -69,8 +68,7 @@ void FetchSocketPages(frmMain &m, const SocketPage &p)
 bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QString &file, const QString &status,
                    qint64 minimum)
 {
-    m.DownloadURL(file, Hosts::Url(QLatin1String(site), path), status);
-    return SheetCache::ApplyMinimum(file, minimum);
+    return m.DownloadURL(file, Hosts::Url(QLatin1String(site), path), status, minimum);
 }
 
 } // namespace
@@ -147,9 +145,9 @@ void frmMain::UpdateQR()
             DownloadURL(file,
                         Hosts::Url(QStringLiteral("FilingsSite"),
                                    QStringLiteral("/brand/yahoo/search/?sym=") + SheetCache::ForUrl(symbol)),
-                        BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + QStringLiteral(" Quarterly Report. "));
+                        BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + QStringLiteral(" Quarterly Report. "),
+                        1000);
             Misc::DoEvents();
-            SheetCache::ApplyMinimum(file, 1000);
             return true;
         });
     } catch (...) {

@@ -8,10 +8,12 @@
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "platform/Dialogs.h"
+#include "platform/HttpPage.h"
 #include "platform/Inet.h"
 #include "platform/Wait.h"
 #include "platform/Winsock.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 
@@ -48,7 +50,7 @@ void frmMain::CancelPendingTransfer()
     Misc::DoEvents();
 }
 
-bool frmMain::DownloadURL(const QString &file, const QString &url, const QString &status)
+bool frmMain::DownloadURL(const QString &file, const QString &url, const QString &status, qint64 minimum)
 {
     setWindowTitle(status);
     if (AbortFlag == -1)
@@ -57,22 +59,26 @@ bool frmMain::DownloadURL(const QString &file, const QString &url, const QString
     if (!inet || file.isEmpty())
         return false;
     const QByteArray body = inet->OpenURL(url);
-    // A cancelled, refused, cut or silent transfer stores nothing: the older
-    // page stays. An error page that did arrive is stored like any page.
-    if (!inet || !inet->LastCompleted())
-        return false;
-    const bool saved = SheetCache::Store(file, body);
+    // A cancelled, refused, cut, silent or error reply stores nothing, nor
+    // does one under the job's minimum: the older page stays as it was.
+    bool saved = false;
+    if (inet && inet->LastCompleted()) {
+        const HttpPage::Reply reply{inet->ResponseCode(), -1, body.size(), true, body.size()};
+        saved = HttpPage::IsPage(reply, minimum) && SheetCache::Store(file, body);
+    }
+    CountPage(saved);
     Misc::DoEvents();
     return saved;
 }
 
 bool frmMain::StartSocketFetch(const QString &site, const QString &pathAndQuery, const QString &file,
-                               const QString &status)
+                               const QString &status, qint64 minimum)
 {
     WinsockWait();
     if (file.isEmpty())
         return false;
     TargetFile = file;
+    TargetMinimum = minimum;
     RequestURL = Hosts::Url(site, pathAndQuery);
     setWindowTitle(BaseCaption + QStringLiteral("    ") + status);
     pageWritten_ = false;
@@ -82,12 +88,24 @@ bool frmMain::StartSocketFetch(const QString &site, const QString &pathAndQuery,
     return true;
 }
 
-bool frmMain::SocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status)
+bool frmMain::SocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status,
+                          qint64 minimum)
 {
-    if (!StartSocketFetch(site, pathAndQuery, file, status))
+    if (!StartSocketFetch(site, pathAndQuery, file, status, minimum))
         return false;
     WinsockWait();
+    CountPage(pageWritten_);
     return pageWritten_;
+}
+
+void frmMain::CountPage(bool stored)
+{
+    // A fetch cut by the user's Stop is no failure of the site.
+    if (AbortFlag == -1)
+        return;
+    ++PagesTried;
+    if (!stored)
+        ++PagesFailed;
 }
 
 void frmMain::WinsockWait()
@@ -102,9 +120,14 @@ void frmMain::WinsockWait()
             return -1;
         return (qint64(socket->State()) << 40) + ResponseBuffer.size() + socket->BytesReceived();
     };
-    if (WaitUntil(closed, UpdateJobs::SilenceMs(), {}, progress) || !socket)
+    // However it keeps moving, no fetch outlasts the same bound as a whole.
+    QElapsedTimer overall;
+    overall.start();
+    const int limit = UpdateJobs::SilenceMs();
+    const auto tooLong = [&overall, limit] { return overall.hasExpired(limit); };
+    if (WaitUntil(closed, limit, tooLong, progress) || !socket)
         return;
-    // Silent for the whole time-out: the fetch ends without a page.
+    // Silent or too long: the fetch ends without a page.
     socket->Close();
     SocketBusy = 0;
 }
@@ -130,6 +153,17 @@ void frmMain::Winsock1_DataArrival(int)
         QByteArray part;
         Winsock1->GetData(part);
         ResponseBuffer.append(part);
+        if (ResponseBuffer.size() > HttpPage::MaxBytes) {
+            // No page is this large: give it up before it eats the memory.
+            Winsock1->Close();
+            SocketBusy = 0;
+            return;
+        }
+        // A reply whose announced length has come is whole, whether or not
+        // the peer ever closes.
+        const HttpPage::Reply reply = HttpPage::Read(ResponseBuffer, false);
+        if (reply.announced >= 0 && HttpPage::Complete(reply))
+            StoreSocketPage(reply);
     } catch (...) {
     }
 }
@@ -137,13 +171,18 @@ void frmMain::Winsock1_DataArrival(int)
 void frmMain::Winsock1_Close()
 {
     try {
-        // A peer that closes without a word sent no page.
-        if (!ResponseBuffer.isEmpty())
-            pageWritten_ = SheetCache::Store(TargetFile, ResponseBuffer);
-        SocketBusy = 0;
-        Winsock1->Close();
+        StoreSocketPage(HttpPage::Read(ResponseBuffer, true));
     } catch (...) {
     }
+}
+
+void frmMain::StoreSocketPage(const HttpPage::Reply &reply)
+{
+    // Only a whole 200 reply of the job's size replaces the cached page.
+    if (HttpPage::IsPage(reply, TargetMinimum))
+        pageWritten_ = SheetCache::Store(TargetFile, ResponseBuffer);
+    SocketBusy = 0;
+    Winsock1->Close();
 }
 
 void frmMain::Winsock1_Error(int, const QString &description)
@@ -152,6 +191,10 @@ void frmMain::Winsock1_Error(int, const QString &description)
         // Closed first, so the fetch waiting on it ends and writes nothing.
         Winsock1->Close();
         SocketBusy = 0;
+        // A site that is down fails every page of a run: one box says so.
+        if (SocketErrorShown)
+            return;
+        SocketErrorShown = true;
         Dialogs::MsgBox(QStringLiteral("Error ") + description, Dialogs::vbOKOnly);
     } catch (...) {
     }

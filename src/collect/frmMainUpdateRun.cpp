@@ -57,6 +57,8 @@ void frmMain::Panel7(int16_t &remaining)
 
 void frmMain::RunUpdate()
 {
+    PagesTried = PagesFailed = 0;
+    SocketErrorShown = false;
     try {
         if (!Misc::CheckOnline()) {
             FinishUpdate();
@@ -115,6 +117,11 @@ void frmMain::FinishUpdate()
         SingleStockMode = 0;
     AbortFlag = -1;
     StopUpdate();
+    // A run whose pages failed must not end looking like one that worked;
+    // the line stays until the next run starts.
+    if (PagesFailed > 0)
+        Panel1[6]->setText(QString::number(PagesFailed) + QStringLiteral(" of ") + QString::number(PagesTried)
+                           + QStringLiteral(" pages could not be fetched"));
 }
 
 void frmMain::SendQueuedFeedback()

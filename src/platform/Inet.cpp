@@ -1,5 +1,7 @@
 #include "platform/Inet.h"
 
+#include "platform/HttpPage.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -56,6 +58,8 @@ struct Inet::Pending {
     QNetworkReply *reply = nullptr;
     QEventLoop loop;
     QTimer silence;
+    QTimer overall; // a drip that never goes silent still ends
+    bool tooBig = false;
     int last = icNone;
     bool finished = false;
     bool cancelled = false;
@@ -142,6 +146,12 @@ QByteArray Inet::OpenURL(const QString &url)
         p.timedOut = true;
         p.reply->abort();
     });
+    p.overall.setSingleShot(true);
+    p.overall.start(SilenceMs());
+    connect(&p.overall, &QTimer::timeout, reply, [&p] {
+        p.timedOut = true;
+        p.reply->abort();
+    });
     const auto moved = [&p] { p.silence.start(); };
     connect(reply, &QNetworkReply::socketStartedConnecting, this, [this, &p, moved] {
         moved();
@@ -157,6 +167,11 @@ QByteArray Inet::OpenURL(const QString &url)
     });
     connect(reply, &QNetworkReply::downloadProgress, this, [this, &p, moved](qint64 received, qint64) {
         moved();
+        if (received > HttpPage::MaxBytes && !p.tooBig) {
+            p.tooBig = true;
+            p.reply->abort();
+            return;
+        }
         if (received > 0)
             Reach(p, icReceivingResponse);
     });
@@ -178,6 +193,7 @@ QByteArray Inet::OpenURL(const QString &url)
     // finds none and cannot take this page away.
     pending_ = nullptr;
     p.silence.stop();
+    p.overall.stop();
     reply->disconnect(this);
     // A refused nested call may have written these meanwhile.
     completed_ = false;
@@ -191,6 +207,8 @@ QByteArray Inet::OpenURL(const QString &url)
         responseInfo_ = QStringLiteral("Request cancelled");
     } else if (p.timedOut) {
         responseInfo_ = QStringLiteral("Request timed out");
+    } else if (p.tooBig) {
+        responseInfo_ = QStringLiteral("Reply too large");
     } else if (status.isValid() && WholeReply(reply->error())) {
         body = reply->readAll();
         // A connection reset after part of the body can reach us as a clean

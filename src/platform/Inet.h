@@ -18,7 +18,9 @@ public:
         icDisconnecting = 9, icDisconnected = 10, icError = 11, icResponseCompleted = 12,
     };
     // However long RequestTimeout is (0 = none), a transfer that has made no
-    // progress for this long ends.
+    // progress for this long ends. No transfer lasts longer than that bound
+    // as a whole either, and one whose reply grows past HttpPage::MaxBytes
+    // is given up.
     static constexpr int MaxSilenceSeconds = 90;
 
     explicit Inet(QObject *parent = nullptr);

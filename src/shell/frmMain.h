@@ -23,6 +23,9 @@ class QMenu;
 class QTimer;
 class TreeView;
 class clsFormResize;
+namespace HttpPage {
+struct Reply;
+}
 class Reports;
 
 class frmMain : public QWidget {
@@ -272,11 +275,16 @@ public:
     void Timer1_Timer();
     void Inet1_StateChanged(int state);
 
-    // Transports. DownloadURL and SocketFetch answer whether a whole reply
-    // was stored; a failed fetch writes nothing and keeps the older page.
+    // Transports. DownloadURL and SocketFetch answer whether a page was
+    // stored: a whole 200 reply of at least minimum bytes (HttpPage). Any
+    // other fetch writes nothing and keeps the older page.
     void PrepareInet();
-    bool DownloadURL(const QString &file, const QString &url, const QString &status);
-    bool SocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status);
+    bool DownloadURL(const QString &file, const QString &url, const QString &status, qint64 minimum = 0);
+    bool SocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status,
+                     qint64 minimum = 0);
+    // Pages this run tried and could not store; reset when a run starts.
+    int PagesTried = 0;
+    int PagesFailed = 0;
     // Returns when the socket is closed, or after the fetch went silent for
     // the time-out (the socket is then closed and nothing is written).
     void WinsockWait();
@@ -333,8 +341,13 @@ private:
     // Ends a pending transfer-control request with "Please Wait.." shown.
     void CancelPendingTransfer();
     // Connects for one page and returns at once; SocketFetch then waits.
-    bool StartSocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status);
+    bool StartSocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status,
+                          qint64 minimum = 0);
+    void StoreSocketPage(const HttpPage::Reply &reply);
+    void CountPage(bool stored);
     bool pageWritten_ = false; // the pending socket fetch has stored its page
+    qint64 TargetMinimum = 0;   // the pending socket fetch's page minimum
+    bool SocketErrorShown = false; // this run showed its socket error box
 
     // ------------------------------------------------------------------
     // --- shell: start-up, keys, popup menus, command bar ---

@@ -364,7 +364,7 @@ private Q_SLOTS:
         QTest::newRow("a foreign line in IBM's place")
             << HttpReply(ListOf({"\"ORCL\",30,\"6/2/2000\",\"4:00PM\",+1,29,31,28,10", kMsftLine}, 100)) << untouched
             << true << true;
-        QTest::newRow("error page") << HttpReply(ListOf({kIbmLine, kMsftLine}, 0), 404) << untouched << false << true;
+        QTest::newRow("error page") << HttpReply(ListOf({kIbmLine, kMsftLine}, 0), 404) << untouched << false << false;
     }
     void fastUpdateReply()
     {

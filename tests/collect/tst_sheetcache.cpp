@@ -107,29 +107,6 @@ private Q_SLOTS:
         QVERIFY(!SheetCache::Store(AppFolder + QStringLiteral("/no such folder/X.Sh"), "page"));
     }
 
-    void applyMinimum_data()
-    {
-        QTest::addColumn<int>("size"); // -1 no file
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("one short") << 999 << 1000 << false;
-        QTest::newRow("exact") << 1000 << 1000 << true;
-        QTest::newRow("above") << 2501 << 2500 << true;
-        QTest::newRow("empty page") << 0 << 1 << false;
-        QTest::newRow("missing") << -1 << 1000 << false;
-    }
-    void applyMinimum()
-    {
-        QFETCH(int, size);
-        QFETCH(int, minimum);
-        QFETCH(bool, kept);
-        const QString file = SheetCache::DataSheet(QStringLiteral("X_it.Sh"));
-        if (size >= 0)
-            TestEnv::WriteAll(file, QByteArray(size, 'x'));
-        QCOMPARE(SheetCache::ApplyMinimum(file, minimum), kept);
-        QCOMPARE(QFile::exists(file), kept);
-    }
-
     void forUrl()
     {
         QCOMPARE(SheetCache::ForUrl("IBM"), QStringLiteral("IBM"));

@@ -1,0 +1,32 @@
+#pragma once
+// When a fetched reply is a page the cache may keep. Both page transports
+// (the socket's hand-made request and the transfer control) follow this one
+// rule, so a cut, failed or foreign reply never takes the place of the good
+// page of an earlier run.
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace HttpPage {
+
+// No page is this large; a reply that grows past it is given up, which also
+// bounds the memory one fetch can take.
+constexpr qint64 MaxBytes = 10 * 1024 * 1024;
+
+struct Reply {
+    int status = 0;          // 0: no status line arrived
+    qint64 announced = -1;   // Content-Length; -1 when none was sent
+    qint64 bodyArrived = 0;  // bytes of the body that came
+    bool cleanEnd = false;   // the peer closed in order (no reset, no time-out)
+    qint64 size = 0;         // what would be stored
+    bool headEnded = true;   // the blank line after the headers came
+};
+
+// A raw reply as the socket received it: status line, headers, body.
+Reply Read(const QByteArray &bytes, bool cleanEnd);
+
+// All of it came: its announced length, or with no length a clean end.
+bool Complete(const Reply &r);
+// A page: status 200, complete, at least minimum bytes and at most MaxBytes.
+bool IsPage(const Reply &r, qint64 minimum);
+
+} // namespace HttpPage
