@@ -62,14 +62,14 @@ std::optional<QByteArray> RowText(const QByteArray &row)
 
 } // namespace
 
-QByteArray FromPage(const QByteArray &page)
+std::optional<QByteArray> FromPage(const QByteArray &page)
 {
     QByteArray s = Lines(page).join();
     s.replace("HTML", "html").replace("Html", "html");
     const qsizetype b = s.indexOf("<html>");
     const qsizetype c = b < 0 ? -1 : s.indexOf("</html>", b);
     if (c < 0)
-        return {};
+        return std::nullopt;
     s = s.mid(b, c - b);
     s.replace("\t", "").replace("\n", "");
     s.replace("  ", ""); // left to right: a run of n blanks keeps n mod 2
@@ -84,7 +84,7 @@ QByteArray FromPage(const QByteArray &page)
     const qsizetype f = e < 0 ? -1 : s.indexOf("<table", e + 1);
     const qsizetype g = f < 0 ? -1 : s.indexOf("</table>", f);
     if (g < 0)
-        return {};
+        return std::nullopt;
     const QByteArray table = s.mid(f, g - f);
 
     QByteArray lines;

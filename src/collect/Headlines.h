@@ -14,9 +14,10 @@
 
 namespace Headlines {
 
-// The lines a fetched page adds to the headline file, or "" when the page
-// has no news table. A row or cell without its closing tag ends the rows.
-QByteArray FromPage(const QByteArray &page);
+// The lines a fetched page adds to the headline file: "" for a news table
+// without rows (no news today), nullopt when the page has no news table at
+// all. A row or cell without its closing tag ends the rows.
+std::optional<QByteArray> FromPage(const QByteArray &page);
 
 // The headline text of a file's bytes: every line without its first and
 // last character, joined. nullopt when a line is too short for that.

@@ -69,12 +69,14 @@ void frmMain::ParseNewsHeadlines(const QByteArray &, const QString &pagePath, co
 {
     const QByteArray page = Misc::ReadFile(pagePath);
     Misc::DoEvents();
-    const QByteArray lines = Headlines::FromPage(page);
-    if (lines.isEmpty() || headlinePath.isEmpty())
+    // A news table without rows is news too: there are no stories today,
+    // and the file says so (empty) rather than keeping yesterday's.
+    const std::optional<QByteArray> lines = Headlines::FromPage(page);
+    if (!lines || headlinePath.isEmpty())
         return;
     QFile f(headlinePath);
     if (f.open(QIODevice::WriteOnly | QIODevice::Append))
-        f.write(lines);
+        f.write(*lines);
 }
 
 QByteArray frmMain::ReadNewsHeadlines(const QByteArray &symbol)

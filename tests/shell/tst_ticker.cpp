@@ -151,13 +151,15 @@ private Q_SLOTS:
             << Page("<tr><td>one</td></tr><tr><td>two</td>") << QByteArray("\" one;\"\r\n");
         QTest::newRow("a cell without its end closes the rows")
             << Page("<tr><td>one</td></tr><tr><td>two</tr><tr><td>three</td></tr>") << QByteArray("\" one;\"\r\n");
+        const QByteArray none = "<no news table>";
         QTest::newRow("no html") << QByteArray("<table><tr><td>a</td></tr></table><table><tr><td>b</td></tr></table>")
-                                 << QByteArray();
-        QTest::newRow("no html end") << Page(RowABCDE).replace("</HTML>", "") << QByteArray();
+                                 << none;
+        QTest::newRow("no html end") << Page(RowABCDE).replace("</HTML>", "") << none;
         QTest::newRow("no news table") << QByteArray("<html>Recent News<table><tr><td>a</td></tr></table></html>")
-                                       << QByteArray();
+                                       << none;
         QTest::newRow("no table after the heading")
-            << QByteArray("<html><table><tr><td>a</td></tr></table>Recent News</html>") << QByteArray();
+            << QByteArray("<html><table><tr><td>a</td></tr></table>Recent News</html>") << none;
+        QTest::newRow("a news table without rows") << Page(QByteArray()) << QByteArray();
         QByteArray far = Page(RowABCDE);
         far.insert(far.indexOf("<b>"), QByteArray(40000, 'x'));
         QTest::newRow("heading past 32767") << far << "\" A B C D #" + Story1 + "# E;\"\r\n";
@@ -166,7 +168,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, page);
         QFETCH(QByteArray, lines);
-        QCOMPARE(Headlines::FromPage(page), lines);
+        QCOMPARE(Headlines::FromPage(page).value_or("<no news table>"), lines);
     }
 
     // The required round trip: the row A..E linking to U gives its line in
@@ -465,6 +467,22 @@ private Q_SLOTS:
         m->ParseNewsHeadlines("IBM", temp, file);
         m->ParseNewsHeadlines("IBM", temp, file);
         QCOMPARE(TestEnv::ReadAll(file), QByteArray("\" one;\"\r\n\" one;\"\r\n"));
+    }
+
+    // A page whose news table has no rows gives an empty headline file, so
+    // the stories of an earlier run no longer show under "Latest".
+    void emptyNewsTableEmptiesTheHeadlines()
+    {
+        const QString file = NewsFile("IBM");
+        const QString temp = NewsFolder() + QStringLiteral("/Temp.htm");
+        TestEnv::WriteAll(temp, Page(QByteArray()));
+        m->ParseNewsHeadlines("IBM", temp, file);
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(TestEnv::ReadAll(file), QByteArray());
+        AddStock("IBM", "IBM Corp");
+        CurrentSymbol = "IBM";
+        m->mnuTicker_Click(0);
+        QCOMPARE(ticker->Text(), QByteArray("... Latest IBM Corp News ...;"));
     }
 
     // A symbol names a headline file only when it cannot leave the news
