@@ -8,6 +8,7 @@
 #include "platform/Vb.h"
 #include "platform/VbColor.h"
 #include "sheets/SheetFrame.h"
+#include "sheets/SheetState.h"
 #include "shell/frmMain.h"
 
 #include <QAction>
@@ -144,6 +145,8 @@ void Read(SheetFrame::SheetTable &t, bool stripes)
         t.Look(r, ChangeCol).foreColor = st.PChange.startsWith('-') ? Falling : Rising;
     }
 
+    t.sortFirst = 2; // the stocks, below the heading and the hidden spacer
+    t.sortLast = t.Rows() - 1;
     if (stripes)
         for (int r = 1; r < t.Rows(); r += 2)
             for (int c = 1; c < Cols; ++c)
@@ -167,6 +170,7 @@ void frmMain::FG_Current()
                              nullptr, false});
     // A move shifts the other columns, so the second pass puts right what
     // the first one displaced.
-    FixLayOut();
-    FixLayOut();
+    FlexGrid *grid = TargetGrid ? TargetGrid.data() : FG;
+    FixLayOut(grid);
+    FixLayOut(grid);
 }

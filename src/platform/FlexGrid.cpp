@@ -727,7 +727,9 @@ void FlexGrid::SetSort(int code)
         throw InvalidValue();
     if (col_ >= Cols())
         return;
-    model_->SortRows(fixedRows_, col_, code == flexSortGenericDescending);
+    const int first = sortFirst_ >= 0 ? sortFirst_ : fixedRows_;
+    const int last = sortFirst_ >= 0 ? sortLast_ : Rows() - 1;
+    model_->SortRows(first, last, col_, code == flexSortGenericDescending);
     InvalidateGeometry();
 }
 

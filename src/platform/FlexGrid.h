@@ -170,8 +170,13 @@ public:
     // --- drawing, sorting, moving ---
     bool Redraw() const { return redraw_; }
     void SetRedraw(bool on);
-    // Sorts the rows below the fixed rows by column Col (flexSort... codes).
+    // Sorts the sort rows by column Col (flexSort... codes): the rows below
+    // the fixed rows, or the range a sheet declared, so its title, spacer and
+    // hidden rows stay where they are.
     void SetSort(int code);
+    // first..last (inclusive); -1, -1 for every row below the fixed rows.
+    // Kept until set again; filling the grid afresh sets it.
+    void SetSortRows(int first, int last) { sortFirst_ = first; sortLast_ = last; }
     // Moves column col, with its texts, looks, width and alignment, to
     // position newPos; the columns between shift by one towards the old place.
     void SetColPosition(int col, int newPos);
@@ -298,6 +303,7 @@ private:
     enum class Press { None, Cell, ColumnHeader, RowHeader };
     Press press_ = Press::None;
     bool swallowClick_ = false;
+    int sortFirst_ = -1, sortLast_ = -1;
     int mousePointer_ = flexDefault;
     QCursor mouseIcon_;
     QCursor dragIcon_;

@@ -244,13 +244,14 @@ void FlexGridModel::ClearCells()
     }
 }
 
-void FlexGridModel::SortRows(int first, int key, bool descending)
+void FlexGridModel::SortRows(int first, int last, int key, bool descending)
 {
-    if (first >= rows_ - 1 || key < 0 || key >= cols_)
+    last = std::min(last, rows_ - 1);
+    if (first < 0 || first >= last || key < 0 || key >= cols_)
         return;
     std::vector<SortKey> keys;
-    keys.reserve(size_t(rows_ - first));
-    for (int r = first; r < rows_; ++r)
+    keys.reserve(size_t(last - first + 1));
+    for (int r = first; r <= last; ++r)
         keys.push_back(KeyOf(texts_[At(r, key)]));
     std::vector<int> order(keys.size());
     std::iota(order.begin(), order.end(), 0);

@@ -56,7 +56,8 @@ public:
     // Rows first..Rows-1 ordered by column key: two numbers as numbers, two
     // texts as texts without regard to case, numbers before texts; equal
     // keys keep their order. Whole rows move, looks and heights included.
-    void SortRows(int first, int key, bool descending);
+    // Rows first to last (inclusive) reordered by column key; the rest stay put.
+    void SortRows(int first, int last, int key, bool descending);
     // Column `from` goes to position `to`; the columns between shift by one.
     void MoveCol(int from, int to);
 

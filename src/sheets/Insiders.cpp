@@ -73,6 +73,8 @@ void ReadIT(QByteArray &page, const QByteArray &name, SheetTable &t)
     t.SetRowHeight(1, 3);
     t.SetRowHeight(t.Rows() - 1, 0);
     t.SetRowHeight(t.Rows() - 2, 0);
+    t.sortFirst = 2; // between the headings and the two hidden rows
+    t.sortLast = t.Rows() - 3;
     t.widths = {13, 0, 30, 12, 10, 10, 10, 12};
     t.headers = {"Date", "", "Name", "Action", "Shares", "Type", "Price", "Value"};
 }
@@ -119,6 +121,8 @@ void ReadQR(QByteArray &page, const QByteArray &name, SheetTable &t)
     t.SetRowHeight(1, 2);
     t.SetRowHeight(2, 1);
     t.SetRowHeight(t.Rows() - 1, 0);
+    t.sortFirst = 2; // between the title and the hidden last row
+    t.sortLast = t.Rows() - 2;
     t.alignments = {4, 1, 1};
     CellLook &title = Title(t, name + " Quarterly Reports");
     title.underline = false;

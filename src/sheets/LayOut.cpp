@@ -56,21 +56,25 @@ void frmMain::SaveLayOut()
 }
 
 // One pass does not always restore the stored order (a move shifts the
-// columns between); the quote list runs it twice.
-void frmMain::FixLayOut()
+// columns between); the quote list runs it twice. Empty captions and
+// positions the grid does not have are passed over.
+void frmMain::FixLayOut(FlexGrid *grid)
 {
-    for (int i = 1; i < int(LayOut.size()) && i < FG->Cols(); ++i) {
-        const QByteArray header = Text::ToCp1252(FG->TextMatrix(0, i));
+    if (!grid)
+        grid = FG;
+    for (int i = 1; i < int(LayOut.size()) && i < grid->Cols(); ++i) {
+        const QByteArray header = Text::ToCp1252(grid->TextMatrix(0, i));
+        if (header.isEmpty())
+            continue;
         for (int j = 1; j < int(LayOut.size()); ++j) {
-            if (LayOut[j].Caption != header)
+            const LayOutEntry &e = LayOut[size_t(j)];
+            if (e.Caption != header)
                 continue;
-            FG->SetRedraw(false);
-            try {
-                FG->SetColPosition(i, LayOut[j].Pos);
-            } catch (const VbError &) {
-                // A position the grid does not have moves nothing.
+            if (e.Pos >= 1 && e.Pos < grid->Cols()) {
+                grid->SetRedraw(false);
+                grid->SetColPosition(i, e.Pos);
+                grid->SetRedraw(true);
             }
-            FG->SetRedraw(true);
             break;
         }
     }

@@ -131,6 +131,7 @@ void Draw(FlexGrid *grid, const SheetTable &t, int baseRowHeight)
                 ApplyLook(grid, r, c, look);
         }
     }
+    grid->SetSortRows(t.sortFirst, t.sortLast);
     if (t.topRow >= 0 && t.topRow < t.Rows())
         grid->SetTopRow(t.topRow);
     Utilities::SetColAlignment(grid, t.alignments);

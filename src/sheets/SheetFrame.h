@@ -82,6 +82,12 @@ public:
     uint32_t backColor = White;
     int gridLines = 1; // FlexGrid::GridLineStyle
 
+    // The rows a sort may reorder (a sortable sheet's data rows); the
+    // title, spacer and hidden rows around them stay put. -1: not sortable
+    // beyond the grid's own rule (every row below the fixed ones).
+    int sortFirst = -1;
+    int sortLast = -1;
+
     // Closing steps, each done only when given.
     int topRow = -1;
     QList<int> alignments;     // Utilities::SetColAlignment

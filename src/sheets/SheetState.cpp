@@ -2,4 +2,4 @@
 
 QString CurrentView;
 int16_t ZoomMode = 0;
-FlexGrid *TargetGrid = nullptr;
+QPointer<FlexGrid> TargetGrid;

@@ -51,6 +51,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     WireSplitters();
     WireUpdate();
     WireTree();
+    WireGrid();
 }
 
 frmMain::~frmMain()

@@ -5,6 +5,8 @@
 //
 // Controls keep their names as members and as object names ("Panel1_6",
 // "lblSbl_0"); places and sizes are kept in twips (platform/Geometry.h).
+#include "sheets/GridInteraction.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QPointF>
@@ -192,6 +194,19 @@ public:
     void LoadLayOut();
     void SaveLayOut();
     bool LayOutLoaded = false; // LoadLayOut read the file into LayOut
+    // The grid's mouse and keys (sheets/frmMainGrid.cpp).
+    void FG_DblClick();
+    void FG_MouseDown(int button, int shift, float x, float y);
+    void FG_MouseMove(int button, int shift, float x, float y);
+    void FG_MouseUp(int button, int shift, float x, float y);
+    void FG_DragOver(QWidget *source, float x, float y, int state);
+    void FG_DragDrop(QWidget *source, float x, float y);
+    void FG_KeyDown(int keyCode, int shift);
+    void SelectAllCells();
+    void CopyCells();
+    // Stores the grid's headers as the column layout and saves it.
+    void StoreLayOut();
+    GridInteraction::Drag FGDrag;
     void FG_Current();
     void FG_Profile();
     void FG_AIS();
@@ -405,7 +420,7 @@ private:
 public:
     // Moves the main grid's columns to the positions kept in LayOut, each
     // found by its header text.
-    void FixLayOut();
+    void FixLayOut(FlexGrid *grid = nullptr); // nullptr: the main grid
 
     // --- symbol bar internals (frmMainSymbolBar.cpp) ---
 public:
@@ -513,6 +528,7 @@ public:
 
 private:
     void WireTree();
+    void WireGrid();
     // ------------------------------------------------------------------
     // --- sheet frame (sheets/SheetFrame.cpp) ---
     // ------------------------------------------------------------------

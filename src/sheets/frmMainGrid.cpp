@@ -1,0 +1,129 @@
+// The main grid under the mouse and the keys: sorting, header colours, the
+// edit menu, the hand over link cells, the column drag with its marker and
+// the stored column layout, select all and copy.
+#include "shell/frmMain.h"
+
+#include "platform/FlexGrid.h"
+#include "platform/Geometry.h"
+#include "platform/Text.h"
+#include "platform/Twips.h"
+#include "sheets/GridInteraction.h"
+#include "sheets/LayOut.h"
+#include "sheets/SheetState.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QTimer>
+
+void frmMain::WireGrid()
+{
+    connect(FG, &FlexGrid::DblClick, this, &frmMain::FG_DblClick);
+    connect(FG, &FlexGrid::MouseDown, this, &frmMain::FG_MouseDown);
+    connect(FG, &FlexGrid::MouseMove, this, &frmMain::FG_MouseMove);
+    connect(FG, &FlexGrid::MouseUp, this, &frmMain::FG_MouseUp);
+    connect(FG, &FlexGrid::DragOver, this, &frmMain::FG_DragOver);
+    connect(FG, &FlexGrid::DragDrop, this, &frmMain::FG_DragDrop);
+    connect(FG, &FlexGrid::KeyDown, this, &frmMain::FG_KeyDown);
+}
+
+void frmMain::FG_DblClick()
+{
+    if (GridInteraction::Sortable(CurrentView))
+        GridInteraction::Sort(FG);
+    else if (CurrentView == QLatin1String("Port"))
+        mnuEdit_Click(8);
+}
+
+void frmMain::FG_MouseDown(int button, int, float x, float y)
+{
+    constexpr int Right = 2;
+    if (button == Right) {
+        // Each view sets the items its menu needs; the others stay as the
+        // last menu left them.
+        const auto show = [this](int i, bool on) { mnuEdit[i]->setVisible(on); };
+        if (CurrentView == QLatin1String("Current")) {
+            show(6, false);
+            show(7, true);
+            show(8, false);
+            show(9, false);
+        } else if (CurrentView == QLatin1String("Port")) {
+            const bool held = FG->Row() >= 0 && FG->Row() < FG->Rows() && FG->Cols() > 10
+                              && !FG->TextMatrix(FG->Row(), 10).isEmpty();
+            show(6, true);
+            mnuEdit[6]->setEnabled(held);
+            show(7, false);
+            show(8, false);
+            mnuEdit[8]->setEnabled(held);
+            show(9, false);
+        } else if (CurrentView == QLatin1String("PortLog")) {
+            show(4, false);
+            show(5, false);
+            show(6, false);
+            show(7, false);
+            show(8, true);
+            show(9, true);
+        } else {
+            return;
+        }
+        const QPoint at = FG->mapTo(this, QPoint(0, 0));
+        PopupMenu(mnuEdits, Twips::FromPixels(at.x()) + x, Twips::FromPixels(at.y()) + y);
+        return;
+    }
+    GridInteraction::MarkHeader(FG);
+    if (FGDrag.Arm(FG, x, y))
+        Geometry::SetLeft(picSplit, Geometry::Left(FG) + FG->ColPos(FG->MouseCol()) + 100);
+}
+
+void frmMain::FG_MouseMove(int button, int, float x, float y)
+{
+    if (TmrNav && TmrNav->isActive())
+        TmrNav->stop();
+    GridInteraction::SetPointer(FG, CurrentView);
+    if (!CurrentView.startsWith(QLatin1String("F_")))
+        FGDrag.Begin(FG, button, x, y);
+}
+
+void frmMain::FG_MouseUp(int, int, float, float)
+{
+    FGDrag.armed = 0;
+    picSplit->hide();
+}
+
+void frmMain::FG_DragOver(QWidget *, float, float, int)
+{
+    const int col = FG->MouseCol();
+    if (col < 0)
+        return;
+    Geometry::SetLeft(picSplit, Geometry::Left(FG) + FG->ColPos(col) + 100);
+    picSplit->show();
+    picSplit->raise();
+}
+
+void frmMain::FG_DragDrop(QWidget *, float, float)
+{
+    picSplit->hide();
+    if (!FGDrag.Drop(FG))
+        return;
+    // Only the quote list's order is the user's layout; other sheets move
+    // their columns for the moment only.
+    if (CurrentView == QLatin1String("Current"))
+        StoreLayOut();
+}
+
+void frmMain::StoreLayOut()
+{
+    for (int i = 1; i < FG->Cols() && i < int(LayOut.size()); ++i) {
+        LayOut[size_t(i)].Caption = Text::ToCp1252(FG->TextMatrix(0, i));
+        LayOut[size_t(i)].Pos = i;
+        LayOut[size_t(i)].Pos2 = i;
+    }
+    if (FG->Cols() > 0)
+        FG->SetCol(FG->Cols() - 1);
+    SaveLayOut();
+}
+
+void frmMain::FG_KeyDown(int keyCode, int shift) { GridInteraction::KeyDown(FG, keyCode, shift); }
+
+void frmMain::SelectAllCells() { GridInteraction::SelectAll(FG); }
+
+void frmMain::CopyCells() { GridInteraction::Copy(FG); }
