@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QTest>
+#include <QTextBrowser>
 
 using tw::test::MainFixture;
 using RunCall = frmMain::RunCall;
@@ -250,8 +251,12 @@ private Q_SLOTS:
         QCOMPARE(Help::Requests()[0].file, QStringLiteral("Tkw5.chm"));
         QCOMPARE(Help::Requests()[0].windowType, windowType);
         QCOMPARE(Help::Requests()[0].contextId, contextId);
-        // No page of ours for it: nothing opens.
-        QVERIFY(!f.main->findChild<QWidget *>(QStringLiteral("HelpViewer")));
+        // Our page for the topic opens in the help window, over the main window.
+        QVERIFY(Help::Window());
+        QCOMPARE(Help::Window()->parentWidget(), static_cast<QWidget *>(f.main));
+        auto *browser = Help::Window()->findChild<QTextBrowser *>(QStringLiteral("HelpBrowser"));
+        QVERIFY(browser);
+        QCOMPARE(browser->source().fileName(), QStringLiteral("%1.html").arg(contextId));
     }
 
     // Start "About" and tray "About": the splash, modal, owned by the main
