@@ -1,7 +1,6 @@
 #include "shell/frmMain.h"
 
 // Per-stock sheets, the Zoom window and the column layout: built with the sheets.
-void frmMain::Zoom_FG() {}
 void frmMain::FG_Profile() {}
 void frmMain::FG_ER() {}
 void frmMain::FG_EG() {}

@@ -52,6 +52,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     WireUpdate();
     WireTree();
     WireGrid();
+    WireZoom();
 }
 
 frmMain::~frmMain()

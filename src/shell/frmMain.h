@@ -526,6 +526,9 @@ public:
     void FG_M_BRP(int16_t mode);
     void FG_Funds(const QString &key);
 
+    // Zoom requests of the sheet frame draw into new Zoom windows.
+    void WireZoom();
+
 private:
     void WireTree();
     void WireGrid();

@@ -313,15 +313,23 @@ private Q_SLOTS:
         QCOMPARE(f.fg()->TextMatrix(2, 2), QStringLiteral("Doe, Jane"));
     }
 
-    // Until there is a Zoom window, a zoom request draws into the main grid.
-    void zoomWithoutWindow()
+    // The main window's own maker: a zoom request draws into a new Zoom
+    // window, shown, and leaves the main grid as it was.
+    void zoomIntoTheZoomWindow()
     {
+        f.main->WireZoom(); // the fixture's cases may have put their own maker in
         SheetFixture::WritePage(QStringLiteral("ZETA_it.Sh"), kInsiderPage);
+        const QStringList before = SheetFixture::Cells(f.fg());
         ZoomMode = -1;
         f.main->FG_IT();
         QCOMPARE(ZoomMode, int16_t(0));
-        QCOMPARE(TargetGrid, f.fg());
-        QCOMPARE(f.fg()->TextMatrix(2, 2), QStringLiteral("Doe, Jane"));
+        QVERIFY(TargetGrid && TargetGrid != f.fg());
+        QCOMPARE(TargetGrid->window()->objectName(), QStringLiteral("Zoom"));
+        QVERIFY(TargetGrid->window()->isVisible());
+        QCOMPARE(TargetGrid->TextMatrix(2, 2), QStringLiteral("Doe, Jane"));
+        QCOMPARE(SheetFixture::Cells(f.fg()), before);
+        delete TargetGrid->window();
+        QVERIFY(!TargetGrid);
     }
 };
 

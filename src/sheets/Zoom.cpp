@@ -1,0 +1,499 @@
+#include "sheets/Zoom.h"
+
+#include "core/Misc.h"
+#include "links/GridLinkColumns.h"
+#include "navtree/NavState.h"
+#include "platform/FlexGrid.h"
+#include "platform/Geometry.h"
+#include "platform/Hourglass.h"
+#include "platform/Text.h"
+#include "platform/Twips.h"
+#include "platform/Vb.h"
+#include "platform/VbInput.h"
+#include "reports/Reports.h"
+#include "sheets/SheetFrame.h"
+#include "sheets/SheetState.h"
+#include "sheets/Utilities.h"
+#include "shell/Arrange.h"
+#include "shell/clsFormResize.h"
+#include "shell/frmMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+std::function<void(QMenu *)> &PopupHook()
+{
+    static std::function<void(QMenu *)> hook;
+    return hook;
+}
+
+// Column widths of the zoomed views, per cent of the grid; views without a
+// row keep the widths their filler gave. "F_" stands for every fund list.
+const QList<std::pair<const char *, QList<double>>> &WidthTable()
+{
+    static const QList<std::pair<const char *, QList<double>>> table = {
+        {"F_", {12, 48, 12, 12, 12}},
+        {"ABS", {31, 13, 13, 13, 13, 13}},
+        {"AIS", {31, 13, 13, 13, 13, 13}},
+        {"IPO_Price", {12, 25, 10, 16, 10, 9, 9, 9, 9, 9, 9, 9, 9, 9}},
+        {"IPO_Gain", {25, 10, 12, 10, 10, 11, 9, 9, 9, 9, 9, 9, 9, 9}},
+        {"IPO_Reg", {12, 25, 10, 9, 12, 15, 12, 9}},
+        {"Coverage", {25, 12, 27, 20, 12}},
+        {"Downgrade", {25, 12, 25, 12, 12, 10}},
+        {"Upgrade", {25, 12, 25, 12, 12, 10}},
+        {"QR", {15, 15, 66, 0, 0, 0, 0}},
+        {"US", {4, 30, 9, 10, 12, 10, 12, 20, 0}},
+        {"WM", {4, 20, 10, 10, 9, 12, 12, 12, 10}},
+        {"SUP", {10, 32, 18, 18, 18}},
+        {"IT", {13, 0, 30, 12, 10, 10, 10, 12}},
+        {"BRP", {12, 20, 65}},
+        {"Split", {17, 17, 16, 16, 16, 16}},
+        {"UPH", {12, 20, 66}},
+        {"NMR", {97}},
+        {"IPO_Last", {9, 9, 20, 18, 12, 9, 9, 9, 9, 9, 9, 9, 9, 9}},
+        {"IPO_Loss", {25, 10, 12, 10, 10, 11, 9, 9, 9, 9, 9, 9, 9, 9}},
+        {"IPO_News", {2, 70, 12, 12, 0}},
+        {"IPO_With", {12, 25, 10, 10, 18, 12, 10}},
+        {"Port", {9, 10, 8, 8, 6, 13, 13, 10, 10, 12, 0}},
+        {"PortLog", {12, 10, 15, 12, 12, 12, 15}},
+        {"Profile", {1, 97, 1}},
+        {"Options", {2, 12, 8, 8, 8, 8, 8, 8, 12, 8, 8, 8, 8, 8, 8}},
+        {"SI", {20, 25, 25, 25}},
+    };
+    return table;
+}
+
+const QList<double> *WidthsOf(const QString &view)
+{
+    for (const auto &[name, widths] : WidthTable()) {
+        const QLatin1String n(name);
+        if (n == QLatin1String("F_") ? view.startsWith(n) : view == n)
+            return &widths;
+    }
+    return nullptr;
+}
+
+template <typename F> void Step(F &&f)
+{
+    try {
+        f();
+    } catch (const VbError &) {
+    }
+}
+
+} // namespace
+
+void Zoom::SetPopupHook(std::function<void(QMenu *)> hook) { PopupHook() = std::move(hook); }
+
+Zoom::Zoom(QWidget *owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("Zoom"));
+    setWindowTitle(QStringLiteral("Zoom"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    resize(Twips::ToPixels(8805), Twips::ToPixels(5085));
+
+    cmdMin = new QPushButton(this);
+    cmdMin->setObjectName(QStringLiteral("cmdMin"));
+    cmdMin->setToolTip(QStringLiteral("Click Here To Minimize"));
+    cmdMin->setFocusPolicy(Qt::NoFocus);
+    Geometry::Move(cmdMin, 0, 0, 8775, 135);
+    connect(cmdMin, &QPushButton::clicked, this, &Zoom::cmdMin_Click);
+
+    FG = new FlexGrid(this);
+    FG->setObjectName(QStringLiteral("FG"));
+    FG->setProperty("Tag", QStringLiteral("@W,H"));
+    Geometry::Move(FG, 0, 240, 8775, 4455);
+
+    Shape1 = new QFrame(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setProperty("vbType", QStringLiteral("Shape"));
+    Shape1->setStyleSheet(QStringLiteral("background: #ffff00;"));
+    Shape1->setProperty("Tag", QStringLiteral("@T,L"));
+    Geometry::Move(Shape1, 1920, 4800, 615, 255);
+    Shape1->hide();
+
+    static const char *captions[3] = {"Exit", "Edit", "Export"};
+    static const char *tips[3] = {"Close (Alt X)", "Edit (Alt E)", "Make Reports (Alt P)"};
+    for (int i = 0; i < 3; ++i) {
+        Panel1[i] = new QLabel(QString::fromLatin1(captions[i]), this);
+        Panel1[i]->setObjectName(QStringLiteral("Panel1_%1").arg(i));
+        Panel1[i]->setToolTip(QString::fromLatin1(tips[i]));
+        Panel1[i]->setAlignment(Qt::AlignCenter);
+        Panel1[i]->setStyleSheet(QStringLiteral("color: #0000ff;"));
+        Panel1[i]->setProperty("Tag", QStringLiteral("@T,L"));
+        Panel1[i]->setMouseTracking(true);
+        Panel1[i]->installEventFilter(this);
+        Geometry::Move(Panel1[i], 120 + 720 * i, 4800, 615, 255);
+        Panel1[i]->raise();
+    }
+
+    mnuEdits = new QMenu(QStringLiteral("Edit"), this);
+    mnuEdits->setObjectName(QStringLiteral("mnuEdits"));
+    static const char *edits[3] = {"Select All", "-", "Copy"};
+    for (int i = 0; i < 3; ++i) {
+        mnuEdit[i] = mnuEdits->addAction(QString::fromLatin1(edits[i]));
+        mnuEdit[i]->setObjectName(QStringLiteral("mnuEdit_%1").arg(i));
+        mnuEdit[i]->setSeparator(i == 1);
+        connect(mnuEdit[i], &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
+    }
+    mnuExport = new QMenu(QStringLiteral("Export"), this);
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    static const char *exports[16] = {"HTML", "Tab Delimited Text", "Comma Delimited Text", "Quicken Pre 5.0",
+                                      "Quicken 5.0 or Later", "Meta Stock", "Quote Link", "Prodigy Quotertrack",
+                                      "Excel", "Microsoft Money", "Access", "Word", "Oracle", "SQL Server",
+                                      "Microsoft Mail", "Clipboard"};
+    for (int i = 0; i < 16; ++i) {
+        mnuEx[i] = mnuExport->addAction(QString::fromLatin1(exports[i]));
+        mnuEx[i]->setObjectName(QStringLiteral("mnuEx_%1").arg(i));
+        connect(mnuEx[i], &QAction::triggered, this, [this, i] { mnuEx_Click(i); });
+    }
+    connect(mnuExport, &QMenu::aboutToShow, this, &Zoom::mnuExport_Click);
+
+    connect(FG, &FlexGrid::Click, this, &Zoom::FG_Click);
+    connect(FG, &FlexGrid::DblClick, this, &Zoom::FG_DblClick);
+    connect(FG, &FlexGrid::MouseDown, this, &Zoom::FG_MouseDown);
+    connect(FG, &FlexGrid::MouseMove, this, &Zoom::FG_MouseMove);
+    connect(FG, &FlexGrid::MouseUp, this, [this](int, int, float, float) { FGDrag.armed = 0; });
+    connect(FG, &FlexGrid::DragDrop, this, [this](QWidget *, float, float) { FGDrag.Drop(FG); });
+    connect(FG, &FlexGrid::KeyDown, this, [this](int key, int shift) { GridInteraction::KeyDown(FG, key, shift); });
+    // Key preview: the window sees every key before the focused control.
+    FG->installEventFilter(this);
+    cmdMin->installEventFilter(this);
+}
+
+Zoom::~Zoom()
+{
+    if (TargetGrid == FG)
+        TargetGrid = nullptr;
+}
+
+void Zoom::Form_Load()
+{
+    if (!Resizer) {
+        Resizer = std::make_unique<clsFormResize>();
+        Resizer->SetSourceForm(this);
+    }
+    LoadWidth = Twips::ScreenInt(Geometry::Width(this));
+    LoadHeight = Twips::ScreenInt(Geometry::Height(this));
+    ZoomView = CurrentView;
+    ZoomSymbol = CurrentSymbol;
+}
+
+void Zoom::Form_Resize()
+{
+    if (Geometry::ScaleHeight(this) < 250)
+        return;
+    if (Closing == 0) {
+        if (!Resizer) {
+            Resizer = std::make_unique<clsFormResize>();
+            Resizer->SetSourceForm(this);
+        }
+        Step([this] { Resizer->ScaleControls(); });
+    }
+    if (const QList<double> *widths = WidthsOf(ZoomView))
+        Step([&] { Utilities::SetColWidth(FG, *widths); });
+}
+
+void Zoom::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Zoom::closeEvent(QCloseEvent *event)
+{
+    // The title bar's close ends the window at once; the target grid must
+    // not be left pointing at it.
+    if (TargetGrid == FG)
+        TargetGrid = nullptr;
+    QWidget::closeEvent(event);
+}
+
+void Zoom::CloseZoom()
+{
+    if (Closing == -1)
+        return; // already on its way out: a second request is no new one
+    Closing = -1;
+    TargetGrid = nullptr;
+    const QPointer<Zoom> self(this);
+    Misc::RollWindow(this, 25);
+    if (self)
+        self->close();
+}
+
+void Zoom::cmdMin_Click()
+{
+    const QPointer<Zoom> self(this);
+    MinRestore();
+    Misc::DoEvents();
+    if (!self)
+        return;
+    Misc::ArrangeWindows(this);
+    Misc::DoEvents();
+}
+
+void Zoom::MinRestore()
+{
+    if (isMaximized())
+        return;
+    if (Twips::ScreenInt(Geometry::Width(this)) == LoadWidth) {
+        Geometry::Move(this, Geometry::Left(this), Geometry::Top(this), 1790, 500);
+    } else {
+        Geometry::Move(this, Geometry::Left(this), Geometry::Top(this), LoadWidth, LoadHeight);
+        Misc::DoEvents();
+    }
+}
+
+void Zoom::Form_KeyDown(int keyCode, int shift)
+{
+    constexpr int Alt = 4;
+    const auto frameAt = [this](int i) {
+        Shape1->show();
+        Geometry::SetLeft(Shape1, Geometry::Left(Panel1[i]));
+    };
+    if (keyCode == 13) {
+        Panel1_Click(0);
+    } else if (keyCode == 'E' && (shift & Alt)) {
+        frameAt(1);
+        Panel1_Click(1);
+    } else if (keyCode == 'P' && (shift & Alt)) {
+        frameAt(2);
+        Panel1_Click(2);
+    } else if ((keyCode == 'X' && (shift & Alt)) || keyCode == 27) {
+        frameAt(0);
+        Panel1_Click(0);
+    }
+}
+
+bool Zoom::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int code = VbInput::KeyCode(key);
+        const int shift = VbInput::Shift(key->modifiers());
+        // Keys that close the window are this window's alone.
+        const bool closes = code == 13 || code == 27 || (code == 'X' && (shift & 4));
+        const QPointer<QObject> alive(watched);
+        Form_KeyDown(code, shift);
+        if (closes || !alive)
+            return true;
+        return false;
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (watched != Panel1[i])
+            continue;
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            Panel1_MouseMove(i);
+            break;
+        case QEvent::MouseButtonPress:
+            Shape1->setStyleSheet(QStringLiteral("background: #00ff00;"));
+            break;
+        case QEvent::MouseButtonRelease: {
+            Shape1->setStyleSheet(QStringLiteral("background: #ffff00;"));
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && Panel1[i]->rect().contains(mouse->position().toPoint()))
+                Panel1_Click(i);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Zoom::keyPressEvent(QKeyEvent *event)
+{
+    Form_KeyDown(VbInput::KeyCode(event), VbInput::Shift(event->modifiers()));
+}
+
+void Zoom::mouseMoveEvent(QMouseEvent *event)
+{
+    Shape1->hide();
+    QWidget::mouseMoveEvent(event);
+}
+
+void Zoom::Panel1_MouseMove(int index)
+{
+    if (Shape1->isVisible() && Shape1->x() == Panel1[index]->x())
+        return;
+    Shape1->show();
+    Geometry::Move(Shape1, Geometry::Left(Panel1[index]), Geometry::Top(Panel1[index]) - 20,
+                   Geometry::Width(Panel1[index]), Geometry::Height(Shape1));
+    Shape1->lower();
+}
+
+void Zoom::Panel1_Click(int index)
+{
+    switch (index) {
+    case 0:
+        CloseZoom();
+        break;
+    case 1:
+        Popup(mnuEdits, Geometry::Left(Panel1[1]), Geometry::Top(Panel1[1]) - 700);
+        break;
+    case 2:
+        Popup(mnuExport, Geometry::Left(Panel1[2]), Geometry::Top(Panel1[2]));
+        break;
+    default:
+        break;
+    }
+}
+
+void Zoom::Popup(QMenu *menu, double x, double y)
+{
+    if (PopupHook()) {
+        if (menu == mnuExport)
+            mnuExport_Click(); // as the menu's opening does
+        PopupHook()(menu);
+        return;
+    }
+    menu->popup(mapToGlobal(QPoint(Twips::ToPixels(x), Twips::ToPixels(y))));
+}
+
+void Zoom::mnuExport_Click()
+{
+    for (QAction *item : mnuEx)
+        item->setEnabled(false);
+    if (CurrentView == QLatin1String("Current")) {
+        for (int i = 0; i <= 8; ++i)
+            mnuEx[i]->setEnabled(true);
+        mnuEx[15]->setEnabled(true);
+    } else if (frmMain::HtmlReportOf(CurrentView) && CurrentView != QLatin1String("QR")
+               && CurrentView != QLatin1String("SI")) {
+        mnuEx[0]->setEnabled(true);
+    }
+}
+
+void Zoom::mnuEx_Click(int index)
+{
+    if (index < 0 || index > 15)
+        return;
+    Reports report;
+    if (index > 0) {
+        Step([&] { report.Export(frmMain::ReportExportKind(index)); });
+        return;
+    }
+    if (CurrentView == QLatin1String("Current"))
+        Step([&] { report.H_Current(); });
+    if (CurrentSymbol.isEmpty() || CurrentView == QLatin1String("QR") || CurrentView == QLatin1String("SI"))
+        return;
+    if (const frmMain::ReportWriter writer = frmMain::HtmlReportOf(CurrentView))
+        Step([&] { writer(report, CurrentSymbol); });
+}
+
+void Zoom::mnuEdit_Click(int index)
+{
+    if (index == 0)
+        SelectAllCells();
+    else if (index == 2)
+        CopyCells();
+}
+
+void Zoom::SelectAllCells() { GridInteraction::SelectAll(FG); }
+void Zoom::CopyCells() { GridInteraction::Copy(FG); }
+
+void Zoom::FG_Click()
+{
+    const Hourglass hourglass;
+    if (GridLinkColumns::MarksClickedCell(ZoomView)) {
+        Step([this] { FG->SetCellForeColor(0x0000FF); });
+        return;
+    }
+    if (ZoomView.startsWith(QLatin1String("F_")))
+        return;
+    const QString address = GridLinkColumns::Address(ZoomView, FG->RowSel(), FG->Col(),
+                                                     [this](int r, int c) { return FG->TextMatrix(r, c); });
+    if (address.size() >= 2)
+        Misc::OpenAddress(address);
+}
+
+void Zoom::FG_DblClick()
+{
+    if (GridInteraction::Sortable(CurrentView))
+        GridInteraction::Sort(FG);
+}
+
+void Zoom::FG_MouseDown(int button, int, float x, float y)
+{
+    constexpr int Right = 2;
+    if (button == Right) {
+        if (CurrentView == QLatin1String("Current") || CurrentView == QLatin1String("Port"))
+            Popup(mnuEdits, Geometry::Left(FG) + x, Geometry::Top(FG) + y);
+        return;
+    }
+    GridInteraction::MarkHeader(FG);
+    FGDrag.Arm(FG, x, y);
+}
+
+void Zoom::FG_MouseMove(int button, int, float x, float y)
+{
+    GridInteraction::SetPointer(FG, ZoomView);
+    if (!ZoomView.startsWith(QLatin1String("F_")))
+        FGDrag.Begin(FG, button, x, y);
+}
+
+// The Zoom button: the sheet on show drawn again into a new Zoom window.
+// Views without a row (the earnings sheets, DNH, the market lists that
+// never zoom) do nothing.
+void frmMain::Zoom_FG()
+{
+    if (CurrentView.startsWith(QLatin1String("F_"))) {
+        ZoomMode = -1;
+        FG_Funds(CurrentView);
+        ZoomMode = 0;
+        return;
+    }
+    using Filler = void (frmMain::*)();
+    static const QList<std::pair<const char *, Filler>> fillers = {
+        {"Current", &frmMain::FG_Current},     {"ABS", &frmMain::FG_ABS},
+        {"AIS", &frmMain::FG_AIS},             {"QR", &frmMain::FG_QR},
+        {"IT", &frmMain::FG_IT},               {"Call", &frmMain::FG_Call},
+        {"Put", &frmMain::FG_Put},             {"Options", &frmMain::FG_Options},
+        {"Split", &frmMain::FG_Split},         {"UPH", &frmMain::FG_UPH},
+        {"NMR", &frmMain::FG_NMR},             {"BRP", &frmMain::FG_BRP},
+        {"Profile", &frmMain::FG_Profile},     {"SI", &frmMain::FG_SI},
+        {"IPO_Price", &frmMain::FG_IPO_Price}, {"IPO_Gain", &frmMain::FG_IPO_Gain},
+        {"IPO_Loss", &frmMain::FG_IPO_Loss},   {"IPO_Reg", &frmMain::FG_IPO_Reg},
+        {"IPO_Last", &frmMain::FG_IPO_Last},   {"IPO_News", &frmMain::FG_IPO_News},
+        {"IPO_With", &frmMain::FG_IPO_With},   {"Coverage", &frmMain::FG_Coverage},
+        {"Downgrade", &frmMain::FG_Downgrade}, {"Upgrade", &frmMain::FG_Upgrade},
+        {"SUP", &frmMain::FG_Surp},            {"US", &frmMain::FG_USMarket},
+        {"WM", &frmMain::FG_WMarket},          {"Port", &frmMain::FG_Portfolio_All},
+        {"PortLog", &frmMain::FG_PortfolioLog},
+    };
+    for (const auto &[view, filler] : fillers) {
+        if (CurrentView != QLatin1String(view))
+            continue;
+        ZoomMode = -1;
+        (this->*filler)();
+        // A filler that does not take the request (one still to come) must
+        // not leave it for the next sheet.
+        ZoomMode = 0;
+        Misc::DoEvents();
+        return;
+    }
+}
+
+// Every zoom request of the sheet frame draws into a new window of its own,
+// owned by the main window and shown by the frame once the sheet is in it.
+void frmMain::WireZoom()
+{
+    SheetFrame::SetZoomMaker([this] {
+        auto *zoom = new Zoom(this);
+        // Centred on the main window, as the window opens.
+        zoom->move(x() + (width() - zoom->width()) / 2, y() + (height() - zoom->height()) / 2);
+        zoom->Form_Load();
+        return SheetFrame::ZoomTarget{zoom, zoom->FG};
+    });
+}
