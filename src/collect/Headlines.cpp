@@ -231,7 +231,11 @@ QByteArray DecodeReferences(const QByteArray &text)
             bool ok = false;
             const uint code = name.size() > 1 && (name[1] == 'x' || name[1] == 'X') ? name.mid(2).toUInt(&ok, 16)
                                                                                      : name.mid(1).toUInt(&ok, 10);
-            if (ok && code > 0 && code <= 0x10FFFF) {
+            if (ok && code >= 0x80 && code <= 0x9F) {
+                // Pages written in the Windows code page number its dashes
+                // and quotes by their bytes there, as browsers read them.
+                decoded = QByteArray(1, char(code));
+            } else if (ok && code > 0 && code <= 0x10FFFF) {
                 decoded = Text::ToCp1252(QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1));
                 if (decoded.isEmpty())
                     decoded = "?";

@@ -2,7 +2,9 @@
 // HTML reports of the view on show and the exports of the open set's quote
 // list. The Reports popup makes one object per command.
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
+#include <functional>
 
 class Reports {
 public:
@@ -23,4 +25,9 @@ public:
     // kind: 0 comma-separated, 1 tab-separated, 2 .. 7 the other file
     // formats, 14 the clipboard, 15 XML.
     void Export(int16_t kind);
+
+    // Test seam: every writer call is told here ("H_IT", "ZETA";
+    // "Export", "14") before it runs.
+    using Recorder = std::function<void(const QString &call, const QByteArray &argument)>;
+    static void SetRecorder(Recorder recorder);
 };

@@ -182,15 +182,19 @@ void Zoom::Form_Load()
         Resizer = std::make_unique<clsFormResize>();
         Resizer->SetSourceForm(this);
     }
-    LoadWidth = Twips::ScreenInt(Geometry::Width(this));
-    LoadHeight = Twips::ScreenInt(Geometry::Height(this));
+    // The inner size: the desktop's frame arrives only once the window is
+    // on screen, and may change with the desktop's theme.
+    LoadWidth = Twips::ScreenInt(Geometry::ScaleWidth(this));
+    LoadHeight = Twips::ScreenInt(Geometry::ScaleHeight(this));
     ZoomView = CurrentView;
     ZoomSymbol = CurrentSymbol;
 }
 
 void Zoom::Form_Resize()
 {
-    if (Geometry::ScaleHeight(this) < 250)
+    // The strip shows the bar that restores it; its controls are not laid
+    // out again, whatever inner height the desktop's frame leaves it.
+    if (strip_ || Geometry::ScaleHeight(this) < 250)
         return;
     if (Closing == 0) {
         if (!Resizer) {
@@ -245,10 +249,12 @@ void Zoom::MinRestore()
 {
     if (isMaximized())
         return;
-    if (Twips::ScreenInt(Geometry::Width(this)) == LoadWidth) {
+    if (Twips::ScreenInt(Geometry::ScaleWidth(this)) == LoadWidth) {
+        strip_ = true;
         Geometry::Move(this, Geometry::Left(this), Geometry::Top(this), 1790, 500);
     } else {
-        Geometry::Move(this, Geometry::Left(this), Geometry::Top(this), LoadWidth, LoadHeight);
+        strip_ = false;
+        resize(Twips::ToPixels(LoadWidth), Twips::ToPixels(LoadHeight));
         Misc::DoEvents();
     }
 }
@@ -361,16 +367,17 @@ void Zoom::Popup(QMenu *menu, double x, double y)
     menu->popup(mapToGlobal(QPoint(Twips::ToPixels(x), Twips::ToPixels(y))));
 }
 
+// The window exports what it shows (its own view and stock), not what the
+// main window has moved on to since.
 void Zoom::mnuExport_Click()
 {
     for (QAction *item : mnuEx)
         item->setEnabled(false);
-    if (CurrentView == QLatin1String("Current")) {
+    if (ZoomView == QLatin1String("Current")) {
         for (int i = 0; i <= 8; ++i)
             mnuEx[i]->setEnabled(true);
         mnuEx[15]->setEnabled(true);
-    } else if (frmMain::HtmlReportOf(CurrentView) && CurrentView != QLatin1String("QR")
-               && CurrentView != QLatin1String("SI")) {
+    } else if (frmMain::HtmlReportOf(ZoomView) && ZoomView != QLatin1String("QR") && ZoomView != QLatin1String("SI")) {
         mnuEx[0]->setEnabled(true);
     }
 }
@@ -384,12 +391,12 @@ void Zoom::mnuEx_Click(int index)
         Step([&] { report.Export(frmMain::ReportExportKind(index)); });
         return;
     }
-    if (CurrentView == QLatin1String("Current"))
+    if (ZoomView == QLatin1String("Current"))
         Step([&] { report.H_Current(); });
-    if (CurrentSymbol.isEmpty() || CurrentView == QLatin1String("QR") || CurrentView == QLatin1String("SI"))
+    if (ZoomSymbol.isEmpty() || ZoomView == QLatin1String("QR") || ZoomView == QLatin1String("SI"))
         return;
-    if (const frmMain::ReportWriter writer = frmMain::HtmlReportOf(CurrentView))
-        Step([&] { writer(report, CurrentSymbol); });
+    if (const frmMain::ReportWriter writer = frmMain::HtmlReportOf(ZoomView))
+        Step([&] { writer(report, ZoomSymbol); });
 }
 
 void Zoom::mnuEdit_Click(int index)
@@ -420,7 +427,7 @@ void Zoom::FG_Click()
 
 void Zoom::FG_DblClick()
 {
-    if (GridInteraction::Sortable(CurrentView))
+    if (GridInteraction::Sortable(ZoomView))
         GridInteraction::Sort(FG);
 }
 
@@ -428,7 +435,7 @@ void Zoom::FG_MouseDown(int button, int, float x, float y)
 {
     constexpr int Right = 2;
     if (button == Right) {
-        if (CurrentView == QLatin1String("Current") || CurrentView == QLatin1String("Port"))
+        if (ZoomView == QLatin1String("Current") || ZoomView == QLatin1String("Port"))
             Popup(mnuEdits, Geometry::Left(FG) + x, Geometry::Top(FG) + y);
         return;
     }

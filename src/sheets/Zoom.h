@@ -37,7 +37,8 @@ public:
     QString ZoomView;
     QByteArray ZoomSymbol; // the stock on show when the window was drawn
     int16_t Closing = 0;   // -1 once the window has begun to close
-    // This window's size when it loaded: the strip restores to it.
+    // This window's inner size when it loaded (twips): the strip restores
+    // to it, whatever size a later window loaded with.
     int LoadWidth = 0, LoadHeight = 0;
     GridInteraction::Drag FGDrag;
 
@@ -72,4 +73,5 @@ protected:
 private:
     void Popup(QMenu *menu, double x, double y);
     std::unique_ptr<clsFormResize> Resizer;
+    bool strip_ = false; // shrunk to the strip: the controls keep their size
 };

@@ -23,7 +23,10 @@ void ArrangeWindows(QWidget *frmCaller)
     for (qsizetype k = 0; k < windows.size(); ++k) {
         QWidget *w = windows[k];
         const QString name = w->objectName();
-        if ((name != QLatin1String("Zoom") && name != QLatin1String("Properties"))
+        // A window closed but not yet deleted (hidden after it was shown)
+        // is no longer loaded and takes no place in the rows.
+        const bool closed = w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        if ((name != QLatin1String("Zoom") && name != QLatin1String("Properties")) || closed
             || Geometry::Width(w) >= StripWidthLimit)
             continue;
         if (n <= LastSlot) {

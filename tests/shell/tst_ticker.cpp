@@ -232,10 +232,10 @@ private Q_SLOTS:
     // they stand for; what is no reference stays as it stands.
     void referencesDecoded()
     {
-        IBMWith(Page(Row("AT&amp;T isn&#39;t &quot;it&quot; &#x41; &#8364; &bogus; &", Story1)));
+        IBMWith(Page(Row("AT&amp;T isn&#39;t &quot;it&quot; &#x41; &#8364; &#150; &bogus; &", Story1)));
         m->mnuTicker_Click(0);
         QCOMPARE(ticker->ItemText(2),
-                 QStringLiteral(" Jan 5 AT&T isn't \"it\" A \u20ac &bogus; & Wire 10:30  more"));
+                 QStringLiteral(" Jan 5 AT&T isn't \"it\" A \u20ac \u2013 &bogus; & Wire 10:30  more"));
     }
 
     // A headline click opens the story without the online check: with the

@@ -1,0 +1,244 @@
+// The Zoom window: opened by the Zoom button on the sheet on show, its
+// column widths, keys, strip, link cells and Export menu.
+#include "SheetFixture.h"
+#include "common/TestRegistry.h"
+#include "core/Hosts.h"
+#include "platform/Geometry.h"
+#include "platform/Shell.h"
+#include "reports/Reports.h"
+#include "shell/MouseEvents.h"
+#include "sheets/Zoom.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+using namespace tw::test;
+
+class tst_zoom : public QObject {
+    Q_OBJECT
+    SheetFixture f;
+    QList<QPair<QString, QByteArray>> reports;
+
+    QList<Zoom *> Windows() const
+    {
+        QList<Zoom *> out;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *z = qobject_cast<Zoom *>(w); z && z->isVisible())
+                out << z;
+        return out;
+    }
+    void ShowIT()
+    {
+        f.Fill(&frmMain::FG_IT, QStringLiteral("ZETA_it.Sh"), SheetFixture::Fixture(QStringLiteral("ZETA_it.Sh")), 8,
+               QStringLiteral("IT"));
+    }
+    Zoom *PressZoom()
+    {
+        const QList<Zoom *> before = Windows();
+        QTest::mouseClick(f.main->Picture1[3], Qt::LeftButton);
+        for (Zoom *z : Windows())
+            if (!before.contains(z)) {
+                (void)QTest::qWaitForWindowExposed(z);
+                return z;
+            }
+        return nullptr;
+    }
+    static void Click(Zoom *z, int row, int col)
+    {
+        const QPoint at = z->FG->visualRect(z->FG->model()->index(row, col)).center();
+        SendMouse(z->FG->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
+        SendMouse(z->FG->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    }
+    // A click delivered to the button itself, whichever window the desktop
+    // would put on top at that place.
+    static void Press(QWidget *button)
+    {
+        const QPointF middle(button->width() / 2.0, button->height() / 2.0);
+        SendMouse(button, QEvent::MouseButtonPress, Qt::LeftButton, middle);
+        SendMouse(button, QEvent::MouseButtonRelease, Qt::LeftButton, middle);
+    }
+    static QString Host(const char *name)
+    {
+        QString root = Hosts::Url(QLatin1String(name), QStringLiteral("/"));
+        root.chop(1);
+        return root;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        f.Start();
+        f.main->WireZoom();
+        f.main->resize(1024, 768);
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.main));
+        reports.clear();
+        Reports::SetRecorder([this](const QString &call, const QByteArray &arg) { reports.append({call, arg}); });
+    }
+    void cleanup()
+    {
+        Reports::SetRecorder(nullptr);
+        Zoom::SetPopupHook(nullptr);
+        for (Zoom *z : Windows())
+            delete z;
+        f.Stop();
+    }
+
+    // The button opens a new window of the same cells each time; the main
+    // grid stays as it was; the window's widths follow its view.
+    void buttonOpensWindows()
+    {
+        ShowIT();
+        const QStringList cells = SheetFixture::Cells(f.fg());
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        QCOMPARE(z->windowTitle(), QStringLiteral("Zoom"));
+        QCOMPARE(SheetFixture::Cells(z->FG), cells);
+        QCOMPARE(SheetFixture::Cells(f.fg()), cells);
+        QCOMPARE(ZoomMode, int16_t(0));
+        z->resize(z->width() + 100, z->height() + 50);
+        const QList<double> expected{13, 0, 30, 12, 10, 10, 10, 12};
+        for (int c = 0; c < 8; ++c)
+            QVERIFY2(qAbs(100.0 * z->FG->ColWidth(c) / z->FG->Width() - expected[c]) < 1.0, qPrintable(QString::number(c)));
+        QVERIFY(PressZoom());
+        QCOMPARE(Windows().size(), 2);
+    }
+
+    void viewsThatNeverZoom_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::newRow("EG") << "EG";
+        QTest::newRow("DNH") << "DNH";
+        QTest::newRow("none") << "";
+    }
+    void viewsThatNeverZoom()
+    {
+        QFETCH(QString, view);
+        ShowIT();
+        CurrentView = view;
+        QVERIFY(!PressZoom());
+        QCOMPARE(ZoomMode, int16_t(0));
+    }
+
+    // A missing page: the sheet's message in the main grid, no window.
+    void missingPageOpensNothing()
+    {
+        ShowIT();
+        QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/ZETA_it.Sh"));
+        QVERIFY(!PressZoom());
+        QCOMPARE(f.fg()->TextMatrix(0, 0), NoDataForZeta);
+        QCOMPARE(ZoomMode, int16_t(0));
+    }
+
+    // Enter, Esc, Alt+X and the Exit label each close the window and leave
+    // no target grid behind.
+    void closing_data()
+    {
+        QTest::addColumn<int>("key"); // 0: the Exit label
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Alt+X") << int(Qt::Key_X) << int(Qt::AltModifier);
+        QTest::newRow("Exit") << 0 << 0;
+    }
+    void closing()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        ShowIT();
+        QPointer<Zoom> z = PressZoom();
+        QVERIFY(z);
+        QCOMPARE(TargetGrid.data(), z->FG);
+        if (key) {
+            z->FG->setFocus();
+            QTest::keyClick(z->FG, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        } else {
+            QTest::mouseClick(z->Panel1[0], Qt::LeftButton);
+        }
+        QTRY_VERIFY(!z);
+        QVERIFY(!TargetGrid);
+    }
+
+    // The strip: 1790 x 500 twips, and back to this window's own load size.
+    void strip()
+    {
+        ShowIT();
+        Zoom *a = PressZoom();
+        QVERIFY(a);
+        const QSize loaded = a->size();
+        Press(a->cmdMin);
+        QCOMPARE(Twips::ScreenInt(Geometry::Width(a)), 1785); // 1790 in whole pixels
+        QCOMPARE(Twips::ScreenInt(Geometry::Height(a)), 495);
+        Zoom *b = PressZoom();
+        QVERIFY(b);
+        Press(b->cmdMin);
+        // Two strips side by side in the first row under the ticker.
+        QVERIFY(qAbs(Geometry::Top(a) - (Geometry::Top(f.main->NewsTicker1) + 700)) <= Twips::PerPixel);
+        QCOMPARE(Geometry::Top(b), Geometry::Top(a));
+        QVERIFY(qAbs(b->x() - (a->x() + a->frameGeometry().width())) <= 1);
+        // Each comes back to the size it loaded with.
+        Press(a->cmdMin);
+        QCOMPARE(a->size(), loaded);
+        QCOMPARE(b->LoadWidth, a->LoadWidth);
+    }
+
+    // Link cells as handed to the desktop, by the window's own view.
+    void links()
+    {
+        ShowIT();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        Shell::Reset();
+        Click(z, 2, 2);
+        QCOMPARE(Shell::Opened(), QStringList{Host("BizNewsHost") + u'/' + z->FG->TextMatrix(2, 1)});
+        Shell::Reset();
+        Click(z, 2, 3);
+        Click(z, 1, 2);
+        QVERIFY(Shell::Opened().isEmpty());
+        // The main window moving on does not change the window's links.
+        CurrentView = QStringLiteral("QR");
+        Click(z, 3, 2);
+        QCOMPARE(Shell::Opened().size(), 1);
+
+        z->ZoomView = QStringLiteral("AIS");
+        Shell::Reset();
+        Click(z, 4, 3);
+        QCOMPARE(z->FG->CellForeColor(4, 3), 0x0000FFu);
+        QVERIFY(Shell::Opened().isEmpty());
+    }
+
+    // Export goes by the window's own view and stock.
+    void exportMenu()
+    {
+        ShowIT();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        QList<QMenu *> shown;
+        Zoom::SetPopupHook([&](QMenu *m) { shown << m; });
+        SheetFixture::AddStock("ACME", "Acme Inc");
+        CurrentSymbol = "ACME";
+        CurrentView = QStringLiteral("QR");
+        QTest::mouseClick(z->Panel1[2], Qt::LeftButton);
+        QCOMPARE(shown, QList<QMenu *>{z->mnuExport});
+        for (int i = 0; i < 16; ++i)
+            QCOMPARE(z->mnuEx[i]->isEnabled(), i == 0);
+        z->mnuEx[0]->trigger();
+        QCOMPARE(reports, (QList<QPair<QString, QByteArray>>{{QStringLiteral("H_IT"), "ZETA"}}));
+
+        z->ZoomView = QStringLiteral("Current");
+        z->mnuExport_Click();
+        for (int i = 0; i < 16; ++i)
+            QCOMPARE(z->mnuEx[i]->isEnabled(), i <= 8 || i == 15);
+        reports.clear();
+        z->mnuEx[1]->trigger();
+        z->mnuEx[2]->trigger();
+        z->mnuEx[15]->trigger();
+        QCOMPARE(reports, (QList<QPair<QString, QByteArray>>{
+                              {QStringLiteral("Export"), "1"}, {QStringLiteral("Export"), "0"}, {QStringLiteral("Export"), "14"}}));
+    }
+};
+
+TW_TEST(tst_zoom)
+#include "tst_zoom.moc"
