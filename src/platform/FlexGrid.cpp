@@ -1073,6 +1073,7 @@ void FlexGrid::EndDrag(bool drop, const QPoint &viewportPos)
         const QPointF t = TwipsOf(viewportPos);
         Q_EMIT DragDrop(this, float(t.x()), float(t.y()));
     }
+    Q_EMIT DragEnded();
 }
 
 // --- keys ---------------------------------------------------------------

@@ -210,6 +210,8 @@ Q_SIGNALS:
     void KeyDown(int keyCode, int shift);
     void DragOver(QWidget *source, float x, float y, int state);
     void DragDrop(QWidget *source, float x, float y);
+    // Every drag of the grid ends with this, dropped or not (after DragDrop).
+    void DragEnded();
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

@@ -164,6 +164,7 @@ Zoom::Zoom(QWidget *owner) : QWidget(owner, Qt::Window)
     connect(FG, &FlexGrid::MouseMove, this, &Zoom::FG_MouseMove);
     connect(FG, &FlexGrid::MouseUp, this, [this](int, int, float, float) { FGDrag.armed = 0; });
     connect(FG, &FlexGrid::DragDrop, this, [this](QWidget *, float, float) { FGDrag.Drop(FG); });
+    connect(FG, &FlexGrid::DragEnded, this, [this] { FGDrag.col = -1; });
     connect(FG, &FlexGrid::KeyDown, this, [this](int key, int shift) { GridInteraction::KeyDown(FG, key, shift); });
     // Key preview: the window sees every key before the focused control.
     FG->installEventFilter(this);

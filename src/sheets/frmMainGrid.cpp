@@ -24,6 +24,11 @@ void frmMain::WireGrid()
     connect(FG, &FlexGrid::DragOver, this, &frmMain::FG_DragOver);
     connect(FG, &FlexGrid::DragDrop, this, &frmMain::FG_DragDrop);
     connect(FG, &FlexGrid::KeyDown, this, &frmMain::FG_KeyDown);
+    // A drag dropped elsewhere, or cancelled, leaves nothing to drop later.
+    connect(FG, &FlexGrid::DragEnded, this, [this] {
+        FGDrag.col = -1;
+        picSplit->hide();
+    });
 }
 
 void frmMain::FG_DblClick()
@@ -38,30 +43,26 @@ void frmMain::FG_MouseDown(int button, int, float x, float y)
 {
     constexpr int Right = 2;
     if (button == Right) {
-        // Each view sets the items its menu needs; the others stay as the
-        // last menu left them.
-        const auto show = [this](int i, bool on) { mnuEdit[i]->setVisible(on); };
+        // Every item is set for the view; "Old Style Background" belongs to
+        // the grids it changes.
+        const auto show = [this](std::initializer_list<bool> on) {
+            int i = 4;
+            for (bool v : on)
+                mnuEdit[i++]->setVisible(v);
+        };
+        for (int i = 0; i < 4; ++i)
+            mnuEdit[i]->setVisible(true);
         if (CurrentView == QLatin1String("Current")) {
-            show(6, false);
-            show(7, true);
-            show(8, false);
-            show(9, false);
+            show({true, true, false, true, false, false});
         } else if (CurrentView == QLatin1String("Port")) {
             const bool held = FG->Row() >= 0 && FG->Row() < FG->Rows() && FG->Cols() > 10
                               && !FG->TextMatrix(FG->Row(), 10).isEmpty();
-            show(6, true);
+            show({true, true, true, false, false, false});
             mnuEdit[6]->setEnabled(held);
-            show(7, false);
-            show(8, false);
             mnuEdit[8]->setEnabled(held);
-            show(9, false);
         } else if (CurrentView == QLatin1String("PortLog")) {
-            show(4, false);
-            show(5, false);
-            show(6, false);
-            show(7, false);
-            show(8, true);
-            show(9, true);
+            show({false, false, false, false, true, true});
+            mnuEdit[8]->setEnabled(true);
         } else {
             return;
         }

@@ -156,6 +156,15 @@ private Q_SLOTS:
         ShowIT();
         Press(2, 2, Qt::RightButton);
         QCOMPARE(opened.size(), 1); // no menu over a sheet
+        // The transaction log's menu hides "Old Style Background"; the quote
+        // list's shows it again.
+        CurrentView = QStringLiteral("PortLog");
+        Press(2, 2, Qt::RightButton);
+        QVERIFY(!f.main->mnuEdit[4]->isVisible() && f.main->mnuEdit[9]->isVisible());
+        ShowQuotes();
+        Press(2, 2, Qt::RightButton);
+        QVERIFY(f.main->mnuEdit[4]->isVisible() && f.main->mnuEdit[5]->isVisible());
+        QVERIFY(!f.main->mnuEdit[9]->isVisible());
         frmMain::SetPopupHook(nullptr);
     }
 
@@ -203,7 +212,9 @@ private Q_SLOTS:
         QVERIFY(!f.fg()->Dragging());
         f.main->FG_MouseMove(1, 0, x + 30, y + 20);
         QVERIFY(f.fg()->Dragging());
+        QCOMPARE(f.main->FGDrag.col, int16_t(5));
         f.fg()->Drag(FlexGrid::vbCancel);
+        QCOMPARE(f.main->FGDrag.col, int16_t(-1)); // nothing left to drop
     }
 
     // A drop over a data row moves nothing; a drop in a sheet moves the
