@@ -9,6 +9,8 @@
 #include "platform/FlexGrid.h"
 #include "platform/Registry.h"
 #include "shell/frmMain.h"
+#include "sheets/GridInteraction.h"
+#include "sheets/SheetState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,6 +79,37 @@ TW_BENCH(sheets)
     bench::report(QStringLiteral("sheets FG_IT to drawn, 100 KB"), drawn, QStringLiteral("ms (median)"));
     bench::report(QStringLiteral("sheets rows drawn"), double(m->FG->Rows()), QString());
     bench::report(QStringLiteral("sheets drawn / read"), read > 0 ? drawn / read : 0, QStringLiteral("x"));
+
+    // The Zoom button to a shown window of the same sheet.
+    const double zoomed = bench::medianMs(11, [&] {
+        m->Zoom_FG();
+        QApplication::processEvents();
+        if (TargetGrid && TargetGrid->window() != m)
+            delete TargetGrid->window();
+    });
+    bench::report(QStringLiteral("sheets Zoom button to window, 100 KB"), zoomed, QStringLiteral("ms (median)"));
+    bench::report(QStringLiteral("sheets zoom / read"), read > 0 ? zoomed / read : 0, QStringLiteral("x"));
+
+    // Sorting the insider sheet by Shares, on sheets of 400 and 2000 trades.
+    for (int trades : {400, 2000}) {
+        QByteArray cut = page.left(page.indexOf("<tr><td>2024"));
+        for (int i = 1; i <= trades; ++i)
+            cut += "<tr><td>2024-01-01</td><td><a href=\"insider/z-" + QByteArray::number(i) + ".html\">Name " +
+                   QByteArray::number(i) + "</a></td><td>Sale</td><td>" + QByteArray::number((i * 7919) % 100000) +
+                   "</td><td>Direct</td><td>1.00</td><td>1</td></tr>\r\n";
+        cut += "</table>\r\n</body></html>\r\n";
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(cut) != cut.size())
+            return;
+        f.close();
+        m->FG_IT();
+        m->FG->SetCol(4);
+        const double sorted = bench::medianMs(21, [&] {
+            GridInteraction::Sort(m->FG);
+            m->FG->repaint();
+        });
+        bench::report(QStringLiteral("sheets sort by Shares, %1 rows").arg(trades), sorted, QStringLiteral("ms (median)"));
+    }
     frmMain::Unload();
     if (sink < 0)
         bench::report(QStringLiteral("sheets sink"), double(sink), QString());
