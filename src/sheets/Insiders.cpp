@@ -2,6 +2,7 @@
 // "_qr.Sh") of the stock on show. Each keeps the addresses behind its link
 // cells in hidden columns of the same grid, where the link clicks read them.
 #include "sheets/SheetFrame.h"
+#include "sheets/SheetReaders.h"
 #include "shell/frmMain.h"
 
 #include "core/Misc.h"
@@ -45,6 +46,10 @@ void WalkRows(SheetTable &t, const QByteArray &table, int first, Place cell)
         t.AddRow();
     });
 }
+
+} // namespace
+
+namespace SheetReaders {
 
 void ReadIT(QByteArray &page, const QByteArray &name, SheetTable &t)
 {
@@ -131,7 +136,10 @@ void ReadQR(QByteArray &page, const QByteArray &name, SheetTable &t)
     t.headers = {"Date", "Fillings"};
 }
 
-} // namespace
+} // namespace SheetReaders
+
+using SheetReaders::ReadIT;
+using SheetReaders::ReadQR;
 
 void frmMain::FG_IT() { Fill(*this, {QStringLiteral("IT"), StockPage("_it.Sh"), ReadIT, UsualMessages("")}); }
 

@@ -2,6 +2,7 @@
 // income statement ("AIS"), one six-column table each from the pages the
 // Update run keeps as "_ABS.Sh" and "_AIS.Sh".
 #include "sheets/SheetFrame.h"
+#include "sheets/SheetReaders.h"
 #include "shell/frmMain.h"
 
 #include "core/Misc.h"
@@ -72,6 +73,10 @@ void Title(SheetTable &t, const char *title)
     l.bold = true;
     l.textStyle = FlexGrid::flexTextRaisedLight;
 }
+
+} // namespace
+
+namespace SheetReaders {
 
 void ReadAIS(QByteArray &page, const QByteArray &name, SheetTable &t)
 {
@@ -171,7 +176,10 @@ void ReadABS(QByteArray &page, const QByteArray &name, SheetTable &t)
     t.widths = kWidths;
 }
 
-} // namespace
+} // namespace SheetReaders
+
+using SheetReaders::ReadABS;
+using SheetReaders::ReadAIS;
 
 void frmMain::FG_AIS()
 {

@@ -1,0 +1,55 @@
+// The page text routines against plain reference versions of their rules.
+#include "FuzzCommon.h"
+#include "core/Misc.h"
+
+namespace {
+
+QByteArray ReplaceAll(QByteArray s, const QByteArray &a, const QByteArray &b)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < s.size();) {
+        if (s.mid(i, a.size()) == a) {
+            out += b;
+            i += a.size();
+        } else {
+            out += s[i++];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz::Setup();
+    const QByteArray input = fuzz::Bytes(data, size);
+    const uint8_t flags = size ? data[0] : 0;
+
+    QByteArray tags = input;
+    Misc::FixTags(tags, flags & 1, flags & 2, flags & 4, flags & 8);
+    QByteArray ref = input;
+    const char *pairs[4][2] = {{"Table", "TABLE"}, {"Td", "TD"}, {"Tr", "TR"}, {"Th", "TH"}};
+    const char *lower[4] = {"table", "td", "tr", "th"};
+    for (int i = 0; i < 4; ++i)
+        if (flags & (1 << i)) {
+            ref = ReplaceAll(ref, pairs[i][0], lower[i]);
+            ref = ReplaceAll(ref, pairs[i][1], lower[i]);
+        }
+    TW_FUZZ_CHECK(tags == ref);
+
+    QByteArray page = input;
+    const QByteArray table = Misc::GetTable(page, int16_t(flags % 5));
+    TW_FUZZ_CHECK(table.size() <= input.size() + 16);
+
+    for (int mode = 0; mode < 8; ++mode) {
+        QByteArray cell = input;
+        const QByteArray text = Misc::CleanHTML(cell, mode & 1, mode & 2, mode & 4);
+        TW_FUZZ_CHECK(text.size() <= input.size() + 2);
+    }
+    QByteArray price = input.left(64);
+    Misc::FormatP(price, flags & 16);
+    QByteArray number = input.left(64);
+    (void)Misc::ToNumber(number);
+    return 0;
+}

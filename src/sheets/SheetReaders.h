@@ -1,0 +1,16 @@
+#pragma once
+// The readers of the per-stock sheets: page bytes in, a SheetTable out, no
+// grid touched. The fillers hand them to SheetFrame::Fill; tests and fuzz
+// targets call them directly.
+#include "sheets/SheetFrame.h"
+
+namespace SheetReaders {
+
+using SheetFrame::SheetTable;
+
+void ReadAIS(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadABS(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadIT(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadQR(QByteArray &page, const QByteArray &name, SheetTable &t);
+
+} // namespace SheetReaders
