@@ -31,10 +31,16 @@ run() { # target seconds
   local seeds=()
   [ -d "fuzz/seeds/$t" ] && seeds=("fuzz/seeds/$t")
   echo "== $t: ${secs}s"
+  local log="build-fuzz/$t.log" rc=0
   "build-fuzz/fuzz/$t" "build-fuzz/corpus/$t" "${seeds[@]}" -max_total_time="$secs" -timeout=10 \
-    -rss_limit_mb=2048 -max_len=65536 -artifact_prefix="build-fuzz/crashes/$t/" -print_final_stats=1 2>&1 |
-    grep -E '^(stat::number_of_executed_units|==[0-9]+==|SUMMARY|fuzz check|INFO: seed corpus)' || true
-  return "${PIPESTATUS[0]}"
+    -rss_limit_mb=2048 -max_len=65536 -artifact_prefix="build-fuzz/crashes/$t/" -print_final_stats=1 \
+    >"$log" 2>&1 || rc=$?
+  grep -E '^(stat::number_of_executed_units|==[0-9]+==|SUMMARY|fuzz check|INFO: seed corpus)' "$log" || true
+  if [ "$rc" -ne 0 ]; then
+    echo "!! $t failed (exit $rc); its input is in build-fuzz/crashes/$t"
+    tail -40 "$log"
+  fi
+  return "$rc"
 }
 
 if [ "${1:-}" = "--smoke" ]; then

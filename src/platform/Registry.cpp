@@ -341,15 +341,24 @@ void Registry::Parse(const QByteArray &all)
     }
     Key *cur = nullptr;
     bool first = true;
+    bool afterContinuation = false; // the line before ended in "\"
     for (const Logical &logical : std::as_const(joined)) {
         const QByteArray line = logical.text.trimmed();
+        const bool continues = afterContinuation;
+        afterContinuation = line.endsWith('\\');
         if (first) {
             first = false;
             if (line == "REGEDIT4" || line.startsWith("Windows Registry Editor"))
                 continue;
         }
-        if (line.isEmpty())
+        // A blank line is only spacing, except behind a line that asks to be
+        // continued: dropping it there would join that line to the next one
+        // when the file is written back.
+        if (line.isEmpty()) {
+            if (continues)
+                (cur ? cur->unknown : header_).append(logical.raws);
             continue;
+        }
         const bool whole = !line.contains('\r') && !line.contains('\n');
         if (whole && line.startsWith('[') && line.endsWith(']')) {
             const QString path = Normalize(Text::FromCp1252(line.mid(1, line.size() - 2)));

@@ -108,6 +108,10 @@ private Q_SLOTS:
         QTest::newRow("a bare LF inside a line") << QByteArray("\"J\"=\"half\nother half\"");
         QTest::newRow("a bare CR inside a line") << QByteArray("\"J\"=\"half\rother\"");
         QTest::newRow("a key line broken by LF") << QByteArray("[HKEY_CURRENT_USER\\So\nftware]");
+        // Found by the fuzzer: the blank line kept the damaged value from
+        // joining the figures after it once the file was written back.
+        QTest::newRow("continued line, blank, figures")
+            << QByteArray("\"H\"=hex:01,02,\\\r\n  \r\n  03");
     }
     void unparsedLinesKeptByteForByte()
     {
