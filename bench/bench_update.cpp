@@ -237,7 +237,14 @@ TW_BENCH(update_research)
     Options *o = Options::Instance();
     for (int i = 0; i < UpdateJobs::BoxCount; ++i)
         o->chkUpdate[i]->setCheckState(Qt::Unchecked);
-    for (int box : {9, 10, 11, 12, 13, 14, 88})
+    QList<int> boxes{9, 10, 11, 12, 13, 14, 88};
+    // TW_BENCH_RESEARCH_BOXES="9,14" times a part of the jobs.
+    if (const QByteArray only = qgetenv("TW_BENCH_RESEARCH_BOXES"); !only.isEmpty()) {
+        boxes.clear();
+        for (const QByteArray &b : only.split(','))
+            boxes << b.toInt();
+    }
+    for (int box : boxes)
         o->chkUpdate[box]->setCheckState(Qt::Checked);
 
     QElapsedTimer gap;
