@@ -198,3 +198,102 @@ TW_BENCH(update)
     site.terminate();
     site.waitForFinished(3000);
 }
+
+// The seven research jobs (splits, upgrades, downgrades, momentum, broker
+// reports, profile, short interest) for a 201-stock set against the sample
+// site, next to curl fetching the same addresses one after another in one
+// process; and the longest time the event loop went without a turn.
+TW_BENCH(update_research)
+{
+    QTemporaryDir dir;
+    AppFolder = dir.path() + QStringLiteral("/data");
+    QDir().mkpath(AppFolder + QStringLiteral("/Cache/DataSheet"));
+    QDir().mkpath(AppFolder + QStringLiteral("/Cache/News"));
+    Registry::instance().Open(dir.path() + QStringLiteral("/Tickerwatch.reg"));
+    Registry::instance().CreateKey(QStringLiteral("HKEY_CURRENT_USER\\") + Settings::GroupsPath);
+    Dialogs::SetScripted(true);
+
+    const QString log = dir.path() + QStringLiteral("/requests.log");
+    QProcess site;
+    site.start(QStringLiteral(TW_SAMPLESITE), {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--log"), log});
+    QDeadlineTimer deadline(10000);
+    while (!site.canReadLine() && !deadline.hasExpired())
+        site.waitForReadyRead(100);
+    const quint16 port = quint16(
+        site.readLine().trimmed().mid(qsizetype(sizeof(SampleSiteProtocol::ListeningPrefix)) - 1).toUInt());
+    if (!port) {
+        std::printf("update_research: the sample site did not start\n");
+        return;
+    }
+    Hosts::SetOverride(Hosts::AllSites, QStringLiteral("127.0.0.1:%1").arg(port));
+
+    for (int i = 0; i < Stock::StockSlots; ++i)
+        Stocks[size_t(i)].Symbol = "S" + QByteArray::number(i);
+    StockCount = Stock::StockSlots;
+
+    frmMain *m = frmMain::Instance();
+    m->BaseCaption = m->windowTitle();
+    m->Inet1->SetAccessType(Inet::icDirect);
+    Options *o = Options::Instance();
+    for (int i = 0; i < UpdateJobs::BoxCount; ++i)
+        o->chkUpdate[i]->setCheckState(Qt::Unchecked);
+    QList<int> boxes{9, 10, 11, 12, 13, 14, 88};
+    // TW_BENCH_RESEARCH_BOXES="9,14" times a part of the jobs.
+    if (const QByteArray only = qgetenv("TW_BENCH_RESEARCH_BOXES"); !only.isEmpty()) {
+        boxes.clear();
+        for (const QByteArray &b : only.split(','))
+            boxes << b.toInt();
+    }
+    for (int box : boxes)
+        o->chkUpdate[box]->setCheckState(Qt::Checked);
+
+    QElapsedTimer gap;
+    qint64 longest = 0;
+    QTimer beat;
+    beat.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&beat, &QTimer::timeout, [&] { longest = qMax(longest, gap.restart()); });
+
+    QElapsedTimer t;
+    gap.start();
+    beat.start(1);
+    t.start();
+    m->RunUpdate();
+    const double runMs = double(t.nsecsElapsed()) / 1e6;
+    beat.stop();
+
+    const QList<QByteArray> requests = LoggedRequests(log);
+    bench::report(QStringLiteral("update_research.requests"), double(requests.size()), QStringLiteral("requests"));
+    bench::report(QStringLiteral("update_research.run_seven_jobs_201"), runMs, QStringLiteral("ms"));
+    bench::report(QStringLiteral("update_research.longest_event_loop_stall"), double(longest),
+                  QStringLiteral("ms (target <= 50)"));
+
+    const QString curl = QStandardPaths::findExecutable(QStringLiteral("curl"));
+    if (curl.isEmpty()) {
+        std::printf("update_research: no curl to compare with\n");
+    } else {
+        QFile config(dir.path() + QStringLiteral("/curl.cfg"));
+        if (config.open(QIODevice::WriteOnly)) {
+            for (const QByteArray &r : requests) {
+                QByteArray target = r.mid(4, r.indexOf(" HTTP/") - 4);
+                if (!target.startsWith("http://"))
+                    target = "http://127.0.0.1:" + QByteArray::number(port) + target;
+                config.write("url = \"" + target + "\"\noutput = \"/dev/null\"\n");
+            }
+            config.close();
+            QProcess c;
+            t.restart();
+            c.start(curl, {QStringLiteral("-s"), QStringLiteral("--noproxy"), QStringLiteral("*"), QStringLiteral("-K"),
+                           config.fileName()});
+            c.waitForFinished(600000);
+            const double curlMs = double(t.nsecsElapsed()) / 1e6;
+            bench::report(QStringLiteral("update_research.curl_same_addresses"), curlMs, QStringLiteral("ms"));
+            bench::report(QStringLiteral("update_research.ratio_run_to_curl"), runMs / curlMs,
+                          QStringLiteral("x (target <= 1.5)"));
+        }
+    }
+
+    frmMain::Unload();
+    Options::Unload();
+    site.terminate();
+    site.waitForFinished(3000);
+}

@@ -2,27 +2,13 @@
 #include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
+#include "collect/StockJobs.h"
 #include "collect/UpdateJobs.h"
 #include "core/AppFolder.h"
 #include "core/Hosts.h"
 #include "platform/Winsock.h"
 
-namespace {
-
-// A whole-market page over the transfer control; nothing after a stop.
-void FetchMarketPage(frmMain &m, const char *site, const QString &path, const QString &name, const QString &status,
-                     qint64 minimum = 0)
-{
-    try {
-        if (m.AbortFlag == -1)
-            return;
-        const QString file = SheetCache::DataSheet(name);
-        m.DownloadURL(file, Hosts::Url(QLatin1String(site), path), m.BaseCaption + status, minimum);
-    } catch (...) {
-    }
-}
-
-} // namespace
+using StockJobs::FetchMarketPage;
 
 void frmMain::UpdateBigMovers(int16_t report, const QString &key, int16_t data, const QString &title)
 {

@@ -3,6 +3,7 @@
 #include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
+#include "collect/StockJobs.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
@@ -13,63 +14,15 @@
 #include <QFileInfo>
 #include <filesystem>
 
-namespace {
+using StockJobs::FetchInetPage;
+using StockJobs::FetchSocketPages;
+using StockJobs::ForEachStock;
 
-// The stocks a per-stock job covers: CurrentSymbol alone in single-stock
-// mode, else the open set in order, ending at a stop. turn answers false to
-// end the job.
-void ForEachStock(const frmMain &m, const std::function<bool(const QByteArray &)> &turn)
-{
-    if (m.SingleStockMode == -1) {
-        turn(CurrentSymbol);
-        return;
-    }
-    for (int i = 0; i < StockCount && i < Stock::StockSlots; ++i) {
-        if (m.AbortFlag == -1)
-            return;
-        if (!turn(Stocks[size_t(i)].Symbol))
-            return;
-    }
-}
+namespace {
 
 QString Sym(const QByteArray &symbol) { return QString::fromLatin1(symbol); }
 // {l}: the symbol's first letter in lower case.
 QString Initial(const QByteArray &symbol) { return SheetCache::ForUrl(symbol.left(1).toLower()); }
-
-// One page per stock over the socket.
-struct SocketPage {
-    const char *site;
-    QString (*path)(const QByteArray &symbol);
-    const char *suffix; // cache file: the symbol as stored and this
-    QString (*status)(const QByteArray &symbol);
-    qint64 minimum;
-    bool skipShort; // symbols shorter than 2 characters are passed over
-};
-
-void FetchSocketPages(frmMain &m, const SocketPage &p)
-{
-    try {
-        m.Winsock1->Close();
-        m.SocketBusy = 0;
-        ForEachStock(m, [&m, &p](const QByteArray &symbol) {
-            if ((p.skipShort && symbol.size() < 2) || !SheetCache::UsableSymbol(symbol))
-                return true;
-            const QString file = SheetCache::DataSheet(Sym(symbol) + QLatin1String(p.suffix));
-            m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol), p.minimum);
-            return true;
-        });
-    } catch (...) {
-        // a failing step ends the job
-    }
-}
-
-// One page per stock over the transfer control; a stock whose page could not
-// be fetched leaves the next ones to go on.
-bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QString &file, const QString &status,
-                   qint64 minimum)
-{
-    return m.DownloadURL(file, Hosts::Url(QLatin1String(site), path), status, minimum);
-}
 
 } // namespace
 

@@ -12,12 +12,6 @@ using namespace SheetFrame;
 
 namespace {
 
-void Link(CellLook &l)
-{
-    l.foreColor = LinkBlue;
-    l.underline = true;
-}
-
 // The title over column 2 of row 1.
 CellLook &Title(SheetTable &t, const QByteArray &text)
 {
@@ -65,7 +59,7 @@ void ReadIT(QByteArray &page, const QByteArray &name, SheetTable &t)
     WalkRows(t, table, 1, [&t](const QByteArray &text, int r, int c) {
         t.SetText(r, c, text);
         if (c == 2)
-            Link(t.Look(r, c));
+            LinkLook(t.Look(r, c));
         return true;
     });
 
@@ -118,7 +112,7 @@ void ReadQR(QByteArray &page, const QByteArray &name, SheetTable &t)
         text.replace('\r', "");
         t.SetText(r, c, text);
         if (c == 1)
-            Link(t.Look(r, c));
+            LinkLook(t.Look(r, c));
         return true;
     });
 

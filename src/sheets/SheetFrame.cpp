@@ -80,6 +80,14 @@ void SheetTable::AddRow()
     heights_.push_back(-1);
 }
 
+void SheetTable::AddItem(const QByteArray &line)
+{
+    AddRow();
+    const QList<QByteArray> texts = line.split('\t');
+    for (int c = 0; c < cols_ && c < texts.size(); ++c)
+        cells_[At(rows_ - 1, c)].text = texts[c];
+}
+
 size_t SheetTable::At(int row, int col) const
 {
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
@@ -148,7 +156,7 @@ void Fill(frmMain &main, const Sheet &sheet)
     CurrentView = sheet.view;
 
     ZoomTarget zoom;
-    if (ZoomMode == -1 && ZoomMaker())
+    if (sheet.zoom && ZoomMode == -1 && ZoomMaker())
         zoom = ZoomMaker()();
     // Held weakly: a window closed meanwhile is never drawn into.
     const QPointer<QWidget> window = zoom.window;
@@ -185,8 +193,12 @@ void Fill(frmMain &main, const Sheet &sheet)
             }
         } else {
             std::optional<QByteArray> message = sheet.message ? sheet.message(*failure, name) : std::nullopt;
-            if (!message && !table.IsSetUp())
-                message = NoDataMessage(name);
+            if (!message && !table.IsSetUp()) {
+                if (sheet.message)
+                    message = sheet.message(PageMissing, name);
+                if (!message)
+                    message = NoDataMessage(name);
+            }
             if (message)
                 main.ShowGridMessage(Text::FromCp1252(*message));
             else if (grid)
@@ -247,6 +259,12 @@ QByteArray CutBetween(const QByteArray &page, const char *anchor, const char *en
     const qsizetype a = Need(page.indexOf(anchor));
     const qsizetype e = Need(page.indexOf(end, a));
     return page.mid(a, e - a);
+}
+
+void LinkLook(CellLook &look)
+{
+    look.foreColor = LinkBlue;
+    look.underline = true;
 }
 
 QByteArray CellText(QByteArray &cell) { return Trim(Misc::CleanHTML(cell, false, true, false)); }

@@ -67,6 +67,10 @@ public:
     int Cols() const { return cols_; }
     // One empty row at the end.
     void AddRow();
+    // One row at the end holding line's tab-separated texts from column 0
+    // on, as the grid's AddItem does: texts beyond the last column are
+    // dropped, an empty line gives an empty row.
+    void AddItem(const QByteArray &line);
 
     // A cell outside the table raises CellOutside, as a grid does.
     void SetText(int row, int col, const QByteArray &text);
@@ -121,14 +125,17 @@ struct Sheet {
     // False for a sheet made from the program's own data: no page is read
     // and the reader gets an empty one.
     bool fromPage = true;
+    // False for a sheet that always draws into the main grid.
+    bool zoom = true;
 };
 
 // The fill: hourglass and view code; the target grid (a new Zoom window's
 // on a zoom request, else the main grid); page read whole, no yield; the
 // table drawn, or on failure the sheet's message in the main grid. When the
-// sheet names no message for a failure before its set-up, the no-data
-// message stands in, so the main grid never shows another sheet's rows under
-// this view; after the set-up, no message leaves the part read so far drawn.
+// sheet names no message for a failure before its set-up, its message for a
+// missing page stands in (else the no-data message), so the main grid never
+// shows another sheet's rows under this view; after the set-up, no message
+// leaves the part read so far drawn.
 // A zoom request ends with this call, drawn or not.
 void Fill(frmMain &main, const Sheet &sheet);
 
@@ -187,6 +194,8 @@ void ForEachCell(QByteArrayView row, Each each)
 {
     ForEachBetween(row, "<td", "</td>", [&each](QByteArrayView cell) { each(cell.toByteArray()); });
 }
+// The blue underlined look of a link cell.
+void LinkLook(CellLook &look);
 // A cell's text: tags dropped, "&amp;" as "&", blanks trimmed.
 QByteArray CellText(QByteArray &cell);
 // Leading and trailing blanks removed (other white space stays).

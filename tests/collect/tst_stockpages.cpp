@@ -3,7 +3,9 @@
 #include "platform/Winsock.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 
 using tw::test::SampleSite;
 using tw::test::TestEnv;
@@ -71,6 +73,237 @@ private Q_SLOTS:
         QCOMPARE(f.RequestLines(), lines);
         if (box != 2)
             QCOMPARE(QDir(SheetCache::DataSheetFolder()).entryList(QDir::Files, QDir::Name), files);
+    }
+
+    // The research jobs on [ZETA, ACME, F]: which symbols each fetches, how
+    // it spells them, and the page each stores.
+    void researchJobs_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QList<QByteArray>>("lines");
+        QTest::addColumn<QStringList>("files");
+        const auto lower = [](const char *path, QList<QByteArray> symbols) {
+            QList<QByteArray> out;
+            for (const QByteArray &s : symbols)
+                out << "GET " + QByteArray(path) + s;
+            return out;
+        };
+        QTest::newRow("9 splits") << 9 << lower("/splits/splits-single-company.asp?symbol=", {"zeta", "acme", "f"})
+                                  << QStringList{"ACME_sp.Sh", "F_sp.Sh", "ZETA_sp.Sh"};
+        QTest::newRow("10 upgrades") << 10 << lower("/upgrades-single-company.asp?symbol=", {"zeta", "acme", "f"})
+                                     << QStringList{"ACME_uph.Sh", "F_uph.Sh", "ZETA_uph.Sh"};
+        QTest::newRow("11 downgrades, F passed over")
+            << 11 << lower("/downgrades-single-company.asp?symbol=", {"zeta", "acme"})
+            << QStringList{"ACME_dnh.Sh", "ZETA_dnh.Sh"};
+        QTest::newRow("12 momentum, F passed over")
+            << 12 << lower("/momentum-rating-single-company.asp?symbol=", {"zeta", "acme"})
+            << QStringList{"ACME_mr.Sh", "ZETA_mr.Sh"};
+        QTest::newRow("13 broker reports, F passed over")
+            << 13 << lower("/reports-single-company.asp?symbol=", {"zeta", "acme"})
+            << QStringList{"ACME_brp.Sh", "ZETA_brp.Sh"};
+        QTest::newRow("14 profile over the transfer control, F passed over")
+            << 14 << lower("/cgi-bin/brand_newsalert_mlist.cgi?symbol=", {"ZETA", "ACME"})
+            << QStringList{"ACME_P.Sh", "ZETA_P.Sh"};
+        QTest::newRow("88 short interest")
+            << 88
+            << QList<QByteArray>{"GET /asp/quotes_full.asp?kind=shortint&symbol=ZETA%60&selected=ZETA%60",
+                                 "GET /asp/quotes_full.asp?kind=shortint&symbol=ACME%60&selected=ACME%60",
+                                 "GET /asp/quotes_full.asp?kind=shortint&symbol=F%60&selected=F%60"}
+            << QStringList{"ACME_SI.Sh", "F_SI.Sh", "ZETA_SI.Sh"};
+    }
+    void researchJobs()
+    {
+        QFETCH(int, box);
+        QFETCH(QList<QByteArray>, lines);
+        QFETCH(QStringList, files);
+        f.SetStocks({"ZETA", "ACME", "F"});
+        f.TickOnly({box});
+        f.m->RunUpdate();
+        QCOMPARE(f.RequestLines(), lines);
+        QCOMPARE(QDir(SheetCache::DataSheetFolder()).entryList(QDir::Files, QDir::Name), files);
+        // Stored whole, byte for byte: the socket pages with their status line.
+        for (const QString &file : files) {
+            const QByteArray page = TestEnv::ReadAll(f.Sheet(file));
+            QVERIFY(page.size() >= 2500);
+            QCOMPARE(page.startsWith("HTTP/1.0 200 OK\r\n"), box != 14);
+        }
+    }
+
+    // The request exactly as sent, in absolute form without a Host line, and
+    // the caption while it runs.
+    void splitsRequestAndCaption()
+    {
+        f.SetStocks({"ZETA", "ACME", "F"});
+        f.TickOnly({9});
+        QStringList captions;
+        QObject::connect(f.m, &QWidget::windowTitleChanged, f.m, [&captions](const QString &t) { captions << t; });
+        f.m->RunUpdate();
+        const QList<QByteArray> requests = f.site->requests();
+        QCOMPARE(requests.size(), 3);
+        QCOMPARE(requests[0], "GET http://" + f.site->hostPort().toLatin1()
+                                  + "/splits/splits-single-company.asp?symbol=zeta HTTP/1.0\r\nAccept: */*\r\n"
+                                    "Accept: text/html\r\n\r\n");
+        QVERIFY(captions.contains(f.m->BaseCaption + QStringLiteral("    Updating ZETA Splits History")));
+        QVERIFY(captions.contains(f.m->BaseCaption + QStringLiteral("    Updating F Splits History")));
+    }
+
+    // A ticker's own signs stay as they are; the socket jobs say the symbol
+    // in the case of their site.
+    void dottedSymbol()
+    {
+        f.SetStocks({"BRK.A"});
+        f.TickOnly({9, 88});
+        f.m->RunUpdate();
+        QCOMPARE(f.RequestLines(),
+                 (QList<QByteArray>{"GET /splits/splits-single-company.asp?symbol=brk.a",
+                                    "GET /asp/quotes_full.asp?kind=shortint&symbol=BRK.A%60&selected=BRK.A%60"}));
+        QCOMPARE(QDir(SheetCache::DataSheetFolder()).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"BRK.A_SI.Sh", "BRK.A_sp.Sh"}));
+    }
+
+    // Empty slots and symbols that are no ticker are neither fetched nor
+    // written; single-stock mode fetches the current stock alone.
+    void researchSymbols_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("stocks");
+        QTest::addColumn<bool>("single");
+        QTest::addColumn<QByteArray>("only");
+        QTest::newRow("empty slot and blank") << QList<QByteArray>{"ZETA", "", "A B", "../x"} << false << QByteArray("zeta");
+        QTest::newRow("single stock ACME") << QList<QByteArray>{"ZETA", "ACME", "F"} << true << QByteArray("acme");
+    }
+    void researchSymbols()
+    {
+        QFETCH(QList<QByteArray>, stocks);
+        QFETCH(bool, single);
+        QFETCH(QByteArray, only);
+        f.SetStocks(stocks);
+        if (single) {
+            CurrentSymbol = "ACME";
+            f.m->SingleStockMode = -1;
+        }
+        f.TickOnly({9, 10, 11, 12, 13, 14, 88});
+        f.m->RunUpdate();
+        const QList<QByteArray> lines = f.RequestLines();
+        QCOMPARE(lines.size(), 7);
+        for (const QByteArray &line : lines)
+            QVERIFY2(line.toLower().contains("symbol=" + only), line.constData());
+        for (const QString &file : QDir(SheetCache::DataSheetFolder()).entryList(QDir::Files))
+            QVERIFY2(file.startsWith(QString::fromLatin1(only.toUpper() + '_')), qPrintable(file));
+        QCOMPARE(QDir(SheetCache::DataSheetFolder()).entryList(QDir::Files).size(), 7);
+    }
+
+    // 2500 bytes is the least a research page may have; the socket pages
+    // count their status line and headers.
+    void researchMinimum_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qint64>("bytes"); // of the stored page
+        QTest::addColumn<bool>("kept");
+        const struct {
+            int box;
+            const char *path, *file;
+        } jobs[] = {{9, "/splits/splits-single-company.asp", "ZETA_sp.Sh"},
+                    {10, "/upgrades-single-company.asp", "ZETA_uph.Sh"},
+                    {11, "/downgrades-single-company.asp", "ZETA_dnh.Sh"},
+                    {12, "/momentum-rating-single-company.asp", "ZETA_mr.Sh"},
+                    {13, "/reports-single-company.asp", "ZETA_brp.Sh"},
+                    {14, "/cgi-bin/brand_newsalert_mlist.cgi", "ZETA_P.Sh"},
+                    {88, "/asp/quotes_full.asp", "ZETA_SI.Sh"}};
+        for (const auto &j : jobs)
+            for (const qint64 bytes : {qint64(2499), qint64(2500)})
+                QTest::addRow("%d, %lld bytes", j.box, bytes)
+                    << j.box << QByteArray(j.path) << QString::fromLatin1(j.file) << bytes << (bytes == 2500);
+    }
+    void researchMinimum()
+    {
+        QFETCH(int, box);
+        QFETCH(QByteArray, path);
+        QFETCH(QString, file);
+        QFETCH(qint64, bytes);
+        QFETCH(bool, kept);
+        // The transfer control stores the body alone.
+        const qint64 head = box == 14
+                                ? QByteArray("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: 2500\r\n\r\n").size()
+                                : 0;
+        f.SetStocks({"ZETA"});
+        f.TickOnly({box});
+        QVERIFY(f.site->setFault(path, Fault::Bytes, head + bytes));
+        f.m->RunUpdate();
+        QCOMPARE(QFile::exists(f.Sheet(file)), kept);
+        if (kept)
+            QCOMPARE(QFileInfo(f.Sheet(file)).size(), bytes);
+    }
+
+    // A peer that breaks off or never answers: the fetch ends, nothing is
+    // written, the older page stays, and the next stock is fetched.
+    void researchFailedFetch_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("splits, reset") << 9 << QByteArray("/splits/splits-single-company.asp?symbol=zeta")
+                                       << QStringLiteral("_sp.Sh") << int(Fault::Reset);
+        QTest::newRow("splits, silent") << 9 << QByteArray("/splits/splits-single-company.asp?symbol=zeta")
+                                        << QStringLiteral("_sp.Sh") << int(Fault::Silence);
+        QTest::newRow("short interest, silent")
+            << 88 << QByteArray("/asp/quotes_full.asp?kind=shortint&symbol=ZETA%60&selected=ZETA%60")
+            << QStringLiteral("_SI.Sh") << int(Fault::Silence);
+        QTest::newRow("profile, reset") << 14 << QByteArray("/cgi-bin/brand_newsalert_mlist.cgi?symbol=ZETA")
+                                        << QStringLiteral("_P.Sh") << int(Fault::Reset);
+        QTest::newRow("profile, silent") << 14 << QByteArray("/cgi-bin/brand_newsalert_mlist.cgi?symbol=ZETA")
+                                         << QStringLiteral("_P.Sh") << int(Fault::Silence);
+    }
+    void researchFailedFetch()
+    {
+        QFETCH(int, box);
+        QFETCH(QByteArray, path);
+        QFETCH(QString, suffix);
+        QFETCH(int, mode);
+        const QByteArray older = "older " + QByteArray(3000, 'o');
+        const QString zeta = AppFolder + QStringLiteral("/Cache/DataSheet/ZETA") + suffix;
+        TestEnv::WriteAll(zeta, older);
+        f.SetStocks({"ZETA", "ACME"});
+        f.TickOnly({box});
+        QVERIFY(f.site->setFault(path, Fault(mode), 100));
+        QElapsedTimer t;
+        t.start();
+        f.m->RunUpdate();
+        QVERIFY(t.elapsed() < 6000);
+        QCOMPARE(TestEnv::ReadAll(zeta), older);
+        QVERIFY(QFileInfo(f.Sheet(QStringLiteral("ACME") + suffix)).size() >= 2500);
+        QCOMPARE(f.RequestLines().size(), 2);
+    }
+
+    // Stop while the second of five stocks is fetched: its transfer ends,
+    // no stock after it is asked for, and the next job's loop ends at once.
+    void researchStop()
+    {
+        f.SetStocks({"AAA", "BBB", "CCC", "DDD", "EEE"});
+        f.TickOnly({9, 10});
+        // A silence far longer than the wait below: only the stop ends it.
+        UpdateJobs::SetSilenceMs(20000);
+        QVERIFY(f.site->setFault("/splits/splits-single-company.asp?symbol=bbb", Fault::Silence));
+        f.m->show();
+        QTimer poll;
+        bool clicked = false;
+        QObject::connect(&poll, &QTimer::timeout, f.m, [&] {
+            if (!clicked && f.m->SocketBusy == -1 && f.m->windowTitle().endsWith(QLatin1String("BBB Splits History"))) {
+                clicked = true;
+                QTest::mouseClick(f.m->Picture1[0], Qt::LeftButton);
+            }
+        });
+        poll.start(10);
+        QElapsedTimer t;
+        t.start();
+        f.m->RunUpdate();
+        QVERIFY(clicked);
+        QVERIFY(t.elapsed() < 10000);
+        QCOMPARE(f.RequestLines(), (QList<QByteArray>{"GET /splits/splits-single-company.asp?symbol=aaa",
+                                                      "GET /splits/splits-single-company.asp?symbol=bbb"}));
+        QVERIFY(!QFile::exists(f.Sheet(QStringLiteral("BBB_sp.Sh"))));
     }
 
     // Symbols that are no ticker never become a file name or a request; the

@@ -269,6 +269,49 @@ private Q_SLOTS:
         QVERIFY(f.fg()->Redraw());
     }
 
+    // A sheet that names a message for a missing page only: a failure before
+    // its set-up shows that message, not another sheet's rows or the
+    // no-data text.
+    void failureBeforeSetUpTakesPageMissingMessage()
+    {
+        ShowSixColumnSheet();
+        SheetFixture::WritePage(QStringLiteral("ZETA_xy.Sh"), "page");
+        SheetFrame::Fill(*f.main, {QStringLiteral("XY"), SheetFrame::StockPage("_xy.Sh"),
+                                   [](QByteArray &, const QByteArray &, SheetTable &) { throw VbError::Overflow(); },
+                                   [](int number, const QByteArray &) -> std::optional<QByteArray> {
+                                       if (number == SheetFrame::PageMissing)
+                                           return QByteArray("no xy for ZETA");
+                                       return std::nullopt;
+                                   }});
+        VerifyMessage(QStringLiteral("no xy for ZETA"));
+    }
+
+    // The grid's add-row step: tab-separated texts from column 0 on, those
+    // beyond the last column dropped, an empty line an empty row.
+    void addItem_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("three texts") << QByteArray("a\tb\tc\t") << QStringList{"a", "b", "c"};
+        QTest::newRow("more texts than columns") << QByteArray("a\tb\tc\td\te") << QStringList{"a", "b", "c"};
+        QTest::newRow("fewer") << QByteArray("a") << QStringList{"a", "", ""};
+        QTest::newRow("empty line") << QByteArray() << QStringList{"", "", ""};
+    }
+    void addItem()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QStringList, cells);
+        SheetTable t;
+        t.SetUp(2, 3);
+        t.SetText(1, 0, "title");
+        t.AddItem(line);
+        QCOMPARE(t.Rows(), 3);
+        QCOMPARE(t.Text(1, 0), QByteArray("title"));
+        QCOMPARE(t.RowHeight(2), -1);
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(QString::fromLatin1(t.Text(2, c)), cells[c]);
+    }
+
     // A zoom request draws into a new window's grid and ends with the call;
     // a failed one shows no window and leaves the message in the main grid.
     void zoom_data()

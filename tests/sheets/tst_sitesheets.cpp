@@ -20,8 +20,9 @@ private Q_SLOTS:
     void init() { f.Start(); }
     void cleanup() { f.Stop(); }
 
-    // The research and filings pages are stored without their headers, the
-    // insider page (fetched over the socket) as received.
+    // Pages fetched over the transfer control (statements, filings, profile)
+    // are stored without their headers, those fetched over the socket as
+    // received.
     void fixturesAreWhatTheSiteServes()
     {
         tw::test::SampleSite site;
@@ -32,7 +33,14 @@ private Q_SLOTS:
         } pages[] = {{"/cgi-bin/AW/ZREPORT/DoInquiry?ticker=ZETA&type=8", "ZETA_ABS.Sh", false},
                      {"/cgi-bin/AW/ZREPORT/DoInquiry?ticker=ZETA&type=10", "ZETA_AIS.Sh", false},
                      {"/t/z/ZETA.html", "ZETA_it.Sh", true},
-                     {"/brand/yahoo/search/?sym=ZETA", "ZETA_qr.Sh", false}};
+                     {"/brand/yahoo/search/?sym=ZETA", "ZETA_qr.Sh", false},
+                     {"/splits/splits-single-company.asp?symbol=zeta", "ZETA_sp.Sh", true},
+                     {"/upgrades-single-company.asp?symbol=zeta", "ZETA_uph.Sh", true},
+                     {"/downgrades-single-company.asp?symbol=zeta", "ZETA_dnh.Sh", true},
+                     {"/momentum-rating-single-company.asp?symbol=zeta", "ZETA_mr.Sh", true},
+                     {"/reports-single-company.asp?symbol=zeta", "ZETA_brp.Sh", true},
+                     {"/cgi-bin/brand_newsalert_mlist.cgi?symbol=ZETA", "ZETA_P.Sh", false},
+                     {"/asp/quotes_full.asp?kind=shortint&symbol=ZETA%60&selected=ZETA%60", "ZETA_SI.Sh", true}};
         for (const auto &p : pages) {
             const QByteArray reply = site.get(p.path);
             const QByteArray served = p.whole ? reply : reply.mid(reply.indexOf("\r\n\r\n") + 4);
@@ -49,6 +57,13 @@ private Q_SLOTS:
         QTest::newRow("income statement") << QStringLiteral("ZETA_AIS.Sh") << &frmMain::FG_AIS << QStringLiteral("AIS.grid");
         QTest::newRow("insider trades") << QStringLiteral("ZETA_it.Sh") << &frmMain::FG_IT << QStringLiteral("IT.grid");
         QTest::newRow("filings") << QStringLiteral("ZETA_qr.Sh") << &frmMain::FG_QR << QStringLiteral("QR.grid");
+        QTest::newRow("splits") << QStringLiteral("ZETA_sp.Sh") << &frmMain::FG_Split << QStringLiteral("Split.grid");
+        QTest::newRow("upgrades") << QStringLiteral("ZETA_uph.Sh") << &frmMain::FG_UPH << QStringLiteral("UPH.grid");
+        QTest::newRow("downgrades") << QStringLiteral("ZETA_dnh.Sh") << &frmMain::FG_DNH << QStringLiteral("DNH.grid");
+        QTest::newRow("momentum") << QStringLiteral("ZETA_mr.Sh") << &frmMain::FG_NMR << QStringLiteral("NMR.grid");
+        QTest::newRow("broker reports") << QStringLiteral("ZETA_brp.Sh") << &frmMain::FG_BRP << QStringLiteral("BRP.grid");
+        QTest::newRow("profile") << QStringLiteral("ZETA_P.Sh") << &frmMain::FG_Profile << QStringLiteral("Profile.grid");
+        QTest::newRow("short interest") << QStringLiteral("ZETA_SI.Sh") << &frmMain::FG_SI << QStringLiteral("SI.grid");
     }
     void sheets()
     {

@@ -46,6 +46,14 @@ Reply WeeklyTip(const Request &r);
 Reply MoversReport(const Request &r);
 Reply ScreenerList(const Request &r);
 
+// Per-stock research pages (PagesResearch.cpp).
+Reply SplitsPage(const Request &r);
+Reply RatingChanges(const Request &r);
+Reply MomentumPage(const Request &r);
+Reply BrokerReportsPage(const Request &r);
+Reply ProfilePage(const Request &r);
+Reply ShortInterestPage(const Request &r);
+
 // Quote pages (PagesQuotes.cpp). /q serves the detailed quote with d=t and
 // the page with the news otherwise.
 Reply QuotePage(const Request &r);

@@ -33,6 +33,13 @@ constexpr Route kRoutes[] = {
     {"/zandor/tip.txt", Pages::WeeklyTip},
     {"/reports/bigmovers.asp", Pages::MoversReport},
     {"/markets/screener.asp", Pages::ScreenerList},
+    {"/splits/splits-single-company.asp", Pages::SplitsPage},
+    {"/upgrades-single-company.asp", Pages::RatingChanges},
+    {"/downgrades-single-company.asp", Pages::RatingChanges},
+    {"/momentum-rating-single-company.asp", Pages::MomentumPage},
+    {"/reports-single-company.asp", Pages::BrokerReportsPage},
+    {"/cgi-bin/brand_newsalert_mlist.cgi", Pages::ProfilePage},
+    {"/asp/quotes_full.asp", Pages::ShortInterestPage},
 };
 
 struct Compiled {

@@ -1,0 +1,103 @@
+// Per-stock downloaders of the research pages: splits, upgrades, downgrades,
+// momentum rating and broker reports from the broker research site, short
+// interest from the exchange site (all over the socket), and the company
+// profile over the transfer control. Each is a row over the shared jobs.
+#include "shell/frmMain.h"
+
+#include "collect/SheetCache.h"
+#include "collect/StockJobs.h"
+#include "core/Misc.h"
+
+using StockJobs::SocketPage;
+
+namespace {
+
+constexpr qint64 Minimum = 2500;
+
+QString Updating(const QByteArray &symbol, const char *words)
+{
+    return QStringLiteral("Updating ") + QString::fromLatin1(symbol) + QLatin1String(words);
+}
+
+// The research site names the stock in lower case.
+QString Lower(const char *path, const QByteArray &symbol)
+{
+    return QLatin1String(path) + SheetCache::ForUrl(symbol.toLower());
+}
+
+} // namespace
+
+void frmMain::UpdateSplit()
+{
+    StockJobs::FetchSocketPages(
+        *this, SocketPage{"BrokerReportSite",
+                          [](const QByteArray &s) { return Lower("/splits/splits-single-company.asp?symbol=", s); },
+                          "_sp.Sh", [](const QByteArray &s) { return Updating(s, " Splits History"); }, Minimum, false});
+}
+
+void frmMain::UpdateUPH()
+{
+    StockJobs::FetchSocketPages(
+        *this, SocketPage{"BrokerReportSite",
+                          [](const QByteArray &s) { return Lower("/upgrades-single-company.asp?symbol=", s); },
+                          "_uph.Sh", [](const QByteArray &s) { return Updating(s, " Upgrades History"); }, Minimum,
+                          false});
+}
+
+void frmMain::UpdateDNH()
+{
+    StockJobs::FetchSocketPages(
+        *this, SocketPage{"BrokerReportSite",
+                          [](const QByteArray &s) { return Lower("/downgrades-single-company.asp?symbol=", s); },
+                          "_dnh.Sh", [](const QByteArray &s) { return Updating(s, " Downgrades History"); }, Minimum,
+                          true});
+}
+
+void frmMain::UpdateNMR()
+{
+    StockJobs::FetchSocketPages(
+        *this, SocketPage{"BrokerReportSite",
+                          [](const QByteArray &s) { return Lower("/momentum-rating-single-company.asp?symbol=", s); },
+                          "_mr.Sh", [](const QByteArray &s) { return Updating(s, " Momentum Rating"); }, Minimum, true});
+}
+
+void frmMain::UpdateBRP()
+{
+    StockJobs::FetchSocketPages(
+        *this, SocketPage{"BrokerReportSite",
+                          [](const QByteArray &s) { return Lower("/reports-single-company.asp?symbol=", s); },
+                          "_brp.Sh", [](const QByteArray &s) { return Updating(s, " Broker Reports"); }, Minimum, true});
+}
+
+void frmMain::UpdateSI()
+{
+    StockJobs::FetchSocketPages(*this, SocketPage{"ExchangeSite",
+                                                  [](const QByteArray &s) {
+                                                      const QString sym = SheetCache::ForUrl(s.toUpper());
+                                                      return QStringLiteral("/asp/quotes_full.asp?kind=shortint&symbol=")
+                                                             + sym + QStringLiteral("%60&selected=") + sym
+                                                             + QStringLiteral("%60");
+                                                  },
+                                                  "_SI.Sh",
+                                                  [](const QByteArray &s) { return Updating(s, " Short Interest "); },
+                                                  Minimum, false, true});
+}
+
+void frmMain::UpdateProfile()
+{
+    try {
+        StockJobs::ForEachStock(*this, [this](const QByteArray &symbol) {
+            if (symbol.size() < 2 || !SheetCache::UsableSymbol(symbol))
+                return true;
+            StockJobs::FetchInetPage(*this, "ProfileSite",
+                                     QStringLiteral("/cgi-bin/brand_newsalert_mlist.cgi?symbol=")
+                                         + SheetCache::ForUrl(symbol.toUpper()),
+                                     SheetCache::DataSheet(QString::fromLatin1(symbol) + QStringLiteral("_P.Sh")),
+                                     BaseCaption + QStringLiteral("    ") + Updating(symbol, " Profile"), Minimum);
+            Misc::DoEvents();
+            return true;
+        });
+    } catch (...) {
+        // a failing step ends the job
+    }
+}

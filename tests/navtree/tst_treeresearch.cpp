@@ -1,0 +1,72 @@
+#include "../collect/UpdateFixture.h"
+#include "common/TestRegistry.h"
+#include "platform/FlexGrid.h"
+#include "platform/TreeView.h"
+#include "sheets/SheetState.h"
+
+#include <QLabel>
+#include <QTest>
+
+// The research pages from the Update run to the sheets: the seven boxes
+// ticked for ZETA, ACME and F, then every research leaf of every stock.
+class tst_treeresearch : public QObject {
+    Q_OBJECT
+    tw::test::UpdateFixture f;
+
+    void Click(const QString &key) { f.m->TreeView1_NodeClick(f.m->TreeView1->Find(key)); }
+
+private Q_SLOTS:
+    void init() { QVERIFY(f.Init()); }
+    void cleanup() { f.Cleanup(); }
+
+    void researchLeavesAfterUpdate()
+    {
+        f.SetStocks({"ZETA", "ACME", "F"});
+        Stocks[0].Name = "Zeta Corp";
+        Stocks[1].Name = "Acme Inc";
+        Stocks[2].Name = "F";
+        f.TickOnly({9, 10, 11, 12, 13, 14, 88});
+        f.m->RunUpdate();
+        f.m->Panel1[1]->setText(QStringLiteral("Tech"));
+        f.m->initTree();
+        f.m->BaseRowHeight = int16_t(f.m->FG->RowHeight(0));
+
+        const struct {
+            const char *key, *view;
+            int rows;             // grid rows for ZETA and ACME
+            const char *fMessage; // for F, whose page was never fetched; null: F has rows too
+        } leaves[] = {
+            {"SPL", "Split", 5, nullptr},
+            {"UP", "UPH", 4, nullptr},
+            {"DN", "DNH", 4, "No downgrads were found for the symbol you requested, F (F)"},
+            {"NMR", "NMR", 7, "No data for the stock you requested, F (F)"},
+            {"BR", "BRP", 6, "No data for the stock you requested, F (F)\r\nPlease update again."},
+            {"AR", "Profile", 2, "Tickerwatch do not have additional information for F"},
+            {"SI", "SI", 6, nullptr},
+        };
+        const QByteArray symbols[] = {"ZETA", "ACME", "F"};
+        for (int i = 0; i < 3; ++i) {
+            for (const auto &leaf : leaves) {
+                const QString key = QLatin1String(leaf.key) + QString::number(i);
+                CurrentSymbol = symbols[(i + 1) % 3]; // another stock on show before the click
+                Click(key);
+                QCOMPARE(CurrentSymbol, symbols[i]);
+                QCOMPARE(CurrentView, QLatin1String(leaf.view));
+                const FlexGrid *fg = f.m->FG;
+                if (i == 2 && leaf.fMessage) {
+                    QCOMPARE(fg->Rows(), 1);
+                    QCOMPARE(fg->TextMatrix(0, 0), QString::fromLatin1(leaf.fMessage));
+                } else {
+                    QVERIFY2(fg->Rows() == leaf.rows, qPrintable(key + QStringLiteral(" rows %1").arg(fg->Rows())));
+                    QVERIFY2(fg->TextMatrix(1, 0).startsWith(QString::fromLatin1(symbols[i]))
+                                 || fg->TextMatrix(0, 0).contains(QString::fromLatin1(Stocks[size_t(i)].Name))
+                                 || fg->TextMatrix(0, 1).contains(QString::fromLatin1(symbols[i])),
+                             qPrintable(key));
+                }
+            }
+        }
+    }
+};
+
+TW_TEST(tst_treeresearch)
+#include "tst_treeresearch.moc"
