@@ -341,19 +341,20 @@ void Registry::Parse(const QByteArray &all)
     }
     Key *cur = nullptr;
     bool first = true;
-    bool afterContinuation = false; // the line before ended in "\"
-    for (const Logical &logical : std::as_const(joined)) {
+    for (qsizetype li = 0; li < joined.size(); ++li) {
+        const Logical &logical = joined[li];
         const QByteArray line = logical.text.trimmed();
-        const bool continues = afterContinuation;
-        afterContinuation = line.endsWith('\\');
+        // Between a hex value that asks to be continued and figures that
+        // would continue it, a blank line is what keeps them apart.
+        const bool continues = li > 0 && li + 1 < joined.size() && joined[li - 1].text.trimmed().endsWith('\\')
+                               && joined[li - 1].text.contains("=hex") && hexOnly(joined[li + 1].text);
         if (first) {
             first = false;
             if (line == "REGEDIT4" || line.startsWith("Windows Registry Editor"))
                 continue;
         }
-        // A blank line is only spacing, except behind a line that asks to be
-        // continued: dropping it there would join that line to the next one
-        // when the file is written back.
+        // A blank line is only spacing, except where dropping it would join
+        // two lines when the file is written back.
         if (line.isEmpty()) {
             if (continues)
                 (cur ? cur->unknown : header_).append(logical.raws);
@@ -404,7 +405,9 @@ void Registry::Parse(const QByteArray &all)
         if (rest.startsWith('"')) {
             qsizetype p2 = 0;
             auto s = ParseQuoted(rest, p2);
-            good = s.has_value();
+            // Text after the closing quote makes the line one the reader does
+            // not understand: it is kept as it stands, not cut.
+            good = s.has_value() && rest.mid(p2).trimmed().isEmpty();
             if (good)
                 v = Value{Sz, *s};
         } else if (rest.startsWith("dword:")) {

@@ -110,6 +110,7 @@ private Q_SLOTS:
         QTest::newRow("a key line broken by LF") << QByteArray("[HKEY_CURRENT_USER\\So\nftware]");
         // Found by the fuzzer: the blank line kept the damaged value from
         // joining the figures after it once the file was written back.
+        QTest::newRow("text after a closing quote") << QByteArray("\"J\"=\"a\"b\"");
         QTest::newRow("continued line, blank, figures")
             << QByteArray("\"H\"=hex:01,02,\\\r\n  \r\n  03");
     }
