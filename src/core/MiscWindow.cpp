@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -31,6 +32,14 @@ void RollWindow(QWidget *form, int16_t steps)
         const int16_t step = Vb::CInt(height / steps);
         // The window may be closed by a click while we yield.
         const QPointer<QWidget> alive(form);
+        // A window whose layout sets a minimum size would not shrink: the
+        // minimum is lifted for the roll and given back after it.
+        const QSize minimum = form->minimumSize();
+        const QLayout::SizeConstraint constraint =
+            form->layout() ? form->layout()->sizeConstraint() : QLayout::SetDefaultConstraint;
+        if (form->layout())
+            form->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        form->setMinimumSize(0, 0);
         for (int i = 1; i <= steps - 1; ++i) {
             const int frame = form->frameGeometry().height() - form->height();
             const double outer = Twips::FromPixels(form->frameGeometry().height()) - step;
@@ -40,6 +49,9 @@ void RollWindow(QWidget *form, int16_t steps)
             if (!alive)
                 return;
         }
+        if (form->layout())
+            form->layout()->setSizeConstraint(constraint);
+        form->setMinimumSize(minimum);
     } catch (const VbError &e) {
         ErrorTraping(e, QStringLiteral("Misc_RollWindow"), false);
     }

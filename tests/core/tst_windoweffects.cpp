@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QTimer>
 #include <memory>
 
@@ -91,6 +92,24 @@ private Q_SLOTS:
         QCOMPARE(OuterHeight(form.get()), finalHeight);
         QCOMPARE(after.topLeft(), before.topLeft());
         QCOMPARE(after.width(), before.width());
+        QCOMPARE(env->ErrorBlocks(), 0);
+    }
+
+    // A window laid out with a minimum size (the first-run settings window,
+    // the questionnaire) rolls up too, and keeps its minimum afterwards.
+    void windowWithLayoutRolls()
+    {
+        auto *layout = new QVBoxLayout(form.get());
+        auto *big = new QWidget;
+        big->setMinimumSize(200, 150);
+        layout->addWidget(big);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const int before = form->frameGeometry().height();
+        const QSize minimum = form->minimumSize();
+        Misc::RollWindow(form.get(), 25);
+        QVERIFY2(form->frameGeometry().height() < before / 4, qPrintable(QString::number(form->frameGeometry().height())));
+        QCOMPARE(form->minimumSize(), minimum);
         QCOMPARE(env->ErrorBlocks(), 0);
     }
 
