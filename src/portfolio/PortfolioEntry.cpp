@@ -3,6 +3,5 @@
 // Portfolio grids and the stock and edit popups: built with the portfolio.
 void frmMain::FG_Portfolio_All() {}
 void frmMain::FG_PortfolioLog() {}
-void frmMain::mnuTree_Click(int) {}
 void frmMain::mnuTrees_Click() {}
 void frmMain::mnuEdit_Click(int) {}

@@ -263,7 +263,7 @@ void frmMain::BuildMenus()
     static const char *update[4] = {"Update Selected Group", "Update Selected Stock", "-", "Hang-up"};
     for (int i = 0; i < 4; ++i)
         mnuUpdate[i] = Item(mnuUpdates, Indexed("mnuUpdate", i), QString::fromLatin1(update[i]));
-    static const char *email[6] = {"New Massage", "Tell It To Your Friend", "Report a Bug", "Send Error Log To Zandor",
+    static const char *email[6] = {"New Massage", "Tell It To Your Friend", "Bug Report", "Send Error Log To Zandor",
                                    "Send Feedback To Zandor", "Technical Support "};
     for (int i = 0; i < 6; ++i)
         mnuEmail[i] = Item(mnuEmails, Indexed("mnuEmail", i), QString::fromLatin1(email[i]));

@@ -93,6 +93,7 @@ private Q_SLOTS:
         QCOMPARE(Dialogs::Log().size(), 1);
         QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("You have to select at least one option"));
         QCOMPARE(Dialogs::Log()[0].flags, int(Dialogs::vbOKOnly | Dialogs::vbInformation));
+        QCOMPARE(Dialogs::Log()[0].title, QString()); // an empty title, not the program's name
         QCOMPARE(Ticked(w), Boxes{0});
         QCOMPARE(Options::Loaded(), w);
         for (int i = 0; i < Options::UpdateItemCount; ++i)

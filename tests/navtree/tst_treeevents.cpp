@@ -72,6 +72,18 @@ private Q_SLOTS:
             QVERIFY(!f.tree->Node(i)->Expanded());
     }
 
+    // The menu's "&Collapse All" closes every node.
+    void collapseAllFromTheMenu()
+    {
+        for (const char *key : {"Market", "ID0", "ID2", "News0"})
+            f.Node(key)->SetExpanded(true);
+        RightClick();
+        QCOMPARE(f.main->mnuTree[0]->text(), QStringLiteral("&Collapse All"));
+        f.main->mnuTree[0]->trigger();
+        for (int i = 1; i <= f.tree->Count(); ++i)
+            QVERIFY2(!f.tree->Node(i)->Expanded(), qPrintable(f.tree->Node(i)->Key()));
+    }
+
     // The menu is about the node last clicked or opened; after a rebuild
     // there is none, so only "&Collapse All" shows.
     void rightClickMenu_data()
