@@ -280,6 +280,11 @@ void Options::BuildControls()
         frm[i]->setSizePolicy(sp);
         QWidget *content = i < 4 ? BuildUpdatePage(i) : i == 4 ? BuildVoicePage() : i == 5 ? BuildNetworkPage()
                                                                                           : BuildGeneralPage();
+        // The page's own background counts as its frame for the update
+        // items' highlight: the pointer leaving a box over it clears it.
+        content->setMouseTracking(true);
+        content->setProperty("pageBackground", true);
+        content->installEventFilter(this);
         auto *frameLayout = new QVBoxLayout(frm[i]);
         frameLayout->setContentsMargins(10, 8, 10, 10);
         frameLayout->addWidget(content);
@@ -658,6 +663,8 @@ bool Options::eventFilter(QObject *watched, QEvent *event)
             if (watched == f)
                 frm_MouseMove();
         }
+        if (watched->property("pageBackground").toBool())
+            frm_MouseMove();
         break;
     }
     default:
