@@ -373,6 +373,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
+        // A disabled control hears no mouse: no pressed face, no popup, no
+        // command. Qt hands its events to the filter all the same.
+        if (auto *target = qobject_cast<QWidget *>(watched); target && !target->isEnabled())
+            return true;
         auto *me = static_cast<QMouseEvent *>(event);
         const float x = float(Twips::FromPixels(me->position().x()));
         const float y = float(Twips::FromPixels(me->position().y()));
