@@ -92,7 +92,7 @@ frmSpeech::frmSpeech(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     lblError = new QLabel(this);
     lblError->setObjectName(QStringLiteral("lblError"));
     lblError->setAutoFillBackground(true); // covers "Please Wait.." beneath it
-    Geometry::Move(lblError, 120, 20, 4740, 180);
+    Geometry::Move(lblError, 120, 15, 4740, 195);
     lblError->hide();
 }
 
