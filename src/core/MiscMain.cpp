@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QWindow>
 #include <QProgressBar>
 
@@ -39,16 +40,20 @@ bool Main()
         QDir().mkpath(AppFolder);
         AppPaths::RemoveLeftovers(Registry::instance().File());
 
-        frmSplash *splash = frmSplash::Load();
+        // A click on the picture unloads the splash during any of the turns
+        // below; hold it guarded and let Progress find it gone.
+        const QPointer<frmSplash> splash = frmSplash::Load();
         splash->show();
         // "Repaint" needs the window mapped first; give the display a moment
         // (bounded) so the splash is on screen before any blocking wait.
         QElapsedTimer mapped;
         mapped.start();
-        while (splash->windowHandle() && !splash->windowHandle()->isExposed() && mapped.elapsed() < 500)
+        while (splash && splash->windowHandle() && !splash->windowHandle()->isExposed() && mapped.elapsed() < 500)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        splash->repaint();
-        splash->pb1->setVisible(true);
+        if (splash) {
+            splash->repaint();
+            splash->pb1->setVisible(true);
+        }
         frmSplash::Progress(1);
 
         frmSplash::Progress(10);

@@ -5,6 +5,7 @@
 #include "core/frmSplash.h"
 #include "platform/Geometry.h"
 #include "platform/Dialogs.h"
+#include "platform/RunOnce.h"
 #include "platform/Vb.h"
 #include "services/Thanks.h"
 
@@ -178,6 +179,12 @@ void NetSetting::chkProxy_Click()
 
 void NetSetting::cmdclose_Click()
 {
+    // The roll-up yields: a second click must not run this again, and the
+    // window may be closed meanwhile.
+    const RunOnce once(this, "cmdclose_Click");
+    if (!once)
+        return;
+    const QPointer<NetSetting> self(this);
     if (txtData[0]->text().isEmpty() && optMailServer[0]->isChecked()) {
         const QString answer = Dialogs::InputBox(QStringLiteral("Enter your Email server or select 'Use external mail software'"),
                                                  QStringLiteral("Missing mail server address"), kExampleMailServer);
@@ -205,10 +212,14 @@ void NetSetting::cmdclose_Click()
                       optMailServer[1]->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
     });
     Misc::RollWindow(this, 25);
-    hide();
-    g_net = nullptr;
-    deleteLater();
+    if (self) {
+        hide();
+        g_net = nullptr;
+        deleteLater();
+    }
     Misc::DoEvents();
+    // The settings are stored: go on to the questionnaire even when the
+    // window was closed while it rolled up.
     Thanks::ShowModeless();
     Misc::DoEvents();
 }

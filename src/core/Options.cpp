@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/Help.h"
+#include "platform/RunOnce.h"
 #include "platform/Vb.h"
 #include "platform/VbInput.h"
 #include "platform/Winsock.h"
@@ -280,6 +281,11 @@ void Options::BuildControls()
         frm[i]->setSizePolicy(sp);
         QWidget *content = i < 4 ? BuildUpdatePage(i) : i == 4 ? BuildVoicePage() : i == 5 ? BuildNetworkPage()
                                                                                           : BuildGeneralPage();
+        // The page's own background counts as its frame for the update
+        // items' highlight: the pointer leaving a box over it clears it.
+        content->setMouseTracking(true);
+        content->setProperty("pageBackground", true);
+        content->installEventFilter(this);
         auto *frameLayout = new QVBoxLayout(frm[i]);
         frameLayout->setContentsMargins(10, 8, 10, 10);
         frameLayout->addWidget(content);
@@ -658,6 +664,8 @@ bool Options::eventFilter(QObject *watched, QEvent *event)
             if (watched == f)
                 frm_MouseMove();
         }
+        if (watched->property("pageBackground").toBool())
+            frm_MouseMove();
         break;
     }
     default:
@@ -698,6 +706,12 @@ void Options::Text2_LostFocus() { CheckSaverDelay(); }
 
 void Options::cmd_OK_Click()
 {
+    // OK and Cancel yield: a second click must not run them again, and the
+    // window may be unloaded meanwhile.
+    const RunOnce once(this, "cmd_OK_Click");
+    if (!once)
+        return;
+    const QPointer<Options> self(this);
     Hourglass hourglass;
     if (!CheckSelection())
         return;
@@ -711,6 +725,8 @@ void Options::cmd_OK_Click()
         Settings::Set(QStringLiteral("SplashDelay"), Text1->text());
         Settings::Set(QStringLiteral("SaverDelay"), Text2->text());
         Misc::DoEvents();
+        if (!self || Loaded() != self)
+            return;
         for (int i = 0; i < UpdateItemCount; ++i)
             Settings::Set(QStringLiteral("Update") + QString::number(i), QString::number(BoxValue(chkUpdate[i])));
         Settings::Set(QStringLiteral("Fractions"), BoxValue(ChkNumeric[0]) == 1 ? QStringLiteral("1") : QStringLiteral("0"));
@@ -732,9 +748,15 @@ void Options::cmd_OK_Click()
 
 void Options::cmd_cancel_Click()
 {
+    const RunOnce once(this, "cmd_cancel_Click");
+    if (!once)
+        return;
+    const QPointer<Options> self(this);
     Misc::RollWindow(this, 25);
     Misc::DoEvents();
-    Unload();
+    // Only this window: another one may have been opened meanwhile.
+    if (self && Loaded() == self)
+        Unload();
     Misc::DoEvents();
 }
 

@@ -221,7 +221,7 @@ bool Options::CheckSelection()
         return true;
     SetBoxValue(chkUpdate[0], 1);
     Dialogs::MsgBox(QStringLiteral("You have to select at least one option"), Dialogs::vbOKOnly | Dialogs::vbInformation,
-                    QString());
+                    Dialogs::EmptyTitle);
     return false;
 }
 

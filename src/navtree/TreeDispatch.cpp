@@ -5,6 +5,7 @@
 #include "core/Stock.h"
 #include "links/WebDirectory.h"
 #include "navtree/NavState.h"
+#include "navtree/TreeDispatch.h"
 #include "navtree/TreeTables.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
@@ -45,7 +46,24 @@ TreeNode *StockAbove(const TreeNode *node)
     return nullptr;
 }
 
+std::function<void(const Call &)> &Recorder()
+{
+    static std::function<void(const Call &)> recorder;
+    return recorder;
+}
+
+// A table entry as the call it makes for the node keyed key.
+Call CallOf(const Action &a, const QString &key)
+{
+    Call c{a.kind, a.n, a.fill, QString::fromLatin1(a.text), QString::fromLatin1(a.title)};
+    if (a.kind == Kind::Fund || a.kind == Kind::Web)
+        c.text = key;
+    return c;
+}
+
 } // namespace
+
+void NavTree::SetCallRecorder(std::function<void(const Call &)> recorder) { Recorder() = std::move(recorder); }
 
 void frmMain::TreeView1_NodeClick(TreeNode *node)
 {
@@ -64,7 +82,9 @@ void frmMain::TreeView1_NodeClick(TreeNode *node)
     const bool inStock = stock != nullptr;
     const QString stockCaption = stock ? stock->Text() : QString();
 
-    auto run = [&](const Action &a) {
+    auto run = [&](const Call &a) {
+        if (a.kind != Kind::None && Recorder())
+            Recorder()(a);
         switch (a.kind) {
         case Kind::None: break;
         case Kind::Sheet: {
@@ -93,16 +113,16 @@ void frmMain::TreeView1_NodeClick(TreeNode *node)
         case Kind::Board: OpenMessageBoard(a.n); break;
         case Kind::Industry: OpenIndustryGroup(a.n); break;
         case Kind::Consult: ShowConsultation(a.n); break;
-        case Kind::MostActive: Pares_BR2(QString::fromLatin1(a.text), QString::fromLatin1(a.title)); break;
+        case Kind::MostActive: Pares_BR2(a.text, a.title); break;
         case Kind::OptSum: FG_OptSum(a.n); break;
         case Kind::Splits: FG_SplitsCalendar(a.n); break;
         case Kind::BrokerList: FG_M_BRP(a.n); break;
         case Kind::Index:
             (this->*a.fill)();
-            if (a.title)
-                ScrollToSection(QString::fromLatin1(a.title));
+            if (!a.title.isEmpty())
+                ScrollToSection(a.title);
             break;
-        case Kind::Fund: FG_Funds(key); break;
+        case Kind::Fund: FG_Funds(a.text); break;
         case Kind::Video: OpenVideoStream(a.n); break;
         case Kind::Radio: OpenRadioStream(a.n); break;
         case Kind::PortClear:
@@ -113,9 +133,11 @@ void frmMain::TreeView1_NodeClick(TreeNode *node)
                 Stock::ClearPortfolio();
             break;
         case Kind::Web:
-            if (const QString page = WebDirectory::Page(key); !page.isEmpty())
+            if (const QString page = WebDirectory::Page(a.text); !page.isEmpty())
                 Misc::OpenLink(page);
             break;
+        case Kind::PortSymbol: FG_Portfolio_Selected(Text::ToCp1252(a.text)); break;
+        case Kind::SectorBoard: OpenSectorBoard(a.text, a.title); break;
         }
     };
 
@@ -123,16 +145,16 @@ void frmMain::TreeView1_NodeClick(TreeNode *node)
         LastNodeIndex = int16_t(node->Index());
 
         if (key.startsWith(QLatin1String("TID")))
-            FG_Portfolio_Selected(Text::ToCp1252(caption));
+            run({Kind::PortSymbol, 0, nullptr, caption, {}});
 
         if (key.startsWith(QLatin1String("ID")) && image == StockImage) {
             CurrentSymbol = Text::ToCp1252(caption);
             SelectSymbol(CurrentSymbol);
             if (CurrentView == QLatin1String("Profile")) {
-                FG_Profile();
+                run({Kind::Call, 0, &frmMain::FG_Profile, {}, {}});
             } else {
                 if (CurrentView != QLatin1String("Current"))
-                    FG_Current();
+                    run({Kind::Call, 0, &frmMain::FG_Current, {}, {}});
                 // The stock's row of the quote list, found by its name.
                 const QString name = Text::FromCp1252(Stock::CurrentStockName());
                 for (int row = 2; !name.isEmpty() && row < FG->Rows(); ++row) {
@@ -154,19 +176,19 @@ void frmMain::TreeView1_NodeClick(TreeNode *node)
         }
 
         if (image == StocksRootImage)
-            FG_Current();
+            run({Kind::Call, 0, &frmMain::FG_Current, {}, {}});
 
         // Roots end here: none has a rule of its own beyond the stocks root.
         if (root)
             return;
         if (key == QLatin1String("Conglomerates"))
-            OpenSectorBoard(QStringLiteral("Conglomerates"), QStringLiteral("Conglomerates"));
+            run({Kind::SectorBoard, 0, nullptr, QStringLiteral("Conglomerates"), QStringLiteral("Conglomerates")});
         if (parentKey.startsWith(QLatin1String("MBY")) && parentKey.size() > 4)
-            OpenSectorBoard(SectorFolder(parentKey.mid(4)), key);
+            run({Kind::SectorBoard, 0, nullptr, SectorFolder(parentKey.mid(4)), key});
 
         if (inStock)
-            run(CaptionAction(caption));
-        run(KeyAction(key));
+            run(CallOf(CaptionAction(caption), key));
+        run(CallOf(KeyAction(key), key));
     } catch (const VbError &e) {
         Dialogs::MsgBox(e.description);
     } catch (const std::exception &e) {

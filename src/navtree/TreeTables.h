@@ -38,6 +38,9 @@ enum class Kind : uint8_t {
     Radio,        // OpenRadioStream(n)
     PortClear,    // ask, then clear the portfolio
     Web,          // the web directory's page of the node's key
+    // Rules of the dispatcher itself, not of a table entry:
+    PortSymbol,   // FG_Portfolio_Selected(the node's caption)
+    SectorBoard,  // OpenSectorBoard(folder, key)
 };
 
 struct Action {

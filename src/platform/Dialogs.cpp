@@ -45,9 +45,15 @@ namespace Dialogs {
 
 QString AppTitle() { return QStringLiteral("Tickerwatch"); }
 
+namespace {
+// A box called with no title shows the program's; a title given, even an
+// empty one, shows as given.
+QString Caption(const QString &title) { return title.isNull() ? AppTitle() : title; }
+} // namespace
+
 int MsgBox(const QString &text, int flags, const QString &title)
 {
-    const QString caption = title.isEmpty() ? AppTitle() : title;
+    const QString caption = Caption(title);
     if (st().scripted) {
         Shown s{false, text, caption, flags, {}};
         st().log.append(s);
@@ -83,7 +89,7 @@ int MsgBox(const QString &text, int flags, const QString &title)
 
 QString InputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    const QString caption = title.isEmpty() ? AppTitle() : title;
+    const QString caption = Caption(title);
     if (st().scripted) {
         Shown s{true, prompt, caption, 0, defaultText};
         st().log.append(s);

@@ -15,10 +15,12 @@ enum Buttons : int {
 };
 enum Result : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 
-// title empty: the program's own title.
+// title omitted (null): the program's own title; any title given, "" too,
+// shows as given, so a box meant to have an empty title has one.
 int MsgBox(const QString &text, int flags = vbOKOnly, const QString &title = QString());
 // Cancel gives "".
 QString InputBox(const QString &prompt, const QString &title = QString(), const QString &defaultText = QString());
+inline const QString EmptyTitle = QStringLiteral("");
 
 QString AppTitle(); // "Tickerwatch"
 

@@ -75,10 +75,22 @@ public:
     {
         QObject::connect(&tts_, &QTextToSpeech::stateChanged, &tts_,
                          [this](QTextToSpeech::State state) { StateChanged(state); });
+        QObject::connect(&tts_, &QTextToSpeech::errorOccurred, &tts_,
+                         [this](QTextToSpeech::ErrorReason, const QString &text) {
+                             if (Failed)
+                                 Failed(text);
+                         });
     }
 
     void Say(const QString &text) override
     {
+        // An engine that failed as it started (no sound server) says so
+        // at every text rather than dropping it without a word.
+        if (tts_.state() == QTextToSpeech::Error) {
+            if (Failed)
+                Failed(tts_.errorString());
+            return;
+        }
         queue_.Load(text);
         paused_ = false;
         if (queue_.IsEmpty()) {
@@ -302,6 +314,14 @@ constexpr double LowRegisterStep = 0.15;
 
 void Speech::Recording::Finish() { EndText(seam().live); }
 
+void Speech::Recording::Break(const QString &message)
+{
+    SpeechEngine *engine = seam().live;
+    EndText(engine);
+    if (engine && engine->Failed)
+        engine->Failed(message);
+}
+
 void Speech::SetRecording(bool on) { seam().recording = on; }
 Speech::Recording &Speech::Recorded() { return seam().rec; }
 void Speech::Reset() { seam().rec = Recording(); }
@@ -314,12 +334,20 @@ Speech::Speech(QObject *parent) : QObject(parent)
     } else {
         engine_ = DesktopEngine::Make();
     }
+    if (!engine_)
+        failure_ = QStringLiteral("No speech engine is installed.");
     if (engine_) {
         engine_->Notify = [this](bool on) {
-            if (on)
+            if (on) {
+                failure_.clear();
                 Q_EMIT AudioStart();
-            else
+            } else {
                 Q_EMIT AudioStop();
+            }
+        };
+        engine_->Failed = [this](const QString &text) {
+            failure_ = text.isEmpty() ? QStringLiteral("The speech engine failed.") : text;
+            Q_EMIT Failed();
         };
         // The first voice mode; an engine that refuses it keeps its own voice.
         try {
@@ -331,8 +359,10 @@ Speech::Speech(QObject *parent) : QObject(parent)
 
 Speech::~Speech()
 {
-    if (engine_)
+    if (engine_) {
         engine_->Notify = nullptr;
+        engine_->Failed = nullptr;
+    }
 }
 
 SpeechEngine &Speech::Engine() const

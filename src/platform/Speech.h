@@ -58,6 +58,8 @@ public:
     virtual void SetVoice(const SpeechVoice &voice) = 0;
     // Told true when sound starts and false when the text has ended or stopped.
     std::function<void(bool)> Notify;
+    // Told the engine's own words when it cannot sound (no sound server).
+    std::function<void(const QString &)> Failed;
 };
 
 class Speech : public QObject {
@@ -79,6 +81,8 @@ public:
     void SkipForward();
     bool IsSpeaking() const;
     int LastError() const;
+    // Why the control cannot speak, in the engine's words; "" while it can.
+    QString FailureText() const { return failure_; }
 
     // Voice modes count from 1; another number fails (Invalid procedure call).
     int CurrentMode() const { return mode_; }
@@ -108,6 +112,9 @@ public:
         bool unavailable = false; // no engine can be made
         // Ends the text as the engine would at its last sentence.
         void Finish();
+        // The engine fails as the desktop's does without a sound server: the
+        // text ends and the engine says why.
+        void Break(const QString &message);
     };
     static void SetRecording(bool on);
     static Recording &Recorded();
@@ -116,12 +123,15 @@ public:
 Q_SIGNALS:
     void AudioStart();
     void AudioStop();
+    // The engine cannot sound; FailureText says why.
+    void Failed();
 
 private:
     SpeechEngine &Engine() const;
     void Apply();
 
     std::unique_ptr<SpeechEngine> engine_;
+    QString failure_;
     int mode_ = 1;
     int lowRegister_ = 0;
     int volume_ = 10;

@@ -238,7 +238,15 @@ TreeNode *TreeView::HitTest(float x, float y) const
 void TreeView::keyPressEvent(QKeyEvent *event)
 {
     Q_EMIT KeyDown(VbInput::KeyCode(event), VbInput::Shift(event->modifiers()));
+    // A node reached by the keyboard is clicked, as a mouse click on it
+    // would be, so the tree works without a mouse; Enter clicks the node
+    // the keyboard rests on. A selection made by the program is no click.
+    const QTreeWidgetItem *before = currentItem();
     QTreeWidget::keyPressEvent(event);
+    auto *after = static_cast<TreeNode *>(currentItem());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (after && (after != before || enter))
+        Q_EMIT NodeClick(after);
 }
 
 void TreeView::EmitMouse(QMouseEvent *event, bool press)

@@ -3,7 +3,6 @@
 // Portfolio grids and the stock and edit popups: built with the portfolio.
 void frmMain::FG_Portfolio_All() {}
 void frmMain::FG_PortfolioLog() {}
-void frmMain::mnuTree_Click(int) {}
 void frmMain::mnuTrees_Click() {}
 // The grid's edit menu. Copy and Select All act on the main grid; the
 // portfolio commands come with the portfolio grids.

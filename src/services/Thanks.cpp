@@ -4,12 +4,14 @@
 #include "core/Settings.h"
 #include "core/Stock.h"
 #include "platform/Geometry.h"
+#include "platform/RunOnce.h"
 #include "platform/Vb.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -84,6 +86,12 @@ void Thanks::SendData()
 
 void Thanks::cmdClose_Click()
 {
+    // Every step yields: a second click must not run this again, and the
+    // window may be closed meanwhile; the road to the main window goes on.
+    const RunOnce once(this, "cmdClose_Click");
+    if (!once)
+        return;
+    const QPointer<Thanks> self(this);
     try {
         SendData();
         Misc::DoEvents();
@@ -91,10 +99,13 @@ void Thanks::cmdClose_Click()
         Misc::DoEvents();
         frmMain::Instance()->ShowWindow();
         Misc::DoEvents();
-        Misc::RollWindow(this, 25);
-        hide();
-        g_thanks = nullptr;
-        deleteLater();
+        if (self)
+            Misc::RollWindow(self, 25);
+        if (self) {
+            self->hide();
+            g_thanks = nullptr;
+            self->deleteLater();
+        }
         Stock::ReadStocks();
         Misc::DoEvents();
     } catch (const VbError &e) {

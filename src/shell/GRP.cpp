@@ -3,6 +3,7 @@
 #include "core/Misc.h"
 #include "platform/Artwork.h"
 #include "platform/Geometry.h"
+#include "platform/RunOnce.h"
 #include "platform/Twips.h"
 #include "shell/ClsManip.h"
 #include "shell/PictureBox.h"
@@ -125,6 +126,10 @@ void GRP::Slider1_Scroll()
 
 void GRP::cmdClose_Click()
 {
+    // The roll-up yields: a second click waits for the first.
+    const RunOnce once(this, "cmdClose_Click");
+    if (!once)
+        return;
     if (Effect && Effect->IsPlay() == QStringLiteral("False"))
         Effect->DoRipple(RelaxFrequency);
     const QPointer<GRP> alive(this);

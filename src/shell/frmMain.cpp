@@ -265,7 +265,7 @@ void frmMain::BuildMenus()
     static const char *update[4] = {"Update Selected Group", "Update Selected Stock", "-", "Hang-up"};
     for (int i = 0; i < 4; ++i)
         mnuUpdate[i] = Item(mnuUpdates, Indexed("mnuUpdate", i), QString::fromLatin1(update[i]));
-    static const char *email[6] = {"New Massage", "Tell It To Your Friend", "Report a Bug", "Send Error Log To Zandor",
+    static const char *email[6] = {"New Massage", "Tell It To Your Friend", "Bug Report", "Send Error Log To Zandor",
                                    "Send Feedback To Zandor", "Technical Support "};
     for (int i = 0; i < 6; ++i)
         mnuEmail[i] = Item(mnuEmails, Indexed("mnuEmail", i), QString::fromLatin1(email[i]));
@@ -375,6 +375,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
+        // A disabled control hears no mouse: no pressed face, no popup, no
+        // command. Qt hands its events to the filter all the same.
+        if (auto *target = qobject_cast<QWidget *>(watched); target && !target->isEnabled())
+            return true;
         auto *me = static_cast<QMouseEvent *>(event);
         const float x = float(Twips::FromPixels(me->position().x()));
         const float y = float(Twips::FromPixels(me->position().y()));

@@ -123,6 +123,11 @@ void frmMain::Picture1_Click(int index)
         Zoom_FG();
         break;
     case 4:
+        // The button is disabled while a run walks the open set; the double
+        // click on "Groups" and the keys that reach the editor must not get
+        // round that.
+        if (UpdateRunning())
+            break;
         if (StkSet *editor = StkSet::Load()) {
             Own(editor);
             editor->show();

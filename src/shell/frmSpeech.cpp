@@ -3,6 +3,7 @@
 #include "core/Misc.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
+#include "platform/RunOnce.h"
 #include "platform/Speech.h"
 #include "platform/Vb.h"
 
@@ -52,6 +53,8 @@ frmSpeech::frmSpeech(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     TextToSpeech1 = new Speech(this);
     TextToSpeech1->setObjectName(QStringLiteral("TextToSpeech1"));
     connect(TextToSpeech1, &Speech::AudioStop, this, [this] { TextToSpeech1_AudioStop(); });
+    connect(TextToSpeech1, &Speech::Failed, this, [this] { TextToSpeech1_Failed(); });
+    connect(TextToSpeech1, &Speech::AudioStart, this, [this] { lblError->hide(); });
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -85,6 +88,12 @@ frmSpeech::frmSpeech(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     lblWait->setObjectName(QStringLiteral("lblWait"));
     Geometry::Move(lblWait, 120, 20, 1500, 180);
     lblWait->hide();
+
+    lblError = new QLabel(this);
+    lblError->setObjectName(QStringLiteral("lblError"));
+    lblError->setAutoFillBackground(true); // covers "Please Wait.." beneath it
+    Geometry::Move(lblError, 120, 15, 4740, 195);
+    lblError->hide();
 }
 
 frmSpeech::~frmSpeech()
@@ -118,6 +127,19 @@ void frmSpeech::Unload()
 void frmSpeech::Form_Load()
 {
     Logged("Form_Load", [this] { TextToSpeech1->SetVolume(10); });
+    if (!TextToSpeech1->FailureText().isEmpty())
+        TextToSpeech1_Failed();
+}
+
+void frmSpeech::TextToSpeech1_Failed()
+{
+    lblError->setText(QStringLiteral("Speech is not available: ") + TextToSpeech1->FailureText());
+    lblError->setToolTip(lblError->text());
+    lblError->show();
+    lblError->raise();
+    for (int i : {Resume, Pause, Stop, Rewind, Forward})
+        lblNav[i]->setEnabled(false);
+    Shape1->hide();
 }
 
 void frmSpeech::TextToSpeech1_AudioStop()
@@ -145,7 +167,14 @@ void frmSpeech::lblNav_Click(int index)
             TextToSpeech1->SkipForward();
             break;
         case Close: {
-            TextToSpeech1->StopSpeaking();
+            // The roll-up yields: a second click waits for the first.
+            const RunOnce once(this, "lblNav_Click_Close");
+            if (!once)
+                return;
+            // Without a working engine there is nothing to stop, and the
+            // window must still close.
+            if (TextToSpeech1->FailureText().isEmpty())
+                TextToSpeech1->StopSpeaking();
             const QPointer<frmSpeech> alive(this);
             Misc::DoEvents();
             if (alive)
@@ -162,6 +191,8 @@ void frmSpeech::lblNav_Click(int index)
         default:
             return;
         }
+        if (!TextToSpeech1->FailureText().isEmpty())
+            return; // the buttons stay as the failure left them
         const bool speaking = TextToSpeech1->IsSpeaking();
         lblNav[Resume]->setEnabled(!speaking);
         for (int i : {Pause, Stop, Rewind, Forward})

@@ -26,6 +26,7 @@ public:
     QLabel *lblNav[ButtonCount] = {};
     QFrame *Shape1 = nullptr;   // hover frame
     QLabel *lblWait = nullptr;  // "Please Wait.."
+    QLabel *lblError = nullptr; // why the engine cannot speak, over lblWait
 
     void lblNav_Click(int index);
     void Form_Load();
@@ -37,6 +38,8 @@ public:
     void lblNav_MouseDown(int index);
     void lblNav_MouseUp(int index);
     void TextToSpeech1_AudioStop();
+    // The engine cannot speak: say why, and leave only Close and Hide live.
+    void TextToSpeech1_Failed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using tw::test::TestEnv;
@@ -125,6 +127,23 @@ private Q_SLOTS:
         QCOMPARE(env->Get(QStringLiteral("Proxy")), QStringLiteral("proxy.lan:3128"));
         QCOMPARE(env->Get(QStringLiteral("ProxyE")), QStringLiteral("0"));
         QVERIFY(Thanks::Loaded());
+    }
+
+    void doubleClickOnCloseMovesOnOnce()
+    {
+        open();
+        w->txtData[0]->setText(QStringLiteral("smtp.example.org"));
+        // The second click lands while the first one rolls the window up.
+        QPointer<QPushButton> close(w->cmdclose);
+        QTimer::singleShot(0, [close] {
+            if (close)
+                QTest::mouseClick(close, Qt::LeftButton);
+        });
+        QTest::mouseClick(w->cmdclose, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!NetSetting::Loaded());
+        QVERIFY(Thanks::Loaded() && Thanks::Loaded()->isVisible());
+        QCOMPARE(env->Get(QStringLiteral("EmailServer")), QStringLiteral("smtp.example.org"));
     }
 
     void boxesStoreTheirStateAtOnce()

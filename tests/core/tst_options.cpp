@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -300,6 +301,33 @@ private Q_SLOTS:
         QCOMPARE(env->Get(QStringLiteral("Email")), QStringLiteral("me@lan"));
         QVERIFY(Dialogs::Log().isEmpty());
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A second click lands while the first one yields: on Cancel again, or
+    // on Cancel while OK is saving. The window goes once, OK writes nothing
+    // after it has gone, and nothing freed is touched.
+    void secondClickWhileClosing_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<bool>("saved"); // the update items reached the store
+        QTest::newRow("Cancel, Cancel") << "cmd_cancel" << false;
+        QTest::newRow("OK, Cancel") << "cmd_OK" << false;
+    }
+    void secondClickWhileClosing()
+    {
+        QFETCH(QString, first);
+        QFETCH(bool, saved);
+        Options *w = ShownWindow();
+        QVERIFY(w);
+        QPointer<QPushButton> cancel(w->cmd_cancel);
+        QTimer::singleShot(0, [cancel] {
+            if (cancel)
+                QTest::mouseClick(cancel, Qt::LeftButton);
+        });
+        QTest::mouseClick(w->findChild<QPushButton *>(first), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Options::Loaded());
+        QCOMPARE(env->Has(UpdateName(0)), saved);
     }
 
     void cancelWritesNothing()

@@ -93,6 +93,7 @@ private Q_SLOTS:
         QCOMPARE(Dialogs::Log().size(), 1);
         QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("You have to select at least one option"));
         QCOMPARE(Dialogs::Log()[0].flags, int(Dialogs::vbOKOnly | Dialogs::vbInformation));
+        QCOMPARE(Dialogs::Log()[0].title, QString()); // an empty title, not the program's name
         QCOMPARE(Ticked(w), Boxes{0});
         QCOMPARE(Options::Loaded(), w);
         for (int i = 0; i < Options::UpdateItemCount; ++i)
@@ -228,6 +229,29 @@ private Q_SLOTS:
         QCOMPARE(BlueBoxes(w), QList<int>{20});
         Hover(w->frm[0]);
         QCOMPARE(BlueBoxes(w), QList<int>{});
+    }
+
+    // As the desktop delivers the pointer: over a box, then over the bare
+    // page between the boxes, which clears the highlight as the frame does.
+    void hoverLookWithTheRealPointer()
+    {
+        Options *w = Options::Instance();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->lblNav_Click(1);
+        QCheckBox *box = w->chkUpdate[12];
+        QTest::mouseMove(box, QPoint(4, box->height() / 2));
+        QTRY_COMPARE(BlueBoxes(w), QList<int>{12});
+
+        QWidget *page = box->parentWidget();
+        QPoint bare(-1, -1);
+        for (int y = page->height() - 2; y > 0 && bare.x() < 0; y -= 3)
+            for (int x = 2; x < page->width() && bare.x() < 0; x += 3)
+                if (!page->childAt(x, y))
+                    bare = QPoint(x, y);
+        QVERIFY(bare.x() >= 0);
+        QTest::mouseMove(page, bare);
+        QTRY_COMPARE(BlueBoxes(w), QList<int>{});
     }
 
     void cancelDropsUnsavedTicks()

@@ -17,7 +17,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using tw::test::TestEnv;
@@ -177,6 +180,40 @@ private Q_SLOTS:
         Thanks::Loaded()->cmdClose_Click();
         QVERIFY(frmMain::Loaded() && frmMain::Loaded()->isVisible());
         QVERIFY(QFile::exists(setFile()));
+    }
+
+    void clickOnSplashDuringTheFirstTurnsEndsItCleanly()
+    {
+        laterRun();
+        env->Set(QStringLiteral("SplashDelay"), QStringLiteral("0"));
+        // The click arrives in the start-up's first event-loop turn, while it
+        // waits for the splash to be on screen.
+        QTimer::singleShot(0, [] {
+            if (frmSplash *s = frmSplash::Loaded())
+                QTest::mouseClick(s->Image2, Qt::LeftButton);
+        });
+        QVERIFY(Misc::Main());
+        QVERIFY(!frmSplash::Loaded());
+        QVERIFY(frmMain::Loaded() && frmMain::Loaded()->isVisible());
+        QCOMPARE(env->ErrorBlocks(), 0);
+    }
+
+    void doubleClickOnQuestionnaireCloseMovesOnOnce()
+    {
+        laterRun();
+        env->Set(QStringLiteral("Thanks"), QStringLiteral("0"));
+        QVERIFY(Misc::Main());
+        QPointer<QPushButton> close(Thanks::Loaded()->cmdClose);
+        // The second click lands while the first one yields.
+        QTimer::singleShot(0, [close] {
+            if (close)
+                QTest::mouseClick(close, Qt::LeftButton);
+        });
+        QTest::mouseClick(close, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Thanks::Loaded());
+        QVERIFY(frmMain::Loaded() && frmMain::Loaded()->isVisible());
+        QCOMPARE(env->ErrorBlocks(), 0);
     }
 
     void progressAfterSplashClosedChangesNothing()

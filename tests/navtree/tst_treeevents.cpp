@@ -3,8 +3,11 @@
 #include "common/TestRegistry.h"
 #include "core/AppFolder.h"
 #include "navtree/NavState.h"
+#include "platform/FlexGrid.h"
+#include "sheets/SheetState.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -72,6 +75,18 @@ private Q_SLOTS:
             QVERIFY(!f.tree->Node(i)->Expanded());
     }
 
+    // The menu's "&Collapse All" closes every node.
+    void collapseAllFromTheMenu()
+    {
+        for (const char *key : {"Market", "ID0", "ID2", "News0"})
+            f.Node(key)->SetExpanded(true);
+        RightClick();
+        QCOMPARE(f.main->mnuTree[0]->text(), QStringLiteral("&Collapse All"));
+        f.main->mnuTree[0]->trigger();
+        for (int i = 1; i <= f.tree->Count(); ++i)
+            QVERIFY2(!f.tree->Node(i)->Expanded(), qPrintable(f.tree->Node(i)->Key()));
+    }
+
     // The menu is about the node last clicked or opened; after a rebuild
     // there is none, so only "&Collapse All" shows.
     void rightClickMenu_data()
@@ -133,6 +148,43 @@ private Q_SLOTS:
         QTest::keyClick(f.tree, Qt::Key_Right);
         for (int i = 1; i <= f.tree->Count(); ++i)
             QVERIFY(!f.tree->Node(i)->Expanded());
+    }
+
+    // A user without a mouse: F5 reaches the tree, the arrows walk to a
+    // stock's "Annual Balance Sheet" and the sheet shows in the grid.
+    void keyboardAloneOpensASheet()
+    {
+        WriteProfile(QStringLiteral("ACME_ABS.Sh"),
+                     tw::test::TestEnv::ReadAll(QStringLiteral(TW_TESTDATA "/sheets/fixtures/ZETA_ABS.Sh")));
+        f.main->show();
+        QApplication::setActiveWindow(f.main);
+        QVERIFY(QTest::qWaitForWindowActive(f.main));
+        f.main->FG->setFocus();
+        QTRY_VERIFY(f.main->FG->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QTRY_VERIFY(f.tree->hasFocus());
+
+        TreeNode *target = nullptr;
+        for (TreeNode *c = f.Node("ID1")->Child(); c && !target; c = c->Next())
+            if (c->Text() == QLatin1String("Annual Balance Sheet"))
+                target = c;
+        QVERIFY(target);
+        auto leadsTo = [target](const QTreeWidgetItem *n) {
+            for (const QTreeWidgetItem *p = target->parent(); p; p = p->parent())
+                if (p == n)
+                    return true;
+            return false;
+        };
+        for (int i = 0; i < 300 && f.tree->currentItem() != target; ++i) {
+            QTreeWidgetItem *at = f.tree->currentItem();
+            const bool open = at && leadsTo(at) && !at->isExpanded();
+            QTest::keyClick(f.tree, open ? Qt::Key_Right : Qt::Key_Down);
+        }
+        QCOMPARE(f.tree->currentItem(), target);
+        QCOMPARE(CurrentView, QStringLiteral("ABS"));
+        QCOMPARE(CurrentSymbol, QByteArray("ACME"));
+        QCOMPARE(f.main->FG->Cols(), 6);
+        QVERIFY(f.main->FG->Rows() > 40);
     }
 
     // Moving over the tree stops the symbol bar's scrolling and shows the

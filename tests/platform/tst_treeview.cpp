@@ -239,6 +239,38 @@ private Q_SLOTS:
         QCOMPARE(click.size(), 0);
     }
 
+    // The keyboard clicks the node it moves to, once per move; a mouse
+    // click is one click, not a second one for the selection it made.
+    void keyboardMovesClickOnce()
+    {
+        Show();
+        tree->setFocus();
+        QSignalSpy click(tree.get(), &TreeView::NodeClick);
+        TreeNode *r1 = tree->Find(QStringLiteral("R1"));
+        TreeNode *r2 = tree->Find(QStringLiteral("R2"));
+        tree->setCurrentItem(r1);
+        QCOMPARE(click.size(), 0); // moved by the program
+        QTest::keyClick(tree.get(), Qt::Key_Down);
+        QCOMPARE(click.size(), 1);
+        QCOMPARE(click[0][0].value<TreeNode *>(), r2);
+        QTest::keyClick(tree.get(), Qt::Key_Right); // opens, does not move
+        QVERIFY(r2->Expanded());
+        QCOMPARE(click.size(), 1);
+        QTest::keyClick(tree.get(), Qt::Key_Return); // clicks where it rests
+        QCOMPARE(click.size(), 2);
+        QCOMPARE(click[1][0].value<TreeNode *>(), r2);
+        QTest::keyClick(tree.get(), Qt::Key_Up);
+        QCOMPARE(click.size(), 3);
+        QCOMPARE(click[2][0].value<TreeNode *>(), r1);
+        QTest::keyClick(tree.get(), Qt::Key_Up); // already first: no move
+        QCOMPARE(click.size(), 3);
+
+        TreeNode *r3 = tree->Find(QStringLiteral("R3"));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(r3).center());
+        QCOMPARE(click.size(), 4);
+        QCOMPARE(click[3][0].value<TreeNode *>(), r3);
+    }
+
     void ensureVisibleOpensAncestors()
     {
         tree->Add(QStringLiteral("c2"), TreeView::tvwChild, QStringLiteral("deep"), QStringLiteral("deep"));

@@ -212,6 +212,38 @@ private Q_SLOTS:
         QVERIFY(MainFixture::Shows(Button(0), "B1"));
     }
 
+    // While a run walks the open set, "Groups" and the "Stocks" button are
+    // disabled: a press shows nothing, a click or double click opens
+    // nothing, and the editor's direct callers are turned away too.
+    void disabledDuringARun()
+    {
+        f.main->lblDesc[0]->setText(QStringLiteral("Stop"));
+        QLabel *groups = Item(1);
+        QLabel *stocks = Button(4);
+        groups->setEnabled(false);
+        stocks->setEnabled(false);
+        auto editors = [] {
+            int n = 0;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                n += w->inherits("StkSet") && w->isVisible();
+            return n;
+        };
+
+        QTest::mousePress(stocks, Qt::LeftButton, Qt::NoModifier, Middle(stocks));
+        QVERIFY(MainFixture::Shows(stocks, "B1"));
+        QTest::mouseRelease(stocks, Qt::LeftButton, Qt::NoModifier, Middle(stocks));
+        QTest::mousePress(groups, Qt::LeftButton, Qt::NoModifier, Middle(groups));
+        QVERIFY(Plain(groups));
+        QTest::mouseRelease(groups, Qt::LeftButton, Qt::NoModifier, Middle(groups));
+        QTest::mouseDClick(groups, Qt::LeftButton, Qt::NoModifier, Middle(groups));
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QVERIFY(f.popups.isEmpty());
+        QCOMPARE(editors(), 0);
+
+        f.main->Picture1_Click(4);
+        QCOMPARE(editors(), 0);
+    }
+
     // A real click on a picture button runs its command after the release.
     void pictureButtonClick()
     {

@@ -282,6 +282,25 @@ private Q_SLOTS:
         QVERIFY(!frmSplash::Loaded());
     }
 
+    // Later messages send the user to these items by their captions.
+    void emailCaptions_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("0") << 0 << "New Massage";
+        QTest::newRow("1") << 1 << "Tell It To Your Friend";
+        QTest::newRow("2") << 2 << "Bug Report";
+        QTest::newRow("3") << 3 << "Send Error Log To Zandor";
+        QTest::newRow("4") << 4 << "Send Feedback To Zandor";
+        QTest::newRow("5") << 5 << "Technical Support ";
+    }
+    void emailCaptions()
+    {
+        QFETCH(int, item);
+        QFETCH(QString, caption);
+        QCOMPARE(f.Action(QStringLiteral("mnuEmail_%1").arg(item))->text(), caption);
+    }
+
     void trayCommands()
     {
         f.Action(QStringLiteral("mnuTray_0"))->trigger();

@@ -238,14 +238,42 @@ private Q_SLOTS:
         QCOMPARE(States(w), (QList<bool>{false, true, true, true, true, true, true})); // not reached
     }
 
-    // Without an engine the window opens and the text is lost; the menu goes on.
-    void speakingWithoutAnEngine()
+    // An engine that cannot sound says why in the window, and only Close
+    // and Hide stay live; Close still closes, without a box.
+    void engineThatCannotSpeak_data()
     {
-        Speech::Recorded().unavailable = true;
+        QTest::addColumn<bool>("installed"); // false: no engine at all
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no engine") << false << "Speech is not available: No speech engine is installed.";
+        QTest::newRow("no sound server") << true << "Speech is not available: Audio device error";
+    }
+    void engineThatCannotSpeak()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QString, shown);
+        Speech::Recorded().unavailable = !installed;
         TwoStocks();
         f.main->mnuTicker_Click(12);
-        QVERIFY(frmSpeech::Loaded());
-        QVERIFY(Said().isEmpty());
+        frmSpeech *w = frmSpeech::Loaded();
+        QVERIFY(w);
+        if (installed) {
+            QVERIFY(!w->lblError->isVisible()); // it spoke: nothing to say yet
+            Speech::Recorded().Break(QStringLiteral("Audio device error"));
+        } else {
+            QVERIFY(Said().isEmpty());
+        }
+        QVERIFY(w->lblError->isVisible());
+        QCOMPARE(w->lblError->text(), shown);
+        QCOMPARE(States(w), (QList<bool>{false, false, false, false, false, true, true}));
+        // A click on a dead button or on Hide wakes none of them.
+        QTest::mouseClick(w->lblNav[frmSpeech::Resume], Qt::LeftButton);
+        tw::test::SendMouse(w->lblNav[frmSpeech::Hide], QEvent::MouseButtonPress, Qt::LeftButton);
+        tw::test::SendMouse(w->lblNav[frmSpeech::Hide], QEvent::MouseButtonRelease, Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(States(w), (QList<bool>{false, false, false, false, false, true, true}));
+        tw::test::SendMouse(w->lblNav[frmSpeech::Close], QEvent::MouseButtonPress, Qt::LeftButton);
+        tw::test::SendMouse(w->lblNav[frmSpeech::Close], QEvent::MouseButtonRelease, Qt::LeftButton);
+        QVERIFY(!frmSpeech::Loaded());
         QVERIFY(Dialogs::Log().isEmpty());
     }
 

@@ -1,0 +1,25 @@
+#pragma once
+// What a click on a tree node made the dispatcher do. Every call the
+// dispatcher makes for a rule is reported here first, then made as usual,
+// so a test can read back which rule a node reached without standing in
+// for any of the callees.
+#include "navtree/TreeTables.h"
+
+#include <QString>
+#include <functional>
+
+namespace NavTree {
+
+struct Call {
+    Kind kind = Kind::None;
+    int16_t n = 0;
+    Filler fill = nullptr; // the filler a Sheet, Call or Index runs
+    QString text;          // the screen page of MostActive, the fund's key, the symbol, the board folder
+    QString title;         // MostActive's and Index's title, the board's key
+    bool operator==(const Call &) const = default;
+};
+
+// nullptr stops the reporting.
+void SetCallRecorder(std::function<void(const Call &)> recorder);
+
+} // namespace NavTree
