@@ -12,8 +12,8 @@
 
 namespace SheetCache {
 
-QString DataSheetFolder() { return AppFolder + QStringLiteral("/Cache/DataSheet"); }
-QString NewsFolder() { return AppFolder + QStringLiteral("/Cache/News"); }
+QString DataSheetFolder() { return AppPaths::DataSheetFolder(); }
+QString NewsFolder() { return AppPaths::NewsFolder(); }
 
 bool UsableSymbol(const QByteArray &symbol)
 {

@@ -136,35 +136,6 @@ void frmMain::UpdatePrices()
     });
 }
 
-void frmMain::ShowCurrentRow(const QString &name)
-{
-    for (int r = 2; r < FG->Rows(); ++r) {
-        if (FG->TextMatrix(r, 1) != name)
-            continue;
-        FG->SetRedraw(false);
-        if (r > FG->TopRow() + 6 || r < FG->TopRow())
-            FG->SetTopRow(r);
-        FG->SetRow(r);
-        FG->SetCol(0);
-        FG->SetRowSel(r);
-        FG->SetColSel(1);
-        FG->SetRedraw(true);
-        return;
-    }
-}
-
-void frmMain::SelectTreeStock(const QString &symbol)
-{
-    for (int n = 1; n <= TreeView1->Count(); ++n) {
-        TreeNode *node = TreeView1->Node(n);
-        if (node && node->Image() == 1 && node->Key().startsWith(QLatin1String("ID")) && node->Text() == symbol) {
-            TreeView1->SetSelectedItem(node);
-            TreeView1->setFocus();
-            return;
-        }
-    }
-}
-
 // --- analysts' recommendation ---
 
 void frmMain::UpdateRec()

@@ -16,6 +16,34 @@ QString DefaultAppFolder()
            + QStringLiteral("/Zandor/Tickerwatch");
 }
 
+QStringList CacheFolders()
+{
+    static const char *const folders[] = {
+        "/Cache",
+        "/Cache/Chart",
+        "/Cache/News",
+        "/Cache/DataSheet",
+        "/Cache/Reports",
+        "/Cache/Reports/Annual Balance Sheet",
+        "/Cache/Reports/Annual Income statement",
+        "/Cache/Reports/Options",
+        "/Cache/Reports/Insiders Traders",
+        "/Cache/Reports/Quarterly Reports",
+        "/Cache/Reports/Earnings",
+        "/Cache/Reports/Consultation",
+        "/Cache/Reports/Summary",
+        "/Cache/Reports/Misc",
+    };
+    QStringList out;
+    for (const char *f : folders)
+        out << AppFolder + QLatin1String(f);
+    return out;
+}
+
+QString DataSheetFolder() { return AppFolder + QStringLiteral("/Cache/DataSheet"); }
+QString NewsFolder() { return AppFolder + QStringLiteral("/Cache/News"); }
+QString ReportsFolder() { return AppFolder + QStringLiteral("/Cache/Reports"); }
+
 namespace {
 
 // A whole-file save writes its image under the target's name and six

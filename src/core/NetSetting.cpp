@@ -23,15 +23,6 @@ namespace {
 NetSetting *g_net = nullptr;
 const QString kExampleMailServer = QStringLiteral("mail.example.net");
 
-// Every statement of the window stands on its own: a failing read or write
-// is skipped and the next one runs.
-template <typename F> void Step(F &&f)
-{
-    try {
-        f();
-    } catch (const VbError &) {
-    }
-}
 
 QString State(const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); }
 
@@ -145,14 +136,14 @@ void NetSetting::Form_Load() { init(); }
 
 void NetSetting::init()
 {
-    Step([] { Misc::Sleep(2000); });
-    Step([] { frmSplash::UnloadSplash(); });
-    Step([this] { txtData[1]->setText(Settings::Get(QStringLiteral("NewsServer")).ToText()); });
-    Step([this] { txtData[0]->setText(Settings::Get(QStringLiteral("EmailServer")).ToText()); });
-    Step([this] { txtData[2]->setText(Settings::Get(QStringLiteral("Email")).ToText()); });
-    Step([] { Settings::Set(QStringLiteral("RunOnce"), QStringLiteral("1")); });
-    Step([] { Settings::Set(QStringLiteral("ShutDown"), QStringLiteral("0")); });
-    Step([this] {
+    Vb::Skip([] { Misc::Sleep(2000); });
+    Vb::Skip([] { frmSplash::UnloadSplash(); });
+    Vb::Skip([this] { txtData[1]->setText(Settings::Get(QStringLiteral("NewsServer")).ToText()); });
+    Vb::Skip([this] { txtData[0]->setText(Settings::Get(QStringLiteral("EmailServer")).ToText()); });
+    Vb::Skip([this] { txtData[2]->setText(Settings::Get(QStringLiteral("Email")).ToText()); });
+    Vb::Skip([] { Settings::Set(QStringLiteral("RunOnce"), QStringLiteral("1")); });
+    Vb::Skip([] { Settings::Set(QStringLiteral("ShutDown"), QStringLiteral("0")); });
+    Vb::Skip([this] {
         if (ReadsTrue(Settings::Get(QStringLiteral("ExternalMailServer"))))
             optMailServer[1]->setChecked(true);
     });
@@ -192,22 +183,22 @@ void NetSetting::cmdclose_Click()
             txtData[0]->setText(answer);
         return;
     }
-    Step([this] { Settings::Set(QStringLiteral("Prompt"), State(Check1)); });
-    Step([this] {
+    Vb::Skip([this] { Settings::Set(QStringLiteral("Prompt"), State(Check1)); });
+    Vb::Skip([this] {
         if (!txtData[1]->text().isEmpty())
             Settings::Set(QStringLiteral("NewsServer"), txtData[1]->text());
     });
-    Step([this] {
+    Vb::Skip([this] {
         if (!txtData[2]->text().isEmpty())
             Settings::Set(QStringLiteral("Email"), txtData[2]->text());
     });
-    Step([this] {
+    Vb::Skip([this] {
         if (!txtData[0]->text().isEmpty())
             Settings::Set(QStringLiteral("EmailServer"), txtData[0]->text());
     });
-    Step([this] { Settings::Set(QStringLiteral("Proxy"), txtProxy->text()); });
-    Step([this] { Settings::Set(QStringLiteral("ProxyE"), State(chkProxy)); });
-    Step([this] {
+    Vb::Skip([this] { Settings::Set(QStringLiteral("Proxy"), txtProxy->text()); });
+    Vb::Skip([this] { Settings::Set(QStringLiteral("ProxyE"), State(chkProxy)); });
+    Vb::Skip([this] {
         Settings::Set(QStringLiteral("ExternalMailServer"),
                       optMailServer[1]->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
     });

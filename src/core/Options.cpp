@@ -1,4 +1,5 @@
 #include "core/Options.h"
+#include "platform/ControlNames.h"
 #include "platform/Hourglass.h"
 
 #include "core/Misc.h"
@@ -66,7 +67,7 @@ int PageOfKey(int keyCode)
 
 constexpr int kAltMask = 4;
 
-QString Indexed(const char *name, int i) { return QString::fromLatin1(name) + u'_' + QString::number(i); }
+using ControlNames::Indexed;
 
 VbError InvalidPropertyValue() { return VbError(380, QStringLiteral("Invalid property value")); }
 

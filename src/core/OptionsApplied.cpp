@@ -148,16 +148,16 @@ void Options::cmdEmpty_Click()
     struct Folder {
         const char *question;
         const char *title;
-        const char *path;
+        QString path;
     };
     const Folder folders[3] = {
-        {"Delete data?", "Clear Data?", "/Cache/DataSheet"},
-        {"Delete stocks News?", "Clear News?", "/Cache/News"},
-        {"Delete stocks reports?", "Clear Reports?", "/Cache/Reports"},
+        {"Delete data?", "Clear Data?", AppPaths::DataSheetFolder()},
+        {"Delete stocks News?", "Clear News?", AppPaths::NewsFolder()},
+        {"Delete stocks reports?", "Clear Reports?", AppPaths::ReportsFolder()},
     };
     for (const Folder &f : folders) {
         if (Dialogs::MsgBox(QString::fromLatin1(f.question), ask, QString::fromLatin1(f.title)) == Dialogs::vbYes)
-            DeleteFilesIn(AppFolder + QString::fromLatin1(f.path));
+            DeleteFilesIn(f.path);
     }
     Misc::DoEvents();
 }

@@ -33,13 +33,6 @@ void AddNodes(TreeView *tree, std::span<const FixedNode> nodes)
         AddNode(tree, n.parent ? Latin(n.parent) : QString(), Latin(n.key), Latin(n.caption), n.image);
 }
 
-template <typename F> void Step(F &&f)
-{
-    try {
-        f();
-    } catch (const std::exception &) {
-    }
-}
 
 // A stock's subtree with its keys' codes converted once.
 struct LeafKeys {
@@ -77,7 +70,7 @@ void frmMain::initTree()
     TreeView *tree = TreeView1;
     // The nodes go, and with them whatever node was last clicked.
     LastNodeIndex = 0;
-    Step([tree] { tree->Clear(); });
+    Vb::Skip([tree] { tree->Clear(); });
     // Painted once, with all nodes, whatever fails on the way.
     struct Lock {
         TreeView *tree;
@@ -100,8 +93,8 @@ void frmMain::initTree()
     AddNodes(tree, PortfolioTail());
 
     // A branch that fails ends at the failing node; the build goes on.
-    Step([this] { AddMessageBoardTree(); });
-    Step([this] { AddWebLinksTree(); });
+    Vb::Skip([this] { AddMessageBoardTree(); });
+    Vb::Skip([this] { AddWebLinksTree(); });
     AddNodes(tree, RadioNodes());
     AddNodes(tree, TvNodes());
 

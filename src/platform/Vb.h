@@ -26,6 +26,17 @@ struct VbError : std::exception {
 
 namespace Vb {
 
+// One statement whose run-time error is skipped, the handler going on with
+// the next one, as the program's handlers always have. Only the program's
+// own errors are skipped; anything else is a fault and goes on up.
+template <typename F> void Skip(F &&f)
+{
+    try {
+        f();
+    } catch (const VbError &) {
+    }
+}
+
 // Nearest whole number, halves to the even neighbour.
 double RoundHalfEven(double v);
 // 16-bit whole number by the same rounding; throws Overflow outside the range.

@@ -1,4 +1,5 @@
 #include "portfolio/Properties.h"
+#include "platform/ControlNames.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +16,7 @@ QLabel *Label(QWidget *parent, const QString &name, const QString &text = QStrin
     return l;
 }
 
-QString Indexed(const char *name, int i) { return QString::fromLatin1(name) + u'_' + QString::number(i); }
+using ControlNames::Indexed;
 
 } // namespace
 

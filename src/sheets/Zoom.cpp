@@ -3,6 +3,7 @@
 #include "core/Misc.h"
 #include "links/GridLinkColumns.h"
 #include "navtree/NavState.h"
+#include "platform/ControlNames.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
 #include "platform/Hourglass.h"
@@ -81,13 +82,6 @@ const QList<double> *WidthsOf(const QString &view)
     return nullptr;
 }
 
-template <typename F> void Step(F &&f)
-{
-    try {
-        f();
-    } catch (const VbError &) {
-    }
-}
 
 } // namespace
 
@@ -125,7 +119,7 @@ Zoom::Zoom(QWidget *owner) : QWidget(owner, Qt::Window)
     static const char *tips[3] = {"Close (Alt X)", "Edit (Alt E)", "Make Reports (Alt P)"};
     for (int i = 0; i < 3; ++i) {
         Panel1[i] = new QLabel(QString::fromLatin1(captions[i]), this);
-        Panel1[i]->setObjectName(QStringLiteral("Panel1_%1").arg(i));
+        Panel1[i]->setObjectName(ControlNames::Indexed("Panel1", i));
         Panel1[i]->setToolTip(QString::fromLatin1(tips[i]));
         Panel1[i]->setAlignment(Qt::AlignCenter);
         Panel1[i]->setStyleSheet(QStringLiteral("color: #0000ff;"));
@@ -141,7 +135,7 @@ Zoom::Zoom(QWidget *owner) : QWidget(owner, Qt::Window)
     static const char *edits[3] = {"Select All", "-", "Copy"};
     for (int i = 0; i < 3; ++i) {
         mnuEdit[i] = mnuEdits->addAction(QString::fromLatin1(edits[i]));
-        mnuEdit[i]->setObjectName(QStringLiteral("mnuEdit_%1").arg(i));
+        mnuEdit[i]->setObjectName(ControlNames::Indexed("mnuEdit", i));
         mnuEdit[i]->setSeparator(i == 1);
         connect(mnuEdit[i], &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
     }
@@ -153,7 +147,7 @@ Zoom::Zoom(QWidget *owner) : QWidget(owner, Qt::Window)
                                       "Microsoft Mail", "Clipboard"};
     for (int i = 0; i < 16; ++i) {
         mnuEx[i] = mnuExport->addAction(QString::fromLatin1(exports[i]));
-        mnuEx[i]->setObjectName(QStringLiteral("mnuEx_%1").arg(i));
+        mnuEx[i]->setObjectName(ControlNames::Indexed("mnuEx", i));
         connect(mnuEx[i], &QAction::triggered, this, [this, i] { mnuEx_Click(i); });
     }
     connect(mnuExport, &QMenu::aboutToShow, this, &Zoom::mnuExport_Click);
@@ -202,10 +196,10 @@ void Zoom::Form_Resize()
             Resizer = std::make_unique<clsFormResize>();
             Resizer->SetSourceForm(this);
         }
-        Step([this] { Resizer->ScaleControls(); });
+        Vb::Skip([this] { Resizer->ScaleControls(); });
     }
     if (const QList<double> *widths = WidthsOf(ZoomView))
-        Step([&] { Utilities::SetColWidth(FG, *widths); });
+        Vb::Skip([&] { Utilities::SetColWidth(FG, *widths); });
 }
 
 void Zoom::resizeEvent(QResizeEvent *event)
@@ -389,15 +383,15 @@ void Zoom::mnuEx_Click(int index)
         return;
     Reports report;
     if (index > 0) {
-        Step([&] { report.Export(frmMain::ReportExportKind(index)); });
+        Vb::Skip([&] { report.Export(frmMain::ReportExportKind(index)); });
         return;
     }
     if (ZoomView == QLatin1String("Current"))
-        Step([&] { report.H_Current(); });
+        Vb::Skip([&] { report.H_Current(); });
     if (ZoomSymbol.isEmpty() || ZoomView == QLatin1String("QR") || ZoomView == QLatin1String("SI"))
         return;
     if (const frmMain::ReportWriter writer = frmMain::HtmlReportOf(ZoomView))
-        Step([&] { writer(report, ZoomSymbol); });
+        Vb::Skip([&] { writer(report, ZoomSymbol); });
 }
 
 void Zoom::mnuEdit_Click(int index)
@@ -415,7 +409,7 @@ void Zoom::FG_Click()
 {
     const Hourglass hourglass;
     if (GridLinkColumns::MarksClickedCell(ZoomView)) {
-        Step([this] { FG->SetCellForeColor(0x0000FF); });
+        Vb::Skip([this] { FG->SetCellForeColor(0x0000FF); });
         return;
     }
     if (ZoomView.startsWith(QLatin1String("F_")))

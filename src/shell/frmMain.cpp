@@ -1,4 +1,5 @@
 #include "shell/frmMain.h"
+#include "platform/ControlNames.h"
 
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
@@ -26,7 +27,7 @@ template <typename W> W *Make(QWidget *parent, const QString &name)
     return w;
 }
 
-QString Indexed(const char *name, int i) { return QString::fromLatin1(name) + u'_' + QString::number(i); }
+using ControlNames::Indexed;
 
 QAction *Item(QMenu *menu, const QString &objectName, const QString &caption)
 {

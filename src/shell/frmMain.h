@@ -457,7 +457,7 @@ private:
     // Set by a double click that collapsed the upper panel; the next double
     // click expands it again unless the bar has been moved meanwhile.
     bool panelCollapsed_ = false;
-    void PlaceLegend(int pos);
+    void PlaceLegend();
 
     // --- news ticker (frmMainTicker.cpp) and speech (frmMainSpeech.cpp) ---
 public:

@@ -52,14 +52,6 @@ QString FriendLetter()
            + QStringLiteral("\" or, go to \"") + Hosts::MakerHomePage() + QStringLiteral("\".\r\n\r\nRegards");
 }
 
-// Each statement of a command goes on after one that fails.
-template <typename F> void Step(F &&f)
-{
-    try {
-        f();
-    } catch (const VbError &) {
-    }
-}
 
 } // namespace
 
@@ -117,7 +109,7 @@ void frmMain::mnuEmail_Click(int index)
         }
         break;
     case 3:
-        Step([this] { SendErrorLog(); });
+        Vb::Skip([this] { SendErrorLog(); });
         break;
     case 4:
         Thanks::ShowModeless();

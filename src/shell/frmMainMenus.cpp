@@ -40,14 +40,6 @@ std::function<void(QWidget *)> &ModalHook()
     return hook;
 }
 
-// Runs one step of a handler whose failing statements are skipped.
-template <typename F> void Step(F &&f)
-{
-    try {
-        f();
-    } catch (const VbError &) {
-    }
-}
 
 // A menu item's click leaves its check mark alone: the handlers set marks.
 template <size_t N, typename F> void WireItems(QAction *(&items)[N], F handler)
@@ -174,7 +166,7 @@ void frmMain::mnuUpdate_Click(int index)
         Picture1_Click(0);
         break;
     case 3:
-        Step([] { clsRAS().ISPHangup(); });
+        Vb::Skip([] { clsRAS().ISPHangup(); });
         break;
     default:
         break;
@@ -183,12 +175,12 @@ void frmMain::mnuUpdate_Click(int index)
 
 void frmMain::mnuUpdates_Click()
 {
-    Step([this] { mnuUpdate[3]->setEnabled(FindDefBrowser::ActiveConnections() >= 1); });
+    Vb::Skip([this] { mnuUpdate[3]->setEnabled(FindDefBrowser::ActiveConnections() >= 1); });
 }
 
 void frmMain::mnuSetting_Click(int index)
 {
-    Step([index] { Settings::Set(QStringLiteral("FrmNav"), QString::number(index)); });
+    Vb::Skip([index] { Settings::Set(QStringLiteral("FrmNav"), QString::number(index)); });
     if (Options *options = Options::Load()) {
         PlaceBelowTicker(options, Geometry::Width(this));
         ShowModal(options);
@@ -260,17 +252,17 @@ void frmMain::mnuReport_Click(int index)
         return;
     Reports report;
     if (index > 0) {
-        Step([&] { report.Export(ReportExportKind(index)); });
+        Vb::Skip([&] { report.Export(ReportExportKind(index)); });
         return;
     }
-    Step([&] {
+    Vb::Skip([&] {
         if (CurrentView == QStringLiteral("Current"))
             report.H_Current();
     });
     if (CurrentSymbol.isEmpty())
         return;
     if (const ReportWriter writer = HtmlReportOf(CurrentView))
-        Step([&] { writer(report, CurrentSymbol); });
+        Vb::Skip([&] { writer(report, CurrentSymbol); });
 }
 
 void frmMain::mnuTray_Click(int index)
@@ -329,18 +321,18 @@ void frmMain::mnuSet_Click(int index)
     for (QAction *item : mnuSet)
         item->setChecked(false);
     mnuSet[index]->setChecked(true);
-    Step([index] { Settings::Set(QStringLiteral("LastGroup"), QString::number(index)); });
+    Vb::Skip([index] { Settings::Set(QStringLiteral("LastGroup"), QString::number(index)); });
     CurrentSet = int16_t(index);
-    Step([this] { ClearRecStrip(); });
-    Step([] { Stock::ReadStocks(); });
-    Step([this] { LoadPrices(); });
-    Step([this] { ShowRec(); });
+    Vb::Skip([this] { ClearRecStrip(); });
+    Vb::Skip([] { Stock::ReadStocks(); });
+    Vb::Skip([this] { LoadPrices(); });
+    Vb::Skip([this] { ShowRec(); });
     Panel1[1]->setText(mnuSet[index]->text());
-    Step([this] { initTree(); });
+    Vb::Skip([this] { initTree(); });
     if (CurrentView == QStringLiteral("Current")) {
         // One repaint for the whole refill.
         FG->setUpdatesEnabled(false);
-        Step([this] { FG_Current(); });
+        Vb::Skip([this] { FG_Current(); });
         FG->setUpdatesEnabled(true);
     }
 }
@@ -359,7 +351,7 @@ void frmMain::ShowConsultation(int n)
         "brVG_A.Sh", "brVL_A.Sh", "br52-WPH_A.Sh", "br52-WPL_A.Sh", "brMAS_A.Sh", "BrLMM_Q.Sh", "BrLMM_N.Sh",
         "BrLMM_A.Sh",
     };
-    Step([&] {
+    Vb::Skip([&] {
         switch (n) {
         case 0: FG_Current(); break;
         case 1: FG_Surp(); break;

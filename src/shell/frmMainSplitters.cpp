@@ -115,15 +115,17 @@ void frmMain::picSplit2_MouseUp(int, int, float, float)
         Geometry::SetLeft(img[i], pos + 850);
     }
     Geometry::SetLeft(Shape1, pos + 250);
-    PlaceLegend(pos);
+    PlaceLegend();
 }
 
-void frmMain::PlaceLegend(int pos)
+// The legend under the bars: "Sell" at the bar's left end, the middle label
+// ending at its middle, "Strong Buy" ending at its right end.
+void frmMain::PlaceLegend()
 {
     const double l0 = Vb::CLng(Geometry::Left(img[0]));
     const double w0 = Vb::CLng(Geometry::Width(img[0]));
     auto width = [this](int i) { return Geometry::Width(lblDsc[i]); };
-    Geometry::SetLeft(lblDsc[0], pos + 850);
+    Geometry::SetLeft(lblDsc[0], l0);
     Geometry::SetLeft(lblDsc[1], w0 / 5 - width(1) / 2 + l0);
     Geometry::SetLeft(lblDsc[2], w0 / 2 + l0 - width(2));
     Geometry::SetLeft(lblDsc[3], w0 / 1.5 + l0 - width(3) / 2);

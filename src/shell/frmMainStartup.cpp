@@ -35,23 +35,6 @@ std::function<void()> &ExitHook()
     return hook;
 }
 
-// The cache tree under AppFolder, parents before their children.
-const char *const CacheFolders[] = {
-    "/Cache",
-    "/Cache/Chart",
-    "/Cache/News",
-    "/Cache/DataSheet",
-    "/Cache/Reports",
-    "/Cache/Reports/Annual Balance Sheet",
-    "/Cache/Reports/Annual Income statement",
-    "/Cache/Reports/Options",
-    "/Cache/Reports/Insiders Traders",
-    "/Cache/Reports/Quarterly Reports",
-    "/Cache/Reports/Earnings",
-    "/Cache/Reports/Consultation",
-    "/Cache/Reports/Summary",
-    "/Cache/Reports/Misc",
-};
 
 // The open set as stored; anything but a whole number 0 to 20 opens set 0,
 // so a hand-edited value never names a set file the program does not keep.
@@ -120,8 +103,7 @@ void frmMain::LoadData()
         AbortFlag = 0;
         frmSplash::Progress(60);
 
-        for (const char *folder : CacheFolders) {
-            const QString path = AppFolder + QString::fromLatin1(folder);
+        for (const QString &path : AppPaths::CacheFolders()) {
             if (!QFileInfo::exists(path)) {
                 QDir().mkdir(path);
                 Misc::DoEvents();
@@ -173,17 +155,11 @@ void frmMain::Form_Resize()
             FormResize->ScaleControls();
         const int16_t L = Vb::CInt(Geometry::Left(img[0]));
         const int16_t W = Vb::CInt(Geometry::Width(img[0]));
-        auto place = [this](int i, double left) { Geometry::SetLeft(lblDsc[i], left); };
-        auto width = [this](int i) { return Geometry::Width(lblDsc[i]); };
-        place(0, L);
-        place(1, L + W / 5.0 - width(1) / 2);
-        // The middle label ends at the middle; it is not centred.
-        place(2, L + W / 2.0 - width(2));
-        place(3, L + W / 1.5 - width(3) / 2);
+        // The right end is a 16-bit figure: past it the legend is left alone.
         const int sum = L + W;
         if (sum > 32767 || sum < -32768)
             throw VbError::Overflow();
-        place(4, sum - width(4));
+        PlaceLegend();
         Geometry::SetLeft(Shape1, Geometry::Left(picSplit2) + 250);
     } catch (const VbError &e) {
         Misc::ErrorTraping(e, QStringLiteral("frmMain_Form_Resize"), false);

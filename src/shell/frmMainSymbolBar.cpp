@@ -53,14 +53,6 @@ void Style(QLabel *label, bool selected)
     label->setPalette(p);
 }
 
-// A step whose failure is skipped: the rest of the handler still runs.
-template <typename F> void Step(F &&f)
-{
-    try {
-        f();
-    } catch (const std::exception &) {
-    }
-}
 
 // The quote screens' price and volume forms, as the grids show them.
 QString ScreenPrice(const QByteArray &text) { return Text::FromCp1252(PriceText::Price(text)); }
@@ -187,7 +179,7 @@ void frmMain::StyleRows()
 
 void frmMain::RefreshTicker()
 {
-    Step([this] { mnuTicker_Click(mnuTicker[1]->isChecked() ? 1 : 0); });
+    Vb::Skip([this] { mnuTicker_Click(mnuTicker[1]->isChecked() ? 1 : 0); });
 }
 
 void frmMain::SelectSymbol(QByteArray &symbol)
@@ -261,7 +253,7 @@ void frmMain::img_Click(int index)
         return;
     CurrentSymbol = Caption(lblSbl[index]);
 
-    Step([this] { CollapseStocks(); });
+    Vb::Skip([this] { CollapseStocks(); });
     // Selecting the node from here does not run the tree's own click
     // handling, so the rows keep their order.
     SelectTreeStock(Text::FromCp1252(CurrentSymbol));
@@ -271,7 +263,7 @@ void frmMain::img_Click(int index)
     RefreshTicker();
 
     if (CurrentView == QLatin1String("Current")) {
-        Step([this] { ShowCurrentRow(Text::FromCp1252(Stock::CurrentStockName())); });
+        Vb::Skip([this] { ShowCurrentRow(Text::FromCp1252(Stock::CurrentStockName())); });
         return;
     }
     using Filler = void (frmMain::*)();
@@ -288,7 +280,7 @@ void frmMain::img_Click(int index)
     };
     for (const auto &f : fillers) {
         if (CurrentView == QLatin1String(f.view)) {
-            Step([this, &f] { (this->*f.fill)(); });
+            Vb::Skip([this, &f] { (this->*f.fill)(); });
             return;
         }
     }
@@ -382,3 +374,34 @@ void frmMain::ImgUp_MouseUp(int, int, float, float) { TmrNav->stop(); }
 void frmMain::ImgDn_MouseDown(int, int, float, float) { TmrNav->stop(); }
 void frmMain::ImgDn_MouseUp(int, int, float, float) { TmrNav->stop(); }
 void frmMain::PicCont_MouseMove(int, int, float, float) { TmrNav->stop(); }
+
+// The current stock shown where it stands: its row of the quote list made
+// current, and its node of the tree selected.
+void frmMain::ShowCurrentRow(const QString &name)
+{
+    for (int r = 2; r < FG->Rows(); ++r) {
+        if (FG->TextMatrix(r, 1) != name)
+            continue;
+        FG->SetRedraw(false);
+        if (r > FG->TopRow() + 6 || r < FG->TopRow())
+            FG->SetTopRow(r);
+        FG->SetRow(r);
+        FG->SetCol(0);
+        FG->SetRowSel(r);
+        FG->SetColSel(1);
+        FG->SetRedraw(true);
+        return;
+    }
+}
+
+void frmMain::SelectTreeStock(const QString &symbol)
+{
+    for (int n = 1; n <= TreeView1->Count(); ++n) {
+        TreeNode *node = TreeView1->Node(n);
+        if (node && node->Image() == 1 && node->Key().startsWith(QLatin1String("ID")) && node->Text() == symbol) {
+            TreeView1->SetSelectedItem(node);
+            TreeView1->setFocus();
+            return;
+        }
+    }
+}
