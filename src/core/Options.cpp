@@ -206,6 +206,7 @@ void Options::ShowModal(QWidget *owner, double leftTwips, double topTwips)
     if (w->parentWidget() != owner)
         w->setParent(owner, w->windowFlags());
     Geometry::Move(w, leftTwips, topTwips, Geometry::Width(w), Geometry::Height(w));
+    Geometry::KeepOnScreen(w);
     w->exec();
 }
 

@@ -1,7 +1,12 @@
 #include "platform/Geometry.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
+#include <QPointer>
+#include <QEvent>
 
 namespace Geometry {
 
@@ -31,5 +36,54 @@ void SetLeft(QWidget *w, double left) { Move(w, left, Top(w), Width(w), Height(w
 void SetTop(QWidget *w, double top) { Move(w, Left(w), top, Width(w), Height(w)); }
 void SetWidth(QWidget *w, double width) { Move(w, Left(w), Top(w), width, Height(w)); }
 void SetHeight(QWidget *w, double height) { Move(w, Left(w), Top(w), Width(w), height); }
+
+namespace {
+
+void PlaceOnScreen(QWidget *w)
+{
+    const QRect frame = w->frameGeometry();
+    QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QPoint at = frame.topLeft();
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
+    if (at != frame.topLeft())
+        w->move(at);
+}
+
+// The frame of a window not yet shown is unknown: placed once more when it
+// first shows, after the desktop has given it its frame.
+class PlaceWhenShown : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            QPointer<QWidget> w = static_cast<QWidget *>(watched);
+            QTimer::singleShot(0, w, [w] {
+                if (w)
+                    PlaceOnScreen(w);
+            });
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void KeepOnScreen(QWidget *w)
+{
+    if (!w || !w->isWindow())
+        return;
+    PlaceOnScreen(w);
+    if (!w->isVisible())
+        w->installEventFilter(new PlaceWhenShown(w));
+}
 
 } // namespace Geometry

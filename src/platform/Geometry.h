@@ -17,6 +17,11 @@ inline double ScaleHeight(const QWidget *w) { return Twips::FromPixels(w->height
 
 // Places a window in the middle of the primary screen.
 void CenterOnScreen(QWidget *w);
+// Moves a window, frame included, inside the available area of the screen
+// it is on (the primary screen when it is on none), after the program's own
+// placing rule has put it somewhere; a window larger than the area keeps its
+// top-left corner on screen. Other windows are left alone.
+void KeepOnScreen(QWidget *w);
 
 void Move(QWidget *w, double left, double top, double width, double height);
 void SetLeft(QWidget *w, double left);

@@ -495,6 +495,7 @@ void frmMain::WireZoom()
         auto *zoom = new Zoom(this);
         // Centred on the main window, as the window opens.
         zoom->move(x() + (width() - zoom->width()) / 2, y() + (height() - zoom->height()) / 2);
+        Geometry::KeepOnScreen(zoom);
         zoom->Form_Load();
         return SheetFrame::ZoomTarget{zoom, zoom->FG};
     });

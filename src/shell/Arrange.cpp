@@ -40,6 +40,7 @@ void ArrangeWindows(QWidget *frmCaller)
             const QWidget *base = n <= LastTickerSlot ? ticker : frmCaller;
             if (base)
                 Geometry::SetTop(w, Geometry::Top(base) + rowOffset[n / 5]);
+            Geometry::KeepOnScreen(w);
         }
         ++n;
     }

@@ -317,6 +317,7 @@ void frmMain::img_DblClick(int)
     w->ensurePolished();
     Geometry::Move(w, Geometry::Width(this) / 2 - Geometry::Width(w) / 2, Geometry::Top(NewsTicker1) + 700,
                    Geometry::Width(w), Geometry::Height(w));
+    Geometry::KeepOnScreen(w);
     w->show();
     Misc::DoEvents();
 }

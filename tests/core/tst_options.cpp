@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QPointer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -528,13 +530,25 @@ private Q_SLOTS:
         QVERIFY(!env->Has(UpdateName(0)));
     }
 
+    // At the place the caller gives, moved inside the screen when the place
+    // would put part of it off the screen (a window of design width puts it
+    // at x = -78).
+    void shownModalOverTheOwnerAtItsPlace_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::newRow("fits") << 15;
+        QTest::newRow("left of the screen") << -1170;
+        QTest::newRow("right of the screen") << 30000;
+    }
     void shownModalOverTheOwnerAtItsPlace()
     {
+        QFETCH(int, left);
         QWidget owner;
         owner.resize(600, 400);
         owner.show();
         bool wasModal = false;
         QPoint where;
+        QRect frame;
         QWidget *parent = nullptr;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
@@ -544,13 +558,17 @@ private Q_SLOTS:
             poll.stop();
             wasModal = QApplication::activeModalWidget() == w;
             where = w->pos();
+            frame = w->frameGeometry();
             parent = w->parentWidget();
             w->cmd_OK_Click();
         });
         poll.start(10);
-        Options::ShowModal(&owner, 1500, 900);
+        Options::ShowModal(&owner, left, 900);
         QVERIFY(wasModal);
-        QCOMPARE(where, QPoint(100, 60));
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        if (left == 15)
+            QCOMPARE(where, QPoint(1, 60));
         QCOMPARE(parent, &owner);
         QVERIFY(!Options::Loaded());
         QCOMPARE(env->Get(UpdateName(0)), QStringLiteral("1"));
