@@ -92,8 +92,11 @@ void frmMain::ShowWindow()
 
 void frmMain::BuildControls()
 {
-    // Design size of the window's inner area: 9480 x 6375 twips.
+    // Design size of the window's inner area: 9480 x 6375 twips. It is also
+    // the smallest: below it the command bar's captions and the strip's
+    // legend run into each other.
     Geometry::Move(this, 0, 0, 9480, 6375);
+    setMinimumSize(Twips::ToPixels(9480), Twips::ToPixels(6375));
     setStyleSheet(QStringLiteral("frmMain { background: #dfe6ee; }"));
 
     NewsTicker1 = MakeNewsTicker();

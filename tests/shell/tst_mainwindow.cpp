@@ -219,6 +219,17 @@ private Q_SLOTS:
         QCOMPARE(tw::test::TestEnv::ReadAll(path), file);
     }
 
+    // The window cannot be made smaller than its design size, where every
+    // control still shows.
+    void noSmallerThanTheDesign()
+    {
+        Load();
+        f.main->resize(400, 300);
+        QCOMPARE(f.main->size(), QSize(632, 425));
+        f.main->resize(1024, 768);
+        QCOMPARE(f.main->size(), QSize(1024, 768));
+    }
+
     void emptyTreePositionKeepsDesign()
     {
         f.env->Set(QStringLiteral("LastTreePos"), QString());
