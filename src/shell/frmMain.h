@@ -458,6 +458,7 @@ private:
     // click expands it again unless the bar has been moved meanwhile.
     bool panelCollapsed_ = false;
     void PlaceLegend();
+    void PlaceBesideTree(int pos);
 
     // --- news ticker (frmMainTicker.cpp) and speech (frmMainSpeech.cpp) ---
 public:

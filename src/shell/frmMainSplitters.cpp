@@ -106,7 +106,13 @@ void frmMain::picSplit2_MouseUp(int, int, float, float)
 
     mdlRegistry::SetKeyValue(mdlRegistry::HKEY_CURRENT_USER, Settings::KeyPath, QStringLiteral("LastTreePos"),
                              QString::number(pos), mdlRegistry::REG_SZ);
+    PlaceBesideTree(pos);
+}
 
+// What stands beside the tree follows the vertical splitter: the arrows,
+// the symbol column and the bars, which reach to the right edge.
+void frmMain::PlaceBesideTree(int pos)
+{
     Geometry::SetLeft(ImgDn, pos + 50);
     Geometry::SetLeft(ImgUp, pos + 50);
     Geometry::SetWidth(TreeView1, pos - 100);

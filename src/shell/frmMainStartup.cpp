@@ -17,6 +17,7 @@
 #include "shell/clsFormResize.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -161,6 +162,18 @@ void frmMain::Form_Resize()
             throw VbError::Overflow();
         PlaceLegend();
         Geometry::SetLeft(Shape1, Geometry::Left(picSplit2) + 250);
+        // The resizer scales each control alone; what hangs together is put
+        // after it: the strip beside the tree, the bars to the right
+        // edge, the lower arrow at the foot of the symbol bar, the ticker
+        // across the window.
+        Geometry::SetWidth(NewsTicker1, Geometry::ScaleWidth(this));
+        PlaceBesideTree(Vb::CLng(Geometry::Left(picSplit2)));
+        const double barsRight = Geometry::ScaleWidth(PicCont);
+        for (QLabel *bar : img)
+            Geometry::SetWidth(bar, std::max(0.0, barsRight - Geometry::Left(bar)));
+        PlaceLegend(); // under the bars as they now stand
+        Geometry::SetTop(ImgDn, Geometry::Top(Splitter) - 240);
+        ShowRec();
     } catch (const VbError &e) {
         Misc::ErrorTraping(e, QStringLiteral("frmMain_Form_Resize"), false);
     }

@@ -6,6 +6,8 @@
 #include "platform/Inet.h"
 #include "core/Settings.h"
 #include "shell/MainFixture.h"
+#include "platform/FlexGrid.h"
+#include "platform/TreeView.h"
 #include "sheets/LayOut.h"
 #include "shell/ShellState.h"
 #include "shell/clsFormResize.h"
@@ -217,6 +219,41 @@ private Q_SLOTS:
         f.main->close();
         QCOMPARE(f.exits, 1);
         QCOMPARE(tw::test::TestEnv::ReadAll(path), file);
+    }
+
+    // At any size the parts of the window stand apart: tree, arrows, bars,
+    // legend, grid, command bar; the ticker spans the window.
+    void partsApartAtAnySize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("design") << QSize(632, 425);
+        QTest::newRow("1024 x 768") << QSize(1024, 768);
+        QTest::newRow("1600 x 1200") << QSize(1600, 1200);
+    }
+    void partsApartAtAnySize()
+    {
+        QFETCH(QSize, size);
+        Load();
+        f.main->resize(size);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.main->size(), size);
+        const auto rect = [this](const QWidget *w) { return QRect(w->mapTo(f.main, QPoint(0, 0)), w->size()); };
+        QRect bars, legend;
+        for (const QLabel *bar : f.main->img)
+            bars |= rect(bar);
+        for (const QLabel *l : f.main->lblDsc)
+            legend |= rect(l);
+        const QList<std::pair<const char *, QRect>> parts = {
+            {"tree", rect(f.main->TreeView1)}, {"up arrow", rect(f.main->ImgUp)}, {"down arrow", rect(f.main->ImgDn)},
+            {"bars", bars},  {"legend", legend},  {"grid", rect(f.main->FG)},  {"command bar", rect(f.main->frmButtom)},
+        };
+        for (qsizetype i = 0; i < parts.size(); ++i)
+            for (qsizetype j = i + 1; j < parts.size(); ++j)
+                QVERIFY2(!parts[i].second.intersects(parts[j].second),
+                         qPrintable(QStringLiteral("%1 over %2").arg(QLatin1String(parts[i].first), QLatin1String(parts[j].first))));
+        QCOMPARE(f.main->NewsTicker1->width(), f.main->width());
+        // The bars end at the right edge of their panel.
+        QCOMPARE(rect(f.main->img[0]).right(), rect(f.main->PicCont).right());
     }
 
     // The window cannot be made smaller than its design size, where every
