@@ -74,6 +74,38 @@ QByteArray HexList(const QByteArray &data)
     return out;
 }
 
+// Figures that could go on a hex value of the line before: hex digits,
+// commas and blanks, perhaps ending in "\\" itself.
+bool HexOnly(const QByteArray &l)
+{
+    const QByteArray t = l.trimmed();
+    if (t.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const char c = t[i];
+        if (!(std::isxdigit(uchar(c)) || c == ',' || c == ' ' || c == '\t' || (c == '\\' && i == t.size() - 1)))
+            return false;
+    }
+    return true;
+}
+
+// A kept line that asks to be continued by such figures.
+bool Continues(const QByteArray &l) { return l.trimmed().endsWith('\\') && l.contains("=hex"); }
+
+// Lines kept as they stood, written back so that none joins the next one:
+// a blank line goes between a line that asks to be continued and figures
+// after it (a blank line is only spacing and is not kept itself).
+QByteArray KeptLines(const QList<QByteArray> &lines, const QByteArray &eol)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0 && Continues(lines[i - 1]) && HexOnly(lines[i]))
+            out += eol;
+        out += lines[i] + eol;
+    }
+    return out;
+}
+
 const QByteArray kCrLf = "\r\n";
 
 } // namespace
@@ -258,8 +290,7 @@ bool Registry::Flush()
 QByteArray Registry::Serialize() const
 {
     QByteArray out = "REGEDIT4" + kCrLf;
-    for (const QByteArray &l : header_)
-        out += l + kCrLf;
+    out += KeptLines(header_, kCrLf);
     for (const Key &k : keys_) {
         out += kCrLf + "[" + Text::ToCp1252(k.path) + "]" + kCrLf;
         for (const Entry &e : k.values) {
@@ -279,8 +310,7 @@ QByteArray Registry::Serialize() const
                 val = "hex(" + QByteArray::number(v.type, 16) + "):" + HexList(v.data);
             out += name + "=" + val + kCrLf;
         }
-        for (const QByteArray &l : k.unknown)
-            out += l + kCrLf;
+        out += KeptLines(k.unknown, kCrLf);
     }
     return out;
 }
@@ -313,17 +343,6 @@ void Registry::Parse(const QByteArray &all)
     // A hex value may go on over lines that end in "\"; the next line joins
     // only when it is hex figures, so a damaged line never takes its
     // neighbour with it.
-    const auto hexOnly = [](const QByteArray &l) {
-        const QByteArray t = l.trimmed();
-        if (t.isEmpty())
-            return false;
-        for (qsizetype i = 0; i < t.size(); ++i) {
-            const char c = t[i];
-            if (!(std::isxdigit(uchar(c)) || c == ',' || c == ' ' || c == '\t' || (c == '\\' && i == t.size() - 1)))
-                return false;
-        }
-        return true;
-    };
     struct Logical {
         QByteArray text;
         QList<QByteArray> raws; // the file's own lines behind it
@@ -331,7 +350,7 @@ void Registry::Parse(const QByteArray &all)
     QList<Logical> joined;
     for (const QByteArray &l : std::as_const(lines)) {
         if (!joined.isEmpty() && joined.last().text.endsWith('\\') && joined.last().text.contains("=hex")
-            && hexOnly(l)) {
+            && HexOnly(l)) {
             joined.last().text.chop(1);
             joined.last().text += l.trimmed();
             joined.last().raws.append(l);
@@ -344,22 +363,13 @@ void Registry::Parse(const QByteArray &all)
     for (qsizetype li = 0; li < joined.size(); ++li) {
         const Logical &logical = joined[li];
         const QByteArray line = logical.text.trimmed();
-        // Between a hex value that asks to be continued and figures that
-        // would continue it, a blank line is what keeps them apart.
-        const bool continues = li > 0 && li + 1 < joined.size() && joined[li - 1].text.trimmed().endsWith('\\')
-                               && joined[li - 1].text.contains("=hex") && hexOnly(joined[li + 1].text);
         if (first) {
             first = false;
             if (line == "REGEDIT4" || line.startsWith("Windows Registry Editor"))
                 continue;
         }
-        // A blank line is only spacing, except where dropping it would join
-        // two lines when the file is written back.
-        if (line.isEmpty()) {
-            if (continues)
-                (cur ? cur->unknown : header_).append(logical.raws);
+        if (line.isEmpty())
             continue;
-        }
         const bool whole = !line.contains('\r') && !line.contains('\n');
         if (whole && line.startsWith('[') && line.endsWith(']')) {
             const QString path = Normalize(Text::FromCp1252(line.mid(1, line.size() - 2)));
