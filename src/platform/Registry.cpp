@@ -370,7 +370,9 @@ void Registry::Parse(const QByteArray &all)
         }
         if (line.isEmpty())
             continue;
-        const bool whole = !line.contains('\r') && !line.contains('\n');
+        // A NUL is no text: the number readers would stop at it and take the
+        // half before it for the whole value.
+        const bool whole = !line.contains('\r') && !line.contains('\n') && !line.contains('\0');
         if (whole && line.startsWith('[') && line.endsWith(']')) {
             const QString path = Normalize(Text::FromCp1252(line.mid(1, line.size() - 2)));
             const int k = FindKey(path);

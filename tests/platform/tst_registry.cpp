@@ -111,6 +111,8 @@ private Q_SLOTS:
         // Found by the fuzzer: the blank line kept the damaged value from
         // joining the figures after it once the file was written back.
         QTest::newRow("text after a closing quote") << QByteArray("\"J\"=\"a\"b\"");
+        QTest::newRow("a NUL inside hex figures") << QByteArray("\"J\"=hex:01\0,02", 14);
+        QTest::newRow("a NUL inside a dword") << QByteArray("\"J\"=dword:00000001\0x", 20);
     }
     void unparsedLinesKeptByteForByte()
     {
