@@ -33,17 +33,27 @@ Reply Read(const QByteArray &bytes, bool cleanEnd)
     if (headEnd < 0)
         return reply;
     reply.headEnded = true;
+    reply.bodyStart = bodyStart;
     reply.bodyArrived = bytes.size() - bodyStart;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArray line = lines[i].trimmed();
         const qsizetype colon = line.indexOf(':');
-        if (colon < 0 || line.left(colon).trimmed().compare("Content-Length", Qt::CaseInsensitive) != 0)
+        if (colon < 0)
             continue;
-        bool ok = false;
-        const qint64 n = line.mid(colon + 1).trimmed().toLongLong(&ok);
-        if (ok && n >= 0)
-            reply.announced = n;
+        const QByteArray name = line.left(colon).trimmed();
+        const QByteArray value = line.mid(colon + 1).trimmed();
+        if (name.compare("Content-Length", Qt::CaseInsensitive) == 0) {
+            bool ok = false;
+            const qint64 n = value.toLongLong(&ok);
+            if (ok && n >= 0)
+                reply.announced = n;
+        } else if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0) {
+            reply.chunked = value.toLower().contains("chunked");
+        }
     }
+    // A chunked body's length is in its chunks, whatever else is announced.
+    if (reply.chunked)
+        reply.announced = -1;
     return reply;
 }
 

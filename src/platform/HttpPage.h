@@ -19,6 +19,8 @@ struct Reply {
     bool cleanEnd = false;   // the peer closed in order (no reset, no time-out)
     qint64 size = 0;         // what would be stored
     bool headEnded = true;   // the blank line after the headers came
+    qsizetype bodyStart = -1; // where the body begins in the bytes read
+    bool chunked = false;     // "Transfer-Encoding: chunked"
 };
 
 // A raw reply as the socket received it: status line, headers, body.

@@ -3,24 +3,20 @@
 #include "platform/HttpPage.h"
 
 #include <QEventLoop>
-#include <QNetworkAccessManager>
 #include <QNetworkProxy>
-#include <QNetworkReply>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSslSocket>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
 
-namespace {
+#include <memory>
 
-// icUseDefault: whatever the desktop's proxy settings say.
-class SystemProxies : public QNetworkProxyFactory {
-public:
-    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery &query) override
-    {
-        return systemProxyForQuery(query);
-    }
-};
+// The transfer runs on this thread over a socket of its own: a request to a
+// worker thread and back costs more than a whole page from a nearby host.
+
+namespace {
 
 // The first entry meant for http of a proxy text such as "host:port" or
 // "http=host:port ftp=other:21"; no host when there is none.
@@ -43,38 +39,118 @@ QNetworkProxy NamedProxy(const QString &text)
     return QNetworkProxy(QNetworkProxy::NoProxy);
 }
 
-// A reply whose status line arrived and whose body came to its end: the
-// error codes of the content and server ranges only say what the status was.
-bool WholeReply(QNetworkReply::NetworkError e)
-{
-    return e == QNetworkReply::NoError || (e >= QNetworkReply::ContentAccessDenied && e <= QNetworkReply::UnknownContentError)
-        || e == QNetworkReply::ProtocolInvalidOperationError
-        || (e >= QNetworkReply::InternalServerError && e <= QNetworkReply::UnknownServerError);
-}
+// The reply as it comes in: the head once it has ended, then the body,
+// whose end is its announced length, its last chunk, or the close.
+struct Incoming {
+    QByteArray raw;
+    bool headDone = false;
+    int status = 0;
+    qint64 announced = -1;
+    bool chunked = false;
+    qsizetype bodyStart = 0;
+    QByteArray body;      // a chunked body, decoded
+    qsizetype chunkAt = 0; // the next chunk's size line in raw
+    bool whole = false;
+
+    void Read()
+    {
+        while (!headDone) {
+            const HttpPage::Reply r = HttpPage::Read(raw, false);
+            if (!r.headEnded)
+                return;
+            if (r.status >= 100 && r.status < 200) { // "100 Continue" and the like come before the reply
+                raw.remove(0, r.bodyStart);
+                continue;
+            }
+            headDone = true;
+            status = r.status;
+            announced = r.announced;
+            chunked = r.chunked;
+            bodyStart = r.bodyStart;
+            chunkAt = bodyStart;
+        }
+        if (chunked)
+            ReadChunks();
+        else if (announced >= 0)
+            whole = raw.size() - bodyStart >= announced;
+    }
+    void ReadChunks()
+    {
+        while (!whole) {
+            const qsizetype eol = raw.indexOf("\r\n", chunkAt);
+            if (eol < 0)
+                return;
+            QByteArray size = raw.mid(chunkAt, eol - chunkAt);
+            if (const qsizetype semi = size.indexOf(';'); semi >= 0)
+                size.truncate(semi);
+            bool ok = false;
+            const qint64 n = size.trimmed().toLongLong(&ok, 16);
+            if (!ok || n < 0 || n > HttpPage::MaxBytes) {
+                status = 0; // not a reply this side can read
+                whole = true;
+                return;
+            }
+            if (n == 0) {
+                // Trailers, if any, end with a blank line.
+                const qsizetype end = raw.indexOf("\r\n\r\n", eol);
+                if (raw.mid(eol, 4) == "\r\n\r\n" || end >= 0)
+                    whole = true;
+                return;
+            }
+            if (raw.size() < eol + 2 + n + 2)
+                return;
+            body += raw.mid(eol + 2, n);
+            chunkAt = eol + 2 + n + 2;
+        }
+    }
+    QByteArray Body() const
+    {
+        if (chunked)
+            return body;
+        return announced >= 0 ? raw.mid(bodyStart, announced) : raw.mid(bodyStart);
+    }
+};
 
 } // namespace
 
 struct Inet::Pending {
-    QNetworkReply *reply = nullptr;
+    std::unique_ptr<QTcpSocket> socket;
     QEventLoop loop;
     QTimer silence;
     QTimer overall; // a drip that never goes silent still ends
-    bool tooBig = false;
+    Incoming in;
+    qint64 toSend = 0;
     int last = icNone;
     bool finished = false;
+    bool complete = false;
     bool cancelled = false;
     bool timedOut = false;
+    bool tooBig = false;
     bool gone = false; // the control was destroyed while waiting
+    QString error;
+
+    void End()
+    {
+        finished = true;
+        loop.quit();
+    }
+    ~Pending()
+    {
+        if (socket) {
+            socket->disconnect();
+            socket->abort();
+            socket.release()->deleteLater();
+        }
+    }
 };
 
-Inet::Inet(QObject *parent) : QObject(parent), nam_(new QNetworkAccessManager(this)) {}
+Inet::Inet(QObject *parent) : QObject(parent) {}
 
 Inet::~Inet()
 {
     if (pending_) {
         pending_->gone = true;
-        pending_->reply->disconnect();
-        pending_->loop.quit();
+        pending_->End();
     }
 }
 
@@ -91,23 +167,8 @@ void Inet::SetRequestTimeout(int seconds)
         pending_->silence.setInterval(SilenceMs());
 }
 
-void Inet::ApplyProxy()
-{
-    switch (accessType_) {
-    case icDirect:
-        nam_->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-        break;
-    case icNamedProxy:
-        nam_->setProxy(NamedProxy(proxy_));
-        break;
-    default:
-        nam_->setProxyFactory(new SystemProxies);
-        break;
-    }
-}
-
-// Qt tells less than the control did; the states it cannot see are passed
-// through in order, so a handler always meets the whole ladder.
+// The states come in the control's order, none left out, so a handler
+// always meets the whole ladder.
 void Inet::Reach(Pending &p, int state)
 {
     const QPointer<Inet> self(this);
@@ -116,6 +177,35 @@ void Inet::Reach(Pending &p, int state)
         emit StateChanged(p.last);
         if (!self)
             p.gone = true;
+    }
+}
+
+// Bytes that came: the head once, then the body up to its end.
+void Inet::Take(Pending &p)
+{
+    if (p.finished)
+        return;
+    const QByteArray bytes = p.socket->readAll();
+    if (bytes.isEmpty())
+        return;
+    p.silence.start();
+    p.in.raw += bytes;
+    if (p.in.raw.size() > HttpPage::MaxBytes + 64 * 1024) {
+        p.tooBig = true;
+        p.End();
+        return;
+    }
+    // Read before the state event: its handler may yield, and the close
+    // that comes meanwhile must find these bytes counted.
+    p.in.Read();
+    Reach(p, icReceivingResponse);
+    if (p.gone || p.finished)
+        return;
+    if (p.in.whole) {
+        p.complete = p.in.status != 0;
+        if (!p.complete)
+            p.error = QStringLiteral("Reply not understood");
+        p.End();
     }
 }
 
@@ -130,59 +220,119 @@ QByteArray Inet::OpenURL(const QString &url)
     responseInfo_.clear();
     const QUrl u(url);
     const QString scheme = u.scheme().toLower();
-    if (!u.isValid() || u.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+    const bool https = scheme == QLatin1String("https");
+    if (!u.isValid() || u.host().isEmpty() || (scheme != QLatin1String("http") && !https)) {
         responseInfo_ = QStringLiteral("URL is malformed");
         return {};
     }
-    ApplyProxy();
+    if (https && !QSslSocket::supportsSsl()) {
+        responseInfo_ = QStringLiteral("Secure connections are not available");
+        emit StateChanged(icError);
+        return {};
+    }
+
+    QNetworkProxy proxy(QNetworkProxy::NoProxy);
+    if (accessType_ == icNamedProxy)
+        proxy = NamedProxy(proxy_);
+    else if (accessType_ != icDirect) // icUseDefault: whatever the desktop's proxy settings say
+        proxy = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(u)).value(0, proxy);
+    // Plain http goes to an http proxy as a request for the whole address;
+    // anything else tunnels through it.
+    const bool viaHttpProxy = !https && proxy.type() == QNetworkProxy::HttpProxy;
 
     Pending p;
     pending_ = &p;
-    p.reply = nam_->get(QNetworkRequest(u));
-    QNetworkReply *reply = p.reply;
+    p.socket.reset(https ? new QSslSocket : new QTcpSocket);
+    QTcpSocket *socket = p.socket.get();
+    socket->setProxy(viaHttpProxy ? QNetworkProxy(QNetworkProxy::NoProxy) : proxy);
+
+    const int port = u.port(https ? 443 : 80);
+    const QByteArray host = u.host(QUrl::FullyEncoded).toLatin1()
+                          + (u.port() >= 0 ? ":" + QByteArray::number(u.port()) : QByteArray());
+    const QByteArray target = viaHttpProxy ? u.toEncoded(QUrl::RemoveFragment)
+                                           : u.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
+    const QByteArray request = "GET " + (target.isEmpty() ? QByteArray("/") : target) + " HTTP/1.1\r\nHost: " + host
+                             + "\r\nUser-Agent: Mozilla/5.0\r\nAccept: */*\r\nConnection: close\r\n\r\n";
+
     p.silence.setSingleShot(true);
-    p.silence.start(SilenceMs());
-    connect(&p.silence, &QTimer::timeout, reply, [&p] {
-        p.timedOut = true;
-        p.reply->abort();
-    });
     p.overall.setSingleShot(true);
-    p.overall.start(SilenceMs());
-    connect(&p.overall, &QTimer::timeout, reply, [&p] {
+    const auto timedOut = [&p] {
         p.timedOut = true;
-        p.reply->abort();
+        p.End();
+    };
+    connect(&p.silence, &QTimer::timeout, &p.loop, timedOut);
+    connect(&p.overall, &QTimer::timeout, &p.loop, timedOut);
+    p.silence.start(SilenceMs());
+    p.overall.start(SilenceMs());
+
+    connect(socket, &QAbstractSocket::hostFound, this, [this, &p] {
+        if (!p.finished)
+            Reach(p, icHostResolved);
     });
-    const auto moved = [&p] { p.silence.start(); };
-    connect(reply, &QNetworkReply::socketStartedConnecting, this, [this, &p, moved] {
-        moved();
-        Reach(p, icConnecting);
+    connect(socket, &QAbstractSocket::stateChanged, this, [this, &p](QAbstractSocket::SocketState s) {
+        if (!p.finished && s == QAbstractSocket::ConnectingState) {
+            p.silence.start();
+            Reach(p, icConnecting);
+        }
     });
-    connect(reply, &QNetworkReply::requestSent, this, [this, &p, moved] {
-        moved();
-        Reach(p, icRequestSent);
+    const auto send = [this, &p, socket, request] {
+        if (p.finished)
+            return;
+        p.silence.start();
+        Reach(p, icConnected);
+        if (p.gone || p.finished)
+            return;
+        Reach(p, icRequesting);
+        if (p.gone || p.finished)
+            return;
+        p.toSend = request.size();
+        socket->write(request);
+    };
+    if (https)
+        connect(static_cast<QSslSocket *>(socket), &QSslSocket::encrypted, this, send);
+    else
+        connect(socket, &QAbstractSocket::connected, this, send);
+    connect(socket, &QAbstractSocket::bytesWritten, this, [this, &p](qint64 n) {
+        p.silence.start();
+        p.toSend -= n;
+        if (!p.finished && p.toSend <= 0)
+            Reach(p, icRequestSent);
     });
-    connect(reply, &QNetworkReply::metaDataChanged, this, [this, &p, moved] {
-        moved();
-        Reach(p, icReceivingResponse);
-    });
-    connect(reply, &QNetworkReply::downloadProgress, this, [this, &p, moved](qint64 received, qint64) {
-        moved();
-        if (received > HttpPage::MaxBytes && !p.tooBig) {
-            p.tooBig = true;
-            p.reply->abort();
+    connect(socket, &QAbstractSocket::readyRead, this, [this, &p] { Take(p); });
+    // The close ends a body that has no length; any other error ends the
+    // transfer without a page.
+    const auto closed = [this, &p] {
+        Take(p);
+        if (p.finished)
+            return;
+        // Judged on what came, not on who saw it first: the bytes may have
+        // been taken by a call still waiting on its state event.
+        p.complete = p.in.headDone && p.in.status != 0 && (p.in.whole || (!p.in.chunked && p.in.announced < 0));
+        if (!p.complete)
+            p.error = QStringLiteral("Transfer cut short");
+        p.End();
+    };
+    connect(socket, &QAbstractSocket::disconnected, this, closed);
+    connect(socket, &QAbstractSocket::errorOccurred, this, [&p, socket, closed](QAbstractSocket::SocketError e) {
+        if (p.finished)
+            return;
+        if (e == QAbstractSocket::RemoteHostClosedError) {
+            closed();
             return;
         }
-        if (received > 0)
-            Reach(p, icReceivingResponse);
-    });
-    connect(reply, &QNetworkReply::uploadProgress, this, moved);
-    connect(reply, &QNetworkReply::redirected, this, moved);
-    connect(reply, &QNetworkReply::finished, this, [&p] {
-        p.finished = true;
-        p.loop.quit();
+        p.error = socket->errorString();
+        p.End();
     });
 
     Reach(p, icResolvingHost);
+    if (!p.finished && !p.gone) {
+        const QString name = viaHttpProxy ? proxy.hostName() : u.host();
+        const quint16 to = viaHttpProxy ? proxy.port() : quint16(port);
+        if (https)
+            static_cast<QSslSocket *>(socket)->connectToHostEncrypted(name, to);
+        else
+            socket->connectToHost(name, to);
+    }
     if (!p.finished && !p.gone)
         p.loop.exec();
     if (p.gone)
@@ -194,35 +344,24 @@ QByteArray Inet::OpenURL(const QString &url)
     pending_ = nullptr;
     p.silence.stop();
     p.overall.stop();
-    reply->disconnect(this);
+    socket->disconnect(this);
     // A refused nested call may have written these meanwhile.
     completed_ = false;
-    responseCode_ = 0;
+    responseCode_ = p.in.status;
     responseInfo_.clear();
     QByteArray body;
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid())
-        responseCode_ = status.toInt();
     if (p.cancelled) {
         responseInfo_ = QStringLiteral("Request cancelled");
     } else if (p.timedOut) {
         responseInfo_ = QStringLiteral("Request timed out");
     } else if (p.tooBig) {
         responseInfo_ = QStringLiteral("Reply too large");
-    } else if (status.isValid() && WholeReply(reply->error())) {
-        body = reply->readAll();
-        // A connection reset after part of the body can reach us as a clean
-        // end of the reply; the announced length tells a cut page apart.
-        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
-        completed_ = !announced.isValid() || body.size() >= announced.toLongLong();
-        if (!completed_) {
-            body.clear();
-            responseInfo_ = QStringLiteral("Transfer cut short");
-        }
+    } else if (p.complete) {
+        body = p.in.Body();
+        completed_ = true;
     } else {
-        responseInfo_ = reply->errorString();
+        responseInfo_ = p.error.isEmpty() ? QStringLiteral("Transfer cut short") : p.error;
     }
-    reply->deleteLater();
 
     if (!p.cancelled) {
         if (completed_) {
@@ -243,7 +382,5 @@ void Inet::Cancel()
     Pending &p = *pending_;
     p.cancelled = true;
     p.silence.stop();
-    p.reply->abort();
-    p.finished = true;
-    p.loop.quit();
+    p.End();
 }

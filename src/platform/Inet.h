@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-class QNetworkAccessManager;
+class QTcpSocket;
 
 class Inet : public QObject {
     Q_OBJECT
@@ -69,9 +69,8 @@ private:
     struct Pending;
     int SilenceMs() const;
     void Reach(Pending &p, int state);
-    void ApplyProxy();
+    void Take(Pending &p);
 
-    QNetworkAccessManager *nam_;
     Pending *pending_ = nullptr;
     int requestTimeout_ = 60;
     int accessType_ = icUseDefault;
