@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
 
 // Keyboard shortcuts of the main window.
 
@@ -24,6 +26,8 @@ protected:
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return false;
         auto *w = static_cast<QWidget *>(watched);
+        if (PassingUp(event, w))
+            return false;
         if (w->window() != window_)
             return false;
         // A key the focused control leaves unused travels up to its parents;
@@ -34,12 +38,32 @@ protected:
         if (w != first)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
+        const QPointer<KeyPreview> self(this);
         window_->Form_KeyDown(VbInput::KeyCode(key), VbInput::Shift(key->modifiers()));
+        if (!self)
+            return false;
+        // A box the key opened gives the focus back elsewhere when it closes,
+        // so the same key travelling on to the parents could look like a
+        // first delivery again: it is previewed once, until the loop turns.
+        previewed_ = event;
+        previewedAt_ = w;
+        QTimer::singleShot(0, this, [this] { previewed_ = nullptr; });
         return false;
     }
 
 private:
+    // The key just previewed, on its way from the control it was sent to
+    // up to that control's parents.
+    bool PassingUp(const QEvent *event, QWidget *w) const
+    {
+        if (event != previewed_)
+            return false;
+        return !previewedAt_ || (w != previewedAt_ && w->isAncestorOf(previewedAt_));
+    }
+
     frmMain *window_;
+    const QEvent *previewed_ = nullptr;
+    QPointer<QWidget> previewedAt_;
 };
 
 enum : int {

@@ -106,6 +106,11 @@ void frmMain::picSplit2_MouseUp(int, int, float, float)
 
     mdlRegistry::SetKeyValue(mdlRegistry::HKEY_CURRENT_USER, Settings::KeyPath, QStringLiteral("LastTreePos"),
                              QString::number(pos), mdlRegistry::REG_SZ);
+    // The window does not come back at the size it had: its share of the
+    // panel, beside the twips, lets the tree keep its proportion there.
+    if (const double width = Geometry::ScaleWidth(PicCont); width > 0)
+        mdlRegistry::SetKeyValue(mdlRegistry::HKEY_CURRENT_USER, Settings::KeyPath, QStringLiteral("LastTreeShare"),
+                                 QString::number(qRound(pos * 10000.0 / width)), mdlRegistry::REG_SZ);
     PlaceBesideTree(pos);
 }
 

@@ -86,7 +86,11 @@ void frmMain::Form_Load()
         Splitter->setCursor(Artwork::Cursor(103));
         const RegVariant treePos = Settings::Get(QStringLiteral("LastTreePos"));
         if (!treePos.IsEmptyText()) {
-            const int32_t left = Vb::CLng(treePos.ToNumber());
+            int32_t left = Vb::CLng(treePos.ToNumber());
+            bool known = false;
+            const int share = Settings::Get(QStringLiteral("LastTreeShare")).ToText().toInt(&known);
+            if (known && share > 0 && share < 10000)
+                left = Vb::CLng(Geometry::ScaleWidth(PicCont) * share / 10000.0);
             Geometry::SetLeft(picSplit2, left);
             picSplit2_MouseUp(2, 0, 0, float(left));
         }

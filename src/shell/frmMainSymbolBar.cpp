@@ -127,15 +127,17 @@ void frmMain::DrawRecRow(int i, int width)
         barPicture_[i] = bar->pixmap();
     if (barPicture_[i].isNull())
         barPicture_[i] = Artwork::Picture(SkinBarName);
-    // The bar cleared: its picture alone, on a surface as wide as the bar so
-    // a marker past the picture's edge (a bar widened by the resizer) shows.
+    // The bar cleared: its picture alone, stretched to the bar as the
+    // resizer sized it, so the marker reads against the right part of the
+    // scale at any window size.
     const QPixmap &picture = barPicture_[i];
     QPixmap drawing;
     if (!picture.isNull()) {
-        drawing = QPixmap(qMax(picture.width(), bar->width()), qMax(picture.height(), 1));
+        const int across = bar->width() > 0 ? bar->width() : picture.width();
+        drawing = QPixmap(across, qMax(picture.height(), 1));
         drawing.fill(bar->palette().color(QPalette::Window));
         QPainter p(&drawing);
-        p.drawPixmap(0, 0, picture);
+        p.drawPixmap(QRect(0, 0, across, picture.height()), picture);
     }
     const QPixmap marker = BitBltModule::Surface(SkinMarkerDC);
     if (!drawing.isNull() && !marker.isNull()) {

@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -256,6 +258,31 @@ private Q_SLOTS:
         QCOMPARE(rect(f.main->img[0]).right(), rect(f.main->PicCont).right());
     }
 
+    // A tree widened in a large window keeps its share of the window when
+    // the program comes back at its design size, so the bars are not cut.
+    void treeShareSurvivesRestart()
+    {
+        Load();
+        f.main->resize(1600, 1200);
+        QCoreApplication::processEvents();
+        QWidget *bar = f.main->picSplit2;
+        const QPoint from(bar->width() / 2, 10);
+        const QPoint to = from + QPoint(int(f.main->PicCont->width() * 0.45) - bar->x(), 0);
+        QTest::mousePress(bar, Qt::LeftButton, {}, from);
+        QTest::mouseMove(bar, to);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+        const double share = double(f.main->picSplit2->x()) / f.main->PicCont->width();
+        QVERIFY2(share > 0.4, qPrintable(QString::number(share)));
+
+        frmMain::Unload();
+        f.main = frmMain::Instance();
+        Load();
+        QCOMPARE(f.main->size(), QSize(632, 425));
+        const double after = double(f.main->picSplit2->x()) / f.main->PicCont->width();
+        QVERIFY2(qAbs(after - share) < 0.01, qPrintable(QStringLiteral("%1 then %2").arg(share).arg(after)));
+        QVERIFY(f.main->img[0]->width() > 0);
+    }
+
     // The window cannot be made smaller than its design size, where every
     // control still shows.
     void noSmallerThanTheDesign()
@@ -366,6 +393,48 @@ private Q_SLOTS:
         // No dimming outlives the question.
         QVERIFY(!f.main->findChild<QLabel *>(QStringLiteral("DimOverlay")));
         QVERIFY(frmMain::Loaded() == f.main);
+    }
+
+    // One Alt+X asks once, answered No with the real box: the key does not
+    // come back to the window when the box has closed.
+    void altXAsksOnce_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("grid") << "FG";
+        QTest::newRow("tree") << "TreeView1";
+        QTest::newRow("window") << "";
+    }
+    void altXAsksOnce()
+    {
+        QFETCH(QString, focus);
+        f.env->Set(QStringLiteral("ShutDown"), QStringLiteral("1"));
+        Load();
+        f.main->activateWindow();
+        if (focus.isEmpty())
+            f.main->setFocus();
+        else
+            f.main->findChild<QWidget *>(focus)->setFocus();
+        QCoreApplication::processEvents();
+        Dialogs::SetScripted(false);
+        int boxes = 0;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            ++boxes;
+            for (QAbstractButton *b : box->buttons())
+                if (b->text() == QStringLiteral("&No"))
+                    QTest::mouseClick(b, Qt::LeftButton);
+        });
+        answer.start(20);
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : f.main;
+        QTest::keyClick(target, Qt::Key_X, Qt::AltModifier);
+        QTest::qWait(100);
+        answer.stop();
+        Dialogs::SetScripted(true);
+        QCOMPARE(boxes, 1);
+        QCOMPARE(f.exits, 0);
     }
 
     void closeBoxEndsWithoutAsking()

@@ -170,7 +170,7 @@ private Q_SLOTS:
         m->ShowRec();
         const QImage skin = Artwork::Picture(SkinBarName).toImage();
         const QImage first = m->img[0]->pixmap().toImage();
-        QCOMPARE(first.size(), QSize(qMax(skin.width(), m->img[0]->width()), skin.height()));
+        QCOMPARE(first.size(), QSize(m->img[0]->width(), skin.height()));
         QCOMPARE(first.pixel(2, 2), skin.pixel(2, 2));
 
         QPixmap other(50, 12);
@@ -182,21 +182,34 @@ private Q_SLOTS:
         QCOMPARE(drawn.pixelColor(0, 11), QColor(Qt::green));
     }
 
-    // A bar the resizer made wider than its picture still shows a marker
-    // that lands past the picture's right edge.
-    void widenedBarShowsMarkerPastThePicture()
+    // A bar the resizer widened stretches its picture: the marker stands at
+    // the same fraction of the bar, and of the scale drawn on it, at any size.
+    void widenedBarStretchesItsPicture_data()
     {
+        QTest::addColumn<int>("width");
+        QTest::newRow("design") << 300;
+        QTest::newRow("twice") << 600;
+        QTest::newRow("three times") << 900;
+    }
+    void widenedBarStretchesItsPicture()
+    {
+        QFETCH(int, width);
         SetStocks({"IBM"});
         Stocks[0].Recommendation = 1;
         m->LoadPrices();
-        m->img[0]->resize(600, m->img[0]->height());
+        m->img[0]->resize(width, m->img[0]->height());
         m->ShowRec();
-        const int x = frmMain::MarkerX(1, 600);
-        QVERIFY(x > Artwork::Picture(SkinBarName).width());
-        const QImage drawn = m->img[0]->pixmap().toImage();
-        QCOMPARE(drawn.width(), 600);
-        const QImage marker = BitBltModule::Surface(SkinMarkerDC).toImage();
+        const QImage picture = Artwork::Picture(SkinBarName).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn = m->img[0]->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(drawn.width(), width);
+        const int x = frmMain::MarkerX(1, width);
+        QVERIFY(qAbs(double(x) / width - double(frmMain::MarkerX(1, 300)) / 300) < 0.01);
+        const QImage marker = BitBltModule::Surface(SkinMarkerDC).toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(drawn.pixel(x, 5), marker.pixel(0, 5));
+        // The scale reaches the bar's right end: its last column is there.
+        const int last = picture.height() - 1;
+        QCOMPARE(drawn.pixel(width - 1, last), picture.pixel(picture.width() - 1, last));
+        QCOMPARE(drawn.pixel(width / 2, last), picture.pixel(picture.width() / 2, last));
     }
 
     // A stock without a rating hides only its own bar; the first empty row
