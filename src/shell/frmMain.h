@@ -64,6 +64,7 @@ public:
     QFrame *StatusBar1 = nullptr; // command bar
     QLabel *Panel1[8] = {};
     QFrame *Rect = nullptr;       // command bar hover rectangle
+    int RectPanel = 0;            // the command bar item it frames
     QTimer *Timer1 = nullptr;     // 60000 ms, runs from load
     QTimer *TmrNav = nullptr;     // 100 ms, symbol bar hover scrolling
 

@@ -212,6 +212,7 @@ void frmMain::Panel1_MouseDown(int index, int button, int, float, float)
 void frmMain::Panel1_MouseMove(int index, int, int, float, float)
 {
     if (index < 6 && Geometry::Left(Rect) != Geometry::Left(Panel1[index])) {
+        RectPanel = index;
         Rect->show();
         Geometry::Move(Rect, Geometry::Left(Panel1[index]), Geometry::Top(Rect), Geometry::Width(Panel1[index]),
                        Geometry::Height(Rect));

@@ -177,6 +177,8 @@ void frmMain::Form_Resize()
             Geometry::SetWidth(bar, std::max(0.0, barsRight - Geometry::Left(bar)));
         PlaceLegend(); // under the bars as they now stand
         Geometry::SetTop(ImgDn, Geometry::Top(Splitter) - 240);
+        QLabel *framed = Panel1[RectPanel];
+        Geometry::Move(Rect, Geometry::Left(framed), Geometry::Top(Rect), Geometry::Width(framed), Geometry::Height(Rect));
         ShowRec();
     } catch (const VbError &e) {
         Misc::ErrorTraping(e, QStringLiteral("frmMain_Form_Resize"), false);

@@ -256,6 +256,9 @@ private Q_SLOTS:
         QCOMPARE(f.main->NewsTicker1->width(), f.main->width());
         // The bars end at the right edge of their panel.
         QCOMPARE(rect(f.main->img[0]).right(), rect(f.main->PicCont).right());
+        // The highlight frame stays around "Start".
+        QCOMPARE(rect(f.main->Rect).left(), rect(f.main->Panel1[0]).left());
+        QCOMPARE(rect(f.main->Rect).width(), rect(f.main->Panel1[0]).width());
     }
 
     // A tree widened in a large window keeps its share of the window when
