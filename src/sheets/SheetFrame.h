@@ -196,6 +196,10 @@ void ForEachCell(QByteArrayView row, Each each)
 }
 // The blue underlined look of a link cell.
 void LinkLook(CellLook &look);
+// The change arrows of a list: from row `first` on, the picture "DN" in
+// column 0 of a row whose text in changeCol begins with "-", "UP" for "+",
+// centred; any other text gets none.
+void ChangePictures(SheetTable &t, int first, int changeCol);
 // A cell's text: tags dropped, "&amp;" as "&", blanks trimmed.
 QByteArray CellText(QByteArray &cell);
 // Leading and trailing blanks removed (other white space stays).
