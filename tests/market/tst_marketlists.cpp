@@ -449,6 +449,78 @@ private Q_SLOTS:
         }
     }
 
+    // A row or cell left open ends each walk as its list says: the list's
+    // message, or the rows read so far; a list far into the page reads as
+    // one at its start.
+    void openTagsAndFarLists_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("message"); // null: drawn
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("row"); // where `symbol` shows; -1: none
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("symbol");
+        const QByteArray acme = Row({"1", Company("Acme", "http://x.test/a"), "ACME", "+1%", "1", "1.00", "+0.10", "1"});
+        const QByteArray movers = MoversPage({{"1", Company("Acme", ""), "ACME", "+1%", "1", "1.00", "+0.10", "1"}});
+        const QByteArray percent = PercentPage("Percentage Winners");
+        QTest::newRow("mover row left open")
+            << "brPG_Q.Sh" << QByteArray("<BR>Ratio</td></tr>" + acme + "<tr><td>2</td><td>ZETA</td> Show") << QString()
+            << 3 << 2 << 2 << "ACME";
+        QTest::newRow("mover cell left open") << "brPG_Q.Sh" << QByteArray("<BR>Ratio</td></tr><tr><td>1</tr> Show")
+                                              << "No data for: Largest % Gain in Price (NASDAQ)" << 1 << -1 << 0 << "";
+        QTest::newRow("movers far into the page") << "brPG_Q.Sh" << QByteArray(LongLead + movers) << QString() << 5 << 2
+                                                  << 2 << "ACME";
+        QTest::newRow("screener cell left open")
+            << "BrDT_N.Sh" << QByteArray("Go To<tr><td>MSFT</td><td>Micro<img src=icon_news.gif></td></tr> Here")
+            << QString() << 3 << 2 << 1 << "MSFT";
+        QTest::newRow("screener row without its icon")
+            << "BrDT_N.Sh" << QByteArray("Go To<tr><td>MSFT</td><td>Micro</td></tr> Here") << QString() << 2 << -1 << 0
+            << "";
+        QTest::newRow("broker row left open")
+            << "M_BRP.Sh" << QByteArray("/Breadcrumb</table><table><tr><td>h</td></tr><tr><td>ACME</td></table>")
+            << "Data is not available, connect to Internet, and update again ." << 1 << -1 << 0 << "";
+        QTest::newRow("broker reports far into the page") << "M_BRP.Sh" << QByteArray(LongLead + BrokerPage()) << QString()
+                                                          << 4 << 3 << 0 << "ZETA";
+        QTest::newRow("surprise cell left open")
+            << "25_surp.Sh" << QByteArray("<table><tr><td>IBM</tr></table>")
+            << "The 25 Top Earning data is bad, connect to Internet, and update again." << 1 << -1 << 0 << "";
+        // The last section's only row left open: its heading and no data.
+        QTest::newRow("percent row left open")
+            << "mwwinners.Sh" << QByteArray(percent).replace("</tr></table><p>All", "</table><p>All") << QString() << 8 << 6
+            << 3 << "AMEX";
+        QTest::newRow("percent cell left open")
+            << "mwwinners.Sh" << QByteArray(percent).replace("&nbsp;</td></tr></table><table>", "&nbsp;</tr></table><table>")
+            << "No Data were found" << 1 << -1 << 0 << "";
+        QTest::newRow("percent movers far into the page") << "mwwinners.Sh" << QByteArray(LongLead + percent) << QString()
+                                                          << 9 << 7 << 1 << "CCC";
+    }
+    void openTagsAndFarLists()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, page);
+        QFETCH(QString, message);
+        QFETCH(int, rows);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(QString, symbol);
+        SheetFixture::WritePage(file, page);
+        if (file == QLatin1String("M_BRP.Sh"))
+            f.main->FG_M_BRP(0);
+        else if (file == QLatin1String("25_surp.Sh"))
+            f.main->FG_Surp();
+        else if (file == QLatin1String("mwwinners.Sh"))
+            f.main->FG_WinLos(file);
+        else
+            f.main->FG_BR(file);
+        QVERIFY(fg()->Redraw());
+        QCOMPARE(fg()->Rows(), rows);
+        if (!message.isNull())
+            QCOMPARE(fg()->TextMatrix(0, 0), message);
+        if (row >= 0)
+            QCOMPARE(fg()->TextMatrix(row, col), symbol);
+    }
+
     // A zoomed fill of a missing page: the message in the main grid and no
     // window; each zoomed fill of a page opens one more window.
     void zoom()
