@@ -1,6 +1,6 @@
 #pragma once
 // What the market lists share beyond the sheet frame: their messages do not
-// name a stock, and some of their walks end quietly at a row left open.
+// name a stock.
 #include "sheets/SheetFrame.h"
 
 #include <optional>
@@ -16,23 +16,6 @@ inline SheetFrame::Messages Messages(QByteArray noData, std::optional<QByteArray
             return noData;
         return other;
     };
-}
-
-// Each piece from an `open` up to, not including, the first `close` after
-// it; a piece without its close ends the walk, as do the lists whose rows
-// may stay open.
-template<class Each>
-void ForEachClosed(QByteArrayView text, const char *open, const char *close, Each each)
-{
-    for (qsizetype from = 0;;) {
-        const qsizetype start = text.indexOf(open, from);
-        if (start < 0)
-            return;
-        from = text.indexOf(close, start);
-        if (from < 0)
-            return;
-        each(text.sliced(start, from - start));
-    }
 }
 
 } // namespace MarketFrame

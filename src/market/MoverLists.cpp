@@ -93,7 +93,7 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
     const QByteArray block = CutBetween(page, "<BR>Ratio", "Show");
 
     t.SetUp(2, 10);
-    MarketFrame::ForEachClosed(block, "<tr", "</tr>", [&](QByteArrayView row) {
+    ForEachBetween(block, "<tr", "</tr>", [&](QByteArrayView row) {
         QByteArray line;
         QByteArray address;
         int count = 0;
@@ -114,7 +114,7 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
             t.SetText(t.Rows() - 1, 9, address);
             LinkLook(t.Look(t.Rows() - 1, 1));
         }
-    });
+    }, LeftOpen::EndsWalk);
 
     t.alignments = {4, 1, 1, 7, 7, 7, 7, 7, 7};
     for (int c = 0; c <= 7; ++c)
@@ -141,17 +141,17 @@ void ReadScreener(const QString &file, const QByteArray &title, QByteArray &page
 
     t.SetUp(2, 9);
     // A row ends at its news icon, a cell left open ends its row.
-    MarketFrame::ForEachClosed(block, "<tr", "icon_news.gif", [&](QByteArrayView row) {
+    ForEachBetween(block, "<tr", "icon_news.gif", [&](QByteArrayView row) {
         QByteArray line;
-        MarketFrame::ForEachClosed(row, "<td", "</td>", [&](QByteArrayView piece) {
+        ForEachBetween(row, "<td", "</td>", [&](QByteArrayView piece) {
             QByteArray cell = piece.toByteArray();
             // A "&nbsp;" cell keeps its column, empty.
             const QByteArray text = NbspAsBlank(CellText(cell));
             if (!text.isEmpty())
                 line += '\t' + Trim(text);
-        });
+        }, LeftOpen::EndsWalk);
         t.AddItem(line);
-    });
+    }, LeftOpen::EndsWalk);
 
     ChangePictures(t, 2, 5);
     t.alignments = {4, 1, 1, 7, 7, 7, 7, 7};

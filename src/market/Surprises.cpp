@@ -109,7 +109,7 @@ void ReadPercentMovers(const QByteArray &title, QByteArray &page, SheetTable &t)
             look.backColor = 0xFFFF; // yellow
             look.textStyle = FlexGrid::flexTextRaisedLight;
         }
-        MarketFrame::ForEachClosed(s.block, "<tr", "</tr>", [&](QByteArrayView piece) {
+        ForEachBetween(s.block, "<tr", "</tr>", [&](QByteArrayView piece) {
             QByteArray row = piece.toByteArray();
             row.replace("&nbsp;", "");
             int c = 0;
@@ -121,7 +121,7 @@ void ReadPercentMovers(const QByteArray &title, QByteArray &page, SheetTable &t)
             });
             ++r;
             t.AddRow();
-        });
+        }, LeftOpen::EndsWalk);
         ++r;
     }
 
