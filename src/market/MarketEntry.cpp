@@ -1,13 +1,5 @@
 #include "shell/frmMain.h"
 
-// Market-wide lists: built with the market sheets.
-void frmMain::FG_Surp() {}
-void frmMain::FG_WinLos(const QString &) {}
-void frmMain::FG_BR(const QString &) {}
-void frmMain::FG_Upgrade() {}
-void frmMain::FG_Downgrade() {}
-void frmMain::FG_Coverage() {}
-
 // Market page downloaders of the Update run: built with the market sheets.
 void frmMain::UpdateUSMarket() {}
 void frmMain::UpdateWMarket() {}
@@ -21,4 +13,3 @@ void frmMain::Update_IPO_With() {}
 void frmMain::Update_OptSum() {}
 void frmMain::UpdateFunds(const QString &) {}
 void frmMain::UpdateSplitsCalendar(int16_t) {}
-void frmMain::Update_M_BRP() {}

@@ -1,7 +1,6 @@
 #include "shell/frmMain.h"
 
 // Market lists the tree opens: built with the market sheets.
-void frmMain::Pares_BR2(const QString &, const QString &) {}
 void frmMain::FG_OptSum(int16_t) {}
 void frmMain::FG_IPO_Reg() {}
 void frmMain::FG_IPO_Price() {}
@@ -14,5 +13,4 @@ void frmMain::FG_SplitsCalendar(int16_t) {}
 void frmMain::FG_USMarket() {}
 void frmMain::FG_WMarket() {}
 void frmMain::ScrollToSection(const QString &) {}
-void frmMain::FG_M_BRP(int16_t) {}
 void frmMain::FG_Funds(const QString &) {}

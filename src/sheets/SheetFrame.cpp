@@ -267,6 +267,19 @@ void LinkLook(CellLook &look)
     look.underline = true;
 }
 
+void ChangePictures(SheetTable &t, int first, int changeCol)
+{
+    for (int r = first; r < t.Rows(); ++r) {
+        const QByteArray change = t.Text(r, changeCol);
+        const char *picture = change.startsWith('-') ? "DN" : change.startsWith('+') ? "UP" : nullptr;
+        if (!picture)
+            continue;
+        CellLook &look = t.Look(r, 0);
+        look.picture = picture;
+        look.pictureAlignment = 4;
+    }
+}
+
 QByteArray CellText(QByteArray &cell) { return Trim(Misc::CleanHTML(cell, false, true, false)); }
 
 QByteArray Trim(const QByteArray &text)

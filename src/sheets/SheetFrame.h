@@ -170,15 +170,21 @@ QByteArray CutTable(const QByteArray &page, qsizetype from);
 QByteArray CutBetween(const QByteArray &page, const char *anchor, const char *end);
 // Each piece of text from an `open` tag up to, not including, the first
 // `close` after it, in order; the search goes on from that `close`. A piece
-// without its close raises MarkerMissing.
+// without its close raises MarkerMissing, or ends the walk quietly for the
+// lists whose rows may stay open.
+enum class LeftOpen { Fails, EndsWalk };
 template<class Each>
-void ForEachBetween(QByteArrayView text, const char *open, const char *close, Each each)
+void ForEachBetween(QByteArrayView text, const char *open, const char *close, Each each,
+                    LeftOpen leftOpen = LeftOpen::Fails)
 {
     for (qsizetype from = 0;;) {
         const qsizetype start = text.indexOf(open, from);
         if (start < 0)
             return;
-        from = Need(text.indexOf(close, start));
+        from = text.indexOf(close, start);
+        if (from < 0 && leftOpen == LeftOpen::EndsWalk)
+            return;
+        Need(from);
         each(text.sliced(start, from - start));
     }
 }
@@ -196,6 +202,10 @@ void ForEachCell(QByteArrayView row, Each each)
 }
 // The blue underlined look of a link cell.
 void LinkLook(CellLook &look);
+// The change arrows of a list: from row `first` on, the picture "DN" in
+// column 0 of a row whose text in changeCol begins with "-", "UP" for "+",
+// centred; any other text gets none.
+void ChangePictures(SheetTable &t, int first, int changeCol);
 // A cell's text: tags dropped, "&amp;" as "&", blanks trimmed.
 QByteArray CellText(QByteArray &cell);
 // Leading and trailing blanks removed (other white space stays).

@@ -512,6 +512,7 @@ public:
     void OpenVideoStream(int16_t n);
     void OpenRadioStream(int16_t n);
     void OpenSectorBoard(const QString &sectorFolder, const QString &industry);
+    void Pares_BR(const QString &file, const QString &title);
     void Pares_BR2(const QString &file, const QString &title);
     void FG_OptSum(int16_t mode);
     void FG_IPO_Reg();

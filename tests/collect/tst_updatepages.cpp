@@ -3,6 +3,7 @@
 #include "common/SampleSite.h"
 #include "common/TestRegistry.h"
 #include "core/Misc.h"
+#include "market/MarketReaders.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -96,6 +97,8 @@ private Q_SLOTS:
         QTest::newRow("tip") << QByteArray("/zandor/tip.txt") << true << 1 << QByteArray("Tickerwatch");
         QTest::newRow("movers") << QByteArray("/reports/bigmovers.asp?date=20000601&data=2&start=0&report=7&report_country_code=us")
                                 << false << 1 << QByteArray("<BR>Ratio");
+        QTest::newRow("broker reports today") << QByteArray("/reports/reports-today.asp") << true << 1000
+                                              << QByteArray("/Breadcrumb");
         QTest::newRow("screener") << QByteArray("/markets/screener.asp?exchange=13&screen=9") << false << 1
                                   << QByteArray("icon_news.gif");
     }
@@ -280,9 +283,14 @@ private Q_SLOTS:
             QVERIFY(row.size() <= 9);
 
         QByteArray movers = Body(Fetch("/reports/bigmovers.asp?date=20000601&data=1&start=0&report=5&report_country_code=us"));
+        QVERIFY(movers.contains(MarketReaders::MoversSpacerRow));
+        movers.replace(MarketReaders::MoversSpacerRow, "");
         movers.replace("TH", "td").replace("</tr></table>", "").replace("<table cellpadding=0 cellspacing=0 border=0><tr>", "</td>");
-        const auto moverRows = Rows(Between(movers, "<BR>Ratio", "Show"));
-        QCOMPARE(moverRows.size(), 25);
+        auto moverRows = Rows(Between(movers, "<BR>Ratio", "Show"));
+        QCOMPARE(moverRows.size(), 27);
+        // Two blank rows close the list.
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(moverRows.takeLast(), QList<QByteArray>{"&nbsp;"});
         for (auto row : moverRows) {
             row.removeAll(QByteArray());
             QCOMPARE(row.size(), 9);
@@ -297,8 +305,9 @@ private Q_SLOTS:
         for (const char *path : {"/c/u.html", "/c/d.html", "/c/i.html"}) {
             QByteArray page = Body(Fetch(path));
             page.replace("TH", "td");
-            const auto rows = Rows(Between(page, "<table", "</table>"));
-            QCOMPARE(rows.size(), 16);
+            auto rows = Rows(Between(page, "<table", "</table>"));
+            QCOMPARE(rows.size(), 17);
+            QCOMPARE(rows.takeAt(1).size(), 1); // the day
             for (const auto &row : rows)
                 QCOMPARE(row.size(), QByteArray(path) == "/c/i.html" ? 5 : 6);
         }

@@ -45,6 +45,7 @@ Reply AnalystActions(const Request &r);
 Reply WeeklyTip(const Request &r);
 Reply MoversReport(const Request &r);
 Reply ScreenerList(const Request &r);
+Reply ReportsToday(const Request &r);
 
 // Per-stock research pages (PagesResearch.cpp).
 Reply SplitsPage(const Request &r);

@@ -6,6 +6,8 @@
 // is longer than the size under which the program throws a page away.
 #include "Pages.h"
 
+#include "market/MarketReaders.h"
+
 #include <QList>
 
 #include <algorithm>
@@ -70,6 +72,12 @@ QByteArray Cells(const QList<QByteArray> &texts)
     for (const QByteArray &t : texts)
         row += "<td>" + t + "</td>";
     return row + "</tr>\r\n";
+}
+
+// A comment after the data that keeps a short page above its job's minimum.
+QByteArray Padding()
+{
+    return "<!-- " + QByteArray(1200, '.') + " -->\r\n";
 }
 
 QByteArray Html(const QByteArray &title, const QByteArray &body)
@@ -386,19 +394,21 @@ Reply OptionTable(const Request &r)
 Reply EarningsSurprises(const Request &)
 {
     SymbolData d("25_surp");
-    QByteArray rows = Cells({"Symbol", "Company", "Estimate", "Actual", "Surprise"});
+    QByteArray rows = Cells({"Symbol", "Company", "Actual", "Estimate", "Surprise"});
     for (int i = 0; i < 25; ++i) {
         const int est = d.Between(5, 300);
         const int act = est + d.Between(-40, 90);
-        rows += Cells({Ticker(d), Company(d), Hundredths(est), Hundredths(act),
+        rows += Cells({Ticker(d), Company(d), Hundredths(act), Hundredths(est),
                        Hundredths((act - est) * 10000 / est) + "%"});
     }
     return Reply::Html(Html("Top 25 Daily Earnings Surprises",
                             "<table border=1>\r\n" + rows + "</table>\r\n<p>Surprises against the consensus.</p>\r\n"));
 }
 
-// Percentage winners or losers: three exchange sections between the title
-// and "All Rights Reserved".
+// Percentage winners or losers: three exchange tables between the title and
+// "All Rights Reserved". The first opens with its heading row, the others
+// with a row of column heads before it; a row of column heads precedes the
+// data.
 Reply PercentMovers(const Request &r)
 {
     const bool winners = r.path.endsWith("mwwinners.htm");
@@ -408,7 +418,7 @@ Reply PercentMovers(const Request &r)
     QByteArray body = "<h2>" + title + "</h2>\r\n";
     const char *const exchanges[] = {"NYSE", "NASDAQ", "AMEX"};
     for (int s = 0; s < 3; ++s) {
-        const QByteArray heading = Cells({QByteArray(exchanges[s]) + " " + title});
+        const QByteArray heading = Cells({QByteArray(exchanges[s])});
         body += "<table width=100%>\r\n" + (s == 0 ? heading + heads : heads + heading + heads);
         for (int i = 0; i < 10; ++i) {
             const int last = d.Between(100, 9000);
@@ -424,7 +434,9 @@ Reply PercentMovers(const Request &r)
 }
 
 // Upgrades, downgrades and newly started coverage: one table after the
-// list's heading, its head cells written as TH.
+// list's heading, its head cells written as TH, a row with the day, then one
+// row per action ending in a link word; padding after the table keeps the
+// page above the job's minimum.
 Reply AnalystActions(const Request &r)
 {
     const QByteArray kind = r.path.mid(r.path.lastIndexOf('/') + 1).left(1); // u, d or i
@@ -434,13 +446,14 @@ Reply AnalystActions(const Request &r)
     static const char *const firms[] = {"Alder Securities", "Birch Capital", "Crane Partners", "Dune Research",
                                         "Elm Street Advisors"};
     static const char *const ratings[] = {"Sell", "Underperform", "Hold", "Buy", "Strong Buy"};
-    QByteArray heads = coverage ? "<tr><TH>Date</TH><TH>Symbol</TH><TH>Company</TH><TH>Brokerage</TH><TH>Rating</TH></tr>\r\n"
-                                : "<tr><TH>Date</TH><TH>Symbol</TH><TH>Company</TH><TH>Brokerage</TH><TH>From</TH>"
-                                  "<TH>To</TH></tr>\r\n";
-    QByteArray rows;
+    const QByteArray heads = coverage ? "<tr><TH>Company</TH><TH>Symbol</TH><TH>Brokerage</TH><TH>Rating</TH><TH>More</TH></tr>\r\n"
+                                      : "<tr><TH>Company</TH><TH>Symbol</TH><TH>Brokerage</TH><TH>From</TH><TH>To</TH>"
+                                        "<TH>More</TH></tr>\r\n";
+    QByteArray rows = "<tr><td colspan=" + QByteArray(coverage ? "5" : "6") + ">" + Day(d) + "</td></tr>\r\n";
     for (int i = 0; i < 15; ++i) {
         const int from = d.Between(0, 3);
-        QList<QByteArray> cells{Day(d), Ticker(d), Company(d), firms[d.Between(0, 4)]};
+        const QByteArray sym = Ticker(d);
+        QList<QByteArray> cells{Company(d), sym, firms[d.Between(0, 4)]};
         if (coverage) {
             cells.append(ratings[d.Between(0, 4)]);
         } else {
@@ -448,11 +461,12 @@ Reply AnalystActions(const Request &r)
             cells.append(ratings[kind == "u" ? from : d.Between(from + 1, 4)]);
             cells.append(ratings[to]);
         }
+        cells.append("<a href=\"" + Root(r) + "/q?s=" + sym + "\">Quote</a>");
         rows += Cells(cells);
     }
     return Reply::Html(Html(coverage ? "Coverage Initiated" : kind == "u" ? "Upgrades" : "Downgrades",
-                            "<p>" + heading + "</p>\r\n<table border=1>\r\n"
-                                + heads + rows + "</table>\r\n"));
+                            "<p>" + heading + "</p>\r\n<table border=1>\r\n" + heads + rows + "</table>\r\n"
+                                + Padding()));
 }
 
 // The weekly tip: plain text.
@@ -464,7 +478,8 @@ Reply WeeklyTip(const Request &)
 }
 
 // Market movers report: rows between the "P/E<BR>Ratio" head and "Show", the
-// company cell a small table holding the company's link.
+// company cell a small table holding the company's link; the one-pixel
+// spacer row after the head and two blank rows after the data.
 Reply MoversReport(const Request &r)
 {
     const QByteArray report = r.Query("report");
@@ -495,7 +510,9 @@ Reply MoversReport(const Request &r)
     return Reply::Html(Html("Market movers",
                             "<table border=1>\r\n<tr><TH>Rank</TH><TH>Company</TH><TH>Symbol</TH><TH>Figures</TH>"
                             "<TH>P/E<BR>Ratio</TH></tr>\r\n"
-                                + rows + "</table>\r\n<p>Show next 25</p>\r\n"));
+                                + QByteArray(MarketReaders::MoversSpacerRow) + "\r\n" + rows
+                                + "<tr><td>&nbsp;</td></tr>\r\n<tr><td>&nbsp;</td></tr>\r\n</table>\r\n"
+                                  "<p>Show next 25</p>\r\n"));
 }
 
 // Screener list: rows after "Go To", each ended by its news icon, closed by
@@ -513,7 +530,7 @@ Reply ScreenerList(const Request &r)
         const int price = d.Between(100, 20000);
         const int change = (screen == "10" ? -1 : screen == "9" ? 1 : (d.Between(0, 1) ? 1 : -1)) * d.Between(1, 500);
         const qint64 volume = d.Between(10000, 9000000);
-        rows += "<tr><td>" + sym + "</td><td>" + Company(d) + "</td><td>" + Hundredths(price) + "</td><td>Chart</td><td>"
+        rows += "<tr><td>" + sym + "</td><td>" + Company(d) + "</td><td>" + Hundredths(price) + "</td><td>&nbsp;</td><td>"
                 + Signed(change) + "</td><td>" + Signed(change * 10000 / price) + "%</td><td>" + Grouped(volume)
                 + "</td><td>" + Grouped(volume * price / 100) + "</td><td><a href=\"" + Root(r) + "/n/" + sym
                 + ".html\"><img src=\"/img/icon_news.gif\" border=0></a></td></tr>\r\n";
@@ -522,6 +539,36 @@ Reply ScreenerList(const Request &r)
                             "<table><tr><TH>Symbol</TH><TH>Company</TH><TH>Price</TH></tr></table>\r\n"
                             "<p>Go To page 1</p>\r\n<table border=1>\r\n"
                                 + rows + "</table>\r\n<p>Click Here for the full list</p>\r\n"));
+}
+
+// Today's broker reports: a breadcrumb table, the report table (a head row,
+// then ticker, company, broker and report, the report with its link
+// labels), then the news service's recommendations after its marker.
+Reply ReportsToday(const Request &r)
+{
+    SymbolData d("reports-today");
+    static const char *const brokers[] = {"Alder Securities", "Birch Capital", "Crane Partners", "Dune Research"};
+    static const char *const actions[] = {"Raised to Buy", "Cut to Hold", "Started at Outperform", "Target raised"};
+    QByteArray reports = Cells({"Ticker", "Company", "Broker", "Report"});
+    for (int i = 0; i < 12; ++i) {
+        const QByteArray sym = Ticker(d);
+        reports += Cells({"<a href=\"" + Root(r) + "/q?s=" + sym + "\">" + sym + "</a>", Company(d),
+                          brokers[d.Between(0, 3)],
+                          QByteArray(actions[d.Between(0, 3)]) + " <a href=\"/n/" + sym + "\">News</a> "
+                              "<a href=\"/c/" + sym + "\">Chart</a> <a href=\"/p/" + sym + "\">Compare</a>"});
+    }
+    QByteArray news;
+    for (int i = 0; i < 8; ++i) {
+        const QByteArray sym = Ticker(d);
+        news += Cells({Day(d), sym, Company(d) + " rated " + (d.Between(0, 1) ? "buy" : "hold") + ", target "
+                                    + Grouped(d.Between(1000, 90000)),
+                       "Wire"});
+    }
+    return Reply::Html(Html("Broker Reports",
+                            "<table><tr><td><a href=\"/\">Home</a> &gt; <a href=\"/Breadcrumb/reports\">Reports</a>"
+                            "</td></tr></table>\r\n<table border=1>\r\n"
+                                + reports + "</table>\r\n<!-- START BLOOMBERG NEWS -->\r\n<table border=1>\r\n" + news
+                                + "</table>\r\n"));
 }
 
 } // namespace Pages

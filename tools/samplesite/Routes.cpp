@@ -33,6 +33,7 @@ constexpr Route kRoutes[] = {
     {"/zandor/tip.txt", Pages::WeeklyTip},
     {"/reports/bigmovers.asp", Pages::MoversReport},
     {"/markets/screener.asp", Pages::ScreenerList},
+    {"/reports/reports-today.asp", Pages::ReportsToday},
     {"/splits/splits-single-company.asp", Pages::SplitsPage},
     {"/upgrades-single-company.asp", Pages::RatingChanges},
     {"/downgrades-single-company.asp", Pages::RatingChanges},

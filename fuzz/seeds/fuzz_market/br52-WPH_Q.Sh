@@ -1,0 +1,34 @@
+<html><head><title>Market movers</title></head><body>
+<table border=1>
+<tr><TH>Rank</TH><TH>Company</TH><TH>Symbol</TH><TH>Figures</TH><TH>P/E<BR>Ratio</TH></tr>
+<tr><td colspan=9 bgcolor="#FFFFFF"><img src="/images/trans.gif" WIDtd="1" height="1"></td></tr>
+<tr><td>1</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=KUR">Ivory Motors Inc.</a></td></tr></table></td><td>KUR</td><td>81.36</td><td>+3.32</td><td>84.69</td><td>80.56</td><td>-33.43%</td><td>35.85</td></tr>
+<tr><td>2</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=TEZB">Pioneer Systems Inc.</a></td></tr></table></td><td>TEZB</td><td>23.27</td><td>+6.39</td><td>28.15</td><td>22.54</td><td>-46.71%</td><td>35.08</td></tr>
+<tr><td>3</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=AGW">Ivory Energy Inc.</a></td></tr></table></td><td>AGW</td><td>159.12</td><td>+4.98</td><td>161.25</td><td>159.06</td><td>-34.12%</td><td>5.95</td></tr>
+<tr><td>4</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=TOUL">Ivory Systems Inc.</a></td></tr></table></td><td>TOUL</td><td>21.75</td><td>+5.37</td><td>25.88</td><td>21.24</td><td>-31.97%</td><td>17.23</td></tr>
+<tr><td>5</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=BTL">Meridian Energy Inc.</a></td></tr></table></td><td>BTL</td><td>105.65</td><td>+4.79</td><td>106.90</td><td>105.00</td><td>-32.17%</td><td>29.73</td></tr>
+<tr><td>6</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=ITA">Falcon Holdings Inc.</a></td></tr></table></td><td>ITA</td><td>149.84</td><td>+6.43</td><td>154.03</td><td>149.55</td><td>+42.70%</td><td>53.77</td></tr>
+<tr><td>7</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=TUQQ">Beacon Networks Inc.</a></td></tr></table></td><td>TUQQ</td><td>187.94</td><td>+1.97</td><td>190.63</td><td>187.27</td><td>-38.90%</td><td>36.37</td></tr>
+<tr><td>8</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=KRM">Nova Foods Inc.</a></td></tr></table></td><td>KRM</td><td>139.28</td><td>+8.97</td><td>140.10</td><td>138.39</td><td>-15.38%</td><td>12.36</td></tr>
+<tr><td>9</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=XSHT">Delta Labs Inc.</a></td></tr></table></td><td>XSHT</td><td>89.89</td><td>+1.31</td><td>90.39</td><td>88.92</td><td>-16.24%</td><td>51.02</td></tr>
+<tr><td>10</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=OHZZ">Falcon Foods Inc.</a></td></tr></table></td><td>OHZZ</td><td>3.04</td><td>+0.08</td><td>6.31</td><td>2.56</td><td>+4.02%</td><td>5.46</td></tr>
+<tr><td>11</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=AHWS">Lumen Motors Inc.</a></td></tr></table></td><td>AHWS</td><td>13.74</td><td>+6.33</td><td>15.33</td><td>13.48</td><td>+25.40%</td><td>11.87</td></tr>
+<tr><td>12</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=MZM">Lumen Networks Inc.</a></td></tr></table></td><td>MZM</td><td>85.90</td><td>+0.47</td><td>87.29</td><td>85.56</td><td>-24.85%</td><td>9.82</td></tr>
+<tr><td>13</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=ASOW">Keystone Networks Inc.</a></td></tr></table></td><td>ASOW</td><td>22.48</td><td>+0.29</td><td>23.00</td><td>22.26</td><td>+46.68%</td><td>50.96</td></tr>
+<tr><td>14</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=WQVI">Granite Holdings Inc.</a></td></tr></table></td><td>WQVI</td><td>18.39</td><td>+7.08</td><td>20.85</td><td>18.01</td><td>-46.13%</td><td>59.70</td></tr>
+<tr><td>15</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=GYPT">Granite Energy Inc.</a></td></tr></table></td><td>GYPT</td><td>3.07</td><td>+0.73</td><td>7.77</td><td>2.56</td><td>+23.38%</td><td>9.14</td></tr>
+<tr><td>16</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=TEH">Meridian Bancorp Inc.</a></td></tr></table></td><td>TEH</td><td>119.17</td><td>+6.25</td><td>122.73</td><td>119.01</td><td>+43.34%</td><td>51.38</td></tr>
+<tr><td>17</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=JTAY">Beacon Labs Inc.</a></td></tr></table></td><td>JTAY</td><td>140.09</td><td>+7.82</td><td>140.72</td><td>139.46</td><td>-47.84%</td><td>58.40</td></tr>
+<tr><td>18</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=GBDY">Meridian Energy Inc.</a></td></tr></table></td><td>GBDY</td><td>32.91</td><td>+5.48</td><td>33.13</td><td>32.58</td><td>-34.08%</td><td>22.60</td></tr>
+<tr><td>19</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=ZHBV">Nova Foods Inc.</a></td></tr></table></td><td>ZHBV</td><td>68.74</td><td>+6.69</td><td>72.57</td><td>68.39</td><td>+25.06%</td><td>7.60</td></tr>
+<tr><td>20</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=MHS">Granite Materials Inc.</a></td></tr></table></td><td>MHS</td><td>75.55</td><td>+0.73</td><td>80.39</td><td>74.62</td><td>-44.72%</td><td>41.40</td></tr>
+<tr><td>21</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=HWM">Beacon Holdings Inc.</a></td></tr></table></td><td>HWM</td><td>131.85</td><td>+7.47</td><td>133.04</td><td>130.86</td><td>+4.02%</td><td>50.45</td></tr>
+<tr><td>22</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=BOXI">Pioneer Foods Inc.</a></td></tr></table></td><td>BOXI</td><td>130.00</td><td>+4.51</td><td>130.46</td><td>129.54</td><td>-36.96%</td><td>16.65</td></tr>
+<tr><td>23</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=HSQI">Ember Networks Inc.</a></td></tr></table></td><td>HSQI</td><td>100.73</td><td>+7.10</td><td>104.43</td><td>100.07</td><td>-7.01%</td><td>5.43</td></tr>
+<tr><td>24</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=KOHU">Alpine Networks Inc.</a></td></tr></table></td><td>KOHU</td><td>13.68</td><td>+5.97</td><td>15.19</td><td>13.54</td><td>-17.91%</td><td>23.92</td></tr>
+<tr><td>25</td><td><table cellpadding=0 cellspacing=0 border=0><tr><td><a href="http://127.0.0.1:18791/q?s=TAPZ">Nova Media Inc.</a></td></tr></table></td><td>TAPZ</td><td>108.13</td><td>+1.08</td><td>108.51</td><td>107.68</td><td>-1.10%</td><td>6.10</td></tr>
+<tr><td>&nbsp;</td></tr>
+<tr><td>&nbsp;</td></tr>
+</table>
+<p>Show next 25</p>
+</body></html>

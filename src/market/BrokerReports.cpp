@@ -1,0 +1,106 @@
+// One cached page of the day's broker reports holds two lists: today's
+// reports (mode 0) and a news service's analyst recommendations (mode 1).
+#include "market/MarketFrame.h"
+#include "market/MarketReaders.h"
+#include "shell/frmMain.h"
+
+#include "collect/SheetCache.h"
+#include "core/Misc.h"
+#include "platform/Vb.h"
+
+using namespace SheetFrame;
+
+namespace MarketReaders {
+
+void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
+{
+    const char *marker = mode == 0 ? "/Breadcrumb" : mode == 1 ? "START BLOOMBERG NEWS" : "";
+    const QByteArray title = mode == 0 ? "Today's Broker Reports" : mode == 1 ? "Bloomberg Analysts Recommendations" : "";
+
+    Misc::FixTags(page, true, true, true, true);
+    // Whole-page removals: numbers lose their separators, the report table
+    // its link labels.
+    for (const char *gone : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare", "\t"})
+        page.replace(gone, "");
+    page.replace("&#039", "'");
+    page.replace("&#096", "'");
+
+    // Mode 0 starts after the first row of the table behind the marker's.
+    qsizetype c = page.indexOf(marker);
+    if (mode == 0) {
+        c = page.indexOf("</table>", c + 1);
+        c = page.indexOf("</tr>", c + 1);
+    }
+    const qsizetype end = Need(page.indexOf("</table>", Need(c)));
+    const QByteArray block = page.mid(c, end - c);
+
+    t.SetUp(2, 4);
+    ForEachRow(block, [&](QByteArrayView row) {
+        QByteArray line;
+        ForEachCell(row, [&](QByteArray cell) {
+            if (const QByteArray text = CellText(cell); !text.isEmpty())
+                line += text + '\t';
+        });
+        t.AddItem(line);
+    });
+
+    for (int col = 0; col < 4; ++col)
+        t.Look(0, col).alignment = 3;
+    t.Look(1, 1).bold = true;
+    t.Look(1, 1).backColor = White;
+    t.SetRowHeight(0, 1);
+    if (mode == 1) {
+        t.headers = {"Date", "Symbol", "News", "Source"};
+        t.alignments = {1, 1, 1, 1};
+        t.widths = {12, 12, 72, 0};
+        t.SetText(1, 1, "");
+        t.Look(1, 1) = CellLook{};
+        t.Look(1, 1).alignment = 0;
+        t.Look(1, 1).foreColor = 0;
+        t.Look(1, 1).backColor = 0;
+        t.SetText(1, 0, "");
+        for (int col : {0, 2}) {
+            CellLook &look = t.Look(1, col);
+            look.bold = true;
+            look.foreColor = Black;
+            look.backColor = White;
+        }
+        t.SetText(1, 2, title);
+        t.SetRowHeight(1, 1);
+    } else if (mode == 0) {
+        t.headers = {"Ticker", "Company", "Broker", "Report"};
+        t.alignments = {1, 1, 1, 1};
+        t.widths = {12, 20, 20, 43};
+        for (int r = 2; r < t.Rows(); ++r)
+            LinkLook(t.Look(r, 0));
+        for (int r = 1; r < t.Rows(); ++r)
+            t.SetRowHeight(r, 2);
+        t.SetText(1, 1, title);
+        t.SetText(1, 0, "");
+        t.Look(1, 0).foreColor = Black;
+        t.Look(1, 0).backColor = White;
+    }
+    t.topRow = 1;
+}
+
+} // namespace MarketReaders
+
+void frmMain::FG_M_BRP(int16_t mode)
+{
+    Fill(*this, {QStringLiteral("M_BRP") + QString::number(mode), SheetCache::DataSheet(QStringLiteral("M_BRP.Sh")),
+                 [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadBrokerReports(mode, page, t); },
+                 MarketFrame::Messages("Data is not available, connect to Internet, and update again .", std::nullopt),
+                 true, false});
+}
+
+void frmMain::Update_M_BRP()
+{
+    if (AbortFlag == -1)
+        return;
+    try {
+        SocketFetch(QStringLiteral("BrokerReportSite"), QStringLiteral("/reports/reports-today.asp"),
+                    SheetCache::DataSheet(QStringLiteral("M_BRP.Sh")),
+                    QStringLiteral("Updating Today's Broker Reports / Bloomberg Analysts Recommendations"), 1000);
+    } catch (...) {
+    }
+}
