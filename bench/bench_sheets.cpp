@@ -1,5 +1,7 @@
 // Node click to sheet drawn: the insider sheet over a 100 KB page, from the
-// filler call until the grid has painted, next to reading the page alone.
+// filler call until the grid has painted, next to reading the page alone;
+// the same for the option chain of 10 000 lines and the earnings estimates
+// over a 100 KB page.
 #include "Bench.h"
 
 #include "core/AppFolder.h"
@@ -37,6 +39,71 @@ QByteArray InsiderPage()
                 + ",613</td><td>Direct</td><td>38.58</td><td>2,608,509</td></tr>\r\n";
     }
     return page + "</table>\r\n<p>Trades reported by officers and directors.</p>\r\n</body></html>\r\n";
+}
+
+// An option quote table of the exchange site's shape with `lines` lines.
+QByteArray OptionTable(int lines)
+{
+    QByteArray page = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\nZETA option quotes\r\n"
+                      "Calls,Last Sale,Net,Bid,Ask,Vol,Open Int,Puts,Last Sale,Net,Bid,Ask,Vol,Open Int\r\n";
+    for (int i = 0; i < lines; ++i) {
+        const QByteArray strike = QByteArray::number(50 + i % 400);
+        const QByteArray n = QByteArray::number(i % 997);
+        page += "Jan 24 " + strike + " (ZET" + char('A' + i % 26) + "-" + char('A' + i / 26 % 26) + "C),1." + n
+                + ",+0.12,1.10,1.20," + n + ",5" + n + ",Jan 24 " + strike + " (ZET" + char('A' + i % 26) + "-"
+                + char('A' + i / 26 % 26) + "P),2." + n + ",-0.08,2.10,2.20," + n + ",7" + n + ",\r\n";
+    }
+    return page;
+}
+
+// An earnings page of the news portal's shape, its tables after 100 KB of
+// text, as a page with long navigation before its data would have them.
+QByteArray EarningsPage()
+{
+    QByteArray page = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html><head><title>ZETA earnings</title>"
+                      "</head><body>\r\n";
+    while (page.size() < 100 * 1024 - 1500)
+        page += "<p>Figures are per share and in US dollars, as the analysts who cover the stock expect them.</p>\r\n";
+    const auto values = [](int n) {
+        QList<QByteArray> v;
+        for (int i = 0; i < n; ++i)
+            v << "1." + QByteArray::number(10 + i);
+        return "<td>" + v.join("<br>") + "</td>";
+    };
+    page += "<p>Earnings Estimates &amp; Recommendations</p><table><tr><th></th><th>Current Qtr (Mar 2024)</th>"
+            "<th>Next Qtr (Jun 2024)</th><th>Current Year (Dec 2024)</th><th>Next Year (Dec 2025)</th></tr>"
+            "<tr><td>Earnings Estimates<br><table><tr><td>Avg. Estimate</td></tr><tr><td>No. of Analysts</td></tr>"
+            "<tr><td>Low Estimate</td></tr><tr><td>High Estimate</td></tr><tr><td>Year Ago EPS</td></tr>"
+            "<tr><td>Growth Est.</td></tr></table></td>"
+            + values(6) + values(6) + values(6) + values(6)
+            + "</tr><tr><td>Consensus EPS Trend<table><tr><td>Current Estimate</td></tr><tr><td>7 Days Ago</td></tr>"
+              "<tr><td>30 Days Ago</td></tr><tr><td>60 Days Ago</td></tr><tr><td>90 Days Ago</td></tr></table></td>"
+            + values(5) + values(5) + values(5) + values(5) + "</tr></table>\r\n</body></html>\r\n";
+    return page;
+}
+
+// The page as the cache file, then its read and its fill to painted beside
+// each other.
+void FillBesideRead(frmMain *m, const QString &what, const QString &file, const QByteArray &page, void (frmMain::*fill)())
+{
+    const QString path = AppFolder + QStringLiteral("/Cache/DataSheet/") + file;
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(page) != page.size())
+        return;
+    f.close();
+    bench::report(QStringLiteral("sheets %1 page size").arg(what), double(page.size()) / 1024.0, QStringLiteral("KB"));
+    qsizetype sink = 0;
+    const double read = bench::medianMs(21, [&] { sink += Misc::ReadFile(path).size(); });
+    bench::report(QStringLiteral("sheets %1 ReadFile").arg(what), read, QStringLiteral("ms (median)"));
+    const double drawn = bench::medianMs(21, [&] {
+        (m->*fill)();
+        m->FG->repaint();
+        QApplication::processEvents();
+    });
+    bench::report(QStringLiteral("sheets %1 to drawn").arg(what), drawn, QStringLiteral("ms (median)"));
+    bench::report(QStringLiteral("sheets %1 rows drawn").arg(what), double(m->FG->Rows()), QString());
+    if (sink < 0)
+        bench::report(QStringLiteral("sheets sink"), double(sink), QString());
 }
 
 } // namespace
@@ -110,6 +177,11 @@ TW_BENCH(sheets)
         });
         bench::report(QStringLiteral("sheets sort by Shares, %1 rows").arg(trades), sorted, QStringLiteral("ms (median)"));
     }
+    // Budgets: the chain under 100 ms, the estimates under 10 ms.
+    FillBesideRead(m, QStringLiteral("FG_Options 10000 lines"), QStringLiteral("ZETA_op.Sh"), OptionTable(10000),
+                   &frmMain::FG_Options);
+    FillBesideRead(m, QStringLiteral("FG_ER 100 KB"), QStringLiteral("ZETA_ee.Sh"), EarningsPage(), &frmMain::FG_ER);
+
     frmMain::Unload();
     if (sink < 0)
         bench::report(QStringLiteral("sheets sink"), double(sink), QString());

@@ -156,12 +156,13 @@ void Fill(frmMain &main, const Sheet &sheet)
     CurrentView = sheet.view;
 
     ZoomTarget zoom;
-    if (sheet.zoom && ZoomMode == -1 && ZoomMaker())
+    if (sheet.handOver && sheet.zoom && ZoomMode == -1 && ZoomMaker())
         zoom = ZoomMaker()();
     // Held weakly: a window closed meanwhile is never drawn into.
     const QPointer<QWidget> window = zoom.window;
     const QPointer<FlexGrid> grid = zoom.grid ? zoom.grid : main.FG;
-    TargetGrid = grid;
+    if (sheet.handOver)
+        TargetGrid = grid;
 
     const QByteArray name = Stock::CurrentStockName();
     SheetTable table;
@@ -210,7 +211,8 @@ void Fill(frmMain &main, const Sheet &sheet)
         // the exit path below still runs
     }
 
-    ZoomMode = 0;
+    if (sheet.handOver)
+        ZoomMode = 0;
     if (main.FG)
         main.FG->SetRedraw(true);
 }

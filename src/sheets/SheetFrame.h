@@ -127,6 +127,10 @@ struct Sheet {
     bool fromPage = true;
     // False for a sheet that always draws into the main grid.
     bool zoom = true;
+    // False for a sheet outside the zoom hand-over altogether: it draws into
+    // the main grid and neither reads ZoomMode nor sets TargetGrid, so a
+    // Zoom window open meanwhile keeps its grid as the target.
+    bool handOver = true;
 };
 
 // The fill: hourglass and view code; the target grid (a new Zoom window's

@@ -12,5 +12,12 @@ void ReadAIS(QByteArray &page, const QByteArray &name, SheetTable &t);
 void ReadABS(QByteArray &page, const QByteArray &name, SheetTable &t);
 void ReadIT(QByteArray &page, const QByteArray &name, SheetTable &t);
 void ReadQR(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadEG(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadEH(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadER(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadEC(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadCall(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadPut(QByteArray &page, const QByteArray &name, SheetTable &t);
+void ReadOptions(QByteArray &page, const QByteArray &name, SheetTable &t);
 
 } // namespace SheetReaders

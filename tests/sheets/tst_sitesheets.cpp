@@ -33,6 +33,8 @@ private Q_SLOTS:
         } pages[] = {{"/cgi-bin/AW/ZREPORT/DoInquiry?ticker=ZETA&type=8", "ZETA_ABS.Sh", false},
                      {"/cgi-bin/AW/ZREPORT/DoInquiry?ticker=ZETA&type=10", "ZETA_AIS.Sh", false},
                      {"/t/z/ZETA.html", "ZETA_it.Sh", true},
+                     {"/z/a/z/ZETA.html", "ZETA_ee.Sh", true},
+                     {"/QuoteTable.dat?TICKER=ZETA", "ZETA_op.Sh", true},
                      {"/brand/yahoo/search/?sym=ZETA", "ZETA_qr.Sh", false},
                      {"/splits/splits-single-company.asp?symbol=zeta", "ZETA_sp.Sh", true},
                      {"/upgrades-single-company.asp?symbol=zeta", "ZETA_uph.Sh", true},
@@ -56,6 +58,13 @@ private Q_SLOTS:
         QTest::newRow("balance sheet") << QStringLiteral("ZETA_ABS.Sh") << &frmMain::FG_ABS << QStringLiteral("ABS.grid");
         QTest::newRow("income statement") << QStringLiteral("ZETA_AIS.Sh") << &frmMain::FG_AIS << QStringLiteral("AIS.grid");
         QTest::newRow("insider trades") << QStringLiteral("ZETA_it.Sh") << &frmMain::FG_IT << QStringLiteral("IT.grid");
+        QTest::newRow("earnings growth") << QStringLiteral("ZETA_ee.Sh") << &frmMain::FG_EG << QStringLiteral("EG.grid");
+        QTest::newRow("earnings history") << QStringLiteral("ZETA_ee.Sh") << &frmMain::FG_EH << QStringLiteral("EH.grid");
+        QTest::newRow("earnings estimates") << QStringLiteral("ZETA_ee.Sh") << &frmMain::FG_ER << QStringLiteral("ER.grid");
+        QTest::newRow("consensus trend") << QStringLiteral("ZETA_ee.Sh") << &frmMain::FG_EC << QStringLiteral("EC.grid");
+        QTest::newRow("calls") << QStringLiteral("ZETA_op.Sh") << &frmMain::FG_Call << QStringLiteral("Call.grid");
+        QTest::newRow("puts") << QStringLiteral("ZETA_op.Sh") << &frmMain::FG_Put << QStringLiteral("Put.grid");
+        QTest::newRow("options") << QStringLiteral("ZETA_op.Sh") << &frmMain::FG_Options << QStringLiteral("Options.grid");
         QTest::newRow("filings") << QStringLiteral("ZETA_qr.Sh") << &frmMain::FG_QR << QStringLiteral("QR.grid");
         QTest::newRow("splits") << QStringLiteral("ZETA_sp.Sh") << &frmMain::FG_Split << QStringLiteral("Split.grid");
         QTest::newRow("upgrades") << QStringLiteral("ZETA_uph.Sh") << &frmMain::FG_UPH << QStringLiteral("UPH.grid");

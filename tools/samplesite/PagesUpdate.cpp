@@ -243,19 +243,20 @@ Reply AnnualReport(const Request &r)
                             "<h2>" + sym + " " + name + "</h2>\r\n<table border=1>\r\n" + rows + "</table>\r\n"));
 }
 
-// Earnings growth, history, estimates and consensus trend on one page.
+// Earnings growth, history, estimates and consensus trend on one page, each
+// value cell holding a column's figures split by "<br>". The figures hang
+// together: a surprise is the difference over the estimate, the estimates'
+// growth is over the year-ago figure, the trend drifts towards today's
+// estimate. Headers and labels carry no "Th" or "Tr" that the page's tag
+// normalisation would lower-case.
 Reply EarningsPage(const Request &r)
 {
     const QByteArray sym = SymbolOf(r.Arg("sym"));
     if (sym.isEmpty() || r.Arg("l") != sym.left(1).toLower())
         return Reply::Status(404);
     SymbolData d(sym + "ee");
-    const auto values = [&d](int n, int lo, int hi) {
-        QList<QByteArray> v;
-        for (int i = 0; i < n; ++i)
-            v.append(Hundredths(d.Between(lo, hi)));
-        return v.join("<br>");
-    };
+    const auto percent = [](int hundredths) { return Hundredths(hundredths) + '%'; };
+    const auto cell = [](const QList<QByteArray> &values) { return "<td>" + values.join("<br>") + "</td>"; };
     const auto labelTable = [](const QList<QByteArray> &labels) {
         QByteArray t = "<table>";
         for (const QByteArray &l : labels)
@@ -266,30 +267,44 @@ Reply EarningsPage(const Request &r)
     QByteArray body = "<h2>" + sym + " Earnings</h2>\r\n";
     body += "<table width=100%>\r\n<tr><td colspan=7><b>Earnings Growth</b></td></tr>\r\n"
             "<tr><th></th><th>" + sym + "</th><th>Industry</th><th>Sector</th><th>S&amp;P 500</th>"
-            "<th>P/E (ttm)</th><th>PEG (5 yr)</th></tr>\r\n<tr><td>Last Year<br>This Year<br>Next Year</td>";
-    for (int c = 0; c < 6; ++c)
-        body += "<td>" + values(3, -5000, 9000) + "</td>";
+            "<th>P/E (ttm)</th><th>PEG (5 yr)</th></tr>\r\n<tr><td>Last Year<br>Current Year<br>Next Year</td>";
+    for (int c = 0; c < 4; ++c)
+        body += cell({percent(d.Between(-3000, 6000)), percent(d.Between(-2000, 5000)), percent(d.Between(-1000, 4000))});
+    body += cell({Hundredths(d.Between(800, 4500)), Hundredths(d.Between(700, 4000)), Hundredths(d.Between(600, 3500))});
+    body += cell({Hundredths(d.Between(40, 350)), Hundredths(d.Between(40, 300)), Hundredths(d.Between(40, 250))});
     body += "</tr>\r\n</table>\r\n";
 
     body += "<table width=100%>\r\n<tr><td colspan=6><b>Earnings History</b></td></tr>\r\n"
-            "<tr><th></th><th>Mar 2023</th><th>Jun 2023</th><th>Sep 2023</th><th>Dec 2023</th></tr>\r\n"
-            "<tr><td>EPS Est<br>EPS Actual<br>Difference<br>Surprise %</td>";
-    for (int c = 0; c < 4; ++c)
-        body += "<td>" + values(4, -200, 900) + "</td>";
-    body += "<td>" + values(4, -200, 900) + "</td></tr>\r\n</table>\r\n";
+            "<tr><th></th><th>Dec 2022</th><th>Mar 2023</th><th>Jun 2023</th><th>Sep 2023</th><th>Dec 2023</th></tr>\r\n"
+            "<tr>" + cell({"EPS Est", "EPS Actual", "Difference", "Surprise %"});
+    for (int c = 0; c < 5; ++c) {
+        const int est = d.Between(40, 300);
+        const int actual = est + d.Between(-20, 30);
+        body += cell({Hundredths(est), Hundredths(actual), Hundredths(actual - est), percent((actual - est) * 10000 / est)});
+    }
+    body += "</tr>\r\n</table>\r\n";
 
     body += "<table width=100%>\r\n<tr><td colspan=5><b>Earnings Estimates &amp; Recommendations</b></td></tr>\r\n"
-            "<tr><th></th><th>This Qtr (Mar 2024)</th><th>Next Qtr (Jun 2024)</th><th>This Year (Dec 2024)</th>"
+            "<tr><th></th><th>Current Qtr (Mar 2024)</th><th>Next Qtr (Jun 2024)</th><th>Current Year (Dec 2024)</th>"
             "<th>Next Year (Dec 2025)</th></tr>\r\n<tr><td>Earnings Estimates<br>"
             + labelTable({"Avg. Estimate", "No. of Analysts", "Low Estimate", "High Estimate", "Year Ago EPS",
                           "Growth Est."})
             + "</td>";
-    for (int c = 0; c < 4; ++c)
-        body += "<td>" + values(6, 1, 900) + "</td>";
+    QByteArray trend;
+    for (int c = 0; c < 4; ++c) {
+        const int scale = c < 2 ? 1 : 4; // quarters, then years
+        const int avg = scale * d.Between(10, 120);
+        const int ago = std::max(1, avg * d.Between(70, 120) / 100);
+        body += cell({Hundredths(avg), QByteArray::number(d.Between(3, 25)), Hundredths(avg - scale * d.Between(1, 10)),
+                      Hundredths(avg + scale * d.Between(1, 10)), Hundredths(ago), percent((avg - ago) * 10000 / ago)});
+        QList<QByteArray> past{Hundredths(avg)};
+        for (int back = avg, i = 0; i < 4; ++i)
+            past.append(Hundredths(back -= scale * d.Between(-2, 2)));
+        trend += cell(past);
+    }
     body += "</tr>\r\n<tr><td>Consensus EPS Trend"
-            + labelTable({"Current Estimate", "7 Days Ago", "30 Days Ago", "60 Days Ago", "90 Days Ago"}) + "</td>";
-    for (int c = 0; c < 4; ++c)
-        body += "<td>" + values(5, 1, 900) + "</td>";
+            + labelTable({"Current Estimate", "7 Days Ago", "30 Days Ago", "60 Days Ago", "90 Days Ago"}) + "</td>"
+            + trend;
     body += "</tr>\r\n</table>\r\n<table border=1>\r\n"
             + Cells({"Recommendation Trends", "Current Month", "Last Month", "Two Months Ago", "Three Months Ago"});
     for (const char *grade : {"Strong Buy", "Buy", "Hold", "Underperform", "Sell"})
