@@ -178,7 +178,7 @@ void frmMain::Form_Resize()
         PlaceLegend(); // under the bars as they now stand
         Geometry::SetTop(ImgDn, Geometry::Top(Splitter) - 240);
         QLabel *framed = Panel1[RectPanel];
-        Geometry::Move(Rect, Geometry::Left(framed), Geometry::Top(Rect), Geometry::Width(framed), Geometry::Height(Rect));
+        Geometry::Move(Rect, Geometry::Left(framed), Geometry::Top(Rect), Geometry::Width(framed), Geometry::Height(framed));
         ShowRec();
     } catch (const VbError &e) {
         Misc::ErrorTraping(e, QStringLiteral("frmMain_Form_Resize"), false);
