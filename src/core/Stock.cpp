@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-std::array<StockRecord, Stock::StockSlots> Stocks;
+Stock::StockTable Stocks;
 int16_t StockCount = 0;
 int16_t StockIndex = 0;
 int16_t CurrentSet = 0;
@@ -49,11 +49,10 @@ QString StockSetFile(int16_t set)
     return AppFolder + QStringLiteral("/Set") + QString::number(set) + QStringLiteral(".dat");
 }
 
-bool ReadStocks()
+bool ReadStocks(int16_t set, StockTable &table)
 {
     try {
-        RecordIO::ReadTable(StockSetFile(CurrentSet), Stocks, StockFields{});
-        StockCount = int16_t(std::count_if(Stocks.begin(), Stocks.end(), [](const StockRecord &r) { return !r.Symbol.isEmpty(); }));
+        RecordIO::ReadTable(StockSetFile(set), table, StockFields{});
         return true;
     } catch (const VbError &e) {
         Misc::ErrorTraping(e, QStringLiteral("Stocks_ReadStocks"), false);
@@ -61,16 +60,31 @@ bool ReadStocks()
     }
 }
 
-bool SaveStocks()
+bool SaveStocks(int16_t set, const StockTable &table)
 {
     try {
-        RecordIO::SaveTable(StockSetFile(CurrentSet), Stocks, StockFields{});
+        RecordIO::SaveTable(StockSetFile(set), table, StockFields{});
         return true;
     } catch (const VbError &e) {
         Misc::ErrorTraping(e, QStringLiteral("Stocks_SaveStocks"), false);
         return false;
     }
 }
+
+int16_t CountStocks(const StockTable &table)
+{
+    return int16_t(std::count_if(table.begin(), table.end(), [](const StockRecord &r) { return !r.Symbol.isEmpty(); }));
+}
+
+bool ReadStocks()
+{
+    if (!ReadStocks(CurrentSet, Stocks))
+        return false;
+    StockCount = CountStocks(Stocks);
+    return true;
+}
+
+bool SaveStocks() { return SaveStocks(CurrentSet, Stocks); }
 
 QByteArray StockDetails(const QByteArray &symbol)
 {
@@ -112,11 +126,11 @@ QByteArray GetLastPrice(const QByteArray &symbol)
     return slot == NotFound ? QByteArray() : Misc::FormatP(Stocks[slot].LastSale, false);
 }
 
-void ClearStock(int16_t slot)
+void ClearStock(StockTable &table, int16_t slot)
 {
     if (slot < 0 || slot >= StockSlots)
         return;
-    StockRecord &r = Stocks[slot];
+    StockRecord &r = table[slot];
     StockRecord cleared;
     cleared.MarketCap = r.MarketCap;
     cleared.AvgVolume = r.AvgVolume;
@@ -124,6 +138,8 @@ void ClearStock(int16_t slot)
     cleared.Yield = r.Yield;
     r = std::move(cleared);
 }
+
+void ClearStock(int16_t slot) { ClearStock(Stocks, slot); }
 
 void CompactStocks()
 {

@@ -75,9 +75,11 @@ constexpr int USMarketSlots = 37;
 constexpr int16_t NotFound = -1;
 // CheckSold's mark of a lot sold out.
 constexpr int16_t SoldOut = 30000;
+// One stock set in memory: the open one (Stocks) or a copy being edited.
+using StockTable = std::array<StockRecord, StockSlots>;
 } // namespace Stock
 
-extern std::array<StockRecord, Stock::StockSlots> Stocks;
+extern Stock::StockTable Stocks;
 // Occupied slots of Stocks, counted by ReadStocks.
 extern int16_t StockCount;
 // The slot StockDetails last found.
@@ -95,11 +97,23 @@ QString StockSetFile(int16_t set);
 QString PortfolioFile();
 QString USFile();
 
+// --- any set ---
+// Loads the file of set into table (the file is created empty when missing).
+// A failure is logged and leaves the table as it was.
+bool ReadStocks(int16_t set, StockTable &table);
+// Saves table whole and atomically as the file of set; a failure is logged.
+bool SaveStocks(int16_t set, const StockTable &table);
+// Empties every field of the slot but the last four (market cap, average
+// volume, dividend, yield). Slots outside the table are left alone.
+void ClearStock(StockTable &table, int16_t slot);
+// The slots holding a symbol.
+int16_t CountStocks(const StockTable &table);
+
 // --- the open set ---
-// Loads the file of CurrentSet (created empty when missing) and recounts
-// StockCount. A failure is logged and leaves the table and count as they were.
+// ReadStocks into Stocks from the file of CurrentSet, and recounts
+// StockCount. A failure leaves the table and count as they were.
 bool ReadStocks();
-// Saves the table to the file of CurrentSet; a failure is logged.
+// SaveStocks of Stocks as the file of CurrentSet.
 bool SaveStocks();
 // Name, changes, prices and figures of the stock joined by ";", or "" when it
 // is not in slots 0 to 199; a hit sets StockIndex.
@@ -113,8 +127,7 @@ float GetRecommendation(const QByteArray &symbol);
 // LastSale in decimals through Misc::FormatP (which may rewrite the stored
 // sign), or "" when the stock is not in slots 0 to 199.
 QByteArray GetLastPrice(const QByteArray &symbol);
-// Empties every field of the slot but the last four (market cap, average
-// volume, dividend, yield). Slots outside the table are left alone.
+// ClearStock of a slot of Stocks.
 void ClearStock(int16_t slot);
 // Moves the stocks with symbols of two characters or more, in order, to the
 // front and empties the rest. StockCount is left for the next read.

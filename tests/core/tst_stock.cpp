@@ -87,6 +87,39 @@ private Q_SLOTS:
         QCOMPARE(SetFileBytes(12).size(), 13266 + 3);
     }
 
+    // Another set read, edited and saved beside the open one: the open set,
+    // its number and its count stay as they were, and the bytes are the
+    // same codec's.
+    void otherSetBesideTheOpenOne()
+    {
+        CurrentSet = 2;
+        Stocks[0] = Named("OPEN");
+        StockCount = 1;
+        const auto open = Stocks;
+
+        Stock::StockTable table;
+        table[0] = Named("IBM", "IBM Corp");
+        table[0].LowAlert = 10.5f;
+        table[1] = Filled("MSFT");
+        QVERIFY(Stock::SaveStocks(9, table));
+        QCOMPARE(SetFileBytes(9).left(77), IbmImage().left(77));
+        Stock::ClearStock(table, 1);
+        QCOMPARE(table[1].Symbol, QByteArray());
+        QVERIFY(!table[1].MarketCap.isEmpty());
+        Stock::ClearStock(table, 201);
+
+        Stock::StockTable back;
+        back.fill(Filled("JUNK"));
+        QVERIFY(Stock::ReadStocks(9, back));
+        QCOMPARE(back[0], table[0]);
+        QCOMPARE(back[1], Filled("MSFT"));
+        QCOMPARE(Stock::CountStocks(back), int16_t(2));
+        QVERIFY(Stocks == open);
+        QCOMPARE(CurrentSet, int16_t(2));
+        QCOMPARE(StockCount, int16_t(1));
+        QVERIFY(!QFile::exists(Stock::StockSetFile(2)));
+    }
+
     void roundTrip()
     {
         Stocks[0] = Filled("IBM", 2.25f);

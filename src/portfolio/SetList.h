@@ -1,0 +1,41 @@
+#pragma once
+// What the set editor and the details window do to a set's records, apart
+// from their windows: the alert texts the boxes take, and writing an edited
+// symbol list back into a set. A stock's alerts belong to its symbol, so a
+// stock that only moves to another slot takes them along, while its quote
+// fields are cleared until the next quote update.
+#include "core/Stock.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace SetList {
+
+struct Alerts {
+    float Low = 0;
+    float High = 0;
+};
+
+// Each symbol's alerts, from the first slot holding it.
+QHash<QByteArray, Alerts> AlertsBySymbol(const Stock::StockTable &table);
+
+// Whether an alert box's text reads as a number ("" does not).
+bool ReadsAsNumber(const QString &text);
+// The alert a box sets: nullopt for an empty box, a text that is not a
+// number or one beyond the single-precision range (the alert is left as it
+// was).
+std::optional<float> AlertValue(const QString &text);
+
+// The edited list written into table: entry i becomes slot i, slots past the
+// list are emptied. A slot whose symbol changes is cleared (Stock::ClearStock)
+// and takes the alerts its new symbol has in alerts (none for a symbol not
+// there). Then the selected entry's slot (selected: a list position, or -1
+// for none) gets low and high where they are given. Entries past the table
+// are not stored.
+void WriteBack(Stock::StockTable &table, const QList<QByteArray> &list, const QHash<QByteArray, Alerts> &alerts,
+               int selected, std::optional<float> low, std::optional<float> high);
+
+} // namespace SetList
