@@ -45,3 +45,19 @@ inline QByteArray Bytes(const uint8_t *data, size_t size)
 } // namespace fuzz
 
 #define TW_FUZZ_CHECK(cond) ::fuzz::Check((cond), #cond)
+
+namespace fuzz {
+
+// What every sheet reader promises of the table it sets up: a sane size, a
+// sort range inside it (an empty one sorts nothing), and no cell longer than
+// the page could make it (maxCell).
+template <typename Table> void CheckTable(const Table &t, qsizetype maxCell)
+{
+    TW_FUZZ_CHECK(t.Rows() >= 0 && t.Cols() >= 0 && t.Rows() < 1000000);
+    TW_FUZZ_CHECK((t.sortFirst < t.Rows() || t.sortFirst > t.sortLast) && t.sortLast < t.Rows());
+    for (int r = 0; r < t.Rows(); ++r)
+        for (int c = 0; c < t.Cols(); ++c)
+            TW_FUZZ_CHECK(t.Text(r, c).size() <= maxCell);
+}
+
+} // namespace fuzz

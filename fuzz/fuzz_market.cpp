@@ -31,11 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         if (!t.IsSetUp())
             continue;
-        TW_FUZZ_CHECK(t.Rows() >= 0 && t.Cols() >= 0 && t.Rows() < 1000000);
-        TW_FUZZ_CHECK(t.sortFirst < t.Rows() && t.sortLast < t.Rows());
-        for (int r = 0; r < t.Rows(); ++r)
-            for (int c = 0; c < t.Cols(); ++c)
-                TW_FUZZ_CHECK(t.Text(r, c).size() <= input.size() + 64);
+        fuzz::CheckTable(t, input.size() + 64);
     }
     return 0;
 }
