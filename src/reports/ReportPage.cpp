@@ -130,12 +130,12 @@ QDate Today() { return UpdateJobs::Today(); }
 
 QByteArray ShortDate(const QDate &date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat).toLocal8Bit();
+    return QLocale().toString(date, QLocale::ShortFormat).toLocal8Bit();
 }
 
 QByteArray LongTimeNow()
 {
-    return QLocale::system().toString(QTime::currentTime(), QStringLiteral("h:mm:ss AP")).toLocal8Bit();
+    return QLocale().toString(QTime::currentTime(), QStringLiteral("h:mm:ss AP")).toLocal8Bit();
 }
 
 QString ReportFolder() { return AppPaths::ReportsFolder(); }
