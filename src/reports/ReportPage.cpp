@@ -150,6 +150,17 @@ QString ReportFile(const QString &subfolder, const QByteArray &symbol, const QSt
     return folder + u'/' + QString::fromLatin1(symbol) + suffix;
 }
 
+void PlacePictures()
+{
+    for (const char *name : {"up.gif", "dn.gif", "bar.jpg", "gmb.jpg"}) {
+        const QString target = AppFolder + u'/' + QLatin1String(name);
+        if (!QFileInfo::exists(target))
+            QFile::copy(QStringLiteral(":/resources/pages/") + QLatin1String(name), target);
+        // A copied resource is read-only; the user may replace it.
+        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    }
+}
+
 bool WriteFile(const QString &path, const QByteArray &bytes)
 {
     try {

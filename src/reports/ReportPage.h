@@ -50,6 +50,10 @@ QByteArray LongTimeNow();
 QString ReportFolder();
 QString ReportFile(const QString &subfolder, const QByteArray &symbol, const QString &suffix);
 
+// The pictures the pages refer to (up.gif, dn.gif, bar.jpg, gmb.jpg), our
+// own, copied into AppFolder where each is missing; a user's own stay.
+void PlacePictures();
+
 // Replaces the file by the page followed by CR LF (atomically; a file of the
 // same name in another letter case goes too) and opens it in the browser.
 // A failed write shows one message, keeps the old file, opens nothing and

@@ -2,7 +2,10 @@
 // window's Reports popup: bytes compared with golden files.
 #include "ReportFixture.h"
 #include "common/TestRegistry.h"
+#include "platform/Artwork.h"
 #include "reports/ReportPage.h"
+
+#include <QImage>
 
 #include <QTest>
 
@@ -133,6 +136,22 @@ private Q_SLOTS:
         } else {
             QVERIFY(QFile::exists(Report(output)));
             QCOMPARE(Shell::Opened(), QStringList{Report(output)});
+        }
+    }
+
+    // Start-up puts our pictures beside the pages' folder where they are
+    // missing; the arrows show the grid's own pictures.
+    void pagePictures()
+    {
+        TestEnv::WriteAll(AppFolder + QStringLiteral("/bar.jpg"), "the user's own");
+        f.main->LoadData();
+        QCOMPARE(TestEnv::ReadAll(AppFolder + QStringLiteral("/bar.jpg")), QByteArray("the user's own"));
+        for (const char *name : {"up.gif", "dn.gif", "gmb.jpg"})
+            QVERIFY2(!QImage(AppFolder + u'/' + QLatin1String(name)).isNull(), name);
+        for (const auto &[file, picture] : {std::pair{"up.gif", "UP"}, std::pair{"dn.gif", "DN"}}) {
+            const QImage gif = QImage(AppFolder + u'/' + QLatin1String(file)).convertToFormat(QImage::Format_RGB32);
+            const QImage grid = Artwork::Picture(QLatin1String(picture)).toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(gif, grid);
         }
     }
 
