@@ -30,4 +30,17 @@ public:
     // "Export", "14") before it runs.
     using Recorder = std::function<void(const QString &call, const QByteArray &argument)>;
     static void SetRecorder(Recorder recorder);
+
+private:
+    // The page head: window title, body colour, the stock's name and the
+    // report's subtitle.
+    static QByteArray HtmlHead(const QByteArray &color, const QByteArray &title, const QByteArray &subtitle);
+    // The table opener with one attribute for each value given.
+    static QByteArray HtmlTable(const QByteArray &border, const QByteArray &spacing, const QByteArray &padding,
+                                const QByteArray &width, const QByteArray &height);
+    // The closing of the table and the page, stamped with the time now.
+    static QByteArray Footer();
+    // A statement report: head, table opener, rows, footer, then its file.
+    static void Statement(const QString &subfolder, const QByteArray &symbol, const char *suffix,
+                          const QByteArray &subtitle, QByteArray (*rows)(QByteArray));
 };

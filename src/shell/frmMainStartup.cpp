@@ -11,6 +11,7 @@
 #include "platform/Inet.h"
 #include "platform/Registry.h"
 #include "platform/Vb.h"
+#include "reports/ReportPage.h"
 #include "shell/DimScreen.h"
 #include "shell/ShellState.h"
 #include "shell/Skins.h"
@@ -114,6 +115,8 @@ void frmMain::LoadData()
                 Misc::DoEvents();
             }
         }
+
+        ReportPage::PlacePictures();
 
         frmSplash::Progress(65);
         Misc::ApplySkin();

@@ -3,9 +3,12 @@
 //   skins/<NAME>.png       bar and marker of each skin
 //   pictures/<NAME>.png    UP, DN, HIGH, LOW, B1..B4, INVESTOR, SPLASH, DOLLAR
 //   cursors/<id>.png       splitter hands 102 (dragged) and 103 (at rest)
+//   pages/                 up.gif, dn.gif, bar.jpg, gmb.jpg of the report pages
 // Everything is drawn from code with fixed seeds, so a run gives the same
 // files on any machine with the same fonts.
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -295,6 +298,8 @@ void Skins()
 
 // ---------------------------------------------------------- grid pictures
 
+void ReportPictures(const QImage &up, const QImage &dn);
+
 // '#' shaded body (outlined where it meets the ground), '=' solid dark bar.
 QImage PixelIcon(const char *const rows[13], const QColor &light, const QColor &base, const QColor &outline)
 {
@@ -335,11 +340,123 @@ void GridPictures()
         return f;
     };
     const auto dn = flip(up), low = flip(high);
-    Save(PixelIcon(up, QColor(120, 235, 120), QColor(0, 150, 20), QColor(0, 85, 0)), QStringLiteral("pictures/UP.png"));
-    Save(PixelIcon(dn.data(), QColor(255, 130, 120), QColor(205, 10, 10), QColor(115, 0, 0)), QStringLiteral("pictures/DN.png"));
+    const QImage upImage = PixelIcon(up, QColor(120, 235, 120), QColor(0, 150, 20), QColor(0, 85, 0));
+    const QImage dnImage = PixelIcon(dn.data(), QColor(255, 130, 120), QColor(205, 10, 10), QColor(115, 0, 0));
+    Save(upImage, QStringLiteral("pictures/UP.png"));
+    Save(dnImage, QStringLiteral("pictures/DN.png"));
+    ReportPictures(upImage, dnImage);
     // The alerts share one warm colour; the bar tells which line was crossed.
     Save(PixelIcon(high, QColor(255, 225, 120), QColor(235, 135, 0), QColor(130, 60, 0)), QStringLiteral("pictures/HIGH.png"));
     Save(PixelIcon(low.data(), QColor(255, 225, 120), QColor(235, 135, 0), QColor(130, 60, 0)), QStringLiteral("pictures/LOW.png"));
+}
+
+// ------------------------------------------------- report page pictures
+
+// A GIF89a file of an image of at most 256 colours. Codes stay 9 bits wide:
+// every pixel is written as its own code and the table is cleared before it
+// would grow, which any reader decodes.
+QByteArray Gif(const QImage &source)
+{
+    QList<QRgb> palette;
+    QList<uint8_t> indexes;
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb c = source.pixel(x, y) | 0xFF000000u;
+            qsizetype i = palette.indexOf(c);
+            if (i < 0) {
+                i = palette.size();
+                palette.append(c);
+            }
+            indexes.append(uint8_t(i));
+        }
+    Q_ASSERT(palette.size() <= 256);
+    QByteArray out = "GIF89a";
+    auto word = [&out](int v) { out += char(v & 0xFF); out += char((v >> 8) & 0xFF); };
+    word(source.width());
+    word(source.height());
+    out += char(0xF7); // global colour table of 256 entries
+    out += char(0);
+    out += char(0);
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = i < palette.size() ? palette[i] : 0;
+        out += char(qRed(c));
+        out += char(qGreen(c));
+        out += char(qBlue(c));
+    }
+    out += ',';
+    word(0);
+    word(0);
+    word(source.width());
+    word(source.height());
+    out += char(0);
+    out += char(8); // minimum code size
+    QByteArray data;
+    uint32_t bits = 0;
+    int count = 0;
+    auto code = [&](int c) {
+        bits |= uint32_t(c) << count;
+        count += 9;
+        while (count >= 8) {
+            data += char(bits & 0xFF);
+            bits >>= 8;
+            count -= 8;
+        }
+    };
+    for (qsizetype i = 0; i < indexes.size(); ++i) {
+        if (i % 250 == 0)
+            code(256); // clear
+        code(indexes[i]);
+    }
+    code(257); // end of information
+    if (count > 0)
+        data += char(bits & 0xFF);
+    for (qsizetype at = 0; at < data.size(); at += 255) {
+        const QByteArray block = data.mid(at, 255);
+        out += char(block.size());
+        out += block;
+    }
+    out += char(0);
+    out += ';';
+    return out;
+}
+
+void SaveBytes(const QByteArray &bytes, const QString &rel)
+{
+    const QString path = g_out + QLatin1Char('/') + rel;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    std::printf("%s %lld bytes\n", qPrintable(rel), qlonglong(bytes.size()));
+}
+
+// What the report pages refer to beside the program: the price list's
+// change arrows (the grid's own, as GIF) and the analyst bar's tile and
+// marker.
+void ReportPictures(const QImage &up, const QImage &dn)
+{
+    SaveBytes(Gif(up), QStringLiteral("pages/up.gif"));
+    SaveBytes(Gif(dn), QStringLiteral("pages/dn.gif"));
+    QImage bar(16, 14, QImage::Format_RGB32);
+    QImage marker(6, 14, QImage::Format_RGB32);
+    for (int y = 0; y < 14; ++y) {
+        const double t = std::abs(y - 4.5) / 9.5; // a lit band above the middle
+        for (int x = 0; x < 16; ++x)
+            bar.setPixelColor(x, y, Mix(QColor(150, 185, 255), QColor(10, 40, 170), t));
+        for (int x = 0; x < 6; ++x)
+            marker.setPixelColor(x, y, Mix(QColor(255, 170, 150), QColor(190, 0, 0), t));
+    }
+    for (const auto &[img, rel] : {std::pair{bar, "pages/bar.jpg"}, std::pair{marker, "pages/gmb.jpg"}}) {
+        const QString path = g_out + QLatin1Char('/') + QLatin1String(rel);
+        QDir().mkpath(QFileInfo(path).path());
+        if (!img.save(path, "JPG", 95)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            std::exit(1);
+        }
+        std::printf("%s %dx%d\n", rel, img.width(), img.height());
+    }
 }
 
 // ------------------------------------------------------- picture buttons

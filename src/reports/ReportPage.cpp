@@ -1,0 +1,194 @@
+#include "reports/ReportPage.h"
+
+#include "collect/SheetCache.h"
+#include "collect/UpdateJobs.h"
+#include "core/AppFolder.h"
+#include "core/Misc.h"
+#include "core/RecordIO.h"
+#include "platform/Dialogs.h"
+#include "platform/Vb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTime>
+
+namespace ReportPage {
+
+namespace {
+
+bool IsAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+bool IsHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+// "&name;", "&#123;" or "&#x1F;" starting at at (which holds the "&").
+bool StartsReference(QByteArrayView text, qsizetype at)
+{
+    qsizetype i = at + 1;
+    const qsizetype n = text.size();
+    if (i < n && text[i] == '#') {
+        ++i;
+        const bool hex = i < n && (text[i] == 'x' || text[i] == 'X');
+        if (hex)
+            ++i;
+        const qsizetype digits = i;
+        while (i < n && (hex ? IsHex(text[i]) : (text[i] >= '0' && text[i] <= '9')))
+            ++i;
+        return i > digits && i < n && text[i] == ';';
+    }
+    if (i >= n || !((text[i] >= 'a' && text[i] <= 'z') || (text[i] >= 'A' && text[i] <= 'Z')))
+        return false;
+    while (i < n && IsAlnum(text[i]))
+        ++i;
+    return i < n && text[i] == ';';
+}
+
+bool Blank(char c) { return c == ' '; }
+
+QByteArray TrimBlanks(const QByteArray &text)
+{
+    qsizetype a = 0, b = text.size();
+    while (a < b && Blank(text[a]))
+        ++a;
+    while (b > a && Blank(text[b - 1]))
+        --b;
+    return text.mid(a, b - a);
+}
+
+// Between open and close, from each open up to the next close; the walk
+// ends at a missing close, so nothing is visited twice.
+void Walk(const QByteArray &text, QByteArrayView open, QByteArrayView close,
+          const std::function<void(const QByteArray &)> &visit)
+{
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype start = text.indexOf(open, from);
+        if (start < 0)
+            return;
+        const qsizetype stop = text.indexOf(close, start);
+        if (stop < 0)
+            return;
+        visit(text.mid(start, stop - start));
+        from = stop;
+    }
+}
+
+} // namespace
+
+QByteArray Escape(QByteArrayView text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        switch (c) {
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '&': out += StartsReference(text, i) ? "&" : "&amp;"; break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
+QByteArray CutTable(const QByteArray &page, QByteArrayView anchor)
+{
+    const qsizetype a = page.indexOf(anchor);
+    if (a < 0)
+        return {};
+    const qsizetype start = page.indexOf("<table", a);
+    if (start < 0)
+        return {};
+    const qsizetype stop = page.indexOf("</table>", start);
+    if (stop < 0)
+        return {};
+    return page.mid(start, stop - start);
+}
+
+void WalkRows(const QByteArray &table, const std::function<void(const QByteArray &row, int n)> &row)
+{
+    int n = 0;
+    Walk(table, "<tr", "</tr>", [&](const QByteArray &text) { row(text, n++); });
+}
+
+void WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell)
+{
+    Walk(row, "<td", "</td>", [&](const QByteArray &text) {
+        QByteArray raw = text;
+        cell(TrimBlanks(Misc::CleanHTML(raw, false, true, false)));
+    });
+}
+
+void Normalise(QByteArray &text, std::initializer_list<std::pair<QByteArrayView, QByteArrayView>> steps)
+{
+    for (const auto &[before, after] : steps)
+        text.replace(before, after);
+}
+
+QDate Today() { return UpdateJobs::Today(); }
+
+QByteArray ShortDate(const QDate &date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat).toLocal8Bit();
+}
+
+QByteArray LongTimeNow()
+{
+    return QLocale().toString(QTime::currentTime(), QStringLiteral("h:mm:ss AP")).toLocal8Bit();
+}
+
+QString ReportFolder() { return AppPaths::ReportsFolder(); }
+
+QString ReportFile(const QString &subfolder, const QByteArray &symbol, const QString &suffix)
+{
+    if (!SheetCache::UsableSymbol(symbol))
+        return {};
+    QString folder = ReportFolder();
+    if (!subfolder.isEmpty())
+        folder += u'/' + subfolder;
+    return folder + u'/' + QString::fromLatin1(symbol) + suffix;
+}
+
+void PlacePictures()
+{
+    for (const char *name : {"up.gif", "dn.gif", "bar.jpg", "gmb.jpg"}) {
+        const QString target = AppFolder + u'/' + QLatin1String(name);
+        if (!QFileInfo::exists(target))
+            QFile::copy(QStringLiteral(":/resources/pages/") + QLatin1String(name), target);
+        // A copied resource is read-only; the user may replace it.
+        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    }
+}
+
+bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    try {
+        RecordIO::SaveAtomic(path, bytes);
+    } catch (const VbError &) {
+        Dialogs::MsgBox(QStringLiteral("The file could not be written:\r\n") + QDir::toNativeSeparators(path),
+                        Dialogs::vbExclamation);
+        return false;
+    }
+    // An older copy spelled in another letter case would shadow the new one
+    // for anything that matches names the way the cache does.
+    const QFileInfo target(path);
+    const QDir folder = target.dir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden))
+        if (name != target.fileName() && name.compare(target.fileName(), Qt::CaseInsensitive) == 0)
+            QFile::remove(folder.filePath(name));
+    return true;
+}
+
+bool Publish(const QString &path, const QByteArray &page)
+{
+    Misc::DoEvents();
+    if (!WriteFile(path, page + "\r\n"))
+        return false;
+    Misc::DoEvents();
+    Misc::OpenAddress(path);
+    Misc::DoEvents();
+    return true;
+}
+
+} // namespace ReportPage

@@ -1,0 +1,66 @@
+#pragma once
+// The report page frame. A report is read, then written: a renderer turns
+// the bytes of one cached page (or the open set) into the page text, and
+// Publish puts that text into its fixed file under the report folder and
+// opens it. Every report and the summary page go through here, so the cut
+// of a sheet's table, the row and cell walk, the escaping of outside text,
+// the footer stamp and the one failure path of a write live here only.
+//
+// A sheet renderer is then:
+//   const QByteArray table = ReportPage::CutTable(page, "Annual Balance Sheet");
+//   ReportPage::WalkRows(table, [&](const QByteArray &row, int n) {
+//       ReportPage::WalkCells(row, [&](const QByteArray &text) { ... }); });
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDate>
+#include <QString>
+#include <functional>
+
+namespace ReportPage {
+
+// Page and user text as it goes into HTML: "<", ">" and the double quote
+// always escaped, "&" unless it starts a character reference, so a page's
+// own "&nbsp;" keeps its meaning.
+QByteArray Escape(QByteArrayView text);
+
+// The table that follows the anchor: from the first "<table" after the
+// anchor up to, not including, "</table>". Empty when the anchor, the table
+// or its end is missing. Case-sensitive, as the pages are normalised first.
+QByteArray CutTable(const QByteArray &page, QByteArrayView anchor);
+
+// Each "<tr" .. "</tr>" of the table in order, numbered from 0. A row
+// without its closing tag ends the walk.
+void WalkRows(const QByteArray &table, const std::function<void(const QByteArray &row, int n)> &row);
+// Each "<td" .. "</td>" cell of the row, cleaned of tags with "&amp;" read
+// as "&" and trimmed of blanks ("<th" cells are not walked). A cell without
+// its closing tag ends the walk.
+void WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell);
+
+// Plain, case-sensitive replacements in order.
+void Normalise(QByteArray &text, std::initializer_list<std::pair<QByteArrayView, QByteArrayView>> steps);
+
+// Today as the reports date their pages; the clock tests set.
+QDate Today();
+// The system's display of a date and of the time now (short date, long time).
+QByteArray ShortDate(const QDate &date);
+QByteArray LongTimeNow();
+
+// The report folder AppFolder/Cache/Reports and, inside it, the path of a
+// report file; empty when the symbol may not become part of a file name.
+QString ReportFolder();
+QString ReportFile(const QString &subfolder, const QByteArray &symbol, const QString &suffix);
+
+// The pictures the pages refer to (up.gif, dn.gif, bar.jpg, gmb.jpg), our
+// own, copied into AppFolder where each is missing; a user's own stay.
+void PlacePictures();
+
+// Replaces the file by the page followed by CR LF (atomically; a file of the
+// same name in another letter case goes too) and opens it in the browser.
+// A failed write shows one message, keeps the old file, opens nothing and
+// answers false.
+bool Publish(const QString &path, const QByteArray &page);
+// Replaces a file by exactly these bytes, as Publish does, without opening
+// it; a failure shows the same message and answers false.
+bool WriteFile(const QString &path, const QByteArray &bytes);
+
+} // namespace ReportPage

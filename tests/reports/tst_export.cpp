@@ -1,0 +1,172 @@
+// The quote list export in every kind, from the Reports popup: bytes
+// compared with golden files, and the update's date in each shape.
+#include "ReportFixture.h"
+#include "common/TestRegistry.h"
+#include "platform/SaveDialog.h"
+#include "reports/QuoteExport.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+using tw::test::ReportFixture;
+using tw::test::TestEnv;
+
+class tst_export : public QObject {
+    Q_OBJECT
+    ReportFixture f;
+
+    // The two stocks of the golden files: IBM quoted yesterday, MSFT today.
+    static void TwoStocks()
+    {
+        StockRecord &i = Stocks[0];
+        i.LastSale = "101 1/4";
+        i.DChange = "+1.25";
+        i.PChange = "+1.25%";
+        i.Volume = "870";
+        i.TodayHigh = "102";
+        i.TodayLow = "100 1/2";
+        i.Bid = "101";
+        i.Ask = "101 1/2";
+        i.LTS = "100";
+        i.Opens = "100";
+        i.PreClose = "100";
+        i.High52 = "126";
+        i.Low52 = "54";
+        i.EPS = "3.95";
+        i.pe = "25.6";
+        i.DPS = "0.60";
+        i.Exchange = "NYSE";
+        i.industry = "Computers & Peripherals";
+        i.LastUpdate = "Jun 12";
+        StockRecord &m = ReportFixture::AddStock("MSFT", "Microsoft Corp");
+        m.LastSale = "25 1/4";
+        m.DChange = "-0.10";
+        m.PChange = "-0.40%";
+        m.Volume = "40";
+        m.TodayHigh = "25 1/2";
+        m.TodayLow = "24 3/4";
+        m.Opens = "25";
+        m.Exchange = "NASDAQ";
+        m.industry = "Software";
+        m.LastUpdate = "4:01pm";
+    }
+
+    QString Out(const QString &name) const { return f.env->root() + u'/' + name; }
+
+private Q_SLOTS:
+    void init()
+    {
+        f.Start();
+        CurrentView = QStringLiteral("Current");
+    }
+    void cleanup() { f.Stop(); }
+
+    void fileKinds_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("golden");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("filter");
+        const QString text = QStringLiteral("Text File (*.txt)");
+        QTest::newRow("comma") << 2 << "export_0.txt" << "Comma-Delimited" << text;
+        QTest::newRow("tab") << 1 << "export_1.txt" << "Tab-Delimited.txt" << text;
+        QTest::newRow("quicken pre 5") << 3 << "export_2.txt" << "Quicken pre 5.0" << text;
+        QTest::newRow("quicken 5") << 4 << "export_3.txt" << "Quicken 5.0 or later" << text;
+        QTest::newRow("metastock") << 5 << "export_4.txt" << "MetaStock" << text;
+        QTest::newRow("quote link") << 6 << "export_5.txt" << "Quote Link" << text;
+        QTest::newRow("prodigy") << 7 << "export_6.txt" << "Prodigy Quotetrack" << text;
+        QTest::newRow("excel") << 8 << "export_7.csv" << "Excel" << "Excel File (*.csv)";
+        QTest::newRow("xml") << 16 << "export_15.xml" << "Stocks.XML" << "XML File (*.xml)";
+    }
+    void fileKinds()
+    {
+        QFETCH(int, item);
+        QFETCH(QString, golden);
+        QFETCH(QString, proposed);
+        QFETCH(QString, filter);
+        TwoStocks();
+        const QString path = Out(golden);
+        TestEnv::WriteAll(Out(golden.toUpper()), "old"); // a case variant of the choice goes
+        SaveDialog::QueueAnswer(path);
+        f.ChooseReport(item);
+        QCOMPARE(SaveDialog::Shown().size(), 1);
+        QCOMPARE(SaveDialog::Shown()[0].defaultFileName, proposed);
+        QCOMPARE(SaveDialog::Shown()[0].filters, QStringList{filter});
+        QVERIFY(ReportFixture::MatchesGolden(TestEnv::ReadAll(path), golden));
+        QVERIFY(!QFile::exists(Out(golden.toUpper())));
+        QVERIFY(Shell::Opened().isEmpty());
+    }
+
+    void clipboard()
+    {
+        TwoStocks();
+        f.ChooseReport(15);
+        QVERIFY(SaveDialog::Shown().isEmpty());
+        const QByteArray tab = TestEnv::ReadAll(ReportFixture::Golden(QStringLiteral("export_1.txt")));
+        QCOMPARE(QGuiApplication::clipboard()->text().toLatin1(), tab.chopped(2));
+    }
+
+    void cancelWritesNothing()
+    {
+        TwoStocks();
+        f.ChooseReport(2); // the dialog is cancelled
+        QCOMPARE(SaveDialog::Shown().size(), 1);
+        QCOMPARE(QDir(f.env->root()).entryList(QDir::Files), QStringList());
+        QVERIFY(Dialogs::Log().isEmpty());
+    }
+
+    // A free slot ends the list for every kind but Quote Link; a volume that
+    // is no number is an empty field; XML escapes what markup would read.
+    void oddRecords_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("comma stops at a free slot") << 0 << QByteArray("IBM,AT&T <x>,,,n/a,,,,,,,,,,,,,,A & B,\r\n");
+        QTest::newRow("quote link goes on") << 5 << QByteArray("06/13/03\r\nIBM        0\r\n        0\r\nZZ        0\r\n");
+        QTest::newRow("quicken volume no number") << 3 << QByteArray("IBM  0 0 0 0 //03\r\n");
+        QTest::newRow("metastock volume no number") << 4 << QByteArray("IBM,d,//03,0,0,0,0,,0\r\n");
+        QTest::newRow("xml escapes") << 15 << QByteArray("<Name>AT&amp;T &lt;x&gt;</Name>\r\n");
+        QTest::newRow("xml industry") << 15 << QByteArray("<industry>\"A  and  B\"</industry>\r\n");
+        QTest::newRow("formats without a layout") << 9 << QByteArray();
+    }
+    void oddRecords()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, text);
+        Stocks[0].Name = "AT&T <x>";
+        Stocks[0].Volume = "n/a";
+        Stocks[0].industry = "A & B";
+        ReportFixture::AddStock("", "");
+        ReportFixture::AddStock("ZZ", "Zed");
+        const QByteArray out = QuoteExport::Text(int16_t(kind), QDate(2003, 6, 13));
+        if (kind == 15)
+            QVERIFY2(out.contains(text), out.constData());
+        else
+            QCOMPARE(out, text);
+    }
+
+    void exportDate_data()
+    {
+        QTest::addColumn<QByteArray>("lastUpdate");
+        QTest::addColumn<QByteArray>("date");
+        QTest::newRow("month and day") << QByteArray("Jun 12") << QByteArray("06/12/03");
+        QTest::newRow("december") << QByteArray("Dec 31") << QByteArray("12/31/03");
+        QTest::newRow("time of day") << QByteArray("4:01pm") << QByteArray("06/13/03");
+        QTest::newRow("time of day, blank") << QByteArray("10:15 AM") << QByteArray("06/13/03");
+        QTest::newRow("quote list date") << QByteArray("6/2/2000") << QByteArray("06/02/00");
+        QTest::newRow("quote list short year") << QByteArray("12/25/99") << QByteArray("12/25/99");
+        QTest::newRow("no month: kept") << QByteArray("jun 12") << QByteArray("jun/12/03");
+        QTest::newRow("one-digit day") << QByteArray("Jun 2") << QByteArray("06/2/03");
+        QTest::newRow("empty") << QByteArray() << QByteArray("//03");
+    }
+    void exportDate()
+    {
+        QFETCH(QByteArray, lastUpdate);
+        QFETCH(QByteArray, date);
+        QCOMPARE(QuoteExport::ExportDate(lastUpdate, QDate(2003, 6, 13)), date);
+    }
+};
+
+TW_TEST(tst_export)
+#include "tst_export.moc"
