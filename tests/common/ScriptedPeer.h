@@ -11,6 +11,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <memory>
+#include <utility>
 #include <sys/socket.h>
 
 namespace tw::test {
@@ -18,12 +19,19 @@ namespace tw::test {
 class ScriptedPeer {
 public:
     struct Turn {
-        QByteArray reply;     // sent back; empty: nothing is said
-        QByteArray until;     // the line (without CR LF) that starts it; empty: any line
-        int delayMs = 0;      // before the first byte
-        int pieceSize = 0;    // 0: the reply in one send
+        enum class Then { Go, Close, Reset };
+        Turn(QByteArray reply_ = {}, QByteArray until_ = {}, int delayMs_ = 0, int pieceSize_ = 0,
+             int pieceGapMs_ = 0, Then then_ = Then::Go)
+            : reply(std::move(reply_)), until(std::move(until_)), delayMs(delayMs_), pieceSize(pieceSize_),
+              pieceGapMs(pieceGapMs_), then(then_)
+        {
+        }
+        QByteArray reply;   // sent back; empty: nothing is said
+        QByteArray until;   // the line (without CR LF) that starts it; empty: any line
+        int delayMs = 0;    // before the first byte
+        int pieceSize = 0;  // 0: the reply in one send
         int pieceGapMs = 0;
-        enum class Then { Go, Close, Reset } then = Then::Go;
+        Then then = Then::Go;
     };
     Turn greeting;      // sent when a client connects
     QList<Turn> turns;  // in order; after the last the peer is silent
