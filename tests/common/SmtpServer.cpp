@@ -41,8 +41,12 @@ bool Greets(quint16 port)
 
 } // namespace
 
-SmtpServer::SmtpServer(Handler handler)
+SmtpServer::SmtpServer(Handler handler, quint16 port)
 {
+    if (port) {
+        StartOn(port, handler);
+        return;
+    }
     // A port picked free can be taken by someone else before the server
     // binds it; then another one is tried.
     for (int attempt = 0; attempt < 3 && !port_; ++attempt)

@@ -13,7 +13,8 @@ namespace tw::test {
 class SmtpServer {
 public:
     enum class Handler { Mailbox, RefuseRecipient };
-    explicit SmtpServer(Handler handler = Handler::Mailbox);
+    // port 0: a free one.
+    explicit SmtpServer(Handler handler = Handler::Mailbox, quint16 port = 0);
     ~SmtpServer();
     SmtpServer(const SmtpServer &) = delete;
     SmtpServer &operator=(const SmtpServer &) = delete;
