@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the program and the tests need.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ ccache qt6-base-dev qt6-speech-dev qt6-declarative-dev
-      qt6-speech-flite-plugin libgl-dev xvfb xauth)
+      qt6-speech-flite-plugin libgl-dev xvfb xauth python3-aiosmtpd)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

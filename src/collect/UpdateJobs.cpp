@@ -11,9 +11,9 @@ namespace UpdateJobs {
 
 namespace {
 
-std::function<QDate()> &Clock()
+std::function<QDateTime()> &Clock()
 {
-    static std::function<QDate()> clock;
+    static std::function<QDateTime()> clock;
     return clock;
 }
 
@@ -137,8 +137,18 @@ const std::vector<MarketList> &Screener()
     return lists;
 }
 
-QDate Today() { return Clock() ? Clock()() : QDate::currentDate(); }
-void SetClock(std::function<QDate()> today) { Clock() = std::move(today); }
+QDateTime Now() { return Clock() ? Clock()() : QDateTime::currentDateTime(); }
+QDate Today() { return Now().date(); }
+void SetNow(std::function<QDateTime()> now) { Clock() = std::move(now); }
+void SetClock(std::function<QDate()> today)
+{
+    if (!today) {
+        Clock() = nullptr;
+        return;
+    }
+    // A fixed day keeps the real time of day.
+    Clock() = [today = std::move(today)] { return QDateTime(today(), QTime::currentTime()); };
+}
 
 QString MoversDate()
 {

@@ -4,6 +4,7 @@
 // (the market list keys, the trading date, how long a fetch may stay silent,
 // the queued feedback mail).
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -37,9 +38,13 @@ const std::vector<MarketList> &Screener(); // boxes 89 to 97
 // Trading date of the movers report as "yyyymmdd": today when the "US"
 // setting is not 0, else yesterday. Throws VbError when "US" is no number.
 QString MoversDate();
-// The clock behind it; tests set a fixed day (nullptr: the system clock).
+// The program's one clock (the trading date, the date of a mail, the date
+// of a questionnaire answer): tests set a fixed day or a fixed moment in
+// local time (nullptr: the system clock).
+QDateTime Now();
 QDate Today();
 void SetClock(std::function<QDate()> today);
+void SetNow(std::function<QDateTime()> now);
 
 // A fetch that makes no progress for this long ends (the transfer control's
 // own limit). Tests shorten it (0 restores the default).

@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Inet.h"
 #include "platform/Winsock.h"
+#include "services/frmEmail.h"
 #include "shell/ShellState.h"
 
 #include <QAction>
@@ -129,9 +130,7 @@ void frmMain::SendQueuedFeedback()
     const QString queued = Settings::Get(QStringLiteral("Q_Message")).ToText();
     if (queued.size() <= 2)
         return;
-    QString sender = Settings::Get(QStringLiteral("Email")).ToText();
-    if (sender.size() < 2)
-        sender = QStringLiteral("-");
+    const QString sender = frmEmail::CannedSender();
     Panel1[6]->setText(QStringLiteral("Sending Email.."));
     QString server = Settings::Get(QStringLiteral("EmailServer")).ToText();
     if (server.size() < 2) {
@@ -139,9 +138,7 @@ void frmMain::SendQueuedFeedback()
                         QStringLiteral("Missing mail server"));
         Panel1[6]->setText(QStringLiteral("No Email Server"));
         // The answer serves this mail only.
-        server = Dialogs::InputBox(QStringLiteral("Please enter your mail server address.\r\nEx.: \"")
-                                       + Hosts::DefaultMailServer + u'"',
-                                   QStringLiteral("Mail Server"), Hosts::DefaultMailServer);
+        server = frmEmail::AskMailServer();
         if (server.size() < 2)
             return;
     }

@@ -1,9 +1,14 @@
 #pragma once
-// The feedback questionnaire. On the first run its Close button is the road
-// from the first-run settings to the main window.
+// The feedback questionnaire. Closing it queues the answers in "Q_Message"
+// as one record, which the next Update run mails. On the first run its
+// Close is also the road from the first-run settings to the main window.
+#include <QString>
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 class Thanks : public QWidget {
@@ -13,6 +18,13 @@ public:
     static Thanks *ShowModeless();
     static Thanks *Loaded();
 
+    QComboBox *cboGroup = nullptr;
+    QComboBox *cboGender = nullptr;
+    QComboBox *cboCountry = nullptr;
+    QLineEdit *txtZip = nullptr;
+    QComboBox *cboPar = nullptr;
+    QComboBox *cboWhere = nullptr;
+    QPlainTextEdit *txtComments = nullptr;
     QCheckBox *chkPrompt = nullptr;
     QPushButton *cmdClose = nullptr;
 
@@ -21,6 +33,12 @@ public:
     void cmdClose_Click();
     // Queues the answers in "Q_Message" for the next Update run.
     void SendData();
+    // The ten "|"-separated fields of the queued record.
+    QString FeedbackRecord() const;
+
+protected:
+    // Closing by the window frame does what Close does.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     explicit Thanks(QWidget *parent = nullptr);

@@ -1,21 +1,56 @@
 #include "services/frmEmail.h"
 
+#include "collect/UpdateJobs.h"
+#include "core/Hosts.h"
+#include "core/Misc.h"
+#include "core/Settings.h"
+#include "platform/Dialogs.h"
 #include "platform/Geometry.h"
+#include "platform/RunOnce.h"
+#include "platform/Text.h"
+#include "platform/Vb.h"
+#include "platform/Wait.h"
+#include "platform/Winsock.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace {
+
 frmEmail *g_email = nullptr;
+
+// RFC 5321 allows a server minutes per step; a user waiting at a window is
+// given less, and a silent server still lets the window go on.
+constexpr int kDefaultReplyTimeoutMs = 50000;
+int g_replyTimeoutMs = kDefaultReplyTimeoutMs;
+
+void ShowFailure(const QString &description, int number)
+{
+    Dialogs::MsgBox(description + u' ' + QString::number(number), Dialogs::vbOKOnly);
 }
+
+} // namespace
 
 frmEmail::frmEmail(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmEmail"));
     setWindowTitle(QStringLiteral("New Massage"));
-    auto *form = new QFormLayout(this);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *form = new QFormLayout;
+    form->setContentsMargins(10, 10, 10, 4);
+    outer->addLayout(form, 1);
     auto box = [this, form](const char *name, const char *label, const char *tip) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(name));
@@ -24,16 +59,55 @@ frmEmail::frmEmail(QWidget *parent) : QWidget(parent, Qt::Window)
         form->addRow(QString::fromLatin1(label), edit);
         return edit;
     };
+    txtFromEmail = box("txtFromEmail", "From:", "Email");
+    txtFromName = box("txtFromName", "Name:", "Name");
     txtToEmail = box("txtToEmail", "To:", "Recipient Email");
+    txtToName = box("txtToName", "Recipient's Name:", nullptr);
     txtSubject = box("txtSubject", "Subject:", nullptr);
     txtBody = new QPlainTextEdit(this);
     txtBody->setObjectName(QStringLiteral("txtBody"));
+    txtBody->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     form->addRow(QStringLiteral("Body:"), txtBody);
+    txtServer = box("txtServer", "E-Mail Server:", nullptr);
     chkError = new QCheckBox(QStringLiteral("Send Errors Log"), this);
     chkError->setObjectName(QStringLiteral("chkError"));
     form->addRow(chkError);
     chkError->hide();
-    Geometry::Move(this, 0, 0, 6000, 5000);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(10, 0, 10, 4);
+    buttons->addStretch(1);
+    cmdSend = new QPushButton(QStringLiteral("&Send"), this);
+    cmdSend->setObjectName(QStringLiteral("cmdSend"));
+    cmdSend->setToolTip(QStringLiteral("Send Email"));
+    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setToolTip(QStringLiteral("Close Window"));
+    buttons->addWidget(cmdSend);
+    buttons->addWidget(cmdClose);
+    outer->addLayout(buttons);
+
+    StatusTxt = new QStatusBar(this);
+    StatusTxt->setObjectName(QStringLiteral("StatusTxt"));
+    StatusTxt->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(StatusTxt);
+    StatusPanel->setObjectName(QStringLiteral("StatusTxt_1"));
+    StatusTxt->addWidget(StatusPanel, 1);
+    outer->addWidget(StatusTxt);
+
+    Winsock1 = new Winsock(this);
+    Winsock1->setObjectName(QStringLiteral("Winsock1"));
+    connect(Winsock1, &Winsock::DataArrival, this, &frmEmail::Winsock1_DataArrival);
+    connect(Winsock1, &Winsock::Closed, this, [this] { closed_ = true; });
+    connect(Winsock1, &Winsock::Error, this, [this](int number, const QString &description) {
+        errorNumber_ = number;
+        errorDescription_ = description;
+    });
+    connect(cmdSend, &QPushButton::clicked, this, [this] { cmdSend_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+
+    Geometry::Move(this, 0, 0, 6600, 6600);
+    Form_Load();
 }
 
 frmEmail::~frmEmail()
@@ -58,16 +132,259 @@ void frmEmail::Unload()
 {
     frmEmail *w = g_email;
     g_email = nullptr;
-    if (w) {
-        w->hide();
+    if (!w)
+        return;
+    w->hide();
+    // A running dialogue still needs the window and its socket; it lets the
+    // window go when it ends.
+    if (w->sending_)
+        w->unloadAfterSend_ = true;
+    else
         w->deleteLater();
+}
+
+void frmEmail::Form_Load()
+{
+    Vb::Skip([this] { txtServer->setText(Settings::Get(QStringLiteral("EmailServer")).ToText()); });
+    Vb::Skip([this] { txtFromEmail->setText(Settings::Get(QStringLiteral("Email")).ToText()); });
+}
+
+void frmEmail::SetReplyTimeoutMs(int ms) { g_replyTimeoutMs = ms > 0 ? ms : kDefaultReplyTimeoutMs; }
+int frmEmail::ReplyTimeoutMs() { return g_replyTimeoutMs; }
+
+QString frmEmail::CannedSender()
+{
+    const QString address = Settings::Get(QStringLiteral("Email")).ToText();
+    return address.size() < 2 ? QStringLiteral("-") : address;
+}
+
+QString frmEmail::AskMailServer()
+{
+    return Dialogs::InputBox(QStringLiteral("Please enter your mail server address.\r\nEx.: \"")
+                                 + Hosts::DefaultMailServer + u'"',
+                             QStringLiteral("Mail Server"), Hosts::DefaultMailServer);
+}
+
+void frmEmail::Status(const QString &text) { StatusPanel->setText(text); }
+
+void frmEmail::Winsock1_DataArrival(int)
+{
+    QByteArray bytes;
+    Winsock1->GetData(bytes);
+    replies_.Feed(bytes);
+}
+
+frmEmail::Wait frmEmail::WaitForReply(const QByteArray &code)
+{
+    const QPointer<frmEmail> self(this);
+    WaitUntil([&] { return !self || replies_.HasReply() || closed_ || errorNumber_ != 0; }, g_replyTimeoutMs);
+    if (!self)
+        return Wait::Gone;
+    if (replies_.HasReply()) {
+        SmtpReply = replies_.TakeReply();
+        return Smtp::Accepts(code, SmtpReply) ? Wait::Accepted : Wait::WrongCode;
+    }
+    if (closed_ || errorNumber_ != 0)
+        return Wait::SocketError;
+    return Wait::TimedOut;
+}
+
+void frmEmail::Fail(Wait how, const QByteArray &code, bool greeted)
+{
+    if (greeted && Winsock1->State() == Winsock::sckConnected)
+        Winsock1->SendData("quit\r\n");
+    Winsock1->Close();
+    switch (how) {
+    case Wait::WrongCode:
+        Dialogs::MsgBox(QStringLiteral("SMTP service error, impromper response code. Code should have been: ")
+                            + QString::fromLatin1(code) + QStringLiteral(" Code recieved: ")
+                            + Text::FromCp1252(SmtpReply),
+                        Dialogs::vbInformation, Dialogs::EmptyTitle);
+        break;
+    case Wait::TimedOut:
+        Dialogs::MsgBox(QStringLiteral("SMTP service error, timed out while waiting for response"),
+                        Dialogs::vbInformation, Dialogs::EmptyTitle);
+        break;
+    case Wait::SocketError:
+        if (errorNumber_ != 0)
+            ShowFailure(errorDescription_, errorNumber_);
+        else // the server hung up in the middle of the dialogue
+            ShowFailure(Winsock::Description(Winsock::sckConnectAborted), Winsock::sckConnectAborted);
+        break;
+    case Wait::Accepted:
+    case Wait::Gone:
+        break;
     }
 }
 
-// The SMTP client comes with the mail window's own work; until then nothing
-// is sent, and the caller is told so.
-bool frmEmail::SendEmail(const QString &, const QString &, const QString &, const QString &, const QString &,
-                         const QString &, const QString &)
+bool frmEmail::SendEmail(const QString &server, const QString &fromName, const QString &fromAddress,
+                         const QString &toName, const QString &toAddress, const QString &subject,
+                         const QString &body)
 {
-    return false;
+    Winsock1->SetLocalPort(0);
+    if (sending_ || Winsock1->State() != Winsock::sckClosed) {
+        const int state = Winsock1->State();
+        Dialogs::MsgBox((state >= 0 ? QStringLiteral(" ") : QString()) + QString::number(state));
+        return false;
+    }
+    // Refused before connecting: these texts go into command lines as they are.
+    const Smtp::Server target = Smtp::ParseServer(server);
+    if (!target.ok) {
+        Dialogs::MsgBox(QStringLiteral("The mail server \"") + server
+                            + QStringLiteral("\" cannot be used: give a host name, or a host name, \":\" and a port."),
+                        Dialogs::vbExclamation);
+        return false;
+    }
+    for (const QString &address : {fromAddress, toAddress}) {
+        if (!Smtp::AddressUsable(address)) {
+            Dialogs::MsgBox(QStringLiteral("The address \"") + address
+                                + QStringLiteral("\" cannot be used: it holds a line break, a blank or an angle bracket."),
+                            Dialogs::vbExclamation);
+            return false;
+        }
+    }
+    const QByteArray date = Smtp::DateText(UpdateJobs::Now());
+    const QByteArray mailFrom = "mail from: " + Text::ToCp1252(fromAddress) + "\r\n";
+    const QByteArray rcptTo = "rcpt to: " + Text::ToCp1252(toAddress) + "\r\n";
+    const QByteArray headers = Smtp::HeaderBlock(fromName, date, toName, subject);
+    const QByteArray data = Smtp::DataBody(body);
+
+    const QPointer<frmEmail> self(this);
+    sending_ = true;
+    replies_.Clear();
+    SmtpReply.clear();
+    closed_ = false;
+    errorNumber_ = 0;
+    errorDescription_.clear();
+    bool greeted = false;
+    bool sent = false;
+    try {
+        // One command and its reply; false when the dialogue has ended.
+        const auto exchange = [&](const QByteArray &command, const QByteArray &code) {
+            if (!command.isEmpty())
+                Winsock1->SendData(command);
+            const Wait how = WaitForReply(code);
+            if (how == Wait::Gone)
+                return false;
+            if (how == Wait::Accepted || how == Wait::WrongCode)
+                greeted = true;
+            if (how == Wait::Accepted)
+                return true;
+            Fail(how, code, greeted);
+            return false;
+        };
+        Winsock1->Connect(target.host, target.port);
+        Status(QStringLiteral("Connecting...."));
+        if (exchange(QByteArray(), "220") && exchange("HELO " + Hosts::HeloDomain.toLatin1() + "\r\n", "250")) {
+            Status(QStringLiteral("Connected"));
+            Winsock1->SendData(mailFrom);
+            Status(QStringLiteral("Sending Message"));
+            if (exchange(QByteArray(), "250") && exchange(rcptTo, "250") && exchange("data\r\n", "354")) {
+                Winsock1->SendData(headers);
+                Winsock1->SendData(data);
+                sent = exchange(".\r\n", "250");
+            }
+        }
+        if (sent) {
+            // The server has the mail: how it answers the goodbye changes nothing.
+            Winsock1->SendData("quit\r\n");
+            Status(QStringLiteral("Disconnecting"));
+            WaitForReply("221");
+        }
+    } catch (const VbError &e) {
+        if (self)
+            ShowFailure(e.description, int(e.number));
+    }
+    if (!self)
+        return false;
+    Winsock1->Close();
+    sending_ = false;
+    if (unloadAfterSend_)
+        deleteLater();
+    return sent;
+}
+
+void frmEmail::cmdSend_Click()
+{
+    if (sending_)
+        return;
+    const RunOnce once(this, "cmdSend_Click");
+    if (!once)
+        return;
+    const QPointer<frmEmail> self(this);
+    try {
+        if (!Misc::CheckOnline() || !self)
+            return;
+        if (txtServer->text().isEmpty()) {
+            Dialogs::MsgBox(QStringLiteral("You must enter your Email server (Ex.: \"") + Hosts::DefaultMailServer
+                                + QStringLiteral("\")"),
+                            Dialogs::vbCritical, QStringLiteral("Please fill empty fileds"));
+            if (self)
+                txtServer->setFocus();
+            return;
+        }
+        if (txtToEmail->text().isEmpty()) {
+            Dialogs::MsgBox(QStringLiteral("You must enter Recipient's E-mail address (Ex.: \"someone@")
+                                + Hosts::DefaultMailServer + QStringLiteral("\")"),
+                            Dialogs::vbCritical, QStringLiteral("Please fill empty fileds"));
+            if (self)
+                txtToEmail->setFocus();
+            return;
+        }
+        if (!Misc::CheckOnline() || !self)
+            return;
+        const QString log =
+            chkError->isChecked() ? Text::FromCp1252(Misc::ReadFile(Misc::ErrorLogPath())) : QString();
+        const bool sent = SendEmail(txtServer->text(), txtFromName->text(), txtFromEmail->text(), txtToName->text(),
+                                    txtToEmail->text(), txtSubject->text(),
+                                    txtBody->toPlainText() + QStringLiteral("\r\n") + log);
+        // A mail that did not go out leaves every box as typed.
+        if (!self || !sent)
+            return;
+        Status(QStringLiteral("Mail Sent"));
+        QApplication::beep();
+        cmdClose_Click();
+    } catch (const VbError &e) {
+        if (self)
+            ShowFailure(e.description, int(e.number));
+    }
+}
+
+void frmEmail::cmdClose_Click()
+{
+    if (sending_)
+        return;
+    const RunOnce once(this, "cmdClose_Click");
+    if (!once)
+        return;
+    const QPointer<frmEmail> self(this);
+    Misc::RollWindow(this, 25);
+    if (!self)
+        return;
+    if (g_email == this) {
+        Unload();
+    } else {
+        hide();
+        deleteLater();
+    }
+}
+
+void frmEmail::closeEvent(QCloseEvent *event)
+{
+    if (sending_) {
+        event->ignore();
+        return;
+    }
+    if (g_email == this)
+        g_email = nullptr;
+    QWidget::closeEvent(event);
+}
+
+void frmEmail::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdClose_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -5,6 +5,7 @@
 
 #include "core/Hosts.h"
 #include "core/Settings.h"
+#include "core/Version.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/Shell.h"
@@ -19,9 +20,6 @@
 #include <QUrl>
 
 namespace {
-
-const QString ProductTrademark = QStringLiteral("Zandor Tickerwatch 5.7");
-constexpr int VersionMajor = 5, VersionMinor = 7;
 
 // "True", a number other than 0 and any text that reads as neither choose
 // the user's mail program; a missing value and "False" our own window.
@@ -93,15 +91,15 @@ void frmMain::mnuEmail_Click(int index)
         if (ExternalMail()) {
             Shell::Open(MailTo(Hosts::SupportAddress, "Subject",
                                QStringLiteral("I would like to report on %1 %2.%3 bug!")
-                                   .arg(ProductTrademark)
-                                   .arg(VersionMajor)
-                                   .arg(VersionMinor)));
+                                   .arg(Version::ProductTrademark)
+                                   .arg(Version::Major)
+                                   .arg(Version::Minor)));
         } else {
             frmEmail *mail = frmEmail::Load();
             PlaceBelowTicker(mail, Geometry::Width(this));
             mail->txtSubject->setText(QStringLiteral("I would like to report on bug!"));
             mail->txtToEmail->setText(Hosts::SupportAddress);
-            mail->txtBody->setPlainText(QStringLiteral("Hello, I'm using ") + ProductTrademark
+            mail->txtBody->setPlainText(QStringLiteral("Hello, I'm using ") + Version::ProductTrademark
                                         + QStringLiteral(". \r\n"));
             mail->chkError->setChecked(true);
             mail->chkError->show();

@@ -1,0 +1,31 @@
+#pragma once
+// Cuts the byte stream of a line protocol (SMTP, NNTP) into lines. Bytes
+// arrive in pieces that need not end where a line ends: a reply can come
+// split over two arrivals, or two replies in one. The framer keeps an
+// unfinished line until its end arrives, so a client deals only in whole
+// lines and never mistakes a fragment for a reply.
+//
+//     framer.Feed(bytes);
+//     while (framer.HasLine())
+//         Handle(framer.TakeLine());   // without its line end
+//
+// A line ends at LF; a CR before it is part of the line end. Servers that
+// end lines with LF alone are read alike.
+#include <QByteArray>
+#include <QByteArrayView>
+
+class LineFramer {
+public:
+    void Feed(QByteArrayView bytes);
+    bool HasLine() const;
+    // The next whole line without its line end; empty when there is none
+    // (HasLine tells an empty line from no line).
+    QByteArray TakeLine();
+    // Bytes of the line still being received.
+    QByteArray Pending() const;
+    void Clear();
+
+private:
+    QByteArray buffer_;
+    qsizetype start_ = 0; // first byte not yet taken
+};

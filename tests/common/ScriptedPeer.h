@@ -1,0 +1,144 @@
+#pragma once
+// A line-protocol server on 127.0.0.1 that plays a script, one reply per
+// line the client sends, for the mail and news clients' tests: exact bytes,
+// replies split into pieces or merged into one send, a greeting that never
+// comes, a hang-up or reset in the middle. It records every byte each
+// connection sent, and whether the client ever sent a line before the reply
+// to its previous one had gone out.
+#include <QByteArray>
+#include <QList>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <memory>
+#include <utility>
+#include <sys/socket.h>
+
+namespace tw::test {
+
+class ScriptedPeer {
+public:
+    struct Turn {
+        enum class Then { Go, Close, Reset };
+        Turn(QByteArray reply_ = {}, QByteArray until_ = {}, int delayMs_ = 0, int pieceSize_ = 0,
+             int pieceGapMs_ = 0, Then then_ = Then::Go)
+            : reply(std::move(reply_)), until(std::move(until_)), delayMs(delayMs_), pieceSize(pieceSize_),
+              pieceGapMs(pieceGapMs_), then(then_)
+        {
+        }
+        QByteArray reply;   // sent back; empty: nothing is said
+        QByteArray until;   // the line (without CR LF) that starts it; empty: any line
+        int delayMs = 0;    // before the first byte
+        int pieceSize = 0;  // 0: the reply in one send
+        int pieceGapMs = 0;
+        Then then = Then::Go;
+    };
+    Turn greeting;      // sent when a client connects
+    QList<Turn> turns;  // in order; after the last the peer is silent
+
+    ScriptedPeer() { server_.listen(QHostAddress::LocalHost, 0); Wire(); }
+    ~ScriptedPeer() { server_.close(); }
+    ScriptedPeer(const ScriptedPeer &) = delete;
+    ScriptedPeer &operator=(const ScriptedPeer &) = delete;
+
+    quint16 port() const { return server_.serverPort(); }
+    QString hostPort() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
+    int connections() const { return int(conns_.size()); }
+    QByteArray received(int connection = 0) const
+    {
+        return connection < conns_.size() ? conns_[connection]->received : QByteArray();
+    }
+    // The whole lines a connection sent, without their CR LF.
+    QList<QByteArray> lines(int connection = 0) const
+    {
+        QList<QByteArray> out = received(connection).split('\n');
+        out.removeLast(); // what follows the last line end
+        for (QByteArray &l : out)
+            if (l.endsWith('\r'))
+                l.chop(1);
+        return out;
+    }
+    // The client hung up (or the peer did, by script).
+    bool ended(int connection = 0) const { return connection < conns_.size() && conns_[connection]->ended; }
+    // A line arrived while the reply to an earlier one was still going out.
+    bool overtaken() const { return overtaken_; }
+
+private:
+    struct Conn {
+        QTcpSocket *socket = nullptr;
+        QByteArray received;
+        qsizetype scanned = 0; // bytes already cut into lines
+        int next = 0;          // next turn
+        bool busy = false;
+        bool ended = false;
+    };
+
+    void Wire()
+    {
+        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+            while (QTcpSocket *s = server_.nextPendingConnection()) {
+                auto c = std::make_shared<Conn>();
+                c->socket = s;
+                conns_.append(c);
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, c] { Take(c); });
+                QObject::connect(s, &QTcpSocket::disconnected, s, [c] {
+                    c->ended = true;
+                    c->socket->deleteLater();
+                });
+                if (!greeting.reply.isEmpty() || greeting.then != Turn::Then::Go)
+                    Play(c, greeting);
+            }
+        });
+    }
+
+    void Take(const std::shared_ptr<Conn> &c)
+    {
+        c->received += c->socket->readAll();
+        qsizetype end;
+        while ((end = c->received.indexOf('\n', c->scanned)) >= 0) {
+            QByteArray line = c->received.mid(c->scanned, end - c->scanned);
+            c->scanned = end + 1;
+            if (line.endsWith('\r'))
+                line.chop(1);
+            if (c->busy)
+                overtaken_ = true;
+            if (c->next < turns.size() && (turns[c->next].until.isEmpty() || turns[c->next].until == line))
+                Play(c, turns[c->next++]);
+        }
+    }
+
+    void Play(const std::shared_ptr<Conn> &c, const Turn &t)
+    {
+        c->busy = true;
+        QTimer::singleShot(t.delayMs, c->socket, [this, c, t] { Send(c, t, t.reply); });
+    }
+
+    void Send(const std::shared_ptr<Conn> &c, const Turn &t, QByteArray rest)
+    {
+        const qsizetype n = t.pieceSize > 0 ? qMin<qsizetype>(t.pieceSize, rest.size()) : rest.size();
+        c->socket->write(rest.left(n));
+        c->socket->flush();
+        rest.remove(0, n);
+        if (!rest.isEmpty()) {
+            QTimer::singleShot(t.pieceGapMs, c->socket, [this, c, t, rest] { Send(c, t, rest); });
+            return;
+        }
+        c->busy = false;
+        if (t.then == Turn::Then::Close) {
+            c->socket->disconnectFromHost();
+        } else if (t.then == Turn::Then::Reset) {
+            c->socket->waitForBytesWritten(1000);
+            // A zero linger turns the close into a reset.
+            const struct linger l{1, 0};
+            ::setsockopt(int(c->socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &l, sizeof l);
+            c->socket->abort();
+            c->ended = true;
+        }
+    }
+
+    QList<std::shared_ptr<Conn>> conns_;
+    bool overtaken_ = false;
+    QTcpServer server_; // last, so its connections go before what they write to
+};
+
+} // namespace tw::test

@@ -1,0 +1,120 @@
+#include "common/SmtpServer.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+namespace tw::test {
+
+namespace {
+
+constexpr int kStartMs = 15000;
+
+quint16 FreePort()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+// Ready once it greets; the probe says goodbye at once.
+bool Greets(quint16 port)
+{
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port);
+    if (!s.waitForConnected(500))
+        return false;
+    QByteArray got;
+    while (!got.contains('\n') && s.waitForReadyRead(2000))
+        got += s.readAll();
+    s.write("quit\r\n");
+    s.waitForBytesWritten(500);
+    return got.startsWith("220");
+}
+
+} // namespace
+
+SmtpServer::SmtpServer(Handler handler, quint16 port)
+{
+    if (port) {
+        StartOn(port, handler);
+        return;
+    }
+    // A port picked free can be taken by someone else before the server
+    // binds it; then another one is tried.
+    for (int attempt = 0; attempt < 3 && !port_; ++attempt)
+        if (StartOn(FreePort(), handler))
+            break;
+}
+
+bool SmtpServer::StartOn(quint16 port, Handler handler)
+{
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+    // The server makes the maildir itself; it must not exist before.
+    maildir_ = dir_.filePath(QStringLiteral("mail%1").arg(port));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PYTHONPATH"), QStringLiteral(TW_TESTDATA "/common"));
+    process_.setProcessEnvironment(env);
+    process_.setStandardOutputFile(dir_.filePath(QStringLiteral("stdout.log")));
+    process_.setStandardErrorFile(dir_.filePath(QStringLiteral("stderr.log")));
+    process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    QStringList args{QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
+                     QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("-c")};
+    if (handler == Handler::Mailbox)
+        args << QStringLiteral("aiosmtpd.handlers.Mailbox") << maildir_;
+    else
+        args << QStringLiteral("smtphandlers.RefuseRecipient");
+    process_.start(QStringLiteral("/usr/bin/python3"), args);
+    if (!process_.waitForStarted(kStartMs))
+        return false;
+    const QDeadlineTimer deadline(kStartMs);
+    while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
+        if (Greets(port)) {
+            port_ = port;
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+SmtpServer::~SmtpServer()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(3000)) {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+}
+
+QString SmtpServer::hostPort() const { return QStringLiteral("127.0.0.1:") + QString::number(port_); }
+
+QList<QByteArray> SmtpServer::mails() const
+{
+    QFileInfoList files = QDir(maildir_ + QStringLiteral("/new")).entryInfoList(QDir::Files);
+    std::sort(files.begin(), files.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.lastModified() != b.lastModified() ? a.lastModified() < b.lastModified()
+                                                    : a.fileName() < b.fileName();
+    });
+    QList<QByteArray> out;
+    for (const QFileInfo &fi : files) {
+        QFile f(fi.filePath());
+        if (f.open(QIODevice::ReadOnly))
+            out.append(f.readAll());
+    }
+    return out;
+}
+
+} // namespace tw::test

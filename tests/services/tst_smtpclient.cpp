@@ -1,0 +1,457 @@
+// The SMTP client against a scripted peer (exact bytes, split and merged
+// replies, silence, hang-ups) and a real server, and the compose window
+// around it, driven by keys and clicks.
+#include "collect/UpdateJobs.h"
+#include "common/ScriptedPeer.h"
+#include "common/SmtpServer.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+#include "core/Hosts.h"
+#include "platform/Dialogs.h"
+#include "platform/Winsock.h"
+#include "services/frmEmail.h"
+
+#include "../platform/LoopbackServer.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <ctime>
+#include <memory>
+
+using tw::test::ScriptedPeer;
+using tw::test::SmtpServer;
+using tw::test::TestEnv;
+using Turn = ScriptedPeer::Turn;
+using Then = ScriptedPeer::Turn::Then;
+
+Q_DECLARE_METATYPE(ScriptedPeer::Turn)
+
+namespace {
+
+constexpr int kReplyTimeoutMs = 1500;
+
+// A server that takes the mail; each reply a little late, so a client that
+// does not wait for it is caught sending early.
+void Accepting(ScriptedPeer &p, int delayMs = 0)
+{
+    p.greeting = {"220 peer ready\r\n", {}, delayMs};
+    p.turns = {{"250 hello\r\n", {}, delayMs},  {"250 ok\r\n", {}, delayMs},
+               {"250 ok\r\n", {}, delayMs},     {"354 go ahead\r\n", {}, delayMs},
+               {"250 queued\r\n", ".", delayMs}, {"221 bye\r\n", {}, delayMs, 0, 0, Then::Close}};
+}
+
+// The lines of a stored mail, without line ends.
+QList<QByteArray> Lines(const QByteArray &mail)
+{
+    QList<QByteArray> out = mail.split('\n');
+    for (QByteArray &l : out)
+        if (l.endsWith('\r'))
+            l.chop(1);
+    return out;
+}
+
+QByteArray Body(const QByteArray &mail)
+{
+    const qsizetype at = mail.indexOf("\n\n");
+    return at < 0 ? QByteArray() : mail.mid(at + 2);
+}
+
+} // namespace
+
+class tst_smtpclient : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+    QByteArray oldTz;
+
+    frmEmail *Compose()
+    {
+        frmEmail *w = frmEmail::Load();
+        w->show();
+        w->activateWindow();
+        return QTest::qWaitForWindowActive(w) ? w : nullptr;
+    }
+    // Into the box as a user would: a click, then the keys.
+    static void Type(QWidget *box, const QString &text)
+    {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+    static void Fill(frmEmail *w, const QString &server)
+    {
+        Type(w->txtServer, server);
+        Type(w->txtFromEmail, QStringLiteral("ann@example.test"));
+        Type(w->txtFromName, QStringLiteral("Ann"));
+        Type(w->txtToEmail, QStringLiteral("bob@example.test"));
+        Type(w->txtToName, QStringLiteral("Bob"));
+        Type(w->txtSubject, QStringLiteral("Hi"));
+        Type(w->txtBody, QStringLiteral("Line1"));
+    }
+    static bool Boxes(frmEmail *w, const QString &server)
+    {
+        return w->txtServer->text() == server && w->txtFromEmail->text() == QStringLiteral("ann@example.test")
+               && w->txtFromName->text() == QStringLiteral("Ann") && w->txtToEmail->text() == QStringLiteral("bob@example.test")
+               && w->txtToName->text() == QStringLiteral("Bob") && w->txtSubject->text() == QStringLiteral("Hi")
+               && w->txtBody->toPlainText() == QStringLiteral("Line1");
+    }
+    static bool Send(frmEmail &w, const QString &server, const QString &body = QStringLiteral("Line1"))
+    {
+        return w.SendEmail(server, QStringLiteral("Ann"), QStringLiteral("ann@example.test"), QStringLiteral("Bob"),
+                           QStringLiteral("bob@example.test"), QStringLiteral("Hi"), body);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->CreateKeys();
+        frmEmail::SetReplyTimeoutMs(kReplyTimeoutMs);
+        oldTz = qgetenv("TZ");
+        qputenv("TZ", "CST6");
+        tzset();
+        UpdateJobs::SetNow([] { return QDateTime(QDate(2026, 12, 9), QTime(1, 48, 37)); });
+    }
+    void cleanup()
+    {
+        frmEmail::Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        UpdateJobs::SetNow(nullptr);
+        frmEmail::SetReplyTimeoutMs(0);
+        qputenv("TZ", oldTz);
+        tzset();
+        env.reset();
+    }
+
+    // Every command after the reply to the one before, the message exactly
+    // as it goes on the wire, then the window says so and goes.
+    void composedMailOnTheWire()
+    {
+        ScriptedPeer peer;
+        Accepting(peer, 30);
+        frmEmail *w = Compose();
+        QVERIFY(w);
+        Fill(w, peer.hostPort());
+        const QPointer<frmEmail> window(w);
+        QTest::mouseClick(w->cmdSend, Qt::LeftButton);
+        QTRY_VERIFY(peer.ended());
+        QCOMPARE(peer.received(),
+                 QByteArray("HELO ") + Hosts::HeloDomain.toLatin1()
+                     + "\r\nmail from: ann@example.test\r\nrcpt to: bob@example.test\r\ndata\r\n"
+                       "From: Ann\r\nDate: Wed, 09 Dec 2026 01:48:37 -0600\r\nX-Mailer: Kelmira Post v 2.x\r\n"
+                       "To: Bob\r\nSubject: Hi\r\n\r\nLine1\r\n\r\n\r\n.\r\nquit\r\n");
+        QVERIFY(!peer.overtaken());
+        QVERIFY(Dialogs::Log().isEmpty());
+        QVERIFY(window);
+        QCOMPARE(window->StatusPanel->text(), QStringLiteral("Mail Sent"));
+        QVERIFY(!window->isVisible());
+        QVERIFY(!frmEmail::Loaded());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window);
+    }
+
+    // Replies cut anywhere or sent together: each command still gets its
+    // one reply, and nothing goes out before the greeting's last line.
+    void repliesSplitOrMerged_data()
+    {
+        QTest::addColumn<QList<Turn>>("turns");
+        QTest::addColumn<Turn>("greeting");
+        const Turn dripped{"220-peer\r\n220-ready\r\n220 go\r\n", {}, 0, 4, 40};
+        QTest::newRow("multi-line greeting dripped")
+            << QList<Turn>{{"250 hello\r\n"}, {"250 ok\r\n"}, {"250 ok\r\n"}, {"354 go\r\n"},
+                           {"250 queued\r\n", "."}, {"221 bye\r\n"}}
+            << dripped;
+        QTest::newRow("sender and recipient replies merged")
+            << QList<Turn>{{"250-hello\r\n250 size\r\n"}, {"250 sender ok\r\n250 recipient ok\r\n"}, {""},
+                           {"354 go\r\n"}, {"250 queued\r\n", "."}, {"221 bye\r\n"}}
+            << Turn{"220 ready\r\n"};
+        QTest::newRow("every reply split in two")
+            << QList<Turn>{{"250 hel", {}, 0, 7, 30}, {"250 ok\r\n", {}, 0, 3, 30}, {"250 ok\r\n", {}, 0, 5, 30},
+                           {"354 go\r\n", {}, 0, 2, 30}, {"250 queued\r\n", ".", 0, 4, 30}, {"221 bye\r\n"}}
+            << Turn{"220 ready\r\n", {}, 0, 5, 30};
+    }
+    void repliesSplitOrMerged()
+    {
+        QFETCH(QList<Turn>, turns);
+        QFETCH(Turn, greeting);
+        if (QByteArray(QTest::currentDataTag()) == "every reply split in two")
+            turns[0].reply = "250 hello\r\n";
+        ScriptedPeer peer;
+        peer.greeting = greeting;
+        peer.turns = turns;
+        frmEmail w;
+        QVERIFY(Send(w, peer.hostPort()));
+        QTRY_COMPARE(peer.lines().size(), 14);
+        QCOMPARE(peer.lines().first(), "HELO " + Hosts::HeloDomain.toLatin1());
+        QCOMPARE(peer.lines().last(), QByteArray("quit"));
+        QVERIFY(!peer.overtaken());
+        QVERIFY(Dialogs::Log().isEmpty());
+        QCOMPARE(w.Winsock1->State(), int(Winsock::sckClosed));
+    }
+
+    // A real server stores what it was given, once, dots and all.
+    void deliveredToRealServer()
+    {
+        SmtpServer server;
+        QVERIFY(server.port());
+        frmEmail w;
+        QVERIFY(Send(w, server.hostPort(), QStringLiteral("a\n.\nb\n.c")));
+        const QList<QByteArray> mails = server.mails();
+        QCOMPARE(mails.size(), 1);
+        const QList<QByteArray> lines = Lines(mails[0]);
+        QVERIFY(lines.contains("X-MailFrom: ann@example.test"));
+        QVERIFY(lines.contains("X-RcptTo: bob@example.test"));
+        QVERIFY(lines.contains("Subject: Hi"));
+        QVERIFY(lines.contains("Date: Wed, 09 Dec 2026 01:48:37 -0600"));
+        QCOMPARE(Lines(Body(mails[0])).mid(0, 4), (QList<QByteArray>{"a", ".", "b", ".c"}));
+        QVERIFY(Dialogs::Log().isEmpty());
+    }
+
+    // The refused recipient ends the dialogue at once: quit, and nothing of
+    // the message; the window keeps every box as typed.
+    void refusedRecipient_data()
+    {
+        QTest::addColumn<bool>("realServer");
+        QTest::newRow("scripted peer") << false;
+        QTest::newRow("real server") << true;
+    }
+    void refusedRecipient()
+    {
+        QFETCH(bool, realServer);
+        ScriptedPeer peer;
+        peer.greeting = {"220 ready\r\n"};
+        peer.turns = {{"250 hello\r\n"}, {"250 ok\r\n"}, {"550 no such user\r\n"}, {"221 bye\r\n"}};
+        std::unique_ptr<SmtpServer> server;
+        if (realServer) {
+            server = std::make_unique<SmtpServer>(SmtpServer::Handler::RefuseRecipient);
+            QVERIFY(server->port());
+        }
+        const QString address = realServer ? server->hostPort() : peer.hostPort();
+        frmEmail *w = Compose();
+        QVERIFY(w);
+        Fill(w, address);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(w->cmdSend, Qt::LeftButton);
+        QVERIFY(clock.elapsed() < kReplyTimeoutMs);
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].text,
+                 QStringLiteral("SMTP service error, impromper response code. Code should have been: 250 Code "
+                                "recieved: 550 no such user\r\n"));
+        QCOMPARE(Dialogs::Log()[0].flags, int(Dialogs::vbInformation));
+        QCOMPARE(Dialogs::Log()[0].title, QString(""));
+        QCOMPARE(frmEmail::Loaded(), w);
+        QVERIFY(w->isVisible());
+        QVERIFY(w->StatusPanel->text() != QStringLiteral("Mail Sent"));
+        QVERIFY(Boxes(w, address));
+        if (realServer) {
+            QVERIFY(server->mails().isEmpty());
+        } else {
+            QTRY_VERIFY(peer.ended());
+            QCOMPARE(peer.lines().mid(1), (QList<QByteArray>{"mail from: ann@example.test",
+                                                              "rcpt to: bob@example.test", "quit"}));
+        }
+    }
+
+    // Any other fault ends the dialogue at once too (a time-out after its
+    // own wait): "quit" only to a server that has greeted, the socket
+    // closed, the box for the case, and no success.
+    void dialogueEndsAtOnce_data()
+    {
+        QTest::addColumn<Turn>("greeting");
+        QTest::addColumn<QList<Turn>>("turns");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QList<QByteArray>>("lines");
+        QTest::addColumn<bool>("waitsOut");
+        const QByteArray helo = "HELO " + Hosts::HeloDomain.toLatin1();
+        QTest::newRow("never greets") << Turn{} << QList<Turn>{}
+                                      << "SMTP service error, timed out while waiting for response"
+                                      << QList<QByteArray>{} << true;
+        QTest::newRow("refuses at the greeting")
+            << Turn{"554 go away\r\n"} << QList<Turn>{}
+            << "SMTP service error, impromper response code. Code should have been: 220 Code recieved: 554 go away\r\n"
+            << QList<QByteArray>{"quit"} << false;
+        QTest::newRow("2xx where 354 is awaited")
+            << Turn{"220 ready\r\n"}
+            << QList<Turn>{{"250 hello\r\n"}, {"250 ok\r\n"}, {"250 ok\r\n"}, {"250 ok\r\n"}}
+            << "SMTP service error, impromper response code. Code should have been: 354 Code recieved: 250 ok\r\n"
+            << QList<QByteArray>{helo, "mail from: ann@example.test", "rcpt to: bob@example.test", "data", "quit"}
+            << false;
+        QTest::newRow("hangs up after the sender")
+            << Turn{"220 ready\r\n"} << QList<Turn>{{"250 hello\r\n"}, {"", {}, 0, 0, 0, Then::Close}}
+            << "Connection is aborted due to timeout or other failure 10053"
+            << QList<QByteArray>{helo, "mail from: ann@example.test"} << false;
+        QTest::newRow("reset after the recipient")
+            << Turn{"220 ready\r\n"}
+            << QList<Turn>{{"250 hello\r\n"}, {"250 ok\r\n"}, {"", {}, 0, 0, 0, Then::Reset}}
+            << "The connection is reset by remote side 10054"
+            << QList<QByteArray>{helo, "mail from: ann@example.test", "rcpt to: bob@example.test"} << false;
+        QTest::newRow("silent after the data")
+            << Turn{"220 ready\r\n"}
+            << QList<Turn>{{"250 hello\r\n"}, {"250 ok\r\n"}, {"250 ok\r\n"}, {"354 go\r\n"}}
+            << "SMTP service error, timed out while waiting for response"
+            << QList<QByteArray>{helo,
+                                 "mail from: ann@example.test",
+                                 "rcpt to: bob@example.test",
+                                 "data",
+                                 "From: Ann",
+                                 "Date: Wed, 09 Dec 2026 01:48:37 -0600",
+                                 "X-Mailer: Kelmira Post v 2.x",
+                                 "To: Bob",
+                                 "Subject: Hi",
+                                 "",
+                                 "Line1",
+                                 "",
+                                 ".",
+                                 "quit"}
+            << true;
+    }
+    void dialogueEndsAtOnce()
+    {
+        QFETCH(Turn, greeting);
+        QFETCH(QList<Turn>, turns);
+        QFETCH(QString, box);
+        QFETCH(QList<QByteArray>, lines);
+        QFETCH(bool, waitsOut);
+        ScriptedPeer peer;
+        peer.greeting = greeting;
+        peer.turns = turns;
+        frmEmail w;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!Send(w, peer.hostPort()));
+        QCOMPARE(clock.elapsed() >= kReplyTimeoutMs, waitsOut);
+        QVERIFY(clock.elapsed() < 2 * kReplyTimeoutMs);
+        QCOMPARE(w.Winsock1->State(), int(Winsock::sckClosed));
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].text, box);
+        QTRY_VERIFY(peer.ended());
+        QCOMPARE(peer.lines(), lines);
+        QCOMPARE(peer.connections(), 1);
+    }
+
+    void nothingListens()
+    {
+        frmEmail w;
+        QVERIFY(!Send(w, QStringLiteral("127.0.0.1:%1").arg(tw::test::LoopbackServer::ClosedPort())));
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("Connection is forcefully rejected 10061"));
+        QCOMPARE(Dialogs::Log()[0].title, Dialogs::AppTitle());
+        QCOMPARE(w.Winsock1->State(), int(Winsock::sckClosed));
+    }
+
+    // Texts that would change the command lines never reach the server.
+    void refusedBeforeConnecting_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("recipient with a second command")
+            << "" << "ann@example.test" << "bob@example.test\r\nrcpt to: eve@x.test" << "bob@example.test";
+        QTest::newRow("sender in angle brackets") << "" << "<ann@example.test>" << "bob@example.test"
+                                                  << "<ann@example.test>";
+        QTest::newRow("two recipients") << "" << "ann@example.test" << "bob@example.test eve@x.test" << "eve@x.test";
+        QTest::newRow("server with a blank") << "127.0.0.1 x" << "ann@example.test" << "bob@example.test"
+                                             << "127.0.0.1 x";
+        QTest::newRow("server with a bad port") << "127.0.0.1:99999" << "ann@example.test" << "bob@example.test"
+                                                << "127.0.0.1:99999";
+    }
+    void refusedBeforeConnecting()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, named);
+        ScriptedPeer peer;
+        Accepting(peer);
+        frmEmail w;
+        QVERIFY(!w.SendEmail(server.isEmpty() ? peer.hostPort() : server, QStringLiteral("Ann"), from,
+                             QStringLiteral("Bob"), to, QStringLiteral("Hi"), QStringLiteral("x")));
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QVERIFY(Dialogs::Log()[0].text.contains(named));
+        QTest::qWait(50);
+        QCOMPARE(peer.connections(), 0);
+    }
+
+    // Send checks the server and recipient boxes first and puts the focus
+    // where the user must type.
+    void emptyBoxesStopSend_data()
+    {
+        QTest::addColumn<bool>("withServer");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("server") << false << "You must enter your Email server (Ex.: " << "txtServer";
+        QTest::newRow("recipient") << true << "You must enter Recipient's E-mail address (Ex.: " << "txtToEmail";
+    }
+    void emptyBoxesStopSend()
+    {
+        QFETCH(bool, withServer);
+        QFETCH(QString, text);
+        QFETCH(QString, focus);
+        ScriptedPeer peer;
+        Accepting(peer);
+        frmEmail *w = Compose();
+        QVERIFY(w);
+        if (withServer)
+            Type(w->txtServer, peer.hostPort());
+        Type(w->txtSubject, QStringLiteral("Hi"));
+        QTest::mouseClick(w->cmdSend, Qt::LeftButton);
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Please fill empty fileds"));
+        QVERIFY(Dialogs::Log()[0].text.startsWith(text));
+        QCOMPARE(Dialogs::Log()[0].flags, int(Dialogs::vbCritical));
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QTest::qWait(50);
+        QCOMPARE(peer.connections(), 0);
+        QVERIFY(w->isVisible());
+    }
+
+    // While the dialogue runs, Send, Close and Esc do nothing: one
+    // connection, the window alive until the mail is through.
+    void windowHoldsDuringDialogue()
+    {
+        ScriptedPeer peer;
+        Accepting(peer, 150);
+        frmEmail *w = Compose();
+        QVERIFY(w);
+        Fill(w, peer.hostPort());
+        const QPointer<frmEmail> window(w);
+        bool poked = false;
+        QTimer::singleShot(100, w, [&] {
+            QTest::mouseClick(w->cmdSend, Qt::LeftButton);
+            QTest::mouseClick(w->cmdClose, Qt::LeftButton);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            w->close();
+            poked = w->isVisible() && frmEmail::Loaded() == w;
+        });
+        QTest::mouseClick(w->cmdSend, Qt::LeftButton);
+        QVERIFY(poked);
+        QCOMPARE(peer.connections(), 1);
+        QTRY_VERIFY(peer.ended());
+        QCOMPARE(peer.lines().last(), QByteArray("quit"));
+        QVERIFY(Dialogs::Log().isEmpty());
+        QVERIFY(window);
+        QCOMPARE(window->StatusPanel->text(), QStringLiteral("Mail Sent"));
+    }
+
+    // Esc closes an idle compose window like its Close button.
+    void escapeClosesWhenIdle()
+    {
+        frmEmail *w = Compose();
+        QVERIFY(w);
+        Type(w->txtSubject, QStringLiteral("Hi"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!frmEmail::Loaded());
+    }
+};
+
+TW_TEST(tst_smtpclient)
+#include "tst_smtpclient.moc"
