@@ -17,22 +17,6 @@
 #include <QLabel>
 #include <QPointer>
 
-namespace {
-
-// What goes after "GET ": an address that cannot carry a second line or a
-// second word into the request.
-bool FitsRequestLine(const QString &url)
-{
-    if (url.isEmpty())
-        return false;
-    for (const QChar c : url)
-        if (c.unicode() <= 32 || c.unicode() >= 127)
-            return false;
-    return true;
-}
-
-} // namespace
-
 void frmMain::PrepareInet()
 {
     ActiveInet = Inet1;
@@ -137,12 +121,13 @@ void frmMain::Winsock1_Connect()
     try {
         SocketBusy = -1;
         ResponseBuffer.clear();
-        if (!FitsRequestLine(RequestURL)) {
+        const QByteArray request = HttpPage::GetRequest(RequestURL);
+        if (request.isEmpty()) {
             Winsock1->Close();
             SocketBusy = 0;
             return;
         }
-        Winsock1->SendData("GET " + RequestURL.toLatin1() + " HTTP/1.0\r\nAccept: */*\r\nAccept: text/html\r\n\r\n");
+        Winsock1->SendData(request);
     } catch (...) {
     }
 }
