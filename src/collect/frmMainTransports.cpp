@@ -66,6 +66,7 @@ bool frmMain::StartSocketFetch(const QString &site, const QString &pathAndQuery,
     RequestURL = Hosts::Url(site, pathAndQuery);
     setWindowTitle(BaseCaption + QStringLiteral("    ") + status);
     pageWritten_ = false;
+    ++socketFetches_;
     Winsock1->SetRemoteHost(Hosts::HostName(site));
     Winsock1->SetRemotePort(Hosts::Port(site));
     Winsock1->Connect();
@@ -77,9 +78,13 @@ bool frmMain::SocketFetch(const QString &site, const QString &pathAndQuery, cons
 {
     if (!StartSocketFetch(site, pathAndQuery, file, status, minimum))
         return false;
+    const int mine = socketFetches_;
     WinsockWait();
-    CountPage(pageWritten_);
-    return pageWritten_;
+    // The tip window's fetch can cut this one and take the socket over; what
+    // it stores then is its own page, not this one.
+    const bool stored = pageWritten_ && socketFetches_ == mine;
+    CountPage(stored);
+    return stored;
 }
 
 void frmMain::CountPage(bool stored)
