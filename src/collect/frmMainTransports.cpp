@@ -17,22 +17,6 @@
 #include <QLabel>
 #include <QPointer>
 
-namespace {
-
-// What goes after "GET ": an address that cannot carry a second line or a
-// second word into the request.
-bool FitsRequestLine(const QString &url)
-{
-    if (url.isEmpty())
-        return false;
-    for (const QChar c : url)
-        if (c.unicode() <= 32 || c.unicode() >= 127)
-            return false;
-    return true;
-}
-
-} // namespace
-
 void frmMain::PrepareInet()
 {
     ActiveInet = Inet1;
@@ -82,6 +66,7 @@ bool frmMain::StartSocketFetch(const QString &site, const QString &pathAndQuery,
     RequestURL = Hosts::Url(site, pathAndQuery);
     setWindowTitle(BaseCaption + QStringLiteral("    ") + status);
     pageWritten_ = false;
+    ++socketFetches_;
     Winsock1->SetRemoteHost(Hosts::HostName(site));
     Winsock1->SetRemotePort(Hosts::Port(site));
     Winsock1->Connect();
@@ -93,9 +78,13 @@ bool frmMain::SocketFetch(const QString &site, const QString &pathAndQuery, cons
 {
     if (!StartSocketFetch(site, pathAndQuery, file, status, minimum))
         return false;
+    const int mine = socketFetches_;
     WinsockWait();
-    CountPage(pageWritten_);
-    return pageWritten_;
+    // The tip window's fetch can cut this one and take the socket over; what
+    // it stores then is its own page, not this one.
+    const bool stored = pageWritten_ && socketFetches_ == mine;
+    CountPage(stored);
+    return stored;
 }
 
 void frmMain::CountPage(bool stored)
@@ -137,12 +126,13 @@ void frmMain::Winsock1_Connect()
     try {
         SocketBusy = -1;
         ResponseBuffer.clear();
-        if (!FitsRequestLine(RequestURL)) {
+        const QByteArray request = HttpPage::GetRequest(RequestURL);
+        if (request.isEmpty()) {
             Winsock1->Close();
             SocketBusy = 0;
             return;
         }
-        Winsock1->SendData("GET " + RequestURL.toLatin1() + " HTTP/1.0\r\nAccept: */*\r\nAccept: text/html\r\n\r\n");
+        Winsock1->SendData(request);
     } catch (...) {
     }
 }

@@ -318,6 +318,11 @@ void Options::BuildControls()
 
     Winsock1 = new Winsock(this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
+    connect(Winsock1, &Winsock::Connected, this, [this] { Winsock1_Connect(); });
+    connect(Winsock1, &Winsock::DataArrival, this, [this](int bytes) { Winsock1_DataArrival(bytes); });
+    connect(Winsock1, &Winsock::Closed, this, [this] { Winsock1_Close(); });
+    connect(Winsock1, &Winsock::Error, this,
+            [this](int number, const QString &description) { Winsock1_Error(number, description); });
 
     // Not adjustSize(): that caps a window at two thirds of the screen and
     // would cut the longer captions on small screens.
@@ -769,8 +774,3 @@ void Options::cmdHelp_Click()
     Help::Show(QStringLiteral("Tkw5.chm"), QStringLiteral(">Small"), 1002, this);
 }
 
-void Options::cmdUpgrade_Click()
-{
-    // The version check against the maker's site comes with the upgrade
-    // window; until then the button does nothing.
-}

@@ -104,6 +104,17 @@ public:
     void cmdUpgrade_Click();
 
     // ------------------------------------------------------------------
+    // The version check over Winsock1 (services/OptionsUpgrade.cpp)
+    // ------------------------------------------------------------------
+    QString VersionFilePath; // AppFolder + "/Tkw58.txt"
+    QString VersionFileURL;  // the version file's absolute address
+    QByteArray VersionReply; // what the socket has received
+    void Winsock1_Connect();
+    void Winsock1_DataArrival(int bytesTotal);
+    void Winsock1_Close();
+    void Winsock1_Error(int number, const QString &description);
+
+    // ------------------------------------------------------------------
     // Update items (OptionsUpdateItems.cpp)
     // ------------------------------------------------------------------
     bool CheckSelection();
@@ -155,4 +166,7 @@ private:
     static void SetForeColor(QWidget *w, const QColor &color);
     static QColor ForeColor(const QWidget *w);
     bool loaded_ = false;
+    // How the running version check ended (OptionsUpgrade.cpp).
+    enum class CheckEnd { Running, Replied, Failed, SocketError };
+    CheckEnd checkEnd_ = CheckEnd::Running;
 };

@@ -4,6 +4,16 @@
 
 namespace HttpPage {
 
+QByteArray GetRequest(const QString &absoluteUrl)
+{
+    if (absoluteUrl.isEmpty())
+        return QByteArray();
+    for (const QChar c : absoluteUrl)
+        if (c.unicode() <= 32 || c.unicode() >= 127)
+            return QByteArray();
+    return "GET " + absoluteUrl.toLatin1() + " HTTP/1.0\r\nAccept: */*\r\nAccept: text/html\r\n\r\n";
+}
+
 Reply Read(const QByteArray &bytes, bool cleanEnd)
 {
     Reply reply;

@@ -4,6 +4,7 @@
 // rule, so a cut, failed or foreign reply never takes the place of the good
 // page of an earlier run.
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 namespace HttpPage {
@@ -22,6 +23,11 @@ struct Reply {
     qsizetype bodyStart = -1; // where the body begins in the bytes read
     bool chunked = false;     // "Transfer-Encoding: chunked"
 };
+
+// The hand-made request the socket fetches send: "GET " + the absolute
+// address + " HTTP/1.0", two Accept lines, a blank line, no Host line. Empty
+// when the address could carry a second word or line into the request.
+QByteArray GetRequest(const QString &absoluteUrl);
 
 // A raw reply as the socket received it: status line, headers, body.
 Reply Read(const QByteArray &bytes, bool cleanEnd);

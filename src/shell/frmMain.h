@@ -362,6 +362,7 @@ private:
     void StoreSocketPage(const HttpPage::Reply &reply);
     void CountPage(bool stored);
     bool pageWritten_ = false; // the pending socket fetch has stored its page
+    int socketFetches_ = 0;    // counts started socket fetches
     qint64 TargetMinimum = 0;   // the pending socket fetch's page minimum
     bool SocketErrorShown = false; // this run showed its socket error box
 

@@ -89,6 +89,14 @@ bool SampleSite::setFault(const QByteArray &path, Fault mode, qint64 value, int 
     return get(q).startsWith("HTTP/1.0 200 ");
 }
 
+bool SampleSite::setReply(const QByteArray &path, const QByteArray &bytes, int times)
+{
+    // Byte for byte: 8-bit bytes are encoded as they are, not as UTF-8.
+    const QByteArray q = "/_ctl/reply?path=" + path.toPercentEncoding() + "&bytes=" + bytes.toPercentEncoding()
+                         + "&times=" + QByteArray::number(times);
+    return get(q).startsWith("HTTP/1.0 200 ");
+}
+
 bool SampleSite::clearFault(const QByteArray &path)
 {
     return get("/_ctl/fault?path=" + QUrl::toPercentEncoding(QString::fromLatin1(path)) + "&mode=none")

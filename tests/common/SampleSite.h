@@ -41,6 +41,9 @@ public:
     // reset; times 0 keeps the fault until it is cleared.
     bool setFault(const QByteArray &path, Fault mode, qint64 value = 0, int times = 1);
     bool clearFault(const QByteArray &path);
+    // The requests for path are answered with exactly these bytes; times as
+    // for setFault. Replaces a fault set for the path.
+    bool setReply(const QByteArray &path, const QByteArray &bytes, int times = 1);
     bool clearFaults();
 
     // Points every site of the current settings store at this site.

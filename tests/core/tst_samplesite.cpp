@@ -225,6 +225,37 @@ private Q_SLOTS:
         QVERIFY(Ordinary("/Tkw58.txt").startsWith("HTTP/1.0 200 "));
     }
 
+    // Given bytes go out exactly, only for their path and as often as asked;
+    // a fault for the path takes their place.
+    void givenReply()
+    {
+        const QByteArray bytes = "HTTP/1.0 200 OK\r\nX-Note: a&b=c%20 +\r\n\r\nbody \xE9\x01\nend";
+        QVERIFY(site->setReply("/Tkw58.txt", bytes, 2));
+        const SampleSite::Exchange x = site->send(HandMade("http://www.zandor.test/Tkw58.txt"));
+        QVERIFY(x.ended);
+        QCOMPARE(x.reply, bytes);
+        QVERIFY(Ordinary("/demo/XYZ.html").startsWith("HTTP/1.0 200 OK\r\n"));
+        QCOMPARE(Ordinary("/Tkw58.txt"), bytes);
+        QVERIFY(Parse(Ordinary("/Tkw58.txt")).body.startsWith("Tickerwatch"));
+
+        QVERIFY(site->setReply("/Tkw58.txt", "HTTP/1.0 404 Not Found\r\n\r\n", 0));
+        QVERIFY(site->setFault("/Tkw58.txt", Fault::Status, 503));
+        QVERIFY(Ordinary("/Tkw58.txt").startsWith("HTTP/1.0 503 "));
+        QVERIFY(Ordinary("/Tkw58.txt").startsWith("HTTP/1.0 200 "));
+        QVERIFY(site->setReply("/Tkw58.txt", "", 0));
+        QCOMPARE(Ordinary("/Tkw58.txt"), QByteArray());
+        QVERIFY(site->clearFaults());
+        QVERIFY(Ordinary("/Tkw58.txt").startsWith("HTTP/1.0 200 "));
+        QVERIFY(site->get("/_ctl/reply?path=/x").startsWith("HTTP/1.0 400 "));
+    }
+
+    void productPage()
+    {
+        const Parsed p = Parse(site->send(HandMade("http://www.zandor.test/tickerwatch.htm")).reply);
+        QCOMPARE(p.statusLine, QByteArray("HTTP/1.0 200 OK"));
+        QVERIFY(p.body.contains("<a name=\"download\">"));
+    }
+
     void faultExactBytes_data()
     {
         QTest::addColumn<int>("bytes");

@@ -36,6 +36,7 @@ bool ValueFits(Fault::Mode mode, qint64 v)
     case Fault::Drip: return v >= 1 && v <= kMaxDelayMs;
     case Fault::NoClose: return true;
     case Fault::ErrorPage: return v >= 100 && v <= 999;
+    case Fault::Given: return true;
     }
     return false;
 }
@@ -49,6 +50,8 @@ Reply Faults::Control(const Request &r)
         list_.clear();
         return Reply::Text("OK\n");
     }
+    if (what == "reply")
+        return GivenReply(r);
     if (what != "fault")
         return Reply::Status(404);
 
@@ -69,7 +72,19 @@ Reply Faults::Control(const Request &r)
              || *mode == Fault::Drip || *mode == Fault::ErrorPage)
             && !r.HasQuery("value")))
         return Reply::Status(400);
-    list_.append(Fault{path, *mode, value, times});
+    list_.append(Fault{path, *mode, value, times, QByteArray()});
+    return Reply::Text("OK\n");
+}
+
+Reply Faults::GivenReply(const Request &r)
+{
+    const QByteArray path = r.Query("path");
+    bool okTimes = true;
+    const int times = r.HasQuery("times") ? r.Query("times").toInt(&okTimes) : 1;
+    if (path.isEmpty() || (path != "*" && !path.startsWith('/')) || !r.HasQuery("bytes") || !okTimes || times < 0)
+        return Reply::Status(400);
+    list_.removeIf([&](const Fault &f) { return f.path == path; });
+    list_.append(Fault{path, Fault::Given, 0, times, r.Query("bytes")});
     return Reply::Text("OK\n");
 }
 

@@ -6,11 +6,12 @@
 #include <optional>
 
 struct Fault {
-    enum Mode { Status, Bytes, Delay, Reset, Silence, Cut, Garbage, Drip, NoClose, ErrorPage };
+    enum Mode { Status, Bytes, Delay, Reset, Silence, Cut, Garbage, Drip, NoClose, ErrorPage, Given };
     QByteArray path; // path, path and query, or "*"
     Mode mode = Status;
     qint64 value = 0;
     int times = 1; // 0: until removed
+    QByteArray bytes; // Given: the whole reply
 };
 
 class Faults {
@@ -21,5 +22,6 @@ public:
     std::optional<Fault> Take(const Request &r);
 
 private:
+    Reply GivenReply(const Request &r);
     QList<Fault> list_;
 };

@@ -30,6 +30,7 @@ private:
 QByteArray Hundredths(int value);
 
 Reply VersionFile(const Request &r);
+Reply ProductPage(const Request &r);
 Reply DemoPage(const Request &r);
 
 // Pages of the Update run (PagesUpdate.cpp).

@@ -1,4 +1,4 @@
-// The version file and a plain page per symbol.
+// The version file, the product page and a plain page per symbol.
 #include "Pages.h"
 
 namespace Pages {
@@ -6,6 +6,18 @@ namespace Pages {
 Reply VersionFile(const Request &)
 {
     return Reply::Text("Tickerwatch 5.7\r\nYou have the latest version of Tickerwatch.\r\n");
+}
+
+// The maker's product page, with the download section the new-version
+// window's link jumps to.
+Reply ProductPage(const Request &)
+{
+    return Reply::Html("<html><head><title>Tickerwatch</title></head><body>\r\n"
+                       "<h1>Tickerwatch 5.8</h1>\r\n"
+                       "<p>What is new in this version.</p>\r\n"
+                       "<h2><a name=\"download\">Download</a></h2>\r\n"
+                       "<p><a href=\"/Tkw58.zip\">Tkw58.zip</a></p>\r\n"
+                       "</body></html>\r\n");
 }
 
 Reply DemoPage(const Request &r)

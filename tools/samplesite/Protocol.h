@@ -31,8 +31,12 @@
 //         none     remove the behaviour set for P
 //       K is how many requests it serves before it is dropped: 1 by default,
 //       0 for every request until removed. A new fault for P replaces the old.
+//   /_ctl/reply?path=P&bytes=B[&times=K]
+//       answers the requests for P with exactly the bytes B (percent-encoded
+//       inside the control query), then closes in order; P and K as above.
+//       It takes the place of a fault set for P, and a fault for P of it.
 //   /_ctl/clear
-//       removes every fault.
+//       removes every fault and given reply.
 #include <QByteArray>
 
 namespace SampleSiteProtocol {

@@ -15,6 +15,7 @@ struct Route {
 // Adding a page: write its generator in a Pages*.cpp file and add one line here.
 constexpr Route kRoutes[] = {
     {"/Tkw58.txt", Pages::VersionFile},
+    {"/tickerwatch.htm", Pages::ProductPage},
     {"/demo/{sym}.html", Pages::DemoPage},
     {"/q", Pages::QuotePage},
     {"/d/quotes.csv", Pages::QuoteListFile},

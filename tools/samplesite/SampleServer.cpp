@@ -160,6 +160,9 @@ void SampleServer::Serve(QTcpSocket *socket, const QByteArray &head)
         Send(socket, reply.Serialize());
         break;
     }
+    case Fault::Given:
+        Send(socket, fault->bytes);
+        break;
     }
 }
 
