@@ -241,6 +241,8 @@ void ReadIpoNews(QByteArray &reply, SheetTable &t)
 {
     QByteArray page = HtmlPart(reply);
     page.replace("\t", "");
+    // A line end is one blank, also written CR LF.
+    page.replace("\r\n", " ");
     page.replace("\n", " ");
     page.replace("- ", "\t");
 

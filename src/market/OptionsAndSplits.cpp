@@ -91,7 +91,11 @@ void ReadSplits(int mode, QByteArray &page, SheetTable &t)
     // Figures lose their separators, link cells their words.
     for (const char *gone : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare", "\t"})
         page.replace(gone, "");
-    const QByteArray block = CutBetween(page, list->marker, "</table>");
+    // The marker is normalised with the page, else "The" of the tech list's
+    // marker, turned into "the" there, would never be found.
+    QByteArray marker = list->marker;
+    Misc::FixTags(marker, true, true, true, true);
+    const QByteArray block = CutBetween(page, marker.constData(), "</table>");
 
     t.SetUp(2, 7);
     ForEachRow(block, [&](QByteArrayView row) { t.AddItem(Line(row, true)); });
