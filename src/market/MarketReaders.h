@@ -3,9 +3,11 @@
 // a SheetTable out, no grid touched. The fillers of frmMain hand them to
 // SheetFrame::Fill, which draws the table or the list's message; tests and
 // the benchmark call them directly.
+#include "core/Stock.h"
 #include "sheets/SheetFrame.h"
 
 #include <QString>
+#include <array>
 
 namespace MarketReaders {
 
@@ -50,5 +52,74 @@ inline constexpr char MoversSpacerRow[] =
 // Today's broker reports (mode 0) or the news service's analyst
 // recommendations (mode 1), both from "M_BRP.Sh".
 void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t);
+
+// --- the IPO center ---
+
+// The five one-table IPO calendars: one profile each.
+enum class IpoCalendar { Registrations, Pricings, Gainers, Losers, Withdrawals };
+struct IpoProfile {
+    const char *view;    // CurrentView
+    const char *file;    // the cache file
+    const char *title;
+    const char *message; // missing page or marker
+};
+const IpoProfile &Profile(IpoCalendar calendar);
+void ReadIpoCalendar(IpoCalendar calendar, QByteArray &page, SheetTable &t);
+// The latest pricings, filings and withdrawals stacked in one grid.
+void ReadIpoLatest(QByteArray &page, SheetTable &t);
+// The IPO headlines: one row per item, its address kept in column 4.
+void ReadIpoNews(QByteArray &page, SheetTable &t);
+
+// --- fund lists ---
+
+struct FundList {
+    const char *key;    // CurrentView, the cache file before ".Sh"
+    const char *title;  // grid title and progress text
+    const char *page;   // on the fund data host
+    const char *marker; // the text the list's block starts at
+};
+// The 22 lists in the order of their Update boxes.
+const std::array<FundList, 22> &FundLists();
+// The list of a key; null for any other key.
+const FundList *FindFundList(const QString &key);
+void ReadFunds(const FundList &list, QByteArray &page, SheetTable &t);
+
+// --- US and world indices ---
+
+// The rows of the US index table after its hidden row: a group title
+// (symbol null) or an index, whose label the page parse looks for.
+struct IndexRow {
+    const char *label;
+    const char *symbol;
+};
+const std::array<IndexRow, 44> &USIndexRows();
+// The US table from the records, each index row with its quote-page address.
+void ReadUSMarket(const std::array<MarketIndexRecord, Stock::USMarketSlots> &records, SheetTable &t);
+// Takes time, last, change and per cent change of every index whose label
+// the page holds into its record; a label not found leaves its record as it
+// was. Answers how many were found.
+int ParseUS(const QByteArray &page, std::array<MarketIndexRecord, Stock::USMarketSlots> &records);
+// The world markets page in four regional sections.
+void ReadWorldMarkets(QByteArray &page, SheetTable &t);
+
+// --- option summary and splits calendars ---
+
+// Mode 0 the volume leaders, 1 the gainers, 2 the losers.
+void ReadOptionSummary(int mode, QByteArray &page, SheetTable &t);
+struct SplitsList {
+    const char *file;
+    const char *marker;
+    const char *title;
+    const char *page;
+    const char *progress;
+};
+// Modes 0 to 4; null for any other.
+const SplitsList *FindSplitsList(int mode);
+void ReadSplits(int mode, QByteArray &page, SheetTable &t);
+
+// A row's last page cell split at each `separator` into cells of their own:
+// the link words of the IPO and world-market rows. Commas anywhere else
+// (a company name, a figure with thousands separators) stay in their cell.
+QByteArray SplitLastCell(QByteArrayView row, const char *separator);
 
 } // namespace MarketReaders

@@ -525,6 +525,8 @@ public:
     void FG_IPO_Last();
     void FG_SplitsCalendar(int16_t mode);
     void FG_USMarket();
+    // The cached US market page into USMarket and US.dat.
+    void Parse_US();
     void FG_WMarket();
     void ScrollToSection(const QString &title);
     void FG_M_BRP(int16_t mode);

@@ -5,6 +5,7 @@
 #include "Http.h"
 
 #include <QByteArray>
+#include <QList>
 
 namespace Pages {
 
@@ -28,6 +29,17 @@ private:
 
 // "12.34" for 1234, "-0.05" for -5.
 QByteArray Hundredths(int value);
+
+// Pieces of the made-up pages (PagesUpdate.cpp): a company name and a
+// ticker fixed per seed, signed and grouped figures, a table row, a comment
+// that keeps a short page above its job's minimum, a whole page.
+QByteArray Company(SymbolData &d);
+QByteArray Ticker(SymbolData &d);
+QByteArray Signed(int hundredths);
+QByteArray Grouped(qint64 n);
+QByteArray Cells(const QList<QByteArray> &texts);
+QByteArray Padding();
+QByteArray Html(const QByteArray &title, const QByteArray &body);
 
 Reply VersionFile(const Request &r);
 Reply ProductPage(const Request &r);
@@ -55,6 +67,16 @@ Reply MomentumPage(const Request &r);
 Reply BrokerReportsPage(const Request &r);
 Reply ProfilePage(const Request &r);
 Reply ShortInterestPage(const Request &r);
+
+// Market sheets of the IPO center, funds, indices, options and splits
+// (PagesMarket.cpp).
+Reply IpoCalendarPage(const Request &r);
+Reply IpoEventsPage(const Request &r);
+Reply IpoNewsPage(const Request &r);
+Reply FundDataPage(const Request &r);
+Reply USMarketPage(const Request &r);
+Reply WorldMarketsPage(const Request &r);
+Reply SplitsCalendarPage(const Request &r);
 
 // Quote pages (PagesQuotes.cpp). /q serves the detailed quote with d=t and
 // the page with the news otherwise.

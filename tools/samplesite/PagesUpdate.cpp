@@ -32,6 +32,8 @@ QByteArray Root(const Request &r)
     return "http://127.0.0.1";
 }
 
+} // namespace
+
 // A made-up company name, fixed per seed.
 QByteArray Company(SymbolData &d)
 {
@@ -84,6 +86,8 @@ QByteArray Html(const QByteArray &title, const QByteArray &body)
 {
     return "<html><head><title>" + title + "</title></head><body>\r\n" + body + "</body></html>\r\n";
 }
+
+namespace {
 
 // The symbol of a request's query or route part, in capitals; empty when it
 // is not one.

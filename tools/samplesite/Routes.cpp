@@ -42,6 +42,14 @@ constexpr Route kRoutes[] = {
     {"/reports-single-company.asp", Pages::BrokerReportsPage},
     {"/cgi-bin/brand_newsalert_mlist.cgi", Pages::ProfilePage},
     {"/asp/quotes_full.asp", Pages::ShortInterestPage},
+    {"/ipo/index.html", Pages::IpoEventsPage},
+    {"/ipo/{page}.html", Pages::IpoCalendarPage},
+    {"/reports/ipo.html", Pages::IpoNewsPage},
+    {"/cgi-bin/htx.exe/dbcfiles/{page}", Pages::FundDataPage},
+    {"/m1", Pages::USMarketPage},
+    {"/m2", Pages::WorldMarketsPage},
+    {"/splits/{page}.asp", Pages::SplitsCalendarPage},
+    {"/mostsplits.asp", Pages::SplitsCalendarPage},
 };
 
 struct Compiled {

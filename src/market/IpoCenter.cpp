@@ -1,0 +1,335 @@
+// The IPO center: seven pages of one IPO data host, fetched over the socket
+// with their headers and cut at "<html>" when shown. Five are one-table
+// calendars, one stacks the latest pricings, filings and withdrawals, one
+// lists the headlines.
+#include "market/MarketFrame.h"
+#include "market/MarketReaders.h"
+#include "shell/frmMain.h"
+
+#include "collect/SheetCache.h"
+#include "core/Misc.h"
+
+using namespace SheetFrame;
+
+namespace MarketReaders {
+
+namespace {
+
+// The calendar columns that differ by sheet.
+struct IpoLayout {
+    int cols;
+    QList<int> links;     // link columns; a trailing -1 means "and every one after"
+    QList<int> alignments;
+    int centredHeaders;   // header cells 0 .. this one are centred
+    bool titleOnWhite;
+    int titleCol;
+    bool hideFirst;       // the hidden rows are set before rows 0 and 1
+    QList<double> widths;
+    QList<QByteArray> headers;
+};
+
+QList<int> Then(QList<int> first, int value, int last)
+{
+    while (first.size() <= last)
+        first.append(value);
+    return first;
+}
+QList<double> Widths(QList<double> first, double value, int last)
+{
+    while (first.size() <= last)
+        first.append(value);
+    return first;
+}
+
+const IpoLayout &Layout(IpoCalendar c)
+{
+    static const QList<QByteArray> perf = {"Company", "Symbol", "Offer Date", "Offer Price", "Recent Close", "% Gain/Loss",
+                                           "More Info"};
+    static const IpoLayout layouts[5] = {
+        {8, {7}, {4, 1, 1, 7, 7, 7, 4, 4}, 7, true, 1, false, {12, 25, 10, 9, 12, 15, 12, 9},
+         {"File Date", "Company", "Proposed Symbol", "Shares", "File Amount", "Proposed or Initial Price",
+          "Expected IPO Date", "More Info"}},
+        {14, {1, 5, -1}, Then({4, 1, 1, 7, 7}, 4, 12), 5, false, 1, true, Widths({12, 25, 10, 16, 10}, 9, 13),
+         {"Offer Date", "Company", "Symbol", "Proposed Price", "Initial Price", "More Info"}},
+        {14, {1, 6, -1}, Then({1, 1, 4, 7, 7}, 4, 12), 5, true, 0, false, Widths({25, 10, 12, 10, 10, 11}, 9, 13), perf},
+        {14, {1, 6, -1}, Then({1, 1, 4, 7, 7}, 4, 12), 5, true, 0, false, Widths({25, 10, 12, 10, 10, 11}, 9, 13), perf},
+        {7, {6}, {4, 1, 1, 4, 4, 4}, 5, false, 1, true, {12, 25, 10, 10, 18, 12, 10},
+         {"Date Withdrawn", "Company", "Symbol", "Shares", "Proposed Price", "File Date", "More Info"}},
+    };
+    return layouts[int(c)];
+}
+
+bool IsLink(const QList<int> &links, int col)
+{
+    int previous = -2;
+    for (int c : links) {
+        if (c == -1 ? col >= previous : col == c)
+            return true;
+        previous = c;
+    }
+    return false;
+}
+
+// The page inside the socket reply: from "<html>" up to "</html>".
+QByteArray HtmlPart(const QByteArray &reply) { return CutBetween(reply, "<html>", "</html>"); }
+
+// The withdrawals' cells: each "<td" up to the next "<td" of the row; what
+// follows the row's last "<td" is no cell.
+template<class Each>
+void ForEachOpenCell(QByteArrayView row, Each each)
+{
+    qsizetype o = row.indexOf("<td");
+    while (o >= 0) {
+        const qsizetype next = row.indexOf("<td", o + 1);
+        if (next < 0)
+            return;
+        each(row.sliced(o, next - o).toByteArray());
+        o = next;
+    }
+}
+
+} // namespace
+
+QByteArray SplitLastCell(QByteArrayView row, const char *separator)
+{
+    QByteArray out = row.toByteArray();
+    const qsizetype last = out.lastIndexOf("<td");
+    if (last < 0)
+        return out;
+    QByteArray tail = out.mid(last);
+    tail.replace(separator, "</td><td>");
+    out.truncate(last);
+    return out + tail;
+}
+
+const IpoProfile &Profile(IpoCalendar calendar)
+{
+    static const IpoProfile profiles[5] = {
+        {"IPO_Reg", "IPO_Reg.sh", "IPO Registrations", "Tickerwatch do not have IPO registration informain."},
+        {"IPO_Price", "IPO_Prc.sh", "IPO Pricings", "Tickerwatch do not have IPO Prices informain."},
+        {"IPO_Gain", "IPO_G3.sh", "IPO Gainers", "Tickerwatch do not have IPO Gain informain."},
+        {"IPO_Loss", "IPO_L3.sh", "IPO Losers", "Tickerwatch do not have IPO Losers informain."},
+        {"IPO_With", "IPO_wp.sh", "IPO Withdrawals", "Tickerwatch do not have IPO Withdrawals informain."},
+    };
+    return profiles[int(calendar)];
+}
+
+void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
+{
+    const IpoLayout &l = Layout(calendar);
+    const bool registrations = calendar == IpoCalendar::Registrations;
+    const bool withdrawals = calendar == IpoCalendar::Withdrawals;
+    if (registrations) {
+        reply.replace("<HTML>", "<html>");
+        reply.replace("<Html>", "<html>");
+    }
+    QByteArray page = HtmlPart(reply);
+    page.replace("\t", "");
+    Misc::FixTags(page, true, true, true, true);
+    // The header row holding "More Info" is not walked.
+    const QByteArray block = CutBetween(page, "More Info", "</table>");
+
+    t.SetUp(3, l.cols);
+    int r = 2;
+    ForEachRow(block, [&](QByteArrayView pageRow) {
+        const QByteArray row = SplitLastCell(pageRow, withdrawals ? ", " : ",");
+        int c = 0;
+        const auto put = [&](QByteArray cell) {
+            const QByteArray text = Trim(Misc::CleanHTML(cell, withdrawals, true, false));
+            t.SetText(r, c, text);
+            if (IsLink(l.links, c))
+                LinkLook(t.Look(r, c));
+            // The profile link of a withdrawal goes with its symbol.
+            if (withdrawals && c == 2) {
+                if (text.size() != 2)
+                    t.SetText(r, 6, "Profile");
+                LinkLook(t.Look(r, 6));
+            }
+            ++c;
+        };
+        if (withdrawals)
+            ForEachOpenCell(row, put);
+        else
+            ForEachCell(row, put);
+        if (registrations)
+            t.SetRowHeight(r, 2);
+        ++r;
+        t.AddRow();
+        if (!registrations)
+            t.SetRowHeight(r, 2);
+    });
+
+    t.alignments = l.alignments;
+    for (int c = 0; c <= l.centredHeaders; ++c)
+        t.Look(0, c).alignment = 4;
+    t.topRow = 1;
+    const IpoProfile &p = Profile(calendar);
+    t.SetText(1, l.titleCol, p.title);
+    t.Look(1, l.titleCol).bold = true;
+    if (l.titleOnWhite)
+        t.Look(1, l.titleCol).backColor = White;
+    const auto hide = [&t] {
+        t.SetRowHeight(t.Rows() - 1, 0);
+        t.SetRowHeight(t.Rows() - 2, 0);
+    };
+    if (l.hideFirst)
+        hide();
+    t.SetRowHeight(0, 2);
+    t.SetRowHeight(1, 2);
+    if (!l.hideFirst)
+        hide();
+    t.widths = l.widths;
+    t.headers = l.headers;
+}
+
+void ReadIpoLatest(QByteArray &reply, SheetTable &t)
+{
+    QByteArray page = HtmlPart(reply);
+    page.replace("\t", "");
+    Misc::FixTags(page, true, true, true, true);
+    page.replace("&nbsp;", " ");
+
+    const qsizetype pricings = Need(page.indexOf("Pricings"));
+    const qsizetype filings = Need(page.indexOf("Filings", pricings));
+    const qsizetype withdrawals = Need(page.indexOf("Withdrawals", filings));
+    const qsizetype news = Need(page.indexOf("News", withdrawals));
+
+    t.SetUp(3, 14);
+    int r = 1;
+    const auto walk = [&](qsizetype from, qsizetype to) {
+        const QByteArrayView section = QByteArrayView(page).sliced(from, to - from);
+        ForEachBetween(section, "<tr", "</tr>", [&](QByteArrayView pageRow) {
+            int c = 0;
+            ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) {
+                t.SetText(r, c, CellText(cell));
+                if (c == 1 || c >= 5)
+                    LinkLook(t.Look(r, c));
+                ++c;
+            });
+            ++r;
+            t.AddRow();
+            t.SetRowHeight(r, 2);
+        }, LeftOpen::EndsWalk);
+    };
+    // The first row of the next section lands on its subtitle's row.
+    const auto subtitle = [&](const char *text) {
+        t.SetText(r, 2, text);
+        t.Look(r, 2).bold = true;
+        t.Look(r, 0).backColor = White;
+    };
+    walk(pricings, filings);
+    subtitle("Latest Filings");
+    walk(filings, withdrawals);
+    subtitle("Latest Withdrawals");
+    walk(withdrawals, news);
+
+    t.alignments = Then({4, 1, 1}, 4, 12);
+    for (int c = 0; c <= 5; ++c)
+        t.Look(0, c).alignment = 4;
+    t.topRow = 1;
+    t.SetText(1, 2, "Latest IPO Events");
+    t.Look(1, 0).backColor = White;
+    t.Look(1, 2).bold = true;
+    t.SetRowHeight(t.Rows() - 1, 0);
+    t.SetRowHeight(0, 2);
+    t.SetRowHeight(1, 2);
+    t.widths = Widths({9, 9, 20, 18, 12}, 9, 13);
+    t.headers = {"Date", "Symbol", "Company", "Price", "Action", "More Info"};
+}
+
+void ReadIpoNews(QByteArray &reply, SheetTable &t)
+{
+    QByteArray page = HtmlPart(reply);
+    page.replace("\t", "");
+    // A line end is one blank, also written CR LF.
+    page.replace("\r\n", " ");
+    page.replace("\n", " ");
+    page.replace("- ", "\t");
+
+    t.SetUp(2, 5);
+    for (qsizetype d = page.indexOf("<li>"); d >= 0;) {
+        qsizetype e = page.indexOf("<li>", d + 1);
+        const qsizetype next = e;
+        // The last item ends with its list, or with the page.
+        if (e < 0)
+            e = page.indexOf("</ul>", d);
+        if (e < 0)
+            e = page.indexOf("</ol>", d);
+        if (e < 0)
+            e = page.size();
+        QByteArray item = page.mid(d, e - d);
+        QByteArray anchor = item;
+        const QByteArray link = Misc::CleanHTML(anchor, false, false, true);
+        const QByteArray text = CellText(item);
+        t.AddItem('\t' + text + '\t' + link);
+        if (!link.isEmpty())
+            LinkLook(t.Look(t.Rows() - 1, 1));
+        d = next;
+    }
+
+    t.alignments = {1, 1, 4, 4};
+    t.topRow = 1;
+    t.Look(0, 1).bold = true;
+    t.SetRowHeight(0, 1);
+    t.SetRowHeight(1, 0);
+    t.widths = {2, 70, 12, 12, 0};
+    t.headers = {"", "IPO News", "Source", "Time"};
+}
+
+} // namespace MarketReaders
+
+namespace {
+
+using MarketReaders::IpoCalendar;
+
+void FillCalendar(frmMain &main, IpoCalendar calendar)
+{
+    const MarketReaders::IpoProfile &p = MarketReaders::Profile(calendar);
+    Fill(main, {QString::fromLatin1(p.view), SheetCache::DataSheet(QLatin1String(p.file)),
+                [calendar](QByteArray &page, const QByteArray &, SheetTable &t) {
+                    MarketReaders::ReadIpoCalendar(calendar, page, t);
+                },
+                MarketFrame::Messages(p.message, std::nullopt)});
+}
+
+// Every IPO page comes from the one IPO data host, 1000 bytes at least.
+void FetchIpoPage(frmMain &main, const char *path, const char *file, const char *progress)
+{
+    if (main.AbortFlag == -1)
+        return;
+    try {
+        main.SocketFetch(QStringLiteral("BusinessNewsPortal"), QLatin1String(path), SheetCache::DataSheet(QLatin1String(file)),
+                         QLatin1String(progress), 1000);
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+void frmMain::FG_IPO_Reg() { FillCalendar(*this, IpoCalendar::Registrations); }
+void frmMain::FG_IPO_Price() { FillCalendar(*this, IpoCalendar::Pricings); }
+void frmMain::FG_IPO_Gain() { FillCalendar(*this, IpoCalendar::Gainers); }
+void frmMain::FG_IPO_Loss() { FillCalendar(*this, IpoCalendar::Losers); }
+void frmMain::FG_IPO_With() { FillCalendar(*this, IpoCalendar::Withdrawals); }
+
+void frmMain::FG_IPO_Last()
+{
+    Fill(*this, {QStringLiteral("IPO_Last"), SheetCache::DataSheet(QStringLiteral("IPO_lts.sh")),
+                 [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadIpoLatest(page, t); },
+                 MarketFrame::Messages("Tickerwatch do not have Latest IPO Events informain.", std::nullopt)});
+}
+
+void frmMain::FG_IPO_News()
+{
+    Fill(*this, {QStringLiteral("IPO_News"), SheetCache::DataSheet(QStringLiteral("IPO_News.sh")),
+                 [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadIpoNews(page, t); },
+                 MarketFrame::Messages("Tickerwatch do not have IPO News informain.", std::nullopt)});
+}
+
+void frmMain::Update_IPO_Last() { FetchIpoPage(*this, "/ipo/index.html", "IPO_lts.sh", "Updating Latest IPO Events"); }
+void frmMain::Update_IPO_News() { FetchIpoPage(*this, "/reports/ipo.html", "IPO_News.sh", "Updating IPO News"); }
+void frmMain::Update_IPO_Gain() { FetchIpoPage(*this, "/ipo/perf_g3.html", "IPO_G3.sh", "Updating IPO Gainers"); }
+void frmMain::Update_IPO_Loss() { FetchIpoPage(*this, "/ipo/perf_l3.html", "IPO_L3.sh", "Updating Latest IPO Lossers"); }
+void frmMain::Update_IPO_Reg() { FetchIpoPage(*this, "/ipo/reg_cal.html", "IPO_Reg.sh", "Updating IPO Registrations"); }
+void frmMain::Update_IPO_Price() { FetchIpoPage(*this, "/ipo/prc_cal.html", "IPO_Prc.sh", "Updating IPO Pricings"); }
+void frmMain::Update_IPO_With() { FetchIpoPage(*this, "/ipo/wp.html", "IPO_wp.sh", "Updating IPO Withdrawals"); }
