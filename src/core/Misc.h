@@ -51,6 +51,10 @@ void DialISP();
 bool OpenAddress(const QString &address);
 // The same after the online check.
 void OpenLink(const QString &address);
+// A fixed address the program itself holds (its stream links, "rtsp:" and
+// "pnm:" among them), opened as it stands after the online check. Never for
+// an address taken from a page, a cell or the user.
+void OpenFixedLink(const QString &address);
 
 // --- window effects ---
 // Shrinks a window from its bottom edge in steps before its caller unloads

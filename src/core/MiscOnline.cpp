@@ -34,6 +34,13 @@ bool MayOpen(const QString &address)
     return !file.isEmpty() && !root.isEmpty() && file.startsWith(root + u'/');
 }
 
+void Hand(const QString &address)
+{
+    const Hourglass hourglass;
+    Shell::Open(address.trimmed());
+    Misc::DoEvents();
+}
+
 } // namespace
 
 namespace Misc {
@@ -68,9 +75,7 @@ bool OpenAddress(const QString &address)
 {
     if (!MayOpen(address))
         return false;
-    const Hourglass hourglass;
-    Shell::Open(address.trimmed());
-    DoEvents();
+    Hand(address);
     return true;
 }
 
@@ -78,6 +83,12 @@ void OpenLink(const QString &address)
 {
     if (CheckOnline())
         OpenAddress(address);
+}
+
+void OpenFixedLink(const QString &address)
+{
+    if (CheckOnline())
+        Hand(address);
 }
 
 } // namespace Misc

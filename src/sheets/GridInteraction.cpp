@@ -1,7 +1,9 @@
 #include "sheets/GridInteraction.h"
 
+#include "core/Misc.h"
 #include "links/GridLinkColumns.h"
 #include "platform/FlexGrid.h"
+#include "platform/Hourglass.h"
 #include "platform/Vb.h"
 
 #include <QClipboard>
@@ -58,6 +60,21 @@ void SetPointer(FlexGrid *grid, const QString &view)
     } else if (!hand && grid->MousePointer() != FlexGrid::flexDefault) {
         grid->SetMousePointer(FlexGrid::flexDefault);
     }
+}
+
+void ClickLink(FlexGrid *grid, const QString &view)
+{
+    const Hourglass hourglass;
+    if (GridLinkColumns::MarksClickedCell(view)) {
+        Vb::Skip([grid] { grid->SetCellForeColor(0x0000FF); });
+        return;
+    }
+    if (view.startsWith(QLatin1String("F_")))
+        return;
+    const QString address = GridLinkColumns::Address(view, grid->RowSel(), grid->Col(),
+                                                     [grid](int r, int c) { return grid->TextMatrix(r, c); });
+    if (address.size() >= 2)
+        Misc::OpenAddress(address);
 }
 
 bool Drag::Movable(const FlexGrid *grid)

@@ -26,6 +26,10 @@ void MarkHeader(FlexGrid *grid);
 
 // The hand over the view's link columns, the default pointer elsewhere.
 void SetPointer(FlexGrid *grid, const QString &view);
+// A click on a grid showing view: a link cell's page goes to the desktop
+// (no online check, as the grids always did), the income and balance sheets
+// mark the clicked cell red; the hourglass shows meanwhile.
+void ClickLink(FlexGrid *grid, const QString &view);
 
 // The column drag of one window.
 struct Drag {

@@ -1,12 +1,10 @@
 #include "sheets/Zoom.h"
 
 #include "core/Misc.h"
-#include "links/GridLinkColumns.h"
 #include "navtree/NavState.h"
 #include "platform/ControlNames.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
-#include "platform/Hourglass.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
@@ -405,20 +403,7 @@ void Zoom::mnuEdit_Click(int index)
 void Zoom::SelectAllCells() { GridInteraction::SelectAll(FG); }
 void Zoom::CopyCells() { GridInteraction::Copy(FG); }
 
-void Zoom::FG_Click()
-{
-    const Hourglass hourglass;
-    if (GridLinkColumns::MarksClickedCell(ZoomView)) {
-        Vb::Skip([this] { FG->SetCellForeColor(0x0000FF); });
-        return;
-    }
-    if (ZoomView.startsWith(QLatin1String("F_")))
-        return;
-    const QString address = GridLinkColumns::Address(ZoomView, FG->RowSel(), FG->Col(),
-                                                     [this](int r, int c) { return FG->TextMatrix(r, c); });
-    if (address.size() >= 2)
-        Misc::OpenAddress(address);
-}
+void Zoom::FG_Click() { GridInteraction::ClickLink(FG, ZoomView); }
 
 void Zoom::FG_DblClick()
 {

@@ -17,6 +17,7 @@
 
 void frmMain::WireGrid()
 {
+    connect(FG, &FlexGrid::Click, this, &frmMain::FG_Click);
     connect(FG, &FlexGrid::DblClick, this, &frmMain::FG_DblClick);
     connect(FG, &FlexGrid::MouseDown, this, &frmMain::FG_MouseDown);
     connect(FG, &FlexGrid::MouseMove, this, &frmMain::FG_MouseMove);
@@ -30,6 +31,8 @@ void frmMain::WireGrid()
         picSplit->hide();
     });
 }
+
+void frmMain::FG_Click() { GridInteraction::ClickLink(FG, CurrentView); }
 
 void frmMain::FG_DblClick()
 {

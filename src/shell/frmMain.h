@@ -196,6 +196,7 @@ public:
     void SaveLayOut();
     bool LayOutLoaded = false; // LoadLayOut read the file into LayOut
     // The grid's mouse and keys (sheets/frmMainGrid.cpp).
+    void FG_Click();
     void FG_DblClick();
     void FG_MouseDown(int button, int shift, float x, float y);
     void FG_MouseMove(int button, int shift, float x, float y);

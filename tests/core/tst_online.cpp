@@ -104,6 +104,8 @@ private Q_SLOTS:
         QTest::newRow("escape by ..") << "<app>/../outside.html" << false;
         QTest::newRow("javascript") << "javascript:alert(1)" << false;
         QTest::newRow("program") << "/usr/bin/xterm" << false;
+        QTest::newRow("rtsp stream") << "rtsp://streams.test/a.rm" << false;
+        QTest::newRow("pnm stream") << "pnm://streams.test/live.rm" << false;
     }
     void openLinkOpensOnlySafeAddresses()
     {
@@ -116,6 +118,33 @@ private Q_SLOTS:
         QCOMPARE(Shell::Opened().size(), opens ? 1 : 0);
         if (opens)
             QCOMPARE(Shell::Opened()[0], address);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The program's own stream links open as they stand, after the same
+    // online check.
+    void fixedLinkOpensStreams_data()
+    {
+        QTest::addColumn<int>("active");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("connected") << 1 << 0 << true;
+        QTest::newRow("offline, no") << 0 << int(Dialogs::vbNo) << false;
+        QTest::newRow("offline, dial") << 0 << int(Dialogs::vbYes) << false;
+    }
+    void fixedLinkOpensStreams()
+    {
+        QFETCH(int, active);
+        QFETCH(int, answer);
+        QFETCH(bool, opens);
+        env->Set(QStringLiteral("Prompt"), QStringLiteral("1"));
+        Ras::SetActive(int16_t(active));
+        if (answer)
+            Dialogs::QueueAnswer(answer);
+        const QString address = QStringLiteral("rtsp://streams.test/zd/news.rm");
+        Misc::OpenFixedLink(address);
+        QCOMPARE(Shell::Opened(), opens ? QStringList{address} : QStringList{});
+        QCOMPARE(Dialogs::Log().size(), opens ? 0 : 1);
         QVERIFY(!QApplication::overrideCursor());
     }
 };

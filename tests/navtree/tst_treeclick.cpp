@@ -1,6 +1,7 @@
 #include "TreeFixture.h"
 #include "common/TestRegistry.h"
 #include "core/Stock.h"
+#include "links/WebDirectory.h"
 #include "navtree/NavState.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
@@ -66,19 +67,26 @@ private Q_SLOTS:
 
     // Caption rules hold inside a stock's subtree only: the market's
     // "Broker Reports", a web site named like a news source, a portfolio
-    // symbol or a stock named like a leaf change no stock.
+    // symbol or a stock named like a leaf change no stock; the web site
+    // opens its own page and nothing else.
     void captionsOutsideStocks_data()
     {
         QTest::addColumn<QString>("key");
-        QTest::newRow("market broker reports") << "M_BRP";
-        QTest::newRow("web site Bloomberg") << "Newsfeeds2";
-        QTest::newRow("web site Microsoft Investor") << "IPOResearch6";
-        QTest::newRow("fund group") << "F_Market";
+        QTest::addColumn<bool>("site");
+        QTest::newRow("market broker reports") << "M_BRP" << false;
+        QTest::newRow("web site Bloomberg") << "Newsfeeds2" << true;
+        QTest::newRow("web site Microsoft Investor") << "IPOResearch6" << true;
+        QTest::newRow("fund group") << "F_Market" << false;
     }
     void captionsOutsideStocks()
     {
         QFETCH(QString, key);
+        QFETCH(bool, site);
         f.Click(key);
+        if (site) {
+            QCOMPARE(Shell::Opened(), QStringList{WebDirectory::Page(key)});
+            Shell::Reset();
+        }
         VerifyQuiet("ZETA", QStringLiteral("ABS"));
     }
 
