@@ -166,6 +166,57 @@ int16_t CheckSold(int16_t id, int16_t shares)
     return remaining > 0 ? int16_t(std::min(remaining, int(std::numeric_limits<int16_t>::max()))) : SoldOut;
 }
 
+int16_t SharesLeft(const TransactionRecord &purchase)
+{
+    const int16_t sold = CheckSold(purchase.ID, purchase.Shares);
+    if (sold == 0)
+        return std::max<int16_t>(purchase.Shares, 0);
+    return sold == SoldOut ? int16_t(0) : sold;
+}
+
+int16_t FindPurchase(int16_t id)
+{
+    for (int i = 0; i <= LastCountedSlot; ++i)
+        if (Portfolio[size_t(i)].Action == "Buy" && Portfolio[size_t(i)].ID == id && !IsFree(Portfolio[size_t(i)]))
+            return int16_t(i);
+    return NotFound;
+}
+
+double SaleGain(const TransactionRecord &purchase, double shares, double price, double commission)
+{
+    // The lot's commission is shared by its shares: a sale bears its part.
+    const double lotCommission = purchase.Shares > 0 ? double(purchase.Commission) * shares / purchase.Shares : 0;
+    return shares * (price - double(purchase.Price)) - commission - lotCommission;
+}
+
+bool EditTransaction(int16_t slot, int16_t shares, float commission, const QByteArray &date, double price)
+{
+    if (slot < 0 || slot > LastCountedSlot || IsFree(Portfolio[size_t(slot)]))
+        return false;
+    TransactionRecord &t = Portfolio[size_t(slot)];
+    t.Shares = shares;
+    t.Commission = commission;
+    t.Date = date;
+    t.Price = float(price);
+    const auto regain = [](TransactionRecord &sale) {
+        const int16_t lot = FindPurchase(sale.ID);
+        // A sale whose lot was deleted keeps the gain it was given.
+        if (lot != NotFound)
+            sale.Gain = SaleGain(Portfolio[size_t(lot)], sale.Shares, sale.Price, sale.Commission);
+    };
+    if (t.Action == "Sell") {
+        regain(t);
+    } else if (t.Action == "Buy") {
+        for (int i = 0; i <= LastCountedSlot; ++i)
+            if (Portfolio[size_t(i)].Action == "Sell" && Portfolio[size_t(i)].ID == t.ID && !IsFree(Portfolio[size_t(i)]))
+                regain(Portfolio[size_t(i)]);
+    }
+    const bool saved = SavePortfolio();
+    ReadPortfolio();
+    RedrawPortfolio();
+    return saved;
+}
+
 std::optional<NewTransaction> NextTransaction()
 {
     int highestId = 0;

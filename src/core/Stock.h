@@ -152,6 +152,23 @@ bool ClearPortfolio();
 // were, SoldOut when none are left.
 int16_t CheckSold(int16_t id, int16_t shares);
 
+// The shares of a Buy lot not yet sold: its Shares less every sale of its
+// ID, never below 0.
+int16_t SharesLeft(const TransactionRecord &purchase);
+// The slot among 0 to 99 of the Buy lot with this ID, or NotFound.
+int16_t FindPurchase(int16_t id);
+// The realised gain of selling shares of the lot at price with commission:
+// shares x (price - the lot's price) - commission - the lot's commission in
+// proportion to the shares sold. A loss is negative.
+double SaleGain(const TransactionRecord &purchase, double shares, double price, double commission);
+// Rewrites the slot's shares, commission, date and price as given (0 and ""
+// included), keeping its symbol, action, ID and current price; the gain of
+// a sale, or of every sale of a lot, is worked out again. Saves, reloads
+// and redraws the portfolio grid on show; answers whether the save went
+// through (when not, the portfolio is read back as it was). A free slot or
+// one outside 0 to 99 changes nothing and answers false.
+bool EditTransaction(int16_t slot, int16_t shares, float commission, const QByteArray &date, double price);
+
 struct NewTransaction {
     int16_t Slot;
     int16_t ID; // a lot number not in use

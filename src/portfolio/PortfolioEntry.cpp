@@ -1,15 +1,370 @@
+// The holdings and log grids of the main window, and the commands of its
+// grid and tree popups that act on the portfolio and the open set.
 #include "shell/frmMain.h"
 
-// Portfolio grids and the stock and edit popups: built with the portfolio.
-void frmMain::FG_Portfolio_All() {}
-void frmMain::FG_PortfolioLog() {}
-void frmMain::mnuTrees_Click() {}
-// The grid's edit menu. Copy and Select All act on the main grid; the
-// portfolio commands come with the portfolio grids.
+#include "collect/SheetCache.h"
+#include "core/Misc.h"
+#include "core/Stock.h"
+#include "navtree/NavState.h"
+#include "platform/Dialogs.h"
+#include "platform/FlexGrid.h"
+#include "platform/Geometry.h"
+#include "platform/Text.h"
+#include "platform/Vb.h"
+#include "portfolio/LastPar.h"
+#include "portfolio/PortfolioGrids.h"
+#include "portfolio/frmPurchace.h"
+#include "sheets/SheetFrame.h"
+#include "sheets/SheetState.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace {
+
+using PortfolioGrids::HoldingKeyCol;
+using PortfolioGrids::LogSlotCol;
+
+constexpr int LastSlot = Stock::PortfolioSlots - 2;
+
+// The slots of the symbol's lots that still hold shares.
+QList<int> OpenLots(const QByteArray &symbol)
+{
+    QList<int> lots;
+    for (int i = 0; i <= LastSlot; ++i) {
+        const TransactionRecord &t = Portfolio[size_t(i)];
+        if (t.Symbol == symbol && t.Action == "Buy" && Stock::SharesLeft(t) > 0)
+            lots << i;
+    }
+    return lots;
+}
+
+// The name shown for a symbol of the open set: its Name when longer than one
+// character, else the symbol; none when the set does not hold it.
+std::optional<QString> NameInSet(const QByteArray &symbol)
+{
+    for (int i = 0; i < Stock::StockSlots; ++i) {
+        const StockRecord &s = Stocks[size_t(i)];
+        if (!symbol.isEmpty() && s.Symbol == symbol)
+            return Text::FromCp1252(s.Name.size() > 1 ? s.Name : symbol);
+    }
+    return std::nullopt;
+}
+
+void ShowName(frmPurchace *d, const QByteArray &symbol)
+{
+    if (const std::optional<QString> name = NameInSet(symbol))
+        d->lblName->setText(*name);
+}
+
+// The current row's cell of the main grid; "" outside the grid.
+QString Cell(const FlexGrid *grid, int col)
+{
+    const int row = grid->Row();
+    if (row < 0 || row >= grid->Rows() || col >= grid->Cols())
+        return {};
+    return grid->TextMatrix(row, col);
+}
+
+std::optional<int16_t> Whole(const QString &text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    try {
+        return Vb::CInt(Vb::CDbl(text));
+    } catch (const VbError &) {
+        return std::nullopt;
+    }
+}
+
+// The kinds of page kept per stock in the data-sheet cache.
+const char *const StockPageKinds[] = {"ABS", "AIS", "ee", "it", "qr", "op", "sp", "uph", "dnh", "mr", "brp", "P", "SI"};
+
+} // namespace
+
+void frmMain::FG_Portfolio_All()
+{
+    SheetFrame::Fill(*this, {QStringLiteral("Port"), QString(),
+                             [](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
+                                 Stock::ReadPortfolio();
+                                 PortfolioGrids::ReadHoldings(t);
+                             },
+                             nullptr, false});
+}
+
+void frmMain::FG_PortfolioLog()
+{
+    SheetFrame::Fill(*this, {QStringLiteral("PortLog"), QString(),
+                             [](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
+                                 Stock::ReadPortfolio();
+                                 PortfolioGrids::ReadLog(t);
+                             },
+                             nullptr, false});
+}
+
+void frmMain::ShowTransactionDialog(const QString &caption, const QString &dateLabel, const QString &priceLabel,
+                                    const std::function<void(frmPurchace *)> &fill)
+{
+    auto *dialog = new frmPurchace(this);
+    PlaceBelowTicker(dialog, Geometry::Width(this));
+    dialog->setWindowTitle(caption);
+    if (!dateLabel.isEmpty())
+        dialog->lbl[0]->setText(dateLabel);
+    if (!priceLabel.isEmpty())
+        dialog->lbl[2]->setText(priceLabel);
+    if (fill)
+        fill(dialog);
+    ShowModal(dialog);
+}
+
+void frmMain::ShowPurchasePicker()
+{
+    auto *picker = new LastPar(this);
+    PlaceBelowTicker(picker, Geometry::Width(this));
+    ShowModal(picker);
+    Misc::DoEvents();
+}
+
+void frmMain::mnuTrees_Click()
+{
+    const bool held = !CurrentSymbol.isEmpty() && !OpenLots(CurrentSymbol).isEmpty();
+    mnuTree[3]->setEnabled(held);
+    mnuTree[4]->setEnabled(held);
+}
+
+void frmMain::mnuTree_Click(int index)
+{
+    switch (index) {
+    case 0:
+        CollapseAll();
+        break;
+    case 2: // Buy
+        if (CurrentSymbol.isEmpty()) {
+            Dialogs::MsgBox(QStringLiteral("Select some stock first.."), Dialogs::vbInformation,
+                            QStringLiteral("UnSelected Stock"));
+            return;
+        }
+        TransactionMode = QStringLiteral("NewStock");
+        TransactionSymbol = CurrentSymbol;
+        ShowTransactionDialog(QStringLiteral("Parchase Share"), QString(), QString());
+        break;
+    case 3: { // Sell
+        TransactionMode = QStringLiteral("Sell");
+        TransactionSymbol = CurrentSymbol;
+        const QList<int> lots = OpenLots(TransactionSymbol);
+        if (lots.isEmpty())
+            return;
+        if (lots.size() > 1) {
+            ShowPurchasePicker();
+            return;
+        }
+        const TransactionRecord &lot = Portfolio[size_t(lots[0])];
+        LotShares = Stock::SharesLeft(lot);
+        LotPrice = lot.Price;
+        TransactionID = lot.ID;
+        ShowTransactionDialog(QStringLiteral("Sell Share"), QStringLiteral("Sell Date:"), QStringLiteral("Sell Prices:"),
+                              [](frmPurchace *d) { d->txtShares->setText(QString::number(LotShares)); });
+        break;
+    }
+    case 6: { // Delete
+        const int answer = Dialogs::MsgBox(QStringLiteral("Do you want to remove ")
+                                               + Text::FromCp1252(Stock::CurrentStockName()) + QStringLiteral(" (")
+                                               + Text::FromCp1252(CurrentSymbol) + QStringLiteral(")?"),
+                                           Dialogs::vbYesNo | Dialogs::vbQuestion, QStringLiteral("Delete share?"));
+        if (answer == Dialogs::vbYes)
+            RemoveStock(Stock::FindStock(CurrentSymbol));
+        break;
+    }
+    case 7: { // Empty Stock Cache
+        const int answer = Dialogs::MsgBox(QStringLiteral("Are you sure you want to delete the selected stock data?"),
+                                           Dialogs::vbYesNo | Dialogs::vbExclamation | Dialogs::vbDefaultButton2,
+                                           QStringLiteral("Clear Cache ?"));
+        if (answer == Dialogs::vbNo || !SheetCache::UsableSymbol(CurrentSymbol))
+            return;
+        for (const char *kind : StockPageKinds) {
+            const QString name = QString::fromLatin1(CurrentSymbol) + u'_' + QLatin1String(kind) + QStringLiteral(".Sh");
+            // The same page may be there in two spellings.
+            for (QString file = SheetCache::DataSheet(name); QFileInfo(file).isFile() && QFile::remove(file);
+                 file = SheetCache::DataSheet(name)) {
+            }
+        }
+        Misc::DoEvents();
+        break;
+    }
+    case 9:
+        mnuUpdate_Click(1);
+        break;
+    case 11:
+        for (int i = 0; i < 7; ++i)
+            if (lblSbl[i] && !CurrentSymbol.isEmpty() && lblSbl[i]->text() == Text::FromCp1252(CurrentSymbol))
+                img_DblClick(i);
+        break;
+    default: // Split and the separators
+        break;
+    }
+}
+
 void frmMain::mnuEdit_Click(int index)
 {
-    if (index == 0)
+    switch (index) {
+    case 0:
         CopyCells();
-    else if (index == 2)
+        break;
+    case 2:
         SelectAllCells();
+        break;
+    case 4:
+        mnuEdit[4]->setChecked(!mnuEdit[4]->isChecked());
+        Vb::Skip([this] { FG_Current(); });
+        Misc::DoEvents();
+        break;
+    case 6:
+        if (CurrentView == QLatin1String("Port"))
+            SellHolding();
+        break;
+    case 7:
+        if (CurrentView == QLatin1String("Current"))
+            DeleteListedStock();
+        break;
+    case 8:
+        if (CurrentView == QLatin1String("Port")) {
+            // A holdings row names its lot by ID; Total rows name none.
+            if (const std::optional<int16_t> id = Whole(Cell(FG, HoldingKeyCol)))
+                EditTransactionAt(Stock::FindPurchase(*id));
+        } else if (CurrentView == QLatin1String("PortLog")) {
+            if (const std::optional<int16_t> slot = Whole(Cell(FG, LogSlotCol)))
+                EditTransactionAt(*slot);
+        }
+        break;
+    case 9:
+        if (CurrentView == QLatin1String("PortLog"))
+            if (const std::optional<int16_t> slot = Whole(Cell(FG, LogSlotCol)))
+                DeleteTransactionAt(*slot);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::SellHolding()
+{
+    const std::optional<int16_t> id = Whole(Cell(FG, HoldingKeyCol));
+    if (!id)
+        return;
+    TransactionID = *id;
+    TransactionMode = QStringLiteral("Sell");
+    TransactionSymbol = Text::ToCp1252(Cell(FG, 0));
+    const int16_t slot = Stock::FindPurchase(*id);
+    if (slot == Stock::NotFound)
+        return;
+    if (OpenLots(TransactionSymbol).size() > 1) {
+        ShowPurchasePicker();
+        return;
+    }
+    const TransactionRecord &lot = Portfolio[size_t(slot)];
+    LotShares = Stock::SharesLeft(lot);
+    LotPrice = lot.Price;
+    const QString current = Cell(FG, 9);
+    const QString commission = Cell(FG, 4);
+    const QString shares = Cell(FG, 2);
+    ShowTransactionDialog(QStringLiteral("Sell Share"), QStringLiteral("Sell Date:"), QStringLiteral("Sell Prices:"),
+                          [&](frmPurchace *d) {
+                              d->lblSymbol->setText(Text::FromCp1252(TransactionSymbol));
+                              d->lblCurrent->setText(current);
+                              ShowName(d, TransactionSymbol);
+                              d->txtComm->setText(commission);
+                              d->txtPrice->setText(current);
+                              d->txtDate->setText(frmPurchace::TodayText());
+                              d->txtShares->setText(shares);
+                          });
+}
+
+void frmMain::EditTransactionAt(int slot)
+{
+    if (slot < 0 || slot > LastSlot || Portfolio[size_t(slot)].Symbol.isEmpty())
+        return;
+    const TransactionRecord t = Portfolio[size_t(slot)];
+    TransactionSlot = int16_t(slot);
+    TransactionSymbol = t.Symbol;
+    TransactionMode = QStringLiteral("Edit");
+    ShowTransactionDialog(QStringLiteral("Edit Transaction"), QStringLiteral("Buy Date:"), QStringLiteral("Buy Prices:"),
+                          [&t](frmPurchace *d) {
+                              d->lblSymbol->setText(Text::FromCp1252(t.Symbol));
+                              ShowName(d, t.Symbol);
+                              d->txtComm->setText(QString::fromLatin1(PortfolioGrids::Format2(t.Commission)));
+                              d->txtPrice->setText(
+                                  QString::fromLatin1(PortfolioGrids::Plain(PortfolioGrids::Round2(t.Price))));
+                              d->txtDate->setText(Text::FromCp1252(t.Date));
+                              d->txtShares->setText(QString::number(t.Shares));
+                          });
+    Misc::DoEvents();
+}
+
+void frmMain::DeleteTransactionAt(int slot)
+{
+    if (slot < 0 || slot > LastSlot)
+        return;
+    const TransactionRecord &t = Portfolio[size_t(slot)];
+    const int answer = Dialogs::MsgBox(QStringLiteral("Are you sure you want to remove this transaction (")
+                                           + Text::FromCp1252(t.Symbol) + u'-' + Text::FromCp1252(t.Action)
+                                           + QStringLiteral(")?"),
+                                       Dialogs::vbYesNo | Dialogs::vbQuestion, QStringLiteral("Delete Transaction?"));
+    if (answer != Dialogs::vbYes)
+        return;
+    Portfolio[size_t(slot)] = TransactionRecord{};
+    Stock::PurgePortfolio();
+    const bool saved = Stock::SavePortfolio();
+    Stock::ReadPortfolio();
+    if (!saved)
+        Dialogs::MsgBox(QStringLiteral("The portfolio could not be saved; the transaction was not removed."),
+                        Dialogs::vbCritical, QStringLiteral("Portfolio not saved"));
+    FG_PortfolioLog();
+}
+
+void frmMain::DeleteListedStock()
+{
+    const QString listed = Cell(FG, 1);
+    if (listed.isEmpty())
+        return;
+    const int answer = Dialogs::MsgBox(QStringLiteral("Are you sure you want to remove ") + QStringLiteral(" (")
+                                           + listed + QStringLiteral(")?"),
+                                       Dialogs::vbYesNo | Dialogs::vbQuestion, QStringLiteral("Delete share?"));
+    if (answer != Dialogs::vbYes)
+        return;
+    // The list shows the company in column 1: the stock is the one of that
+    // symbol, else the first of that name.
+    const QByteArray text = Text::ToCp1252(listed);
+    int16_t slot = Stock::FindStock(text);
+    for (int i = 0; slot == Stock::NotFound && i < StockCount && i < Stock::StockSlots; ++i)
+        if (Stocks[size_t(i)].Name == text)
+            slot = int16_t(i);
+    RemoveStock(slot);
+}
+
+void frmMain::RemoveStock(int16_t slot)
+{
+    // A symbol outside the set removes nothing (slot 0 is a stock too).
+    if (slot == Stock::NotFound)
+        return;
+    // A run walks the set's slots and saves quotes into them.
+    if (UpdateRunning()) {
+        Dialogs::MsgBox(QStringLiteral("An update is running. Nothing was removed; please try again when it has ended."),
+                        Dialogs::vbInformation, QStringLiteral("Stock set not saved"));
+        return;
+    }
+    Stock::ClearStock(slot);
+    Stock::CompactStocks();
+    Stock::SaveStocks();
+    Stock::ReadStocks();
+    Stock::CompactStocks();
+    Vb::Skip([this] { initTree(); });
+    if (CurrentView == QLatin1String("Current")) {
+        FG->setUpdatesEnabled(false);
+        Vb::Skip([this] { FG_Current(); });
+        FG->setUpdatesEnabled(true);
+    }
 }

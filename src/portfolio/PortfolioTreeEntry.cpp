@@ -1,4 +1,27 @@
 #include "shell/frmMain.h"
 
-// The holdings of one symbol, opened from the tree: built with the portfolio.
-void frmMain::FG_Portfolio_Selected(const QByteArray &) {}
+#include "core/Stock.h"
+#include "portfolio/PortSymbols.h"
+#include "portfolio/PortfolioGrids.h"
+#include "sheets/SheetFrame.h"
+
+#include <algorithm>
+
+// One symbol's lots, opened from its node under "Portfolio Detail". It never
+// goes to a Zoom window.
+void frmMain::FG_Portfolio_Selected(const QByteArray &symbol)
+{
+    SheetFrame::Sheet sheet{QStringLiteral("PortSelected"), QString(),
+                            [this, symbol](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
+                                Stock::ReadPortfolio();
+                                PortSymbols.fill(QByteArray());
+                                if (symbol.size() >= 2
+                                    && std::any_of(Portfolio.begin(), Portfolio.end() - 1,
+                                                   [&](const TransactionRecord &r) { return r.Symbol == symbol; }))
+                                    AddPortSymbol(symbol);
+                                PortfolioGrids::ReadSelected(t, symbol);
+                            },
+                            nullptr, false};
+    sheet.handOver = false;
+    SheetFrame::Fill(*this, sheet);
+}

@@ -570,6 +570,23 @@ private:
     // Selects and focuses the first stock node of the tree showing symbol.
     void SelectTreeStock(const QString &symbol);
 
+    // --- portfolio commands (portfolio/) ---
+public:
+    // Loads the transaction dialog from the hand-over values, places it below
+    // the ticker, gives it its caption and the two label texts (empty: the
+    // design's), lets fill set its boxes, and shows it modal.
+    void ShowTransactionDialog(const QString &caption, const QString &dateLabel, const QString &priceLabel,
+                               const std::function<void(class frmPurchace *)> &fill = nullptr);
+    // The purchase picker for TransactionSymbol, placed and shown modal.
+    void ShowPurchasePicker();
+
+private:
+    void SellHolding();
+    void EditTransactionAt(int slot);
+    void DeleteTransactionAt(int slot);
+    void DeleteListedStock();
+    void RemoveStock(int16_t slot);
+
     // --- speech and mail commands (frmMainSpeech.cpp, frmMainMail.cpp) ---
 public:
     // Mails the error log to the maker's support address (services/).

@@ -278,14 +278,6 @@ void frmMain::mnuTray_Click(int index)
     }
 }
 
-void frmMain::mnuTree_Click(int index)
-{
-    // The stock's own commands (buy, sell, delete, cache, update,
-    // properties) come with the portfolio.
-    if (index == 0)
-        CollapseAll();
-}
-
 void frmMain::TrayUpdate() { Picture1_Click(0); }
 
 void frmMain::TrayRestore()

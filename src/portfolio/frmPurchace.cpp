@@ -1,0 +1,343 @@
+#include "portfolio/frmPurchace.h"
+
+#include "collect/UpdateJobs.h"
+#include "core/Misc.h"
+#include "core/Stock.h"
+#include "platform/ControlNames.h"
+#include "platform/Dialogs.h"
+#include "platform/RunOnce.h"
+#include "platform/Text.h"
+#include "platform/Vb.h"
+
+#include <QDate>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+QString TransactionMode;
+QByteArray TransactionSymbol;
+int16_t TransactionID = 0;
+int16_t TransactionSlot = 0;
+double LotPrice = 0;
+int16_t LotShares = 0;
+
+namespace {
+
+QLabel *Label(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLineEdit *Box(QWidget *parent, const char *name, const char *text, const char *tip)
+{
+    auto *b = new QLineEdit(QString::fromLatin1(text), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    if (tip)
+        b->setToolTip(QString::fromLatin1(tip));
+    return b;
+}
+
+std::optional<double> Number(const QString &text)
+{
+    bool ok = false;
+    const double v = Vb::ParseNumber(text, &ok);
+    return ok ? std::optional<double>(v) : std::nullopt;
+}
+
+// The date forms a user types and the program writes.
+bool ReadsAsDate(const QString &text)
+{
+    static const char *const forms[] = {"M/d/yyyy", "M/d/yy", "yyyy-MM-dd", "d MMM yyyy", "MMM d, yyyy", "MMM d yyyy"};
+    const QString t = text.trimmed();
+    for (const char *form : forms)
+        if (QDate::fromString(t, QString::fromLatin1(form)).isValid())
+            return true;
+    return false;
+}
+
+void SetIfOther(QLineEdit *box, const QString &text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
+void PortfolioFull()
+{
+    Dialogs::MsgBox(QStringLiteral("The portfolio holds 99 transactions, the most it can keep. "
+                                   "Delete a transaction before adding another."),
+                    Dialogs::vbInformation, QStringLiteral("Portfolio full"));
+}
+
+} // namespace
+
+frmPurchace::frmPurchace(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmPurchace"));
+    setWindowTitle(QStringLiteral("Buy Stock"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *info = new QGroupBox(QStringLiteral("Symbol Information"), this);
+    info->setObjectName(QStringLiteral("Frame1"));
+    auto *ig = new QGridLayout(info);
+    const char *captions[] = {"Symbol:", "Name:", "Current Price:", "ID:"};
+    QLabel **values[] = {&lblSymbol, &lblName, &lblCurrent, &lblID};
+    const char *names[] = {"lblSymbol", "lblName", "lblCurrent", "lblID"};
+    for (int i = 0; i < 4; ++i) {
+        ig->addWidget(Label(info, ControlNames::Indexed("Label1", i), QString::fromLatin1(captions[i])), i, 0);
+        *values[i] = Label(info, QString::fromLatin1(names[i]), QStringLiteral("-"));
+        ig->addWidget(*values[i], i, 1);
+    }
+
+    auto *buy = new QGroupBox(QStringLiteral("Purchase Information"), this);
+    buy->setObjectName(QStringLiteral("Frame2"));
+    auto *bg = new QGridLayout(buy);
+    const char *boxCaptions[] = {"Purchase Date:", "Quantity:", "Purchase Price:", "Trade Commission:"};
+    txtDate = Box(buy, "txtDate", "", nullptr);
+    txtShares = Box(buy, "txtShares", "0", "Shares Quantity");
+    txtPrice = Box(buy, "txtPrice", "0", "Cost");
+    txtComm = Box(buy, "txtComm", "0", "Commission");
+    QLineEdit *boxes[] = {txtDate, txtShares, txtPrice, txtComm};
+    for (int i = 0; i < 4; ++i) {
+        lbl[i] = Label(buy, ControlNames::Indexed("lbl", i), QString::fromLatin1(boxCaptions[i]));
+        bg->addWidget(lbl[i], i, 0);
+        bg->addWidget(boxes[i], i, 1);
+    }
+    lbl[0]->setToolTip(QStringLiteral("Enter The Parchase Date"));
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setToolTip(QStringLiteral("Confirm"));
+    cmdOK->setDefault(true);
+    cmdOK->setEnabled(false);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setToolTip(QStringLiteral("Cancel Operation And Close Window"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(info);
+    layout->addWidget(buy);
+    layout->addLayout(buttons);
+
+    connect(txtDate, &QLineEdit::textChanged, this, [this] { txtDate_Change(); });
+    connect(txtShares, &QLineEdit::textChanged, this, [this] { txtShares_Change(); });
+    connect(txtPrice, &QLineEdit::textChanged, this, [this] { txtPrice_Change(); });
+    connect(txtComm, &QLineEdit::textChanged, this, [this] { txtComm_Change(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    Form_Load();
+}
+
+QString frmPurchace::TodayText() { return UpdateJobs::Today().toString(QStringLiteral("M/d/yyyy")); }
+
+void frmPurchace::Form_Load()
+{
+    // A correction is filled by its opener.
+    if (TransactionMode != QLatin1String("NewStock") && TransactionMode != QLatin1String("Sell"))
+        return;
+    txtDate->setText(TodayText());
+    CurrentPrice = Stock::GetLastPrice(TransactionSymbol);
+    lblCurrent->setText(Text::FromCp1252(CurrentPrice));
+    txtPrice->setText(Text::FromCp1252(CurrentPrice));
+    lblSymbol->setText(Text::FromCp1252(TransactionSymbol));
+    lblID->setText(QString::number(TransactionID));
+    if (TransactionMode == QLatin1String("Sell"))
+        txtShares->setText(QString::number(LotShares));
+}
+
+void frmPurchace::txtDate_Change()
+{
+    if (txtDate->text().isEmpty())
+        txtDate->setText(TodayText());
+}
+
+void frmPurchace::txtShares_Change()
+{
+    const std::optional<double> n = Number(txtShares->text());
+    if (!n) {
+        SetIfOther(txtShares, QStringLiteral("0"));
+        cmdOK->setEnabled(false);
+        return;
+    }
+    if (TransactionMode == QLatin1String("Sell") && *n > LotShares) {
+        Dialogs::MsgBox(QStringLiteral("You can not sell more then buying.\r\nPlease sell less then %1 shares.")
+                            .arg(LotShares),
+                        Dialogs::vbInformation, QStringLiteral("Sell Less Then %1").arg(LotShares));
+        txtShares->setText(QString::number(LotShares));
+        txtShares->setFocus();
+        return;
+    }
+    // Whole shares that a transaction record can hold.
+    cmdOK->setEnabled(*n >= 1 && *n <= MaxShares && *n == std::floor(*n));
+}
+
+void frmPurchace::txtPrice_Change()
+{
+    if (!Number(txtPrice->text()))
+        SetIfOther(txtPrice, Text::FromCp1252(CurrentPrice));
+}
+
+void frmPurchace::txtComm_Change()
+{
+    if (!Number(txtComm->text()))
+        SetIfOther(txtComm, QStringLiteral("0"));
+}
+
+void frmPurchace::cmdOK_Click()
+{
+    const RunOnce once(this, "cmdOK_Click");
+    if (!once || !cmdOK->isEnabled())
+        return;
+    bool close = false;
+    if (TransactionMode == QLatin1String("NewStock"))
+        close = Buy();
+    else if (TransactionMode == QLatin1String("Sell"))
+        close = Sell();
+    else if (TransactionMode == QLatin1String("Edit"))
+        close = EditTransaction();
+    else
+        close = true;
+    if (close)
+        cmdCancel_Click();
+}
+
+void frmPurchace::cmdCancel_Click()
+{
+    const RunOnce once(this, "cmdCancel_Click");
+    if (!once)
+        return;
+    const QPointer<frmPurchace> self(this);
+    Misc::RollWindow(this, 25);
+    Misc::DoEvents();
+    if (self)
+        self->Unload();
+    Misc::DoEvents();
+}
+
+void frmPurchace::reject() { cmdCancel_Click(); }
+
+void frmPurchace::Unload()
+{
+    hide();
+    deleteLater();
+}
+
+bool frmPurchace::CheckBoxes(int16_t defaultShares)
+{
+    if (!ReadsAsDate(txtDate->text()))
+        txtDate->setText(TodayText());
+    if (txtShares->text().isEmpty()) {
+        txtShares->setText(Dialogs::InputBox(QStringLiteral("How many shares do you want to buy?"),
+                                             QStringLiteral("Enter the number of shares to buy"),
+                                             QString::number(defaultShares)));
+        if (txtShares->text().isEmpty()) {
+            txtShares->setFocus();
+            return false;
+        }
+    }
+    if (txtPrice->text().isEmpty()) {
+        txtPrice->setText(Dialogs::InputBox(QStringLiteral("What is purchase price?"),
+                                            QStringLiteral("Enter shares price"), Text::FromCp1252(CurrentPrice)));
+        if (txtPrice->text().isEmpty()) {
+            txtPrice->setFocus();
+            return false;
+        }
+    }
+    if (txtComm->text().isEmpty())
+        txtComm->setText(QStringLiteral("0"));
+    return true;
+}
+
+void frmPurchace::SaveFailed()
+{
+    Dialogs::MsgBox(QStringLiteral("The portfolio could not be saved; the transaction was not written."),
+                    Dialogs::vbCritical, QStringLiteral("Portfolio not saved"));
+}
+
+namespace {
+
+// A box's number, or 0 when it does not convert, as the writers have it.
+int16_t SharesOf(const QLineEdit *box)
+{
+    try {
+        return Vb::CInt(Vb::CDbl(box->text()));
+    } catch (const VbError &) {
+        return 0;
+    }
+}
+
+double NumberOf(const QLineEdit *box) { return Number(box->text()).value_or(0); }
+
+} // namespace
+
+bool frmPurchace::Buy()
+{
+    if (!CheckBoxes(1))
+        return false;
+    const std::optional<Stock::NewTransaction> next = Stock::NextTransaction();
+    if (!next) {
+        PortfolioFull();
+        return false;
+    }
+    const bool saved = Stock::SetTransaction("Buy", TransactionSymbol, SharesOf(txtShares), float(NumberOf(txtComm)),
+                                             Text::ToCp1252(txtDate->text()), NumberOf(txtPrice), CurrentPrice, 0,
+                                             next->ID, next->Slot);
+    if (!saved)
+        SaveFailed();
+    return saved;
+}
+
+bool frmPurchace::Sell()
+{
+    if (!CheckBoxes(LotShares))
+        return false;
+    const std::optional<Stock::NewTransaction> next = Stock::NextTransaction();
+    if (!next) {
+        PortfolioFull();
+        return false;
+    }
+    try {
+        const int16_t shares = Vb::CInt(Vb::CDbl(txtShares->text()));
+        const double commission = Vb::CDbl(txtComm->text());
+        const double price = Vb::CDbl(txtPrice->text());
+        const int16_t lot = Stock::FindPurchase(TransactionID);
+        // Without its lot (deleted meanwhile) the sale is reckoned from the
+        // price handed over.
+        const double gain = lot != Stock::NotFound
+                                ? Stock::SaleGain(Portfolio[size_t(lot)], shares, price, commission)
+                                : shares * (price - LotPrice) - commission;
+        if (!Stock::SetTransaction("Sell", TransactionSymbol, shares, float(commission),
+                                   Text::ToCp1252(txtDate->text()), price, CurrentPrice, gain, TransactionID,
+                                   next->Slot)) {
+            SaveFailed();
+            return false;
+        }
+    } catch (const VbError &e) {
+        Misc::ErrorTraping(e, QStringLiteral("Stocks_Sell"), false);
+    }
+    return true;
+}
+
+bool frmPurchace::EditTransaction()
+{
+    if (!CheckBoxes(1))
+        return false;
+    if (!Stock::EditTransaction(TransactionSlot, SharesOf(txtShares), float(NumberOf(txtComm)),
+                                Text::ToCp1252(txtDate->text()), NumberOf(txtPrice))) {
+        SaveFailed();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The transaction dialog: a purchase, a sale from a lot, or the correction
+// of a stored transaction. Its opener sets the hand-over values below,
+// creates the dialog (which loads from them), sets the captions and boxes
+// it needs and shows it modal. OK writes one transaction and closes; a
+// write that cannot be made (portfolio full, save failed) says so and the
+// dialog stays open.
+#include <QByteArray>
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Hand-over values, set by the opener just before the dialog is shown.
+extern QString TransactionMode;      // "NewStock", "Sell" or "Edit"
+extern QByteArray TransactionSymbol;
+extern int16_t TransactionID;        // the lot a sale is taken from
+extern int16_t TransactionSlot;      // the slot a correction rewrites
+extern double LotPrice;              // the lot's price
+extern int16_t LotShares;            // the lot's shares left: the most a sale may take
+
+class frmPurchace : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmPurchace(QWidget *owner = nullptr);
+
+    QLabel *lblSymbol = nullptr;
+    QLabel *lblName = nullptr;
+    QLabel *lblCurrent = nullptr;
+    QLabel *lblID = nullptr;
+    QLabel *lbl[4] = {};
+    QLineEdit *txtDate = nullptr;
+    QLineEdit *txtShares = nullptr;
+    QLineEdit *txtPrice = nullptr;
+    QLineEdit *txtComm = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+
+    // The current price of the symbol ("" in a correction).
+    QByteArray CurrentPrice;
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void reject() override;
+
+    // Today's date as the dialog writes it.
+    static QString TodayText();
+    // The most shares one transaction holds.
+    static constexpr int MaxShares = 32767;
+
+private:
+    void Form_Load();
+    void txtDate_Change();
+    void txtShares_Change();
+    void txtPrice_Change();
+    void txtComm_Change();
+    // The checks before a write; false when a box was left empty.
+    bool CheckBoxes(int16_t defaultShares);
+    bool Buy();
+    bool Sell();
+    bool EditTransaction();
+    // One message for a write that did not go through.
+    void SaveFailed();
+    void Unload();
+};

@@ -1,0 +1,454 @@
+#include "PortfolioFixture.h"
+#include "collect/SheetCache.h"
+#include "common/TestRegistry.h"
+#include "core/AppFolder.h"
+#include "portfolio/Properties.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+
+using tw::test::Lot;
+using tw::test::PortfolioFixture;
+using tw::test::TestEnv;
+
+namespace {
+
+// Bytes of one record in the file: texts as length and characters.
+int RecordSize(const TransactionRecord &r)
+{
+    return 2 + int(r.Symbol.size()) + 2 + int(r.Date.size()) + 4 + 2 + 4 + 2 + int(r.CurrentPrice.size()) + 2
+           + int(r.Action.size()) + 8 + 2;
+}
+
+} // namespace
+
+// Buying, selling, correcting and deleting transactions, and the stock
+// commands of the tree and grid popups.
+class tst_transactions : public QObject {
+    Q_OBJECT
+    PortfolioFixture f;
+
+    frmPurchace *Dialog() { return f.Modal<frmPurchace>(); }
+
+    // Tree Buy of ACME: price, shares and commission typed, then OK.
+    void Buy(const QByteArray &symbol, const QString &shares, const QString &price, const QString &commission)
+    {
+        f.TreeCommand(symbol, 2);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        QCOMPARE(d->windowTitle(), QStringLiteral("Parchase Share"));
+        f.Type(d->txtShares, shares);
+        f.Type(d->txtPrice, price);
+        f.Type(d->txtComm, commission);
+        f.Ok(d);
+    }
+    void SellAll(const QString &price)
+    {
+        f.TreeCommand("ACME", 3);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        QCOMPARE(d->txtShares->text(), QStringLiteral("100"));
+        f.Type(d->txtPrice, price);
+        f.Type(d->txtComm, QStringLiteral("5"));
+        f.Ok(d);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        f.StartShown();
+        f.OpenSet({"ACME", "IBM"});
+        f.WritePortfolio({});
+    }
+    void cleanup() { f.StopShown(); }
+
+    void buy()
+    {
+        Buy("ACME", QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("5"));
+        const auto saved = f.Saved();
+        const TransactionRecord &t = saved[1];
+        QCOMPARE(t.Symbol, QByteArray("ACME"));
+        QCOMPARE(t.Action, QByteArray("Buy"));
+        QCOMPARE(t.ID, int16_t(1));
+        QCOMPARE(t.Shares, int16_t(100));
+        QCOMPARE(t.Price, 10.0f);
+        QCOMPARE(t.Commission, 5.0f);
+        QCOMPARE(t.Gain, 0.0);
+        QCOMPARE(t.CurrentPrice, QByteArray("12"));
+        QCOMPARE(t.Date, QByteArray("3/5/2024"));
+        QVERIFY(saved[0].Symbol.isEmpty());
+    }
+
+    // Realised gain: the sale's price less the lot's, less both commissions
+    // (the lot's in proportion); a loss is stored negative.
+    void sellGain_data()
+    {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<double>("gain");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("profit") << "12" << 190.0 << "190";
+        QTest::newRow("loss") << "8" << -210.0 << "-210";
+    }
+    void sellGain()
+    {
+        QFETCH(QString, price);
+        QFETCH(double, gain);
+        QFETCH(QString, shown);
+        Buy("ACME", QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("5"));
+        SellAll(price);
+        const auto saved = f.Saved();
+        QCOMPARE(saved[2].Action, QByteArray("Sell"));
+        QCOMPARE(saved[2].ID, int16_t(1));
+        QCOMPARE(saved[2].Gain, gain);
+        f.main->FG_PortfolioLog();
+        QCOMPARE(f.Grid()->TextMatrix(3, 6), shown);
+        QCOMPARE(f.Grid()->TextMatrix(4, 0), QStringLiteral("  =Total"));
+        QCOMPARE(f.Grid()->TextMatrix(4, 6), shown + QStringLiteral(" $"));
+
+        f.main->FG_Portfolio_All();
+        QCOMPARE(f.Grid()->TextMatrix(2, 0), QStringLiteral("    Total:"));
+        QCOMPARE(f.Grid()->TextMatrix(2, 2), QStringLiteral("0"));
+        // Sold out: nothing left to sell.
+        emit f.main->mnuTrees->aboutToShow();
+        QVERIFY(!f.main->mnuTree[3]->isEnabled());
+    }
+
+    // A sale may take the shares left of its lot and no more.
+    void sellLimit()
+    {
+        f.WritePortfolio({{1, {"ACME", "Buy", 100, 10, 5, 1}}, {2, {"ACME", "Sell", 40, 12, 5, 1, 70}}});
+        f.TreeCommand("ACME", 3);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        QCOMPARE(d->windowTitle(), QStringLiteral("Sell Share"));
+        QCOMPARE(d->txtShares->text(), QStringLiteral("60"));
+        QCOMPARE(d->lbl[0]->text(), QStringLiteral("Sell Date:"));
+        QCOMPARE(d->lbl[2]->text(), QStringLiteral("Sell Prices:"));
+        QCOMPARE(d->lblID->text(), QStringLiteral("1"));
+        QCOMPARE(d->txtPrice->text(), QStringLiteral("12"));
+        f.Type(d->txtShares, QStringLiteral("70"));
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("You can not sell more then buying.\r\nPlease sell less then 60 shares."));
+        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Sell Less Then 60"));
+        QCOMPARE(d->txtShares->text(), QStringLiteral("60"));
+        QVERIFY(d->cmdOK->isEnabled());
+    }
+
+    // The picker offers the lots with shares left; a lot bought at 0 can be
+    // chosen and sold.
+    void picker()
+    {
+        f.WritePortfolio({{1, {"ACME", "Buy", 10, 9, 0, 3}},
+                          {2, {"ACME", "Buy", 100, 10, 0, 1}},
+                          {3, {"ACME", "Sell", 40, 12, 0, 1, 80}},
+                          {4, {"ACME", "Sell", 10, 12, 0, 3, 30}},
+                          {7, {"ACME", "Buy", 50, 0, 0, 2}}});
+        f.TreeCommand("ACME", 3);
+        LastPar *p = f.Modal<LastPar>();
+        QVERIFY(p);
+        QCOMPARE(p->windowTitle(), QStringLiteral("Select Parchase"));
+        QCOMPARE(p->FG->Rows(), 4);
+        QCOMPARE(p->FG->TextMatrix(2, 1), QStringLiteral("60"));
+        QCOMPARE(p->FG->TextMatrix(2, 2), QStringLiteral("10"));
+        QCOMPARE(p->FG->TextMatrix(3, 1), QStringLiteral("50"));
+        QCOMPARE(p->FG->TextMatrix(3, 2), QStringLiteral("0"));
+        const QPoint at = p->FG->visualRect(p->FG->model()->index(3, 0)).center();
+        QTest::mouseClick(p->FG->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(p->cmdOK, Qt::LeftButton);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        QCOMPARE(d->windowTitle(), QStringLiteral("Sell Share"));
+        QCOMPARE(d->txtShares->text(), QStringLiteral("50"));
+        QCOMPARE(d->lblID->text(), QStringLiteral("2"));
+        f.Type(d->txtShares, QStringLiteral("20"));
+        f.Ok(d);
+        const auto saved = f.Saved();
+        QCOMPARE(saved[5].Action, QByteArray("Sell"));
+        QCOMPARE(saved[5].ID, int16_t(2));
+        QCOMPARE(saved[5].Gain, 240.0);
+    }
+
+    void pickerOkWithoutChoice()
+    {
+        f.WritePortfolio({{1, {"ACME", "Buy", 10, 9, 0, 1}}, {2, {"ACME", "Buy", 100, 10, 0, 2}}});
+        f.TreeCommand("ACME", 3);
+        LastPar *p = f.Modal<LastPar>();
+        QVERIFY(p);
+        QTest::mouseClick(p->cmdOK, Qt::LeftButton);
+        QCOMPARE(f.modals.size(), 1);
+    }
+
+    // Sell Share on a holdings row sells that lot with the row's figures;
+    // a Total row offers nothing.
+    void sellShareFromHoldings()
+    {
+        f.WritePortfolio({{1, {"ACME", "Buy", 100, 10, 5, 1}}, {2, {"ACME", "Sell", 40, 12, 5, 1, 70}}});
+        f.main->FG_Portfolio_All();
+        f.GridCommand(3, 0, 6);
+        QVERIFY(!f.main->mnuEdit[6]->isEnabled());
+        QVERIFY(f.modals.isEmpty());
+        f.GridCommand(2, 0, 6);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        QCOMPARE(d->windowTitle(), QStringLiteral("Sell Share"));
+        QCOMPARE(d->txtShares->text(), QStringLiteral("60"));
+        QCOMPARE(d->txtComm->text(), QStringLiteral("5.00"));
+        QCOMPARE(d->txtPrice->text(), QStringLiteral("12"));
+        QCOMPARE(d->lblName->text(), QStringLiteral("ACME Corp"));
+        QCOMPARE(d->txtDate->text(), QStringLiteral("3/5/2024"));
+        f.Type(d->txtShares, QStringLiteral("61"));
+        QCOMPARE(d->txtShares->text(), QStringLiteral("60"));
+    }
+
+    void deleteTransaction()
+    {
+        f.WritePortfolio({{1, {"ACME", "Buy", 100, 10, 5, 1}},
+                          {2, {"IBM", "Buy", 10, 100, 5, 2}},
+                          {3, {"ACME", "Sell", 10, 12, 5, 1, 14.5}}});
+        const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
+        f.main->FG_PortfolioLog();
+        const int row = f.RowOf(QStringLiteral("IBM"));
+        Dialogs::QueueAnswer(Dialogs::vbNo);
+        f.GridCommand(row, 0, 9);
+        QCOMPARE(Dialogs::Log().last().text, QStringLiteral("Are you sure you want to remove this transaction (IBM-Buy)?"));
+        QCOMPARE(Dialogs::Log().last().title, QStringLiteral("Delete Transaction?"));
+        QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
+
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        f.GridCommand(row, 0, 9);
+        const QByteArray after = TestEnv::ReadAll(Stock::PortfolioFile());
+        // Slot 0 is empty; the IBM lot of slot 2 is 47 bytes.
+        const int at = RecordSize({}) + RecordSize(Portfolio[1]);
+        QCOMPARE(RecordSize({}), 28);
+        const int ibm = 2 + 3 + 2 + 8 + 4 + 2 + 4 + 2 + 2 + 2 + 3 + 8 + 2;
+        QCOMPARE(after.size(), before.size() - ibm + 28);
+        QCOMPARE(after.left(at), before.left(at));
+        QCOMPARE(after.mid(at, 28), QByteArray(28, '\0'));
+        QCOMPARE(after.mid(at + 28), before.mid(at + ibm));
+        QCOMPARE(f.RowOf(QStringLiteral("IBM")), -1);
+        QCOMPARE(f.Grid()->Rows(), 5);
+    }
+
+    void edit()
+    {
+        Buy("ACME", QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("5"));
+        SellAll(QStringLiteral("12"));
+        f.main->FG_PortfolioLog();
+
+        // The purchase's commission to 0: stored, and its sale's gain follows.
+        f.GridCommand(2, 0, 8);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        QCOMPARE(d->windowTitle(), QStringLiteral("Edit Transaction"));
+        QCOMPARE(d->lbl[0]->text(), QStringLiteral("Buy Date:"));
+        QCOMPARE(d->txtComm->text(), QStringLiteral("5.00"));
+        QCOMPARE(d->lblCurrent->text(), QStringLiteral("-"));
+        f.Type(d->txtComm, QStringLiteral("0"));
+        f.Ok(d);
+        auto saved = f.Saved();
+        QCOMPARE(saved[1].Commission, 0.0f);
+        QCOMPARE(saved[2].Gain, 195.0);
+
+        // The sale from 12 to 11 keeps its action and lot.
+        f.GridCommand(3, 0, 8);
+        d = Dialog();
+        QVERIFY(d);
+        QCOMPARE(d->txtPrice->text(), QStringLiteral("12"));
+        f.Type(d->txtPrice, QStringLiteral("11"));
+        f.Ok(d);
+        saved = f.Saved();
+        QCOMPARE(saved[2].Action, QByteArray("Sell"));
+        QCOMPARE(saved[2].ID, int16_t(1));
+        QCOMPARE(saved[2].Price, 11.0f);
+        QCOMPARE(saved[2].Gain, 95.0);
+        QCOMPARE(saved[2].CurrentPrice, QByteArray("12"));
+        QCOMPARE(f.Grid()->TextMatrix(3, 6), QStringLiteral("95"));
+    }
+
+    // The sale edited with the lot's commission kept: 100 x 1 - 5 - 5.
+    void editSaleGain()
+    {
+        f.WritePortfolio({{1, {"ACME", "Buy", 100, 10, 5, 1}}, {2, {"ACME", "Sell", 100, 12, 5, 1, 190}}});
+        f.main->FG_PortfolioLog();
+        f.GridCommand(3, 0, 8);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        f.Type(d->txtPrice, QStringLiteral("11"));
+        f.Ok(d);
+        QCOMPARE(f.Saved()[2].Gain, 90.0);
+    }
+
+    // A double click on a holdings row corrects its lot; on a Total row nothing.
+    void doubleClickEditsTheLot()
+    {
+        f.WritePortfolio({{4, {"ACME", "Buy", 100, 10, 5, 7}}, {9, {"ACME", "Buy", 5, 10, 5, 2}}});
+        f.main->FG_Portfolio_All();
+        tw::test::DoubleClick(f.Grid()->viewport(), f.At(4, 0));
+        QVERIFY(f.modals.isEmpty());
+        tw::test::DoubleClick(f.Grid()->viewport(), f.At(3, 0));
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        QCOMPARE(TransactionSlot, int16_t(9));
+        QCOMPARE(d->txtShares->text(), QStringLiteral("5"));
+    }
+
+    void badShares_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("too many") << "40000" << "40000" << false;
+        QTest::newRow("largest") << "32767" << "32767" << true;
+        QTest::newRow("fraction") << "1.5" << "1.5" << false;
+        QTest::newRow("letters") << "x" << "0" << false;
+    }
+    void badShares()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, ok);
+        const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
+        f.TreeCommand("ACME", 2);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        f.Type(d->txtShares, typed);
+        QCOMPARE(d->txtShares->text(), shown);
+        QCOMPARE(d->cmdOK->isEnabled(), ok);
+        if (!ok) {
+            QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+            QVERIFY(d->isVisible());
+            QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
+        }
+    }
+
+    void portfolioFull()
+    {
+        QList<QPair<int, Lot>> lots;
+        for (int i = 1; i <= 99; ++i)
+            lots.append({i, {"IBM", "Buy", 1, 1, 0, i}});
+        f.WritePortfolio(lots);
+        const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
+        f.TreeCommand("ACME", 2);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        f.Type(d->txtShares, QStringLiteral("1"));
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Portfolio full"));
+        QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
+    }
+
+    // A save that fails says so once and keeps the dialog open; the
+    // portfolio in memory is the file's again.
+    void saveFails()
+    {
+        f.TreeCommand("ACME", 2);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        f.Type(d->txtShares, QStringLiteral("3"));
+        QFile::remove(Stock::PortfolioFile());
+        QVERIFY(QDir().mkpath(Stock::PortfolioFile())); // a folder where the file goes
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Portfolio not saved"));
+        QVERIFY(d->isVisible());
+    }
+
+    void buyWithoutStock()
+    {
+        CurrentSymbol.clear();
+        f.main->mnuTree[2]->trigger();
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("Select some stock first.."));
+        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("UnSelected Stock"));
+        QVERIFY(f.modals.isEmpty());
+    }
+
+    // Delete removes the stock from the set; a symbol outside it removes
+    // nothing, slot 0 included.
+    void deleteStock_data()
+    {
+        QTest::addColumn<QByteArray>("symbol");
+        QTest::addColumn<QList<QByteArray>>("left");
+        QTest::newRow("in the set") << QByteArray("ACME") << QList<QByteArray>{"IBM"};
+        QTest::newRow("not in the set") << QByteArray("ZZZ") << QList<QByteArray>{"ACME", "IBM"};
+    }
+    void deleteStock()
+    {
+        QFETCH(QByteArray, symbol);
+        QFETCH(QList<QByteArray>, left);
+        f.TreeCommand("ACME", 0); // selects ACME
+        CurrentSymbol = symbol;
+        const QByteArray file = TestEnv::ReadAll(Stock::StockSetFile(0));
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        f.main->mnuTree[6]->trigger();
+        QCOMPARE(Dialogs::Log().last().title, QStringLiteral("Delete share?"));
+        QList<QByteArray> symbols;
+        for (int i = 0; i < StockCount; ++i)
+            symbols << Stocks[size_t(i)].Symbol;
+        QCOMPARE(symbols, left);
+        if (left.size() == 2)
+            QCOMPARE(TestEnv::ReadAll(Stock::StockSetFile(0)), file);
+    }
+
+    // Delete Share on the price list removes the stock of the clicked row.
+    void deleteShareFromList()
+    {
+        Stocks[1].Name = "International";
+        Stocks[1].PChange = "+1.5%";
+        Stocks[0].PChange = "+1.5%";
+        Stock::SaveStocks();
+        f.main->FG_Current();
+        const int row = f.Grid()->TextMatrix(2, 1) == QStringLiteral("International") ? 2 : 3;
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        f.GridCommand(row, 1, 7);
+        QCOMPARE(Dialogs::Log().last().text, QStringLiteral("Are you sure you want to remove  (International)?"));
+        QCOMPARE(StockCount, int16_t(1));
+        QCOMPARE(Stocks[0].Symbol, QByteArray("ACME"));
+    }
+
+    void emptyStockCache()
+    {
+        const QString folder = SheetCache::DataSheetFolder();
+        QDir().mkpath(folder);
+        const QStringList files = {"ibm_it.sh", "IBM_ABS.Sh", "IBMX_it.Sh", "Upgrade.sh", "IBM.txt"};
+        for (const QString &name : files)
+            TestEnv::WriteAll(folder + u'/' + name, "page");
+        f.TreeCommand("IBM", 0);
+        Dialogs::QueueAnswer(Dialogs::vbNo);
+        f.main->mnuTree[7]->trigger();
+        QCOMPARE(Dialogs::Log().last().text, QStringLiteral("Are you sure you want to delete the selected stock data?"));
+        QCOMPARE(Dialogs::Log().last().title, QStringLiteral("Clear Cache ?"));
+        QVERIFY(Dialogs::Log().last().flags & Dialogs::vbDefaultButton2);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 5);
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        f.main->mnuTree[7]->trigger();
+        QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
+                 QStringList({"IBM.txt", "IBMX_it.Sh", "Upgrade.sh"}));
+    }
+
+    // A stop leaves the next run on the whole set; a start is for the stock.
+    void updateSelectedStock()
+    {
+        frmMain::SetRunHook(nullptr);
+        f.TreeCommand("ACME", 0);
+        f.main->lblDesc[0]->setText(QStringLiteral("Stop"));
+        f.main->mnuTree[9]->trigger();
+        QCOMPARE(f.main->lblDesc[0]->text(), QStringLiteral("Update"));
+        QCOMPARE(f.main->SingleStockMode, int16_t(0));
+    }
+
+    void properties()
+    {
+        f.TreeCommand("IBM", 11);
+        QTRY_COMPARE(f.main->findChildren<Properties *>().size(), 1);
+        QCOMPARE(f.main->findChildren<Properties *>()[0]->Symbol, QByteArray("IBM"));
+        CurrentSymbol = "ZZZ";
+        f.main->mnuTree[11]->trigger();
+        QCOMPARE(f.main->findChildren<Properties *>().size(), 1);
+    }
+};
+
+TW_TEST(tst_transactions)
+#include "tst_transactions.moc"
