@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include <dirent.h>
+#include <strings.h>
 #include <sys/stat.h>
 
 namespace SheetCache {
@@ -33,9 +34,13 @@ namespace {
 // What a folder held when it was last read, by lower-case name, and the
 // folder's change time then. A run looks up every page it writes, most of
 // them new, so the folder is read again only when something other than
-// Store changed it.
+// Store changed it; and while it keeps changing between lookups (a run
+// writing, removing and renaming its files), each lookup reads it once for
+// its one name instead of building the whole table again.
 struct Listing {
     timespec stamp{};
+    int quiet = 0; // lookups since the folder last changed
+    bool built = false;
     QHash<QByteArray, QByteArray> names;
 };
 QHash<QString, Listing> g_listings;
@@ -51,27 +56,42 @@ bool Stamp(const QString &folder, timespec &out)
 
 bool Same(const timespec &a, const timespec &b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
 
-const Listing *Read(const QString &folder)
+// The entry of the folder whose lower-case name is lower, as it is spelt
+// there; "" when there is none.
+QByteArray Lookup(const QString &folder, const QByteArray &lower)
 {
     timespec now;
     if (!Stamp(folder, now)) {
         g_listings.remove(folder);
-        return nullptr;
+        return {};
     }
-    auto it = g_listings.find(folder);
-    if (it != g_listings.end() && Same(it->stamp, now))
-        return &*it;
+    Listing &l = g_listings[folder];
+    if (l.built && Same(l.stamp, now))
+        return l.names.value(lower);
+    // Left alone for a few lookups: worth a table for the lookups to come.
+    l.quiet = Same(l.stamp, now) ? l.quiet + 1 : 0;
+    const bool still = l.quiet >= 2;
+    l.stamp = now;
+    l.built = false;
+    l.names.clear();
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
-        return nullptr;
-    Listing l;
-    l.stamp = now;
+        return {};
+    QByteArray found;
     while (const dirent *e = ::readdir(dir)) {
-        const QByteArray name(e->d_name);
-        l.names.insert(name.toLower(), name);
+        if (still) {
+            const QByteArray name(e->d_name);
+            l.names.insert(name.toLower(), name);
+        } else if (found.isEmpty() && ::strcasecmp(e->d_name, lower.constData()) == 0) {
+            found = QByteArray(e->d_name);
+        }
     }
     ::closedir(dir);
-    return &*g_listings.insert(folder, std::move(l));
+    if (still) {
+        l.built = true;
+        return l.names.value(lower);
+    }
+    return found;
 }
 
 } // namespace
@@ -87,11 +107,9 @@ QString Resolve(const QString &folder, const QString &name)
     if (QFileInfo::exists(exact))
         return exact;
     // Cache names are ASCII: lower case is enough to match them.
-    if (const Listing *l = Read(folder)) {
-        const QByteArray found = l->names.value(QFile::encodeName(name).toLower());
-        if (!found.isEmpty())
-            return folder + u'/' + QFile::decodeName(found);
-    }
+    const QByteArray found = Lookup(folder, QFile::encodeName(name).toLower());
+    if (!found.isEmpty())
+        return folder + u'/' + QFile::decodeName(found);
     return exact;
 }
 
@@ -107,7 +125,8 @@ bool Store(const QString &file, const QByteArray &bytes)
     const QFileInfo target(file);
     const QString folder = target.absolutePath();
     timespec before{};
-    const bool known = Stamp(folder, before) && g_listings.contains(folder) && Same(g_listings[folder].stamp, before);
+    const bool known = Stamp(folder, before) && g_listings.contains(folder) && g_listings[folder].built
+                       && Same(g_listings[folder].stamp, before);
 
     const QString part = file + QStringLiteral(".part");
     QFile f(part);

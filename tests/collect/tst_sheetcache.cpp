@@ -93,6 +93,13 @@ private Q_SLOTS:
         QTest::qWait(50);
         QFile::remove(folder + QStringLiteral("/B_it.Sh"));
         QCOMPARE(SheetCache::Resolve(folder, QStringLiteral("b_IT.sh")), folder + QStringLiteral("/b_IT.sh"));
+        // Looked up often while nothing changes, then changed from outside.
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(SheetCache::Resolve(folder, QStringLiteral("C_IT.sh")), folder + QStringLiteral("/c_it.SH"));
+        QTest::qWait(50);
+        TestEnv::WriteAll(folder + QStringLiteral("/d_IT.sh"), "page");
+        QCOMPARE(SheetCache::Resolve(folder, QStringLiteral("D_it.Sh")), folder + QStringLiteral("/d_IT.sh"));
+        QCOMPARE(SheetCache::Resolve(folder, QStringLiteral("c_IT.SH")), folder + QStringLiteral("/c_it.SH"));
     }
 
     // A page is stored whole: the new bytes exactly, no part file left.
