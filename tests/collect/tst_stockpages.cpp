@@ -290,7 +290,10 @@ private Q_SLOTS:
         QTimer poll;
         bool clicked = false;
         QObject::connect(&poll, &QTimer::timeout, f.m, [&] {
-            if (!clicked && f.m->SocketBusy == -1 && f.m->windowTitle().endsWith(QLatin1String("BBB Splits History"))) {
+            // Once the site has BBB's request: the stop then cuts a fetch
+            // under way, whatever the machine's speed.
+            if (!clicked && f.m->SocketBusy == -1 && f.m->windowTitle().endsWith(QLatin1String("BBB Splits History"))
+                && f.RequestLines().size() == 2) {
                 clicked = true;
                 QTest::mouseClick(f.m->Picture1[0], Qt::LeftButton);
             }
