@@ -3,6 +3,7 @@
 #include "collect/SheetCache.h"
 #include "collect/UpdateJobs.h"
 #include "core/AppFolder.h"
+#include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/RecordIO.h"
 #include "platform/Dialogs.h"
@@ -55,25 +56,23 @@ QByteArray TrimBlanks(const QByteArray &text)
     return text.mid(a, b - a);
 }
 
-// Between open and close, from each open up to the next close; the walk
-// ends at a missing close, so nothing is visited twice.
-void Walk(const QByteArray &text, QByteArrayView open, QByteArrayView close,
-          const std::function<void(const QByteArray &)> &visit)
+} // namespace
+
+bool WalkPieces(const QByteArray &text, QByteArrayView open, QByteArrayView close,
+                const std::function<void(const QByteArray &piece)> &visit)
 {
     qsizetype from = 0;
     for (;;) {
         const qsizetype start = text.indexOf(open, from);
         if (start < 0)
-            return;
+            return true;
         const qsizetype stop = text.indexOf(close, start);
         if (stop < 0)
-            return;
+            return false;
         visit(text.mid(start, stop - start));
         from = stop;
     }
 }
-
-} // namespace
 
 QByteArray Escape(QByteArrayView text)
 {
@@ -106,18 +105,39 @@ QByteArray CutTable(const QByteArray &page, QByteArrayView anchor)
     return page.mid(start, stop - start);
 }
 
-void WalkRows(const QByteArray &table, const std::function<void(const QByteArray &row, int n)> &row)
+bool WalkRows(const QByteArray &table, const std::function<void(const QByteArray &row, int n)> &row)
 {
     int n = 0;
-    Walk(table, "<tr", "</tr>", [&](const QByteArray &text) { row(text, n++); });
+    return WalkPieces(table, "<tr", "</tr>", [&](const QByteArray &text) { row(text, n++); });
 }
 
-void WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell)
+bool WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell)
 {
-    Walk(row, "<td", "</td>", [&](const QByteArray &text) {
-        QByteArray raw = text;
-        cell(TrimBlanks(Misc::CleanHTML(raw, false, true, false)));
-    });
+    return WalkPieces(row, "<td", "</td>", [&](const QByteArray &text) { cell(CellText(text)); });
+}
+
+QByteArray CellText(QByteArray piece, bool trim)
+{
+    const QByteArray text = Misc::CleanHTML(piece, false, true, false);
+    return trim ? TrimBlanks(text) : text;
+}
+
+std::optional<QByteArray> PageLink(const QString &site, QByteArrayView prefix, QByteArrayView path)
+{
+    const QByteArray p = path.trimmed().toByteArray();
+    const QByteArray lower = p.toLower();
+    if (lower.startsWith("http://") || lower.startsWith("https://") || lower.startsWith("mailto:"))
+        return Escape(p);
+    // A scheme is what stands before a colon that comes before any "/", "?"
+    // or "#"; a relative path has none.
+    const qsizetype colon = p.indexOf(':');
+    if (colon >= 0) {
+        const QByteArray before = p.left(colon);
+        if (!before.contains('/') && !before.contains('?') && !before.contains('#'))
+            return std::nullopt;
+    }
+    const QString address = Hosts::Url(site, QString::fromLatin1(prefix.toByteArray() + p));
+    return Escape(address.toLatin1());
 }
 
 void Normalise(QByteArray &text, std::initializer_list<std::pair<QByteArrayView, QByteArrayView>> steps)

@@ -15,8 +15,13 @@
 #include <QDate>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace ReportPage {
+
+// A cached sheet is rendered twice, as a report page of its own and as a
+// section of the summary page; the two differ in their templates only.
+enum class Renderer { Report, Summary };
 
 // Page and user text as it goes into HTML: "<", ">" and the double quote
 // always escaped, "&" unless it starts a character reference, so a page's
@@ -28,13 +33,26 @@ QByteArray Escape(QByteArrayView text);
 // or its end is missing. Case-sensitive, as the pages are normalised first.
 QByteArray CutTable(const QByteArray &page, QByteArrayView anchor);
 
+// Each piece from an `open` up to, not including, the next `close`, in
+// order; the search goes on from that close. A piece without its close ends
+// the walk unvisited, so nothing is visited twice: the answer is false then.
+bool WalkPieces(const QByteArray &text, QByteArrayView open, QByteArrayView close,
+                const std::function<void(const QByteArray &piece)> &visit);
 // Each "<tr" .. "</tr>" of the table in order, numbered from 0. A row
-// without its closing tag ends the walk.
-void WalkRows(const QByteArray &table, const std::function<void(const QByteArray &row, int n)> &row);
-// Each "<td" .. "</td>" cell of the row, cleaned of tags with "&amp;" read
-// as "&" and trimmed of blanks ("<th" cells are not walked). A cell without
-// its closing tag ends the walk.
-void WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell);
+// without its closing tag ends the walk (false).
+bool WalkRows(const QByteArray &table, const std::function<void(const QByteArray &row, int n)> &row);
+// Each "<td" .. "</td>" cell of the row as CellText gives it ("<th" cells
+// are not walked). A cell without its closing tag ends the walk (false).
+bool WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell);
+// A cell's text: tags dropped, "&amp;" read as "&", blanks trimmed unless
+// asked otherwise (a blank value of the earnings tables counts).
+QByteArray CellText(QByteArray piece, bool trim = true);
+
+// The address of a link a page gives (an insider's page, a filing): a
+// relative path goes on the site's host after `prefix`, a web or mail
+// address stands as it is; escaped for an attribute. None for any other
+// scheme, whose text is then shown without a link.
+std::optional<QByteArray> PageLink(const QString &site, QByteArrayView prefix, QByteArrayView path);
 
 // Plain, case-sensitive replacements in order.
 void Normalise(QByteArray &text, std::initializer_list<std::pair<QByteArrayView, QByteArrayView>> steps);

@@ -9,6 +9,9 @@
 #include "reports/QuoteExport.h"
 #include "reports/ReportPage.h"
 #include "reports/StatementRows.h"
+#include "reports/EarningsRows.h"
+#include "reports/OptionRows.h"
+#include "reports/TradeRows.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -144,17 +147,119 @@ void Reports::H_Current()
     ReportPage::Publish(ReportPage::ReportFolder() + QStringLiteral("/Stock Prices.Htm"), page);
 }
 
-// The reports of the other sheets come with their own work; until then these
-// write nothing.
-void Reports::H_Calls(const QByteArray &s) { Record("H_Calls", s); }
-void Reports::H_Puts(const QByteArray &s) { Record("H_Puts", s); }
-void Reports::H_IT(const QByteArray &s) { Record("H_IT", s); }
-void Reports::H_EC(const QByteArray &s) { Record("H_EC", s); }
-void Reports::H_ER(const QByteArray &s) { Record("H_ER", s); }
-void Reports::H_EH(const QByteArray &s) { Record("H_EH", s); }
-void Reports::H_EG(const QByteArray &s) { Record("H_EG", s); }
-void Reports::H_QR(const QByteArray &s) { Record("H_QR", s); }
-void Reports::H_SI(const QByteArray &s) { Record("H_SI", s); }
+QByteArray Reports::ReadSheet(const QByteArray &symbol, const char *suffix)
+{
+    const QByteArray page = Misc::ReadFile(SheetCache::DataSheet(QString::fromLatin1(symbol + suffix)));
+    Misc::DoEvents();
+    return page;
+}
+
+void Reports::Earnings(const QByteArray &symbol, int table, const QString &file, const QByteArray &subtitle)
+{
+    const QString path = ReportPage::ReportFile(QStringLiteral("Earnings"), symbol, file);
+    if (path.isEmpty())
+        return;
+    const Hourglass hourglass;
+    const QByteArray rows = EarningsRows::Rows(EarningsRows::Table(table), ReportPage::Renderer::Report,
+                                               ReadSheet(symbol, "_ee.Sh"))
+                                .value_or(QByteArray());
+    ReportPage::Publish(path, HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), subtitle)
+                                  + HtmlTable("0", "1", "3", "100%", {}) + rows + "\r\n" + Footer());
+}
+
+void Reports::H_EC(const QByteArray &s)
+{
+    Record("H_EC", s);
+    Earnings(s, int(EarningsRows::Table::Trend), QStringLiteral(" Consensus EPS Trend.Htm"), "Consensus EPS Trend");
+}
+
+void Reports::H_ER(const QByteArray &s)
+{
+    Record("H_ER", s);
+    // No blank after the symbol, as this report's file was always named.
+    Earnings(s, int(EarningsRows::Table::Estimates), QStringLiteral("Earnings Estimates.htm"), "Earnings Estimates");
+}
+
+void Reports::H_EH(const QByteArray &s)
+{
+    Record("H_EH", s);
+    Earnings(s, int(EarningsRows::Table::History), QStringLiteral(" Earnings History.Htm"), "Earnings History");
+}
+
+void Reports::H_EG(const QByteArray &s)
+{
+    Record("H_EG", s);
+    Earnings(s, int(EarningsRows::Table::Growth), QStringLiteral(" Earnings Growth.Htm"), "Earnings Growth");
+}
+
+void Reports::Chain(const QByteArray &symbol, bool calls)
+{
+    const QString path = ReportPage::ReportFile(QStringLiteral("Options"), symbol,
+                                                calls ? QStringLiteral(" Calls.htm") : QStringLiteral(" Puts.htm"));
+    if (path.isEmpty())
+        return;
+    const Hourglass hourglass;
+    const OptionRows::Side side = calls ? OptionRows::Side::Calls : OptionRows::Side::Puts;
+    const QByteArray body = OptionRows::Body(ReadSheet(symbol, "_op.Sh"));
+    // Cancel keeps the old report.
+    if (body.size() > OptionRows::LargeBody && !OptionRows::GoOnWithLarge(side, ReportPage::Renderer::Report))
+        return;
+    ReportPage::Publish(path, HtmlHead(calls ? "#FFFEEA" : "#EFFAF9", ReportPage::Escape(Stock::CurrentStockName()),
+                                       calls ? "Calls" : "Puts")
+                                  + HtmlTable("1", "0", "0", "100%", {})
+                                  + OptionRows::Headings(side, ReportPage::Renderer::Report)
+                                  + OptionRows::Rows(side, ReportPage::Renderer::Report, body) + Footer());
+}
+
+void Reports::H_Calls(const QByteArray &s)
+{
+    Record("H_Calls", s);
+    Chain(s, true);
+}
+
+void Reports::H_Puts(const QByteArray &s)
+{
+    Record("H_Puts", s);
+    Chain(s, false);
+}
+
+void Reports::H_IT(const QByteArray &s)
+{
+    Record("H_IT", s);
+    const QString path = ReportPage::ReportFile(QStringLiteral("Insiders Traders"), s, QStringLiteral(".htm"));
+    if (path.isEmpty())
+        return;
+    const Hourglass hourglass;
+    const TradeRows::Walked trades = TradeRows::Insiders(ReportPage::Renderer::Report, ReadSheet(s, "_it.Sh"));
+    ReportPage::Publish(path, HtmlHead({}, ReportPage::Escape(Stock::CurrentStockName()), "Insiders Traders")
+                                  + HtmlTable("1", "0", "0", "100%", {}) + trades.rows + Footer());
+}
+
+void Reports::H_QR(const QByteArray &s)
+{
+    Record("H_QR", s);
+    const QString path = ReportPage::ReportFile(QStringLiteral("Quarterly Reports"), s, QStringLiteral(" Quarterly Reports.htm"));
+    if (path.isEmpty())
+        return;
+    const Hourglass hourglass;
+    const TradeRows::Walked filings = TradeRows::Filings(ReportPage::Renderer::Report, ReadSheet(s, "_qr.Sh"));
+    ReportPage::Publish(path, HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), "Quarterly Reports ")
+                                  + HtmlTable("0", "1", "0", "100%", {}) + filings.rows + Footer());
+}
+
+void Reports::H_SI(const QByteArray &s)
+{
+    Record("H_SI", s);
+    const QString path = ReportPage::ReportFile(QStringLiteral("Misc"), s, QStringLiteral(" Short Interest.Htm"));
+    if (path.isEmpty())
+        return;
+    const Hourglass hourglass;
+    const TradeRows::Walked rows = TradeRows::ShortInterest(ReadSheet(s, "_SI.Sh"), "</TR>\r\n<TR>");
+    // The footer's leading "</TR>" closes the last row opened.
+    ReportPage::Publish(path, HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), "Short Interest")
+                                  + HtmlTable("0", "4", "1", "100%", {}) + "<TR>" + TradeRows::ShortInterestHeadings()
+                                  + "<tr>" + rows.rows + "</TR>" + Footer());
+}
 
 void Reports::Export(int16_t kind)
 {

@@ -4,11 +4,13 @@
 // section of the summary page; the two differ only in their row openers,
 // the face of the label cells and where a section heading is counted, so
 // both come from one walk here.
+#include "reports/ReportPage.h"
+
 #include <QByteArray>
 
 namespace StatementRows {
 
-enum class Renderer { Report, Summary };
+using Renderer = ReportPage::Renderer;
 
 // The rows of the table after "Annual Balance Sheet" on the page, from the
 // first row's opener to the last row's closing tag; empty when the page has

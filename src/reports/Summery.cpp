@@ -10,6 +10,10 @@
 #include "platform/Vb.h"
 #include "reports/ReportPage.h"
 #include "reports/StatementRows.h"
+#include "reports/EarningsRows.h"
+#include "reports/OptionRows.h"
+#include "reports/ResearchRows.h"
+#include "reports/TradeRows.h"
 
 #include <QLabel>
 #include <cmath>
@@ -170,22 +174,115 @@ QByteArray Summery::S_Chart()
     return "<img border=\"0\" src=\"" + ReportPage::Escape(address.toLatin1()) + "\">";
 }
 
-// The sections of the other sheets come with their own work; until then
-// their bodies are empty.
-QByteArray Summery::S_Calls() { return {}; }
-QByteArray Summery::S_Puts() { return {}; }
-QByteArray Summery::S_EC() { return {}; }
-QByteArray Summery::S_IT() { return {}; }
-QByteArray Summery::S_EE() { return {}; }
-QByteArray Summery::S_EH() { return {}; }
-QByteArray Summery::S_EG() { return {}; }
-QByteArray Summery::S_QR() { return {}; }
-QByteArray Summery::S_SI() { return {}; }
-QByteArray Summery::S_Split() { return {}; }
-QByteArray Summery::S_Upgrades() { return {}; }
-QByteArray Summery::S_Momentum() { return {}; }
-QByteArray Summery::S_Downgrades() { return {}; }
-QByteArray Summery::S_Broker() { return {}; }
+QByteArray Summery::Earnings(int table, const char *progress)
+{
+    Progress(progress);
+    const QByteArray page = ReadSheet("_ee.Sh");
+    if (page.isEmpty())
+        return NoData;
+    const std::optional<QByteArray> rows =
+        EarningsRows::Rows(EarningsRows::Table(table), ReportPage::Renderer::Summary, page);
+    return rows ? *rows + "\r\n" : QByteArray();
+}
+
+QByteArray Summery::S_EC()
+{
+    return Earnings(int(EarningsRows::Table::Trend), "Processing Consensus EPS Trend report, please wait..");
+}
+QByteArray Summery::S_EE()
+{
+    return Earnings(int(EarningsRows::Table::Estimates), "Processing Earnings Estimates report, please wait..");
+}
+QByteArray Summery::S_EH()
+{
+    return Earnings(int(EarningsRows::Table::History), "Processing Earnings History report, please wait..");
+}
+QByteArray Summery::S_EG()
+{
+    return Earnings(int(EarningsRows::Table::Growth), "Processing Earnings Growth report, please wait..");
+}
+
+QByteArray Summery::Chain(bool calls)
+{
+    Progress(calls ? "Processing Calls report, please wait.." : "Processing Puts report, please wait..");
+    const QByteArray page = ReadSheet("_op.Sh");
+    if (page.isEmpty())
+        return NoData;
+    const OptionRows::Side side = calls ? OptionRows::Side::Calls : OptionRows::Side::Puts;
+    const QByteArray body = OptionRows::Body(page);
+    // Cancel leaves the headline over an empty table.
+    if (body.size() > OptionRows::LargeBody && !OptionRows::GoOnWithLarge(side, ReportPage::Renderer::Summary))
+        return {};
+    const QByteArray rows = OptionRows::Rows(side, ReportPage::Renderer::Summary, body);
+    return rows.isEmpty() ? QByteArray() : OptionRows::Headings(side, ReportPage::Renderer::Summary) + rows;
+}
+
+QByteArray Summery::S_Calls() { return Chain(true); }
+QByteArray Summery::S_Puts() { return Chain(false); }
+
+QByteArray Summery::S_IT()
+{
+    Progress("Processing Insider Trades report, please wait..");
+    const QByteArray page = ReadSheet("_it.Sh");
+    if (page.isEmpty())
+        return NoData;
+    const TradeRows::Walked trades = TradeRows::Insiders(ReportPage::Renderer::Summary, page);
+    // The heading row alone is no table.
+    if (!trades.whole || trades.rows.endsWith("<TR>"))
+        return {};
+    return trades.rows;
+}
+
+QByteArray Summery::S_QR()
+{
+    Progress("Processing Quarterly report, please wait..");
+    const QByteArray page = ReadSheet("_qr.Sh");
+    if (page.isEmpty())
+        return NoData;
+    const TradeRows::Walked filings = TradeRows::Filings(ReportPage::Renderer::Summary, page);
+    if (!filings.whole || filings.rows.endsWith("<TR>"))
+        return {};
+    return filings.rows;
+}
+
+QByteArray Summery::S_SI()
+{
+    Progress("Processing Short Interest report, please wait..");
+    const TradeRows::Walked rows = TradeRows::ShortInterest(ReadSheet("_SI.Sh"), "</tr>\r\n<tr>");
+    if (!rows.whole)
+        return ResearchRows::NoData;
+    return "<TR>" + TradeRows::ShortInterestHeadings() + "</TR>\r\n<TR>" + rows.rows + "</TR>";
+}
+
+QByteArray Summery::S_Split()
+{
+    Progress("Processing stock split history report, please wait..");
+    return ResearchRows::Splits(ReadSheet("_sp.Sh"));
+}
+
+QByteArray Summery::S_Upgrades()
+{
+    Progress("Processing stock Upgrades history report, please wait..");
+    return ResearchRows::RatingChanges(ReadSheet("_uph.Sh"));
+}
+
+QByteArray Summery::S_Downgrades()
+{
+    Progress("Processing stock downgrades report, please wait..");
+    return ResearchRows::RatingChanges(ReadSheet("_dnh.Sh"));
+}
+
+QByteArray Summery::S_Momentum()
+{
+    Progress("Processing Momentum report, please wait..");
+    return ResearchRows::Momentum(ReadSheet("_mr.Sh"));
+}
+
+QByteArray Summery::S_Broker()
+{
+    Progress("Processing Broker Reports report, please wait..");
+    return ResearchRows::Broker(ReadSheet("_brp.Sh"));
+}
 
 bool Summery::GanarateHTML(const std::array<uint8_t, 19> &flags)
 {

@@ -56,6 +56,11 @@ private:
     // The scale row with every word centred; unused.
     static QByteArray AnalystScale();
 
+    // One of the four earnings tables (EarningsRows::Table) as its section.
+    QByteArray Earnings(int table, const char *progress);
+    // The calls or the puts of the option chain as their section.
+    QByteArray Chain(bool calls);
+
     void Progress(const char *text);
     // CurrentSymbol's cached page with that suffix; yields once after reading.
     QByteArray ReadSheet(const char *suffix);

@@ -322,7 +322,8 @@ Reply EarningsPage(const Request &r)
 }
 
 // Filings search: after "Sort By" one table of date, filing (a link to the
-// document) and description, its first row the column heads.
+// document, "Full Filing" its ALT text) and description, its first row the
+// column heads.
 Reply FilingsSearch(const Request &r)
 {
     const QByteArray sym = SymbolOf(r.Query("sym"));
@@ -338,7 +339,10 @@ Reply FilingsSearch(const Request &r)
     const QList<QByteArray> days = LatestFirst(d, n);
     for (int i = 1; i <= n; ++i) {
         const int f = d.Between(0, 6);
-        rows += Cells({days[i - 1], "<A HREF=\"?id=" + sym + "-" + QByteArray::number(i) + "\">" + forms[f][0] + "</A>",
+        // The document path holds no "/A", which the readers strike.
+        rows += Cells({days[i - 1],
+                       "<A HREF=\"/doc/" + sym.toLower() + "-" + QByteArray::number(i) + ".txt\" ALT=\"Full Filing\">"
+                           + forms[f][0] + "</A>",
                        forms[f][1]});
     }
     return Reply::Html(Html(sym + " filings",

@@ -1,0 +1,210 @@
+#include "reports/ResearchRows.h"
+
+#include "reports/ReportPage.h"
+
+#include <QList>
+
+namespace ResearchRows {
+
+namespace {
+
+const QByteArray CrLf = "\r\n";
+
+// The research pages' words that are no data: every one goes, also inside
+// longer words, and so does every comma.
+void Strip(QByteArray &page)
+{
+    for (const char *word : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare"})
+        page.replace(word, "");
+}
+
+// The momentum and broker pages' rewriting.
+void Rewrite(QByteArray &page)
+{
+    for (const char *upper : {"TABLE", "Table"})
+        page.replace(upper, "table");
+    for (const char *upper : {"TR", "Tr"})
+        page.replace(upper, "tr");
+    page.replace('\t', ' ');
+    for (const char *upper : {"TD", "Td"})
+        page.replace(upper, "td");
+    Strip(page);
+}
+
+QByteArray HeadingRow(std::initializer_list<const char *> headings)
+{
+    QByteArray out = "<TR>";
+    for (const char *h : headings)
+        out += h + CrLf;
+    return out + "</TR>" + CrLf + "<TR>";
+}
+
+// From the "</tr>" after the marker (from the page's start when the marker
+// is missing and `needMarker` is false) up to, not including, `end`.
+struct Cut {
+    bool marker = false, row = false, end = false;
+    QByteArray text;
+};
+Cut RowsAfter(const QByteArray &page, QByteArrayView marker, QByteArrayView end)
+{
+    Cut c;
+    const qsizetype m = page.indexOf(marker);
+    c.marker = m >= 0;
+    const qsizetype r = page.indexOf("</tr>", m + 1);
+    c.row = r >= 0;
+    const qsizetype e = r < 0 ? -1 : page.indexOf(end, r);
+    c.end = e >= 0;
+    if (c.end)
+        c.text = page.mid(r, e - r);
+    return c;
+}
+
+} // namespace
+
+QByteArray Splits(QByteArray page)
+{
+    if (page.isEmpty())
+        return NoData;
+    for (const char *upper : {"TD", "Td"})
+        page.replace(upper, "td");
+    for (const char *upper : {"TR", "Tr"})
+        page.replace(upper, "tr");
+    for (const char *upper : {"Table", "TABLE"})
+        page.replace(upper, "table");
+    const Cut cut = RowsAfter(page, "begin splits", "/table");
+    if (!cut.marker)
+        return {};
+    if (!cut.row)
+        return NoData;
+    if (!cut.end)
+        return {};
+    QByteArray rows;
+    bool closed = true;
+    int n = 0;
+    const bool rowsClosed = ReportPage::WalkRows(cut.text, [&](const QByteArray &row, int) {
+        if (n++ > 0)
+            rows += "<tr>" + CrLf;
+        int i = 0;
+        closed = ReportPage::WalkCells(row, [&](const QByteArray &value) {
+            const int at = i++;
+            if (at > 5)
+                return;
+            rows += (at == 5 ? "<TD ALIGN=\"CENTER\" WIDTH=\"10%\"><FONT color=#484848 size=-1 Face=\"Arial\">"
+                             : "<TD ALIGN=\"CENTER\"><FONT color=#484848 size=-1 Face=\"Arial\">")
+                    + ReportPage::Escape(value) + "</FONT></td>" + CrLf;
+        }) && closed;
+        rows += "</tr>" + CrLf;
+    });
+    if (!rowsClosed || !closed)
+        return NoData;
+    if (n == 0)
+        return {};
+    return HeadingRow({"<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\" HEIGHT=\"26\"><Font Size=-1 Face=\"Arial\">Type</Font><HR></th>",
+                       "<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\"><Font Size=-1 Face=\"Arial\">Amount</Font><HR></th>",
+                       "<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\"><Font Size=-1 Face=\"Arial\">Ex-Date</Font><HR></th>",
+                       "<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\"><Font Size=-1 Face=\"Arial\">Pay-Date</Font><HR></th>",
+                       "<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\"><Font Size=-1 Face=\"Arial\">Rec-Date</Font><HR></th>",
+                       "<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\"><Font Size=-1 Face=\"Arial\">An-Date</Font><HR></th>"})
+           + rows;
+}
+
+QByteArray RatingChanges(QByteArray page)
+{
+    for (const char *upper : {"TABLE", "Table"})
+        page.replace(upper, "table");
+    for (const char *upper : {"TR", "Tr"})
+        page.replace(upper, "tr");
+    page.replace('\t', ' ');
+    for (const char *upper : {"TD", "Td"})
+        page.replace(upper, "td");
+    Strip(page);
+    // Without the marker the table is read from the page's first row end on.
+    const Cut cut = RowsAfter(page, "begin splits", "</table");
+    if (!cut.row || !cut.end)
+        return NoData;
+    if (!cut.text.contains("<tr"))
+        return {};
+    QByteArray rows;
+    bool closed = true;
+    int n = 0;
+    const bool rowsClosed = ReportPage::WalkRows(cut.text, [&](const QByteArray &row, int) {
+        if (n++ > 0)
+            rows += "<tr>" + CrLf;
+        int i = 0;
+        closed = ReportPage::WalkCells(row, [&](const QByteArray &value) {
+            const int at = i++;
+            if (at == 0)
+                rows += "<TD><FONT color=#484848 size=-1 Face=\"Arial\"><B>" + ReportPage::Escape(value)
+                        + "</B></FONT></td>" + CrLf;
+            else if (at < 3)
+                rows += "<TD><FONT color=#484848 size=-1 Face=\"Arial\">" + ReportPage::Escape(value) + "</FONT></td>"
+                        + CrLf;
+        }) && closed;
+        rows += "</tr>" + CrLf;
+    });
+    if (!rowsClosed || !closed)
+        return NoData;
+    return HeadingRow({"<TH ALIGN=\"LEFT\" WIDTH=\"20%\" HEIGHT=\"26\"><Font size=-1 Face=\"Arial\">Type</Font><HR></th>",
+                       "<TH ALIGN=\"LEFT\" WIDTH=\"30%\"><Font size=-1 Face=\"Arial\">Broker</Font><HR></th>",
+                       "<TH ALIGN=\"LEFT\" WIDTH=\"50%\"><Font size=-1 Face=\"Arial\">Comments</Font><HR></th>"})
+           + rows;
+}
+
+QByteArray Momentum(QByteArray page)
+{
+    Rewrite(page);
+    const qsizetype s = page.indexOf("Sells");
+    const qsizetype e = s < 0 ? -1 : page.indexOf("</table", s);
+    if (e < 0)
+        return NoData;
+    const QByteArray block = page.mid(s, e - s);
+    if (block.contains("No data"))
+        return NoData;
+    QList<QByteArray> values;
+    ReportPage::WalkCells(block, [&](const QByteArray &value) {
+        if (values.size() < 5)
+            values.append(value);
+    });
+    if (values.size() < 5)
+        return NoData;
+    QByteArray body;
+    const char *const labels[4] = {"Rank", "Momentum Rating", "Buy", "Hold"};
+    for (int i = 0; i < 4; ++i)
+        body += QByteArray("<TR><TD ALIGN=\"CENTER\"><FONT size=-1><b>") + labels[i]
+                + ": </b>" + ReportPage::Escape(values[i]) + "</FONT></TD></tr>" + CrLf;
+    return body + "<TR><TD ALIGN=\"CENTER\"><FONT><b>Sell: </b>" + ReportPage::Escape(values[4]) + "</FONT></TD></tr>"
+           + CrLf;
+}
+
+QByteArray Broker(QByteArray page)
+{
+    Rewrite(page);
+    const Cut cut = RowsAfter(page, "begin reports", "</table");
+    if (!cut.row || !cut.end)
+        return NoData;
+    QList<QByteArray> group;
+    QByteArray rows;
+    int groups = 0;
+    const bool closed = ReportPage::WalkCells(cut.text, [&](const QByteArray &value) {
+        group.append(value);
+        if (group.size() < 3)
+            return;
+        // The first two groups are no reports.
+        if (groups++ >= 2)
+            for (const QByteArray &v : group)
+                rows += "<TD ALIGN=\"LEFT\"><FONT color=#484848 size=-1 Face=\"Arial\">" + ReportPage::Escape(v)
+                        + "</FONT></td>" + CrLf;
+        rows += "</tr>" + CrLf + "<tr>" + CrLf;
+        group.clear();
+    });
+    if (!closed)
+        return NoData;
+    if (groups == 0)
+        return {};
+    return HeadingRow({"<TH ALIGN=\"LEFT\" WIDTH=\"10%\" HEIGHT=\"26\"><Font size=-1 Face=\"Arial\">Date</Font><HR></th>",
+                       "<TH ALIGN=\"LEFT\" WIDTH=\"20%\"><Font size=-1 Face=\"Arial\">Broker</Font><HR></th>",
+                       "<TH ALIGN=\"LEFT\" WIDTH=\"75%\"><Font size=-1 Face=\"Arial\">Comment</Font><HR></th>"})
+           + rows;
+}
+
+} // namespace ResearchRows
