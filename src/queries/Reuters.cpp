@@ -33,6 +33,14 @@ bool IsNumber(const QString &text)
     return ok;
 }
 
+// "01", or the 1st written otherwise ("1" before the box is left).
+bool IsOne(const QString &text)
+{
+    bool ok = false;
+    const double v = Vb::ParseNumber(text, &ok);
+    return ok && v == 1;
+}
+
 QString Padded(const QString &text) { return text.size() == 1 ? u'0' + text : text; }
 
 // A box's text as it goes into the address.
@@ -71,7 +79,7 @@ Reuters::FromDate Reuters::LengthRule(int length, const QString &fromDay, const 
     const QString tm = toMonth.isEmpty() ? TwoDigits(today.month()) : toMonth;
     switch (length) {
     case 24:
-        if (td == QLatin1String("01")) {
+        if (IsOne(td)) {
             // The day before the 1st: the last day of the month before.
             Vb::Skip([&] {
                 const double m = Vb::CDbl(tm);
