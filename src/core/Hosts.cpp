@@ -47,6 +47,18 @@ constexpr std::array kSites{
     Site{"RatioChartHost", nullptr, "ratio-charts.test"},
     Site{"MessageBoardHost", nullptr, "boards.test"},
     Site{"DiscussionSearchHost", nullptr, "discussion-search.test"},
+    // The news sources of a stock's news leaves.
+    Site{"InvestorNewsHost", nullptr, "investor-news.test"},
+    Site{"EdgarHeadlinesHost", nullptr, "edgar-headlines.test"},
+    Site{"SmartMoneyNewsHost", nullptr, "smart-money-news.test"},
+    Site{"ZdNetIndustryHost", nullptr, "zdnet-industry.test"},
+    Site{"QuoteCentralHost", nullptr, "quotecentral.test"},
+    Site{"MarketWatchHost", nullptr, "marketwatch.test"},
+    Site{"MoneyPlannerHost", nullptr, "moneyplanner.test"},
+    Site{"MorningStarNewsHost", nullptr, "morningstar-news.test"},
+    Site{"MontlayFullHost", nullptr, "montlay-full.test"},
+    Site{"NewsAlertHost", nullptr, "news-alert.test"},
+    Site{"BloombergQuoteHost", nullptr, "bloomberg-quotes.test"},
     // Broadcasters of the television and radio streams.
     Site{"BloombergTelevisionHost", nullptr, "bloomberg-tv.test"},
     Site{"FinancialTimesVideoHost", nullptr, "ft-video.test"},

@@ -2,15 +2,93 @@
 
 #include "core/Misc.h"
 #include "links/Boards.h"
+#include "links/StockPages.h"
 #include "links/Streams.h"
 #include "navtree/NavState.h"
+#include "platform/Dialogs.h"
+#include "platform/Geometry.h"
+#include "platform/Hourglass.h"
+#include "platform/Text.h"
 #include "platform/Vb.h"
+#include "queries/Reuters.h"
 
-// Launchers the tree's leaves reach: built with the link launchers.
-void frmMain::OpenChartLink(int16_t) {}
-void frmMain::OpenNewsLink(int16_t) {}
-void frmMain::OpenRatioGraph(int16_t) {}
-void frmMain::OpenIndustryGroup(int16_t) {}
+#include <QLineEdit>
+
+namespace {
+const QString NoSymbolTitle = QStringLiteral("No stock symbol selected");
+}
+
+// The stock page launchers act on the current stock, whichever stock's leaf
+// was clicked.
+void frmMain::OpenChartLink(int16_t n)
+{
+    if (CurrentSymbol.isEmpty()) {
+        Dialogs::MsgBox(QStringLiteral("Select any stock graph."), Dialogs::vbInformation, NoSymbolTitle);
+        return;
+    }
+    Vb::Skip([n] {
+        if (const QString address = StockPages::Chart(n, CurrentSymbol); !address.isEmpty())
+            Misc::OpenLink(address);
+    });
+    Misc::DoEvents();
+}
+
+void frmMain::OpenNewsLink(int16_t n)
+{
+    if (CurrentSymbol.isEmpty()) {
+        Dialogs::MsgBox(QStringLiteral("Select any stock."), Dialogs::vbInformation, NoSymbolTitle);
+        return;
+    }
+    const Hourglass hourglass;
+    try {
+        if (n == StockPages::HeadlinesSource) {
+            // The dialog checks the connection itself when it opens its page.
+            const bool fresh = !Reuters::Loaded();
+            if (Reuters *form = Reuters::Load()) {
+                form->txtSymbol[0]->setText(Text::FromCp1252(CurrentSymbol.toUpper()));
+                if (fresh) {
+                    // Centred on this window; its Left is not added (the place is on the screen).
+                    Geometry::SetLeft(form, Geometry::Width(this) / 2 - Geometry::Width(form) / 2);
+                    Geometry::SetTop(form, Geometry::Top(this) + (Geometry::Height(this) - Geometry::Height(form)) / 2);
+                }
+                Own(form);
+                form->show();
+                form->raise();
+                form->activateWindow();
+            }
+        } else if (const QString address = StockPages::News(n, CurrentSymbol); !address.isEmpty()) {
+            Misc::OpenLink(address);
+        }
+        Misc::DoEvents();
+    } catch (const VbError &) {
+    }
+}
+
+void frmMain::OpenRatioGraph(int16_t n)
+{
+    try {
+        // Asked before the symbol is looked at.
+        if (!Misc::CheckOnline())
+            return;
+        const Hourglass hourglass;
+        if (CurrentSymbol.size() < 2) {
+            Dialogs::MsgBox(QStringLiteral("Select Some Stock Symbol."), Dialogs::vbInformation, NoSymbolTitle);
+            return;
+        }
+        Misc::OpenLink(StockPages::Ratio(n, CurrentSymbol));
+        Misc::DoEvents();
+    } catch (const VbError &) {
+    }
+}
+
+void frmMain::OpenIndustryGroup(int16_t n)
+{
+    // No symbol is no reason to stop: the page opens without one.
+    Vb::Skip([n] {
+        if (const QString address = StockPages::IndustryGroup(n, CurrentSymbol); !address.isEmpty())
+            Misc::OpenLink(address);
+    });
+}
 
 void frmMain::OpenVideoStream(int16_t n)
 {

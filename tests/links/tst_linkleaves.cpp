@@ -2,7 +2,6 @@
 // stock's boards, the web directory and the television and radio streams,
 // clicked on screen.
 #include "../navtree/TreeFixture.h"
-#include "../shell/MouseEvents.h"
 #include "collect/UpdateJobs.h"
 #include "common/TestRegistry.h"
 #include "core/Hosts.h"
@@ -43,18 +42,7 @@ class tst_linkleaves : public QObject {
     Q_OBJECT
     TreeFixture f;
 
-    // A click where the node shows, its branch opened first.
-    void ClickNode(const QString &key)
-    {
-        TreeNode *node = f.Node(key);
-        QVERIFY2(node, qPrintable(key));
-        for (TreeNode *p = node->Parent(); p; p = p->Parent())
-            p->setExpanded(true);
-        f.tree->scrollToItem(node);
-        const QPoint at = f.tree->visualItemRect(node).center();
-        SendMouse(f.tree->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
-        SendMouse(f.tree->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
-    }
+    void ClickNode(const QString &key) { f.ClickOnScreen(key); }
 
     // The one address a click opened, "" when it opened none.
     QString Opened(const QString &key)

@@ -2,11 +2,13 @@
 // The main window with the "Tech" set open: ZETA, ACME and F, and a
 // portfolio whose slots 0 to 5 hold ZETA, ACME, ZETA, (empty), IBMX, ACME.
 #include "../shell/MainFixture.h"
+#include "../shell/MouseEvents.h"
 #include "core/Stock.h"
 #include "platform/TreeView.h"
 
 #include <QLabel>
 #include <QStringList>
+#include <QTest>
 
 namespace tw::test {
 
@@ -74,6 +76,19 @@ public:
     }
 
     void Click(const QString &key) { main->TreeView1_NodeClick(Node(key)); }
+
+    // A mouse click where the node shows, its branch opened first.
+    void ClickOnScreen(const QString &key)
+    {
+        TreeNode *node = Node(key);
+        QVERIFY2(node, qPrintable(key));
+        for (TreeNode *p = node->Parent(); p; p = p->Parent())
+            p->setExpanded(true);
+        tree->scrollToItem(node);
+        const QPoint at = tree->visualItemRect(node).center();
+        SendMouse(tree->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
+        SendMouse(tree->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    }
 };
 
 } // namespace tw::test
