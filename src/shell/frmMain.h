@@ -403,12 +403,13 @@ public:
     static void SetPopupHook(std::function<void(QMenu *, QPointF)> hook);
     static void SetModalHook(std::function<void(QWidget *)> hook);
 
-private:
-    // Opens the popup with its top-left corner at (x, y) twips of the window.
-    void PopupMenu(QMenu *menu, double x, double y);
     // Places a secondary window across the given width (the window's outer
     // or inner width), 700 twips below the news ticker's top.
     void PlaceBelowTicker(QWidget *form, double width);
+
+private:
+    // Opens the popup with its top-left corner at (x, y) twips of the window.
+    void PopupMenu(QMenu *menu, double x, double y);
     // Makes this window the form's owner: it stays above it and goes with it.
     void Own(QWidget *form);
     // Shows form modal with this window as owner; returns when it is closed.

@@ -918,6 +918,30 @@ void Dollar()
     Save(out, QStringLiteral("pictures/DOLLAR.png"));
 }
 
+// ------------------------------------------------------------------ screen
+
+// The screener's background: a pale blue-grey linen, 128 x 128 and seamless
+// (every wave repeats a whole number of times across the tile), so tiles
+// join without a seam.
+void ScreenTexture()
+{
+    constexpr int n = 128;
+    QImage img(n, n, QImage::Format_RGB32);
+    Rng rng{20250601u};
+    const double tau = 2 * M_PI / n;
+    for (int y = 0; y < n; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < n; ++x) {
+            const double weave = 0.5 * std::sin(x * tau * 32) * std::sin(y * tau * 2)
+                                 + 0.5 * std::sin(y * tau * 32) * std::sin(x * tau * 3);
+            const double cloud = std::sin(x * tau + 2 * std::sin(y * tau)) + std::sin(y * tau * 2 + x * tau);
+            const double v = 5 * weave + 4 * cloud + 6 * (rng.Next() - 0.5);
+            line[x] = qRgb(qBound(0, int(214 + v), 255), qBound(0, int(222 + v), 255), qBound(0, int(234 + v), 255));
+        }
+    }
+    Save(img, QStringLiteral("pictures/SCREEN.png"));
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -935,5 +959,6 @@ int main(int argc, char **argv)
     Splash();
     Investor();
     Dollar();
+    ScreenTexture();
     return 0;
 }
