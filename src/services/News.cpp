@@ -811,10 +811,11 @@ void News::cmdClose_Click()
 
 void News::closeEvent(QCloseEvent *event)
 {
-    // The frame's close runs the Exit steps; they close the window in turn.
+    // The frame's close runs the Exit steps; they close the window in turn,
+    // once this close is over (a close inside a close is not one).
     if (!closing_) {
         event->ignore();
-        cmdClose_Click();
+        QMetaObject::invokeMethod(this, [this] { cmdClose_Click(); }, Qt::QueuedConnection);
         return;
     }
     if (g_news == this)
