@@ -1,4 +1,824 @@
 #include "services/News.h"
 
-// The reader comes with its own work; until then there is nothing to show.
-News *News::Load() { return nullptr; }
+#include "core/AppFolder.h"
+#include "core/Misc.h"
+#include "core/Settings.h"
+#include "platform/Artwork.h"
+#include "platform/ControlNames.h"
+#include "platform/Dialogs.h"
+#include "platform/FlexGrid.h"
+#include "platform/Geometry.h"
+#include "platform/RunOnce.h"
+#include "platform/Text.h"
+#include "platform/Twips.h"
+#include "platform/Vb.h"
+#include "platform/VbInput.h"
+#include "platform/Wait.h"
+#include "platform/Winsock.h"
+#include "services/Smtp.h"
+#include "sheets/GridInteraction.h"
+#include "sheets/Utilities.h"
+#include "shell/clsFormResize.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
+#include <cmath>
+
+namespace {
+
+News *g_news = nullptr;
+
+// A long group list keeps arriving; only a server silent this long is given up.
+constexpr int kDefaultReplyTimeoutMs = 60000;
+int g_replyTimeoutMs = kDefaultReplyTimeoutMs;
+
+constexpr uint32_t kBlue = 0xFF0000; // 0x00BBGGRR
+constexpr uint32_t kRed = 0x0000FF;
+
+const char *const kGroupCaptions[19] = {
+    "Stocks", "Bonds", "Commodities", "Economy", "Money", "Employment", "Futures", "Industries", "Media",
+    "Insurance", "Mutual Funds", "Options", "Personal Finance", "My List", "Server List", "Save List",
+    "List Group", "Add Group", "Remove Group"};
+
+void SetTextColour(QLabel *label, uint32_t bgr)
+{
+    label->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3);")
+                             .arg(bgr & 0xFF)
+                             .arg((bgr >> 8) & 0xFF)
+                             .arg((bgr >> 16) & 0xFF));
+}
+
+void Tag(QWidget *w, const char *tag) { w->setProperty("Tag", QString::fromLatin1(tag)); }
+
+QString Latin(QByteArrayView bytes) { return Text::FromCp1252(bytes); }
+
+} // namespace
+
+void News::SetReplyTimeoutMs(int ms) { g_replyTimeoutMs = ms > 0 ? ms : kDefaultReplyTimeoutMs; }
+
+void News::EnsureNewsList()
+{
+    const QString path = AppFolder + QStringLiteral("/NewsList.txt");
+    if (QFile::exists(path))
+        return;
+    if (QFile::copy(QStringLiteral(":/resources/news/NewsList.txt"), path))
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
+News *News::Load()
+{
+    if (!g_news) {
+        g_news = new News;
+        g_news->setAttribute(Qt::WA_DeleteOnClose);
+        g_news->Form_Load();
+    }
+    return g_news;
+}
+
+News *News::Loaded() { return g_news; }
+
+News::News(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("News"));
+    setWindowTitle(QStringLiteral("Tickerwatch Zerero Rozere"));
+    resize(Twips::ToPixels(9300), Twips::ToPixels(5805));
+    BuildControls();
+}
+
+News::~News()
+{
+    if (g_news == this)
+        g_news = nullptr;
+}
+
+void News::BuildControls()
+{
+    const auto label = [this](QWidget *parent, const QString &text, const QString &name, const char *tip) {
+        auto *l = new QLabel(text, parent);
+        l->setObjectName(name);
+        if (tip)
+            l->setToolTip(QString::fromLatin1(tip));
+        l->installEventFilter(this);
+        return l;
+    };
+
+    static const char *pages[3] = {"Groups", "Messages", "Options"};
+    for (int i = 0; i < 3; ++i) {
+        Frm[i] = new QFrame(this);
+        Frm[i]->setObjectName(ControlNames::Indexed("Frm", i));
+        Tag(Frm[i], "@TLWH");
+        Geometry::Move(Frm[i], 120, 0, 9015, 5175);
+    }
+    auto *groupsTitle = new QLabel(QStringLiteral("Groups"), Frm[0]);
+    Geometry::Move(groupsTitle, 1680, 240, 1800, 255);
+    auto *messagesTitle = new QLabel(QStringLiteral("Messages"), Frm[1]);
+    Tag(messagesTitle, "@TLWH");
+    Geometry::Move(messagesTitle, 120, 60, 1800, 255);
+
+    // Groups page.
+    FG_Groups = new FlexGrid(Frm[0]);
+    FG_Groups->setObjectName(QStringLiteral("FG_Groups"));
+    Geometry::Move(FG_Groups, 1680, 600, 5895, 3855);
+    ShpNav = new QFrame(Frm[0]);
+    ShpNav->setObjectName(QStringLiteral("ShpNav"));
+    ShpNav->setProperty("vbType", QStringLiteral("Shape"));
+    ShpNav->setFrameShape(QFrame::Box);
+    Tag(ShpNav, "@TLWH");
+    Geometry::Move(ShpNav, 70, 240, 1540, 255);
+    for (int i = 0; i < 19; ++i) {
+        lblGroups[i] = label(Frm[0], QString::fromLatin1(kGroupCaptions[i]), ControlNames::Indexed("lblGroups", i),
+                             nullptr);
+        SetTextColour(lblGroups[i], kBlue);
+        if (i < 13)
+            Geometry::Move(lblGroups[i], 120, 240 + 350 * i, 1440, 255);
+        else
+            Geometry::Move(lblGroups[i], 7440, 240 + 336 * (i - 13), 1455, 255);
+    }
+
+    // Messages page.
+    FG = new FlexGrid(Frm[1]);
+    FG->setObjectName(QStringLiteral("FG"));
+    FG->setToolTip(QStringLiteral("Click On Header To View Message"));
+    Tag(FG, "@TLWH");
+    Geometry::Move(FG, 120, 360, 8775, 2130);
+    Text2 = new QPlainTextEdit(Frm[1]);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setToolTip(QStringLiteral("Message Body"));
+    Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Tag(Text2, "@TLWH");
+    Geometry::Move(Text2, 120, 2505, 8775, 2415);
+    Split = new QFrame(Frm[1]);
+    Split->setObjectName(QStringLiteral("Split"));
+    Split->setProperty("vbType", QStringLiteral("PictureBox"));
+    Split->setAutoFillBackground(true);
+    Split->setStyleSheet(QStringLiteral("background: #c0c0c0;"));
+    Tag(Split, "@TLWH");
+    // 35 twips is under three pixels: the bar keeps a height a mouse can grab.
+    Geometry::Move(Split, 120, 2520, 8715, 75);
+    Split->raise();
+    Split->installEventFilter(this);
+
+    // Options page.
+    auto *prompt = new QLabel(QStringLiteral("Enter News Server Name:"), Frm[2]);
+    Tag(prompt, "@TL");
+    Geometry::Move(prompt, 1800, 1800, 2055, 255);
+    txtServer = new QLineEdit(Frm[2]);
+    txtServer->setObjectName(QStringLiteral("txtServer"));
+    txtServer->setToolTip(QStringLiteral("Server Name"));
+    Geometry::Move(txtServer, 3960, 1800, 2535, 285);
+    cmdApply = new QPushButton(QStringLiteral("&Apply"), Frm[2]);
+    cmdApply->setObjectName(QStringLiteral("cmdApply"));
+    cmdApply->setToolTip(QStringLiteral("Apply Changes"));
+    cmdApply->setEnabled(false);
+    Tag(cmdApply, "@TL");
+    Geometry::Move(cmdApply, 3720, 2880, 1215, 375);
+
+    // The row under the pages.
+    cmdClose = label(this, QStringLiteral("Exit"), QStringLiteral("cmdClose"), "Exit Vezoza Vozuduve (Alt X)");
+    cmdConnect = label(this, QStringLiteral("Connect"), QStringLiteral("cmdConnect"), "Connect to news server (Alt C)");
+    cmdDisconnect = label(this, QStringLiteral("Disconnect"), QStringLiteral("cmdDisconnect"),
+                          "Disconnect from news server (Alt D)");
+    cmdDisconnect->setEnabled(false);
+    static const char *navTips[3] = {"List of groups (Alt G)", "List of massages (Alt M)", "Setting (Alt O)"};
+    for (int i = 0; i < 3; ++i)
+        lblNav[i] = label(this, QString::fromLatin1(pages[i]), ControlNames::Indexed("lblNav", i), navTips[i]);
+    const int lefts[6] = {120, 900, 1620, 3900, 4620, 5580};
+    QLabel *row[6] = {cmdClose, cmdConnect, cmdDisconnect, lblNav[0], lblNav[1], lblNav[2]};
+    for (int i = 0; i < 6; ++i) {
+        Tag(row[i], "@TL");
+        Geometry::Move(row[i], lefts[i], 5280, 900, 255);
+    }
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(StatusBar1);
+    StatusPanel->setObjectName(QStringLiteral("StatusBar1_1"));
+    StatusBar1->addWidget(StatusPanel, 1);
+    Tag(StatusBar1, "@TW");
+    Geometry::Move(StatusBar1, 0, 5550, 9300, 255);
+
+    Winsock1 = new Winsock(this);
+    Winsock1->setObjectName(QStringLiteral("Winsock1"));
+    connect(Winsock1, &Winsock::DataArrival, this, &News::Winsock1_DataArrival);
+    connect(Winsock1, &Winsock::Closed, this, &News::Winsock1_Close);
+    connect(Winsock1, &Winsock::Error, this, &News::Winsock1_Error);
+
+    connect(FG_Groups, &FlexGrid::DblClick, this, &News::FG_Groups_DblClick);
+    connect(FG, &FlexGrid::Click, this, &News::FG_Click);
+    connect(FG, &FlexGrid::DblClick, this, &News::FG_DblClick);
+    connect(txtServer, &QLineEdit::textChanged, this, [this] { txtServer_Change(); });
+    connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
+    // Key preview: the window sees every key before the focused control.
+    for (QWidget *w : {static_cast<QWidget *>(FG_Groups), static_cast<QWidget *>(FG),
+                       static_cast<QWidget *>(Text2), static_cast<QWidget *>(txtServer),
+                       static_cast<QWidget *>(cmdApply)})
+        w->installEventFilter(this);
+}
+
+void News::Form_Load()
+{
+    EnsureNewsList();
+    lblGroups[15]->setEnabled(false);
+    lblGroups[16]->setEnabled(false);
+    NewsState = QStringLiteral("None");
+    NewsConnected = 0;
+    lblNav_Click(0);
+    NewsHost = Settings::Get(QStringLiteral("NewsServer")).ToText();
+    Split->setCursor(Artwork::Cursor(103));
+    LoadMyList();
+    resizer_ = std::make_unique<clsFormResize>();
+    resizer_->SetSourceForm(this);
+}
+
+void News::Form_Resize()
+{
+    if (closing_ || !resizer_)
+        return;
+    Vb::Skip([this] { resizer_->ScaleControls(); });
+}
+
+void News::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void News::Status(const QString &text) { StatusPanel->setText(text); }
+
+void News::SetLinkLabels(bool connectOn)
+{
+    cmdConnect->setEnabled(connectOn);
+    cmdDisconnect->setEnabled(!connectOn);
+}
+
+// ---------------------------------------------------------------- pages
+
+void News::lblNav_Click(int index)
+{
+    if (index < 0 || index > 2)
+        return;
+    for (int i = 0; i < 3; ++i) {
+        SetTextColour(lblNav[i], kBlue);
+        Frm[i]->hide();
+    }
+    Frm[index]->show();
+    SetTextColour(lblNav[index], kRed);
+    if (index == 2)
+        txtServer->setText(NewsHost);
+}
+
+void News::lblGroups_Click(int index)
+{
+    if (index < 0 || index > 18 || !lblGroups[index]->isEnabled())
+        return;
+    CurrentCategory = lblGroups[index]->text();
+    if (index < 15)
+        Geometry::Move(ShpNav, Geometry::Left(lblGroups[index]) - 50, Geometry::Top(lblGroups[index]),
+                       Geometry::Width(lblGroups[index]) + 100, Geometry::Height(ShpNav));
+    if (index <= 12) {
+        SetupGroupGrid({45, 54});
+        const QList<QByteArray> rows = Nntp::CategoryRows(Misc::ReadFile(AppFolder + QStringLiteral("/NewsList.txt")),
+                                                          Text::ToCp1252(CurrentCategory));
+        for (const QByteArray &row : rows)
+            FG_Groups->AddItem(Latin(row));
+        return;
+    }
+    switch (index) {
+    case 13:
+        LoadMyList();
+        break;
+    case 14:
+        LoadServerList();
+        break;
+    case 17:
+        AddGroup();
+        break;
+    case 18:
+        EnableSaveList();
+        break;
+    default:
+        break;
+    }
+}
+
+void News::SetupGroupGrid(const QList<double> &widths)
+{
+    FG_Groups->Clear();
+    FG_Groups->SetRows(1);
+    FG_Groups->SetCols(2);
+    FG_Groups->SetFixedCols(1);
+    Vb::Skip([&] { Utilities::SetColWidth(FG_Groups, widths); });
+    Vb::Skip([&] { Utilities::SetColAlignment(FG_Groups, {1, 1}); });
+    Vb::Skip([&] { Utilities::SetHeaders(FG_Groups, {QStringLiteral("Description"), QStringLiteral("Group Name")}); });
+}
+
+void News::LoadMyList()
+{
+    const QString path = AppFolder + QStringLiteral("/server.lst");
+    const bool present = QFile::exists(path);
+    SetupGroupGrid({2, 98});
+    if (!present)
+        return;
+    Status(QStringLiteral("Getting list from file"));
+    const QList<QByteArray> rows = Nntp::MyListRows(Misc::ReadFile(path));
+    FG_Groups->SetRows(1 + int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i)
+        FG_Groups->SetTextMatrix(1 + i, 1, Latin(rows[i]));
+    Status(QStringLiteral("Finished getting list."));
+}
+
+void News::AddGroup()
+{
+    const QString answer = Dialogs::InputBox(QStringLiteral("Inset new Group"), QStringLiteral("Add Group"), QString());
+    if (answer.isEmpty())
+        return;
+    FG_Groups->SetRows(FG_Groups->Rows() + 1);
+    FG_Groups->SetTextMatrix(FG_Groups->Rows() - 1, 1, answer);
+    lblGroups[15]->setEnabled(true);
+}
+
+void News::EnableSaveList() { lblGroups[15]->setEnabled(true); }
+
+// ---------------------------------------------------------------- articles
+
+void News::SetupArticleGrid()
+{
+    FG->Clear();
+    FG->SetRows(2);
+    FG->SetCols(6);
+    Vb::Skip([this] {
+        Utilities::SetHeaders(FG, {QString(), QStringLiteral("Subject"), QStringLiteral("Date"),
+                                   QStringLiteral("From"), QStringLiteral("Lines"), QStringLiteral("ID")});
+    });
+    Vb::Skip([this] { Utilities::SetColWidth(FG, {3, 58, 15, 15, 8, 0}); });
+    for (int c = 1; c <= 3; ++c)
+        FG->SetColAlignment(c, FlexGrid::flexAlignLeftCenter);
+    FG->SetColAlignment(4, FlexGrid::flexAlignCenterCenter);
+    FG->SetColAlignment(5, FlexGrid::flexAlignCenterCenter);
+    FG->SetRowHeight(1, 0);
+}
+
+void News::AddArticleRow(const Nntp::Header &h)
+{
+    const int row = FG->Rows();
+    FG->SetRows(row + 1);
+    FG->SetTextMatrix(row, 1, Latin(h.subject));
+    FG->SetTextMatrix(row, 2, Latin(h.date));
+    FG->SetTextMatrix(row, 3, Latin(h.from));
+    FG->SetTextMatrix(row, 4, QString::number(h.lines));
+    FG->SetTextMatrix(row, 5, Latin(h.number));
+}
+
+void News::FG_DblClick()
+{
+    // The hidden empty row stays where it is.
+    FG->SetSortRows(2, FG->Rows() - 1);
+    GridInteraction::Sort(FG);
+}
+
+void News::ShowBody(const Nntp::Reply &reply)
+{
+    if (reply.Code() != "222") {
+        Text2->setPlainText(Latin(reply.status));
+        return;
+    }
+    Text2->setPlainText(Latin(reply.lines.join('\n')));
+}
+
+// ---------------------------------------------------------------- splitter
+
+void News::Split_MouseDown(int button, double y)
+{
+    if (button == 1) {
+        Split->setCursor(Artwork::Cursor(102));
+        Split->setStyleSheet(QStringLiteral("background: #000000;"));
+        SplitGrab = int32_t(std::lround(y));
+        return;
+    }
+    if (SplitGrab != NotDragging)
+        Split_MouseUp();
+    SplitGrab = NotDragging;
+}
+
+void News::Split_MouseMove(double y)
+{
+    const int32_t at = int32_t(std::lround(y));
+    if (SplitGrab == NotDragging || at == SplitGrab)
+        return;
+    Geometry::Move(Split, Geometry::Left(FG), Geometry::Top(Split) + at, Geometry::Width(Text2),
+                   Geometry::Height(Split));
+    SplitGrab = at;
+}
+
+void News::Split_MouseUp()
+{
+    Split->setCursor(Artwork::Cursor(103));
+    SplitGrab = NotDragging;
+    Split->setStyleSheet(QStringLiteral("background: palette(button);"));
+    const double page = Geometry::Height(Frm[1]);
+    double top = Geometry::Top(Split);
+    if (top < 400)
+        top = 400;
+    else if (top > page)
+        top = page - 400;
+    Geometry::SetTop(Split, top);
+    Geometry::SetTop(Text2, top + 30);
+    Geometry::SetHeight(Text2, page - 100 - top);
+    Geometry::SetHeight(FG, top - 230);
+}
+
+// ---------------------------------------------------------------- server setting
+
+void News::txtServer_Change() { cmdApply->setEnabled(true); }
+
+void News::cmdApply_Click()
+{
+    NewsHost = txtServer->text();
+    lblNav_Click(0);
+    Vb::Skip([this] { Settings::Set(QStringLiteral("NewsServer"), txtServer->text()); });
+    cmdApply->setEnabled(false);
+}
+
+// ---------------------------------------------------------------- keys and mouse
+
+void News::Form_KeyDown(int keyCode, int shift)
+{
+    constexpr int Alt = 4;
+    const bool alt = shift & Alt;
+    if (alt && keyCode == 'G')
+        lblNav_Click(0);
+    else if (alt && keyCode == 'M')
+        lblNav_Click(1);
+    else if (alt && keyCode == 'O')
+        lblNav_Click(2);
+    else if (alt && keyCode == 'C')
+        cmdConnect_Click();
+    else if (alt && keyCode == 'D')
+        cmdDisconnect_Click();
+    else if ((alt && keyCode == 'X') || keyCode == 27)
+        cmdClose_Click();
+}
+
+void News::keyPressEvent(QKeyEvent *event)
+{
+    Form_KeyDown(VbInput::KeyCode(event), VbInput::Shift(event->modifiers()));
+}
+
+bool News::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int code = VbInput::KeyCode(key);
+        const int shift = VbInput::Shift(key->modifiers());
+        const bool mine = code == 27 || ((shift & 4) && QByteArrayView("GMOCDX").contains(char(code)));
+        if (mine) {
+            Form_KeyDown(code, shift);
+            return true;
+        }
+        return false;
+    }
+    if (watched == Split) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const double y = Twips::FromPixels(event->type() == QEvent::MouseButtonPress
+                                                   || event->type() == QEvent::MouseMove
+                                                   || event->type() == QEvent::MouseButtonRelease
+                                               ? mouse->position().y()
+                                               : 0);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            Split_MouseDown(VbInput::Buttons(mouse->button()), y);
+            return true;
+        case QEvent::MouseMove:
+            Split_MouseMove(y);
+            return true;
+        case QEvent::MouseButtonRelease:
+            Split_MouseUp();
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto *label = qobject_cast<QLabel *>(watched);
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (!label || !label->isEnabled() || mouse->button() != Qt::LeftButton
+            || !label->rect().contains(mouse->position().toPoint()))
+            return false;
+        for (int i = 0; i < 19; ++i)
+            if (label == lblGroups[i]) {
+                lblGroups_Click(i);
+                return true;
+            }
+        for (int i = 0; i < 3; ++i)
+            if (label == lblNav[i]) {
+                lblNav_Click(i);
+                return true;
+            }
+        if (label == cmdConnect)
+            cmdConnect_Click();
+        else if (label == cmdDisconnect)
+            cmdDisconnect_Click();
+        else if (label == cmdClose)
+            cmdClose_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- the client
+
+void News::Winsock1_DataArrival(int)
+{
+    QByteArray bytes;
+    Winsock1->GetData(bytes);
+    received_ += bytes.size();
+    replies_.Feed(bytes);
+}
+
+void News::Drop()
+{
+    Winsock1->Close();
+    replies_.Clear();
+    ++link_;
+    NewsConnected = 0;
+    SetLinkLabels(true);
+}
+
+void News::Winsock1_Close()
+{
+    Status(QStringLiteral("Disconnected From ") + NewsHost);
+    Drop();
+}
+
+void News::Winsock1_Error(int number, const QString &description)
+{
+    Status(QStringLiteral("Error ") + QString::number(number) + u' ' + description);
+    Drop();
+}
+
+std::optional<Nntp::Reply> News::Exchange(const QByteArray &command)
+{
+    const quint64 link = link_;
+    replies_.Expect(command);
+    if (!command.isEmpty()) {
+        try {
+            Winsock1->SendData(command + "\r\n");
+        } catch (const VbError &) {
+            Drop();
+            return std::nullopt;
+        }
+    }
+    const QPointer<News> self(this);
+    WaitUntil([&] { return !self || replies_.HasReply(); }, g_replyTimeoutMs,
+              [&] { return !self || link_ != link; }, [&] { return self ? received_ : 0; });
+    if (!self)
+        return std::nullopt;
+    if (link_ != link)
+        return std::nullopt;
+    if (replies_.HasReply())
+        return replies_.TakeReply();
+    Status(QStringLiteral("No reply from ") + NewsHost);
+    Drop();
+    return std::nullopt;
+}
+
+void News::cmdConnect_Click()
+{
+    const RunOnce once(this, "cmdConnect_Click");
+    if (!once)
+        return;
+    if (NewsConnected) {
+        Status(QStringLiteral("Already connected : ") + NewsHost);
+        return;
+    }
+    if (NewsHost.isEmpty()) {
+        lblNav_Click(2);
+        return;
+    }
+    const Smtp::Server server = Smtp::ParseServer(NewsHost, Nntp::DefaultPort);
+    if (!server.ok) {
+        Status(QStringLiteral("Not a news server: ") + NewsHost);
+        return;
+    }
+    SetLinkLabels(false);
+    // A fresh start: nothing of an earlier connection is waited for.
+    Drop();
+    SetLinkLabels(false);
+    pendingGroup_.reset();
+    pendingArticle_.reset();
+    pendingList_ = false;
+    Status(QStringLiteral("Connecting to ") + NewsHost);
+    try {
+        Winsock1->Connect(server.host, server.port);
+    } catch (const VbError &e) {
+        Winsock1_Error(int(e.number), e.description);
+        return;
+    }
+    const QPointer<News> self(this);
+    const std::optional<Nntp::Reply> greeting = Exchange(QByteArray());
+    if (!self || !greeting)
+        return;
+    if (greeting->Code() != "200" && greeting->Code() != "201") {
+        Status(QStringLiteral("Error ") + Latin(greeting->status));
+        Drop();
+        return;
+    }
+    NewsConnected = -1;
+    for (int i : {16, 14, 15, 13})
+        lblGroups[i]->setEnabled(true);
+    Status(QStringLiteral("Connected to ") + NewsHost);
+}
+
+void News::cmdDisconnect_Click()
+{
+    if (!NewsConnected) {
+        // An attempt still under way is given up.
+        if (Winsock1->State() != Winsock::sckClosed)
+            Drop();
+        return;
+    }
+    Vb::Skip([this] { Winsock1->SendData("QUIT\r\n"); });
+    Drop();
+}
+
+void News::LoadServerList()
+{
+    const int answer = Dialogs::MsgBox(
+        QStringLiteral("This action will load all groups from the server.\r\n"
+                       "It's might take time. We recommended using the local list instead.\r\n"
+                       "Are you sure that you want to use server list?"),
+        Dialogs::vbYesNo | Dialogs::vbExclamation | Dialogs::vbDefaultButton2, QStringLiteral("Load All Groups?"));
+    if (answer != Dialogs::vbYes)
+        return;
+    if (!NewsConnected) {
+        Status(QStringLiteral("To get a list from the server you must connect to news server."));
+        return;
+    }
+    pendingList_ = true;
+    Drive();
+}
+
+void News::FG_Groups_DblClick()
+{
+    if (!NewsConnected) {
+        Status(QStringLiteral("You have to connect to the news server."));
+        SetupArticleGrid();
+        return;
+    }
+    const QByteArray name = Text::ToCp1252(FG_Groups->TextMatrix(FG_Groups->Row(), 1)).trimmed();
+    if (!Nntp::GroupNameUsable(name)) {
+        Status(QStringLiteral("Not a group name: \"") + Latin(name) + u'"');
+        return;
+    }
+    lblNav_Click(1);
+    pendingGroup_ = name;
+    Drive();
+}
+
+void News::FG_Click()
+{
+    NewsState = QStringLiteral("BODY");
+    if (!NewsConnected)
+        return;
+    const QByteArray number = Text::ToCp1252(FG->TextMatrix(FG->Row(), 5));
+    if (!Nntp::ArticleNumberUsable(number))
+        return;
+    pendingArticle_ = number;
+    Drive();
+}
+
+void News::Drive()
+{
+    // A request made while another talks to the server waits for its turn
+    // (an article between two steps of a walk; a group ends the walk).
+    if (driving_)
+        return;
+    driving_ = true;
+    const QPointer<News> self(this);
+    while (self && NewsConnected && (pendingArticle_ || pendingGroup_ || pendingList_)) {
+        if (pendingArticle_) {
+            RunPendingArticle();
+        } else if (pendingGroup_) {
+            const QByteArray name = *pendingGroup_;
+            pendingGroup_.reset();
+            OpenGroup(name);
+        } else {
+            pendingList_ = false;
+            NewsState = QStringLiteral("LIST");
+            const std::optional<Nntp::Reply> list = Exchange("LIST");
+            if (!self || !list)
+                break;
+            for (const QByteArray &line : list->lines)
+                FG_Groups->AddItem(u'\t' + Latin(Nntp::GroupName(line)));
+            NewsState = QStringLiteral("None");
+            Status(QStringLiteral("List Download"));
+            QApplication::beep();
+        }
+    }
+    if (!self)
+        return;
+    driving_ = false;
+    if (!NewsConnected) {
+        pendingArticle_.reset();
+        pendingGroup_.reset();
+        pendingList_ = false;
+    }
+}
+
+void News::RunPendingArticle()
+{
+    if (!pendingArticle_)
+        return;
+    const QByteArray number = *pendingArticle_;
+    pendingArticle_.reset();
+    OpenArticle(number);
+}
+
+void News::OpenArticle(const QByteArray &number)
+{
+    NewsState = QStringLiteral("BODY");
+    const QPointer<News> self(this);
+    const std::optional<Nntp::Reply> body = Exchange("BODY " + number);
+    if (self && body)
+        ShowBody(*body);
+}
+
+void News::OpenGroup(const QByteArray &name)
+{
+    const QPointer<News> self(this);
+    SetupArticleGrid();
+    NewsState = QStringLiteral("GROUP");
+    const std::optional<Nntp::Reply> group = Exchange("GROUP " + name);
+    if (!self || !group)
+        return;
+    const std::optional<Nntp::GroupRange> range = Nntp::ParseGroup(group->status);
+    if (!range)
+        return;
+    Status(QStringLiteral("Downloading Header Number ") + Latin(range->first) + QStringLiteral(" to ")
+           + Latin(range->last));
+    NewsState = QStringLiteral("STAT");
+    std::optional<Nntp::Reply> step = Exchange("STAT " + range->first);
+    // Each step checks whether another group was asked for meanwhile.
+    while (self && step && step->Code() == "223" && !pendingGroup_) {
+        RunPendingArticle();
+        if (!self || pendingGroup_ || !NewsConnected)
+            return;
+        NewsState = QStringLiteral("HEAD");
+        const std::optional<Nntp::Reply> head = Exchange("HEAD");
+        if (!self || !head || head->Code() != "221")
+            return;
+        AddArticleRow(Nntp::ParseHeader(*head));
+        RunPendingArticle();
+        if (!self || pendingGroup_ || !NewsConnected)
+            return;
+        NewsState = QStringLiteral("STAT");
+        step = Exchange("NEXT");
+    }
+}
+
+void News::cmdClose_Click()
+{
+    const RunOnce once(this, "cmdClose_Click");
+    if (!once)
+        return;
+    closing_ = true;
+    cmdDisconnect_Click();
+    const QPointer<News> self(this);
+    Misc::DoEvents();
+    if (!self)
+        return;
+    Misc::RollWindow(this, 25);
+    if (!self)
+        return;
+    if (g_news == this)
+        g_news = nullptr;
+    close();
+    Misc::DoEvents();
+}
+
+void News::closeEvent(QCloseEvent *event)
+{
+    // The frame's close runs the Exit steps; they close the window in turn,
+    // once this close is over (a close inside a close is not one).
+    if (!closing_) {
+        event->ignore();
+        QMetaObject::invokeMethod(this, [this] { cmdClose_Click(); }, Qt::QueuedConnection);
+        return;
+    }
+    if (g_news == this)
+        g_news = nullptr;
+    QWidget::closeEvent(event);
+}

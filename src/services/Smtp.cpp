@@ -105,9 +105,10 @@ bool AddressUsable(const QString &address)
     return true;
 }
 
-Server ParseServer(const QString &text)
+Server ParseServer(const QString &text, quint16 defaultPort)
 {
     Server s;
+    s.port = defaultPort;
     for (const QChar c : text)
         if (c == u'\r' || c == u'\n' || c == u' ')
             return s;

@@ -1,0 +1,86 @@
+#pragma once
+// The rules of the NNTP dialogue that need no window: how the line stream
+// is cut into replies, each matched to the command that asked for it, how a
+// multi-line reply ends and is unstuffed, and how group lists, group
+// replies, article headers and the shipped and personal group lists read.
+// The newsgroup window only sends, waits and shows; a test or a fuzz target
+// checks these rules on bytes alone.
+#include "services/LineFramer.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <cstdint>
+#include <optional>
+
+namespace Nntp {
+
+constexpr quint16 DefaultPort = 119;
+
+struct Reply {
+    QByteArray command;      // the line that asked for it; empty for the greeting
+    QByteArray status;       // the status line, without its line end
+    QList<QByteArray> lines; // a multi-line reply's data, dot-stuffing undone, no line ends
+    QByteArray Code() const { return status.left(3); }
+};
+
+// Whether the reply to command that begins with status goes on in data
+// lines up to a line ".": the list (215), a header (221), a body (222).
+bool MultiLine(QByteArrayView command, QByteArrayView status);
+
+// Replies in order of arrival, each with the command it answers: commands
+// are answered in the order they were sent, so a queue of the commands sent
+// tells which reply is which, however the bytes were cut or merged.
+class ReplyReader {
+public:
+    // The next reply still to be read answers this line (the greeting: an
+    // empty line, expected before anything is sent).
+    void Expect(const QByteArray &command);
+    void Feed(QByteArrayView bytes);
+    bool HasReply() const { return !replies_.isEmpty(); }
+    Reply TakeReply();
+    // Commands whose reply has not yet come in full.
+    qsizetype Outstanding() const { return expected_.size() + (partial_ ? 1 : 0); }
+    void Clear();
+
+private:
+    LineFramer framer_;
+    QList<QByteArray> expected_;
+    std::optional<Reply> partial_;
+    QList<Reply> replies_;
+};
+
+// A group list line's group: its first field, up to a blank or a tab.
+QByteArray GroupName(QByteArrayView line);
+
+// "211 count first last name": the first and last article numbers, digits
+// only; nullopt for any other reply.
+struct GroupRange {
+    QByteArray first, last;
+};
+std::optional<GroupRange> ParseGroup(QByteArrayView status);
+
+// One article grid row from a "221" reply: the number from its status line,
+// the fields from the header lines whose names match at the line start
+// without regard to case; a missing field stays empty (the line count 0).
+struct Header {
+    QByteArray number, subject, date, from;
+    int16_t lines = 0;
+};
+Header ParseHeader(const Reply &reply);
+
+// Outside text that goes into a command line: a group name (after trimming)
+// with no blank or control character, an article number of digits only.
+bool GroupNameUsable(QByteArrayView name);
+bool ArticleNumberUsable(QByteArrayView number);
+
+// The shipped list's section of one category: from the line "[" caption
+// "]" to the next line that begins with "[", or to the end of the file. Each
+// line longer than four characters gives one row, its "=" turned into tabs
+// (description, then group), blanks cut at both ends.
+QList<QByteArray> CategoryRows(const QByteArray &file, QByteArrayView caption);
+
+// My List: one group name a line, blanks kept, empty lines skipped.
+QList<QByteArray> MyListRows(const QByteArray &file);
+
+} // namespace Nntp

@@ -1,0 +1,92 @@
+// The newsgroup window against a real news server (leafnode): connecting,
+// the server's group list, the header walk and an article's text.
+#include "NewsWindow.h"
+#include "common/NewsServer.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+#include "core/AppFolder.h"
+#include "platform/Dialogs.h"
+
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <memory>
+
+using namespace tw::test;
+
+class tst_newsserver : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<NewsServer> server;
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        env->CreateKeys();
+        server = std::make_unique<NewsServer>(
+            QList<NewsServer::Group>{{"misc.invest.stocks", 2, 3, "Stocks"}, {"alt.test", 1, 0, "Test"}},
+            QList<NewsServer::Article>{
+                {"misc.invest.stocks", 2,
+                 "From: ann@example.test\nSubject: Hello\nDate: Wed, 09 Dec 2026 10:00:00 +0000\n"
+                 "Newsgroups: misc.invest.stocks\nMessage-ID: <a2@tw-tests.net>\nLines: 3\n\nline one\n.dot\n"
+                 "line three\n"},
+                {"misc.invest.stocks", 3,
+                 "From: bob@example.test\nSubject: Second\nDate: Thu, 10 Dec 2026 10:00:00 +0000\n"
+                 "Newsgroups: misc.invest.stocks\nMessage-ID: <a3@tw-tests.net>\nLines: 1\n\nhi\n"}});
+        if (!server->skipReason().isEmpty())
+            QSKIP(qPrintable(server->skipReason()));
+        env->Set(QStringLiteral("NewsServer"), server->hostPort());
+        TestEnv::WriteAll(AppFolder + QStringLiteral("/server.lst"), "misc.invest.stocks\n");
+    }
+    void cleanup()
+    {
+        if (News *w = News::Loaded())
+            delete w;
+        server.reset();
+        env.reset();
+    }
+
+    void connectListWalkAndRead()
+    {
+        News *w = OpenNews();
+        QVERIFY(w);
+        for (int i : {13, 14, 15, 16})
+            w->lblGroups[i]->setEnabled(false);
+        QString during;
+        QTimer::singleShot(0, w, [&] { during = StatusOf(w); });
+        ClickLabel(w->cmdConnect);
+        QCOMPARE(during, QStringLiteral("Connecting to ") + server->hostPort());
+        QCOMPARE(StatusOf(w), QStringLiteral("Connected to ") + server->hostPort());
+        for (int i : {13, 14, 15, 16})
+            QVERIFY(w->lblGroups[i]->isEnabled());
+
+        // The server's groups go below the rows on show.
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        ClickLabel(w->lblGroups[14]);
+        QCOMPARE(Column(w->FG_Groups, 1), (QStringList{"misc.invest.stocks", "alt.test", "misc.invest.stocks"}));
+        QCOMPARE(StatusOf(w), QStringLiteral("List Download"));
+
+        DoubleClickRow(w->FG_Groups, 1);
+        QVERIFY(w->Frm[1]->isVisible());
+        QCOMPARE(StatusOf(w), QStringLiteral("Downloading Header Number 2 to 3"));
+        QCOMPARE(w->FG->TextMatrix(0, 0), QString());
+        QStringList headers;
+        for (int c = 1; c < 6; ++c)
+            headers << w->FG->TextMatrix(0, c);
+        QCOMPARE(headers, (QStringList{"Subject", "Date", "From", "Lines", "ID"}));
+        QCOMPARE(w->FG->Rows(), 4);
+        QStringList row;
+        for (int c = 0; c < 6; ++c)
+            row << w->FG->TextMatrix(2, c);
+        QCOMPARE(row, (QStringList{"", "Hello", "Wed, 09 Dec 2026 10:00:00 +0000", "ann@example.test", "3", "2"}));
+        QCOMPARE(w->FG->TextMatrix(3, 1), QStringLiteral("Second"));
+        QCOMPARE(w->FG->TextMatrix(3, 5), QStringLiteral("3"));
+
+        ClickRow(w->FG, 2);
+        QCOMPARE(w->Text2->toPlainText(), QStringLiteral("line one\n.dot\nline three"));
+    }
+};
+
+TW_TEST(tst_newsserver)
+#include "tst_newsserver.moc"
