@@ -491,12 +491,12 @@ bool News::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     if (watched == Split) {
+        const bool isMouse = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove
+                             || event->type() == QEvent::MouseButtonRelease;
+        if (!isMouse)
+            return QWidget::eventFilter(watched, event);
         auto *mouse = static_cast<QMouseEvent *>(event);
-        const double y = Twips::FromPixels(event->type() == QEvent::MouseButtonPress
-                                                   || event->type() == QEvent::MouseMove
-                                                   || event->type() == QEvent::MouseButtonRelease
-                                               ? mouse->position().y()
-                                               : 0);
+        const double y = Twips::FromPixels(mouse->position().y());
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             Split_MouseDown(VbInput::Buttons(mouse->button()), y);
