@@ -24,7 +24,9 @@
 namespace {
 
 constexpr int kArticles = 2000;
-constexpr int kRuns = 3;
+// Loopback latency on a shared machine drifts within seconds: the walks
+// alternate, and each run's ratio compares two walks made back to back.
+constexpr int kRuns = 7;
 const QByteArray kGroup = "misc.invest.bench";
 
 QList<tw::test::NewsServer::Article> Articles()
@@ -94,7 +96,7 @@ TW_BENCH(news)
     beat.setTimerType(Qt::PreciseTimer);
     QObject::connect(&beat, &QTimer::timeout, [&] { longest = qMax(longest, gap.restart()); });
 
-    std::vector<double> walkMs, pyMs;
+    std::vector<double> walkMs, pyMs, ratios;
     int rows = 0, pyHeaders = 0;
     for (int run = 0; run < kRuns; ++run) {
         w->FG_Groups->SetRow(1);
@@ -118,6 +120,8 @@ TW_BENCH(news)
         }
         pyHeaders = got[0].toInt();
         pyMs.push_back(got[1].toDouble());
+        if (pyMs.back() > 0)
+            ratios.push_back(walkMs.back() / pyMs.back());
     }
 
     const double walk = Median(walkMs), python = Median(pyMs);
@@ -126,9 +130,9 @@ TW_BENCH(news)
     bench::report(QStringLiteral("news.header_walk_2000"), walk, QStringLiteral("ms (median of %1)").arg(kRuns));
     bench::report(QStringLiteral("news.python_header_walk_2000"), python,
                   QStringLiteral("ms (median of %1)").arg(kRuns));
-    if (python > 0)
-        bench::report(QStringLiteral("news.ratio_walk_to_python"), walk / python,
-                      QStringLiteral("x (target <= 1.5)"));
+    if (!ratios.empty())
+        bench::report(QStringLiteral("news.ratio_walk_to_python"), Median(ratios),
+                      QStringLiteral("x (median of paired runs; target <= 1.5)"));
     bench::report(QStringLiteral("news.longest_event_loop_stall"), double(longest),
                   QStringLiteral("ms (target <= 50)"));
 
