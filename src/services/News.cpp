@@ -31,7 +31,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
+#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -41,6 +43,10 @@ News *g_news = nullptr;
 // A long group list keeps arriving; only a server silent this long is given up.
 constexpr int kDefaultReplyTimeoutMs = 60000;
 int g_replyTimeoutMs = kDefaultReplyTimeoutMs;
+
+// Laying out and painting the grid costs far more than a header's round
+// trip: a walk's rows go in a few times a second instead of one by one.
+constexpr int kRowBatchMs = 100;
 
 constexpr uint32_t kBlue = 0xFF0000; // 0x00BBGGRR
 constexpr uint32_t kRed = 0x0000FF;
@@ -216,6 +222,11 @@ void News::BuildControls()
     connect(Winsock1, &Winsock::Closed, this, &News::Winsock1_Close);
     connect(Winsock1, &Winsock::Error, this, &News::Winsock1_Error);
 
+    rowBatch_ = new QTimer(this);
+    rowBatch_->setSingleShot(true);
+    rowBatch_->setInterval(kRowBatchMs);
+    connect(rowBatch_, &QTimer::timeout, this, &News::ShowWalkedRows);
+
     connect(FG_Groups, &FlexGrid::DblClick, this, &News::FG_Groups_DblClick);
     connect(FG, &FlexGrid::Click, this, &News::FG_Click);
     connect(FG, &FlexGrid::DblClick, this, &News::FG_DblClick);
@@ -356,6 +367,8 @@ void News::EnableSaveList() { lblGroups[15]->setEnabled(true); }
 
 void News::SetupArticleGrid()
 {
+    walked_.clear();
+    rowBatch_->stop();
     FG->Clear();
     FG->SetRows(2);
     FG->SetCols(6);
@@ -373,13 +386,27 @@ void News::SetupArticleGrid()
 
 void News::AddArticleRow(const Nntp::Header &h)
 {
-    const int row = FG->Rows();
-    FG->SetRows(row + 1);
-    FG->SetTextMatrix(row, 1, Latin(h.subject));
-    FG->SetTextMatrix(row, 2, Latin(h.date));
-    FG->SetTextMatrix(row, 3, Latin(h.from));
-    FG->SetTextMatrix(row, 4, QString::number(h.lines));
-    FG->SetTextMatrix(row, 5, Latin(h.number));
+    walked_.append(h);
+    if (!rowBatch_->isActive())
+        rowBatch_->start();
+}
+
+void News::ShowWalkedRows()
+{
+    rowBatch_->stop();
+    if (walked_.isEmpty())
+        return;
+    int row = FG->Rows();
+    FG->SetRows(row + int(walked_.size()));
+    for (const Nntp::Header &h : std::as_const(walked_)) {
+        FG->SetTextMatrix(row, 1, Latin(h.subject));
+        FG->SetTextMatrix(row, 2, Latin(h.date));
+        FG->SetTextMatrix(row, 3, Latin(h.from));
+        FG->SetTextMatrix(row, 4, QString::number(h.lines));
+        FG->SetTextMatrix(row, 5, Latin(h.number));
+        ++row;
+    }
+    walked_.clear();
 }
 
 void News::FG_DblClick()
@@ -760,6 +787,11 @@ void News::OpenGroup(const QByteArray &name)
 {
     const QPointer<News> self(this);
     SetupArticleGrid();
+    // However the walk ends, every header it got is on show.
+    const auto showAll = qScopeGuard([&] {
+        if (self)
+            ShowWalkedRows();
+    });
     NewsState = QStringLiteral("GROUP");
     const std::optional<Nntp::Reply> group = Exchange("GROUP " + name);
     if (!self || !group)

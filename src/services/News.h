@@ -2,8 +2,8 @@
 // The newsgroup reader and its NNTP client; the main window places it and
 // shows it modeless. Groups come from the shipped categories (NewsList.txt),
 // My List (server.lst) or the server; opening a group walks its articles
-// one header at a time into the article grid; a click on an article shows
-// its text.
+// one header at a time into the article grid, which takes the rows in a
+// batch a few times a second; a click on an article shows its text.
 //
 // Each command waits for its own reply (Nntp::ReplyReader matches replies
 // to the commands sent), at most a minute without data arriving, and a
@@ -26,6 +26,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
+class QTimer;
 class Winsock;
 class clsFormResize;
 
@@ -101,7 +102,9 @@ private:
     void SetLinkLabels(bool connectOn);
     void SetupGroupGrid(const QList<double> &widths);
     void SetupArticleGrid();
+    // A walked header waits for the next batch into the grid.
     void AddArticleRow(const Nntp::Header &h);
+    void ShowWalkedRows();
     void ShowBody(const Nntp::Reply &reply);
 
     // One command and its reply; nullopt when the connection ended, the
@@ -128,5 +131,7 @@ private:
     std::optional<QByteArray> pendingGroup_;
     std::optional<QByteArray> pendingArticle_;
     bool pendingList_ = false;
+    QList<Nntp::Header> walked_;
+    QTimer *rowBatch_ = nullptr;
     std::unique_ptr<clsFormResize> resizer_;
 };

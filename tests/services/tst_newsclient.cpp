@@ -11,6 +11,7 @@
 #include "platform/Winsock.h"
 #include "sheets/GridInteraction.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
 #include <QLineEdit>
@@ -139,6 +140,57 @@ private slots:
         DoubleClickRow(w->FG_Groups, 1);
         QCOMPARE(peer.lines(), (QList<QByteArray>{"GROUP alt.empty", "STAT 1"}));
         QCOMPARE(w->FG->Rows(), 2);
+    }
+
+    // A fast server's headers reach the grid a batch at a time: laying out
+    // and painting the grid for every header made the walk of a large group
+    // many times slower than the talk itself.
+    void longWalkFillsTheGridInBatches()
+    {
+        constexpr int articles = 300;
+        ScriptedPeer peer;
+        peer.greeting = {"200 ready\r\n"};
+        peer.turns = {{"211 300 1 300 misc.invest.stocks\r\n", "GROUP misc.invest.stocks"},
+                      {"223 1 <a1>\r\n", "STAT 1"}};
+        QStringList subjects;
+        for (int n = 1; n <= articles; ++n) {
+            const QByteArray num = QByteArray::number(n);
+            subjects << QStringLiteral("Subject %1").arg(n);
+            peer.turns.append({"221 " + num + " <a" + num + "> head\r\nSubject: Subject " + num + "\r\nLines: " + num
+                                   + "\r\n.\r\n",
+                               "HEAD"});
+            peer.turns.append({n < articles ? "223 " + QByteArray::number(n + 1) + " <a>\r\n" : "421 no next\r\n",
+                               "NEXT"});
+        }
+        WriteMyList("misc.invest.stocks\n");
+        News *w = ConnectTo(peer);
+        QVERIFY(w);
+
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                paints += e->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        int insertions = 0;
+        QObject::connect(w->FG->model(), &QAbstractItemModel::rowsInserted, &counter, [&] { ++insertions; });
+        QElapsedTimer t;
+        // The double click itself ends in the grid of another page: count from the first command on.
+        QTimer::singleShot(0, w, [&] {
+            w->FG->viewport()->installEventFilter(&counter);
+            t.start();
+        });
+        DoubleClickRow(w->FG_Groups, 1);
+        const qint64 ms = t.elapsed();
+        QCOMPARE(peer.lines().size(), 2 + 2 * articles);
+        QCOMPARE(Column(w->FG, 1, 2), subjects);
+        QCOMPARE(w->FG->TextMatrix(articles + 1, 5), QStringLiteral("300"));
+        // Several a second at most, however fast the replies come.
+        const qint64 bound = 2 + ms / 50;
+        QVERIFY2(insertions <= bound, qPrintable(QStringLiteral("%1 insertions in %2 ms").arg(insertions).arg(ms)));
+        QVERIFY2(counter.paints <= bound, qPrintable(QStringLiteral("%1 paints in %2 ms").arg(counter.paints).arg(ms)));
     }
 
     void serverListCutInsideAName()
