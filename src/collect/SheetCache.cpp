@@ -125,8 +125,7 @@ bool Store(const QString &file, const QByteArray &bytes)
     const QFileInfo target(file);
     const QString folder = target.absolutePath();
     timespec before{};
-    const bool known = Stamp(folder, before) && g_listings.contains(folder) && g_listings[folder].built
-                       && Same(g_listings[folder].stamp, before);
+    const bool known = Stamp(folder, before) && g_listings.contains(folder) && Same(g_listings[folder].stamp, before);
 
     const QString part = file + QStringLiteral(".part");
     QFile f(part);
@@ -141,11 +140,13 @@ bool Store(const QString &file, const QByteArray &bytes)
         QFile::remove(part);
         return false;
     }
-    // The folder changed by this write alone: its listing stays good.
+    // The folder changed by this write alone: its listing stays good, and
+    // the folder counts as still for the lookups between a run's writes.
     if (known) {
         Listing &l = g_listings[folder];
         const QByteArray name = QFile::encodeName(target.fileName());
-        l.names.insert(name.toLower(), name);
+        if (l.built)
+            l.names.insert(name.toLower(), name);
         if (!Stamp(folder, l.stamp))
             g_listings.remove(folder);
     }
