@@ -36,7 +36,7 @@ private:
 bool IsLastLine(QByteArrayView line);
 
 // Whether reply is in the class of the expected code: any 2xx where 220 or
-// 250 is awaited, any 3xx for 354. The Part's exact codes would refuse a
+// 250 is awaited, any 3xx for 354. Exact codes would refuse a
 // server that greets with 200-something although it means yes.
 bool Accepts(QByteArrayView expected, QByteArrayView reply);
 
