@@ -1,14 +1,12 @@
 #include "common/NewsServer.h"
 
+#include "common/ChildServer.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QThread>
 
-#include <csignal>
-#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace tw::test {
@@ -20,32 +18,10 @@ const QString kSpool = QStringLiteral("/var/spool/news");
 const QString kDaemon = QStringLiteral("/usr/sbin/leafnode");
 const QString kSocat = QStringLiteral("/usr/bin/socat");
 
-quint16 FreePort()
-{
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
 bool Write(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-// Ready once it greets; the probe leaves at once.
-bool Greets(quint16 port)
-{
-    QTcpSocket s;
-    s.connectToHost(QHostAddress::LocalHost, port);
-    if (!s.waitForConnected(500))
-        return false;
-    QByteArray got;
-    while (!got.contains('\n') && s.waitForReadyRead(2000))
-        got += s.readAll();
-    s.write("QUIT\r\n");
-    s.waitForBytesWritten(500);
-    return got.startsWith("200");
 }
 
 } // namespace
@@ -65,7 +41,7 @@ NewsServer::NewsServer(const QList<Group> &groups, const QList<Article> &article
         return;
     }
     for (int attempt = 0; attempt < 3 && !port_; ++attempt)
-        StartOn(FreePort());
+        StartOn(ChildServer::FreePort());
     if (!port_)
         skip_ = QStringLiteral("leafnode did not come up under socat");
 }
@@ -97,7 +73,7 @@ bool NewsServer::Prepare(const QList<Group> &groups, const QList<Article> &artic
 
 bool NewsServer::StartOn(quint16 port)
 {
-    process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    ChildServer::DiesWithParent(process_);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(kSocat, {QStringLiteral("TCP-LISTEN:%1,bind=127.0.0.1,reuseaddr,fork").arg(port),
                             QStringLiteral("EXEC:%1,nofork").arg(kDaemon)});
@@ -105,7 +81,7 @@ bool NewsServer::StartOn(quint16 port)
         return false;
     const QDeadlineTimer deadline(kStartMs);
     while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
-        if (Greets(port)) {
+        if (ChildServer::Greets(port, "200", "QUIT")) {
             port_ = port;
             return true;
         }
@@ -118,13 +94,7 @@ bool NewsServer::StartOn(quint16 port)
 
 NewsServer::~NewsServer()
 {
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
+    ChildServer::Stop(process_);
 }
 
 } // namespace tw::test

@@ -3,13 +3,13 @@
 #include "../../tools/samplesite/Protocol.h"
 #include "core/Hosts.h"
 
+#include "common/ChildServer.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QTcpSocket>
 #include <QUrl>
 
-#include <csignal>
-#include <sys/prctl.h>
 
 namespace tw::test {
 
@@ -42,7 +42,7 @@ SampleSite::SampleSite(const QStringList &extraArgs, const QProcessEnvironment &
     // Its stderr stays off the test's own, and it dies with the test even
     // when the test crashes, so no stray site outlives a run.
     process_.setStandardErrorFile(dir_.filePath(QStringLiteral("stderr.log")));
-    process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    ChildServer::DiesWithParent(process_);
     process_.start(QStringLiteral(TW_SAMPLESITE),
                    QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--log"),
                                dir_.filePath(QStringLiteral("requests.log"))}
@@ -57,13 +57,7 @@ SampleSite::SampleSite(const QStringList &extraArgs, const QProcessEnvironment &
 
 SampleSite::~SampleSite()
 {
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
+    ChildServer::Stop(process_);
 }
 
 QString SampleSite::hostPort() const { return QStringLiteral("127.0.0.1:") + QString::number(port_); }

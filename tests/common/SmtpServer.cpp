@@ -1,43 +1,19 @@
 #include "common/SmtpServer.h"
 
+#include "common/ChildServer.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QThread>
 
-#include <csignal>
-#include <sys/prctl.h>
 
 namespace tw::test {
 
 namespace {
 
 constexpr int kStartMs = 15000;
-
-quint16 FreePort()
-{
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
-// Ready once it greets; the probe says goodbye at once.
-bool Greets(quint16 port)
-{
-    QTcpSocket s;
-    s.connectToHost(QHostAddress::LocalHost, port);
-    if (!s.waitForConnected(500))
-        return false;
-    QByteArray got;
-    while (!got.contains('\n') && s.waitForReadyRead(2000))
-        got += s.readAll();
-    s.write("quit\r\n");
-    s.waitForBytesWritten(500);
-    return got.startsWith("220");
-}
 
 } // namespace
 
@@ -50,7 +26,7 @@ SmtpServer::SmtpServer(Handler handler, quint16 port)
     // A port picked free can be taken by someone else before the server
     // binds it; then another one is tried.
     for (int attempt = 0; attempt < 3 && !port_; ++attempt)
-        if (StartOn(FreePort(), handler))
+        if (StartOn(ChildServer::FreePort(), handler))
             break;
 }
 
@@ -67,7 +43,7 @@ bool SmtpServer::StartOn(quint16 port, Handler handler)
     process_.setProcessEnvironment(env);
     process_.setStandardOutputFile(dir_.filePath(QStringLiteral("stdout.log")));
     process_.setStandardErrorFile(dir_.filePath(QStringLiteral("stderr.log")));
-    process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    ChildServer::DiesWithParent(process_);
     QStringList args{QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
                      QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("-c")};
     if (handler == Handler::Mailbox)
@@ -79,7 +55,7 @@ bool SmtpServer::StartOn(quint16 port, Handler handler)
         return false;
     const QDeadlineTimer deadline(kStartMs);
     while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
-        if (Greets(port)) {
+        if (ChildServer::Greets(port, "220", "quit")) {
             port_ = port;
             return true;
         }
@@ -90,13 +66,7 @@ bool SmtpServer::StartOn(quint16 port, Handler handler)
 
 SmtpServer::~SmtpServer()
 {
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
+    ChildServer::Stop(process_);
 }
 
 QString SmtpServer::hostPort() const { return QStringLiteral("127.0.0.1:") + QString::number(port_); }
