@@ -68,11 +68,11 @@ qint64 PlainClient(quint16 port, const QList<QByteArray> &requests, const QStrin
     return bytes;
 }
 
-} // namespace
 
-TW_BENCH(update)
+// A data folder and settings store of its own, and the sample site on a free
+// port logging every request; 0 when the site did not start.
+quint16 StartRun(const QTemporaryDir &dir, QProcess &site, const QString &log)
 {
-    QTemporaryDir dir;
     AppFolder = dir.path() + QStringLiteral("/data");
     QDir().mkpath(AppFolder + QStringLiteral("/Cache/DataSheet"));
     QDir().mkpath(AppFolder + QStringLiteral("/Cache/News"));
@@ -80,63 +80,120 @@ TW_BENCH(update)
     Registry::instance().CreateKey(QStringLiteral("HKEY_CURRENT_USER\\") + Settings::GroupsPath);
     Dialogs::SetScripted(true);
 
-    const QString log = dir.path() + QStringLiteral("/requests.log");
-    QProcess site;
     site.start(QStringLiteral(TW_SAMPLESITE), {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--log"), log});
     QDeadlineTimer deadline(10000);
     while (!site.canReadLine() && !deadline.hasExpired())
         site.waitForReadyRead(100);
     const QByteArray line = site.readLine().trimmed();
     const quint16 port = quint16(line.mid(qsizetype(sizeof(SampleSiteProtocol::ListeningPrefix)) - 1).toUInt());
-    if (!port) {
-        std::printf("update: the sample site did not start\n");
-        return;
-    }
+    if (!port)
+        return 0;
     Hosts::SetOverride(Hosts::AllSites, QStringLiteral("127.0.0.1:%1").arg(port));
 
     for (int i = 0; i < Stock::StockSlots; ++i)
         Stocks[size_t(i)].Symbol = "S" + QByteArray::number(i);
     StockCount = Stock::StockSlots;
-
     frmMain *m = frmMain::Instance();
     m->BaseCaption = m->windowTitle();
     m->Inet1->SetAccessType(Inet::icDirect); // as the start-up sets it without a proxy
+    return port;
+}
+
+// Only these update boxes ticked; the variable named by env ("5,7,8")
+// times a part of them.
+void TickOnly(QList<int> boxes, const char *env)
+{
     Options *o = Options::Instance();
-    Settings::Set(QStringLiteral("US"), QStringLiteral("0"));
     for (int i = 0; i < UpdateJobs::BoxCount; ++i)
         o->chkUpdate[i]->setCheckState(Qt::Unchecked);
-    QList<int> perStock{2, 3, 4, 5, 6, 7, 8};
-    // TW_BENCH_BOXES="5,7,8" times a part of the jobs.
-    if (const QByteArray only = qgetenv("TW_BENCH_BOXES"); !only.isEmpty()) {
-        perStock.clear();
+    if (const QByteArray only = qgetenv(env); !only.isEmpty()) {
+        boxes.clear();
         for (const QByteArray &b : only.split(','))
-            perStock << b.toInt();
+            boxes << b.toInt();
     }
-    for (int box : perStock)
+    for (int box : boxes)
         o->chkUpdate[box]->setCheckState(Qt::Checked);
+}
 
-    // The longest gap between two turns of the event loop while the run goes.
+// The run, timed, with the longest gap between two turns of the event loop.
+struct TimedRun {
+    double ms = 0;
+    qint64 longestStall = 0;
+};
+TimedRun Run()
+{
+    TimedRun r;
     QElapsedTimer gap;
-    qint64 longest = 0;
     QTimer beat;
     beat.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-        longest = qMax(longest, gap.restart());
-    });
-
+    QObject::connect(&beat, &QTimer::timeout, [&] { r.longestStall = qMax(r.longestStall, gap.restart()); });
     QElapsedTimer t;
     gap.start();
     beat.start(1);
     t.start();
-    m->RunUpdate();
-    const double runMs = double(t.nsecsElapsed()) / 1e6;
-    beat.stop();
+    frmMain::Instance()->RunUpdate();
+    r.ms = double(t.nsecsElapsed()) / 1e6;
+    return r;
+}
 
+// One curl process fetching the logged requests one after another, each
+// page to /dev/null or, with a folder, to a file of its own there; -1 when
+// curl could not be run.
+double CurlMs(const QString &curl, const QList<QByteArray> &requests, quint16 port, const QString &config,
+              const QString &pages = QString())
+{
+    QFile f(config);
+    if (curl.isEmpty() || !f.open(QIODevice::WriteOnly))
+        return -1;
+    int n = 0;
+    for (const QByteArray &r : requests) {
+        QByteArray target = r.mid(4, r.indexOf(" HTTP/") - 4);
+        if (!target.startsWith("http://"))
+            target = "http://127.0.0.1:" + QByteArray::number(port) + target;
+        const QByteArray output = pages.isEmpty() ? QByteArray("/dev/null")
+                                                  : QFile::encodeName(pages) + "/page" + QByteArray::number(n++);
+        f.write("url = \"" + target + "\"\noutput = \"" + output + "\"\n");
+    }
+    f.close();
+    QProcess c;
+    QElapsedTimer t;
+    t.start();
+    c.start(curl, {QStringLiteral("-s"), QStringLiteral("--noproxy"), QStringLiteral("*"), QStringLiteral("-K"), config});
+    c.waitForFinished(600000);
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+void EndRun(QProcess &site)
+{
+    frmMain::Unload();
+    Options::Unload();
+    site.terminate();
+    site.waitForFinished(3000);
+}
+
+} // namespace
+
+TW_BENCH(update)
+{
+    QTemporaryDir dir;
+    const QString log = dir.path() + QStringLiteral("/requests.log");
+    QProcess site;
+    const quint16 port = StartRun(dir, site, log);
+    if (!port) {
+        std::printf("update: the sample site did not start\n");
+        return;
+    }
+    Settings::Set(QStringLiteral("US"), QStringLiteral("0"));
+    TickOnly({2, 3, 4, 5, 6, 7, 8}, "TW_BENCH_BOXES");
+
+    const TimedRun run = Run();
+    const double runMs = run.ms;
     const QList<QByteArray> requests = LoggedRequests(log);
     bench::report(QStringLiteral("update.requests"), double(requests.size()), QStringLiteral("requests"));
     bench::report(QStringLiteral("update.run_per_stock_jobs_201"), runMs, QStringLiteral("ms"));
 
-    t.restart();
+    QElapsedTimer t;
+    t.start();
     const qint64 bytes = PlainClient(port, requests);
     const double plainMs = double(t.nsecsElapsed()) / 1e6;
     bench::report(QStringLiteral("update.plain_socket_client"), plainMs, QStringLiteral("ms"));
@@ -149,7 +206,7 @@ TW_BENCH(update)
     const double savingMs = double(t.nsecsElapsed()) / 1e6;
     bench::report(QStringLiteral("update.plain_socket_client_saving_pages"), savingMs, QStringLiteral("ms"));
     bench::report(QStringLiteral("update.ratio_run_to_plain_saving"), runMs / savingMs, QStringLiteral("x"));
-    bench::report(QStringLiteral("update.longest_event_loop_stall"), double(longest), QStringLiteral("ms (target < 50)"));
+    bench::report(QStringLiteral("update.longest_event_loop_stall"), double(run.longestStall), QStringLiteral("ms (target < 50)"));
 
     // The transfer control alone over the same pages, nothing stored: the
     // floor under the jobs that use it.
@@ -171,55 +228,19 @@ TW_BENCH(update)
     }
 
     const QString curl = QStandardPaths::findExecutable(QStringLiteral("curl"));
-    if (!curl.isEmpty()) {
-        // One curl process for the whole list, each address once, in order.
-        QFile config(dir.path() + QStringLiteral("/curl.cfg"));
-        if (config.open(QIODevice::WriteOnly)) {
-            for (const QByteArray &r : requests) {
-                QByteArray target = r.mid(4, r.indexOf(" HTTP/") - 4);
-                if (!target.startsWith("http://"))
-                    target = "http://127.0.0.1:" + QByteArray::number(port) + target;
-                config.write("url = \"" + target + "\"\noutput = \"/dev/null\"\n");
-            }
-            config.close();
-            QProcess c;
-            t.restart();
-            c.start(curl, {QStringLiteral("-s"), QStringLiteral("--noproxy"), QStringLiteral("*"), QStringLiteral("-K"),
-                           config.fileName()});
-            c.waitForFinished(600000);
-            const double curlMs = double(t.nsecsElapsed()) / 1e6;
-            bench::report(QStringLiteral("update.curl_one_process"), curlMs, QStringLiteral("ms"));
-            bench::report(QStringLiteral("update.ratio_run_to_curl"), runMs / curlMs, QStringLiteral("x (target <= 1.5)"));
-        }
-        // The same, each page written to a file of its own as the run does.
-        QFile saving(dir.path() + QStringLiteral("/curl-saving.cfg"));
-        const QString pages = dir.path() + QStringLiteral("/curlpages");
-        QDir().mkpath(pages);
-        if (saving.open(QIODevice::WriteOnly)) {
-            int n = 0;
-            for (const QByteArray &r : requests) {
-                QByteArray target = r.mid(4, r.indexOf(" HTTP/") - 4);
-                if (!target.startsWith("http://"))
-                    target = "http://127.0.0.1:" + QByteArray::number(port) + target;
-                saving.write("url = \"" + target + "\"\noutput = \"" + QFile::encodeName(pages) + "/page"
-                             + QByteArray::number(n++) + "\"\n");
-            }
-            saving.close();
-            QProcess c;
-            t.restart();
-            c.start(curl, {QStringLiteral("-s"), QStringLiteral("--noproxy"), QStringLiteral("*"), QStringLiteral("-K"),
-                           saving.fileName()});
-            c.waitForFinished(600000);
-            const double curlMs = double(t.nsecsElapsed()) / 1e6;
-            bench::report(QStringLiteral("update.curl_one_process_saving_pages"), curlMs, QStringLiteral("ms"));
-            bench::report(QStringLiteral("update.ratio_run_to_curl_saving"), runMs / curlMs, QStringLiteral("x"));
-        }
+    if (const double curlMs = CurlMs(curl, requests, port, dir.path() + QStringLiteral("/curl.cfg")); curlMs > 0) {
+        bench::report(QStringLiteral("update.curl_one_process"), curlMs, QStringLiteral("ms"));
+        bench::report(QStringLiteral("update.ratio_run_to_curl"), runMs / curlMs, QStringLiteral("x (target <= 1.5)"));
     }
-
-    frmMain::Unload();
-    Options::Unload();
-    site.terminate();
-    site.waitForFinished(3000);
+    // The same, each page written to a file of its own as the run does.
+    const QString pages = dir.path() + QStringLiteral("/curlpages");
+    QDir().mkpath(pages);
+    if (const double curlMs = CurlMs(curl, requests, port, dir.path() + QStringLiteral("/curl-saving.cfg"), pages);
+        curlMs > 0) {
+        bench::report(QStringLiteral("update.curl_one_process_saving_pages"), curlMs, QStringLiteral("ms"));
+        bench::report(QStringLiteral("update.ratio_run_to_curl_saving"), runMs / curlMs, QStringLiteral("x"));
+    }
+    EndRun(site);
 }
 
 // The seven research jobs (splits, upgrades, downgrades, momentum, broker
@@ -229,94 +250,29 @@ TW_BENCH(update)
 TW_BENCH(update_research)
 {
     QTemporaryDir dir;
-    AppFolder = dir.path() + QStringLiteral("/data");
-    QDir().mkpath(AppFolder + QStringLiteral("/Cache/DataSheet"));
-    QDir().mkpath(AppFolder + QStringLiteral("/Cache/News"));
-    Registry::instance().Open(dir.path() + QStringLiteral("/Tickerwatch.reg"));
-    Registry::instance().CreateKey(QStringLiteral("HKEY_CURRENT_USER\\") + Settings::GroupsPath);
-    Dialogs::SetScripted(true);
-
     const QString log = dir.path() + QStringLiteral("/requests.log");
     QProcess site;
-    site.start(QStringLiteral(TW_SAMPLESITE), {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--log"), log});
-    QDeadlineTimer deadline(10000);
-    while (!site.canReadLine() && !deadline.hasExpired())
-        site.waitForReadyRead(100);
-    const quint16 port = quint16(
-        site.readLine().trimmed().mid(qsizetype(sizeof(SampleSiteProtocol::ListeningPrefix)) - 1).toUInt());
+    const quint16 port = StartRun(dir, site, log);
     if (!port) {
         std::printf("update_research: the sample site did not start\n");
         return;
     }
-    Hosts::SetOverride(Hosts::AllSites, QStringLiteral("127.0.0.1:%1").arg(port));
+    TickOnly({9, 10, 11, 12, 13, 14, 88}, "TW_BENCH_RESEARCH_BOXES");
 
-    for (int i = 0; i < Stock::StockSlots; ++i)
-        Stocks[size_t(i)].Symbol = "S" + QByteArray::number(i);
-    StockCount = Stock::StockSlots;
-
-    frmMain *m = frmMain::Instance();
-    m->BaseCaption = m->windowTitle();
-    m->Inet1->SetAccessType(Inet::icDirect);
-    Options *o = Options::Instance();
-    for (int i = 0; i < UpdateJobs::BoxCount; ++i)
-        o->chkUpdate[i]->setCheckState(Qt::Unchecked);
-    QList<int> boxes{9, 10, 11, 12, 13, 14, 88};
-    // TW_BENCH_RESEARCH_BOXES="9,14" times a part of the jobs.
-    if (const QByteArray only = qgetenv("TW_BENCH_RESEARCH_BOXES"); !only.isEmpty()) {
-        boxes.clear();
-        for (const QByteArray &b : only.split(','))
-            boxes << b.toInt();
-    }
-    for (int box : boxes)
-        o->chkUpdate[box]->setCheckState(Qt::Checked);
-
-    QElapsedTimer gap;
-    qint64 longest = 0;
-    QTimer beat;
-    beat.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&beat, &QTimer::timeout, [&] { longest = qMax(longest, gap.restart()); });
-
-    QElapsedTimer t;
-    gap.start();
-    beat.start(1);
-    t.start();
-    m->RunUpdate();
-    const double runMs = double(t.nsecsElapsed()) / 1e6;
-    beat.stop();
-
+    const TimedRun run = Run();
     const QList<QByteArray> requests = LoggedRequests(log);
     bench::report(QStringLiteral("update_research.requests"), double(requests.size()), QStringLiteral("requests"));
-    bench::report(QStringLiteral("update_research.run_seven_jobs_201"), runMs, QStringLiteral("ms"));
-    bench::report(QStringLiteral("update_research.longest_event_loop_stall"), double(longest),
+    bench::report(QStringLiteral("update_research.run_seven_jobs_201"), run.ms, QStringLiteral("ms"));
+    bench::report(QStringLiteral("update_research.longest_event_loop_stall"), double(run.longestStall),
                   QStringLiteral("ms (target <= 50)"));
 
     const QString curl = QStandardPaths::findExecutable(QStringLiteral("curl"));
-    if (curl.isEmpty()) {
-        std::printf("update_research: no curl to compare with\n");
+    if (const double curlMs = CurlMs(curl, requests, port, dir.path() + QStringLiteral("/curl.cfg")); curlMs > 0) {
+        bench::report(QStringLiteral("update_research.curl_same_addresses"), curlMs, QStringLiteral("ms"));
+        bench::report(QStringLiteral("update_research.ratio_run_to_curl"), run.ms / curlMs,
+                      QStringLiteral("x (target <= 1.5)"));
     } else {
-        QFile config(dir.path() + QStringLiteral("/curl.cfg"));
-        if (config.open(QIODevice::WriteOnly)) {
-            for (const QByteArray &r : requests) {
-                QByteArray target = r.mid(4, r.indexOf(" HTTP/") - 4);
-                if (!target.startsWith("http://"))
-                    target = "http://127.0.0.1:" + QByteArray::number(port) + target;
-                config.write("url = \"" + target + "\"\noutput = \"/dev/null\"\n");
-            }
-            config.close();
-            QProcess c;
-            t.restart();
-            c.start(curl, {QStringLiteral("-s"), QStringLiteral("--noproxy"), QStringLiteral("*"), QStringLiteral("-K"),
-                           config.fileName()});
-            c.waitForFinished(600000);
-            const double curlMs = double(t.nsecsElapsed()) / 1e6;
-            bench::report(QStringLiteral("update_research.curl_same_addresses"), curlMs, QStringLiteral("ms"));
-            bench::report(QStringLiteral("update_research.ratio_run_to_curl"), runMs / curlMs,
-                          QStringLiteral("x (target <= 1.5)"));
-        }
+        std::printf("update_research: no curl to compare with\n");
     }
-
-    frmMain::Unload();
-    Options::Unload();
-    site.terminate();
-    site.waitForFinished(3000);
+    EndRun(site);
 }
