@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 namespace ResearchRows {
 
 namespace {
@@ -29,6 +31,31 @@ void Rewrite(QByteArray &page)
     for (const char *upper : {"TD", "Td"})
         page.replace(upper, "td");
     Strip(page);
+}
+
+// The rows of a cut table as report rows: each cell written by cell (its
+// place in the row, its text), a row after the first opened with "<tr>",
+// every row closed with "</tr>"; closed is false when the page left a row or
+// cell open.
+struct Written {
+    QByteArray rows;
+    int count = 0;
+    bool closed = true;
+};
+Written WriteRows(const QByteArray &table, const std::function<QByteArray(int at, const QByteArray &text)> &cell)
+{
+    Written w;
+    bool cellsClosed = true;
+    const bool rowsClosed = ReportPage::WalkRows(table, [&](const QByteArray &row, int) {
+        if (w.count++ > 0)
+            w.rows += "<tr>" + CrLf;
+        int i = 0;
+        cellsClosed = ReportPage::WalkCells(row, [&](const QByteArray &value) { w.rows += cell(i++, value); })
+                      && cellsClosed;
+        w.rows += "</tr>" + CrLf;
+    });
+    w.closed = rowsClosed && cellsClosed;
+    return w;
 }
 
 QByteArray HeadingRow(std::initializer_list<const char *> headings)
@@ -78,26 +105,16 @@ QByteArray Splits(QByteArray page)
         return NoData;
     if (!cut.end)
         return {};
-    QByteArray rows;
-    bool closed = true;
-    int n = 0;
-    const bool rowsClosed = ReportPage::WalkRows(cut.text, [&](const QByteArray &row, int) {
-        if (n++ > 0)
-            rows += "<tr>" + CrLf;
-        int i = 0;
-        closed = ReportPage::WalkCells(row, [&](const QByteArray &value) {
-            const int at = i++;
-            if (at > 5)
-                return;
-            rows += (at == 5 ? "<TD ALIGN=\"CENTER\" WIDTH=\"10%\"><FONT color=#484848 size=-1 Face=\"Arial\">"
-                             : "<TD ALIGN=\"CENTER\"><FONT color=#484848 size=-1 Face=\"Arial\">")
-                    + ReportPage::Escape(value) + "</FONT></td>" + CrLf;
-        }) && closed;
-        rows += "</tr>" + CrLf;
+    const Written w = WriteRows(cut.text, [](int at, const QByteArray &value) -> QByteArray {
+        if (at > 5)
+            return {};
+        return (at == 5 ? "<TD ALIGN=\"CENTER\" WIDTH=\"10%\"><FONT color=#484848 size=-1 Face=\"Arial\">"
+                        : "<TD ALIGN=\"CENTER\"><FONT color=#484848 size=-1 Face=\"Arial\">")
+               + ReportPage::Escape(value) + "</FONT></td>" + CrLf;
     });
-    if (!rowsClosed || !closed)
+    if (!w.closed)
         return NoData;
-    if (n == 0)
+    if (w.count == 0)
         return {};
     return HeadingRow({"<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\" HEIGHT=\"26\"><Font Size=-1 Face=\"Arial\">Type</Font><HR></th>",
                        "<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\"><Font Size=-1 Face=\"Arial\">Amount</Font><HR></th>",
@@ -105,49 +122,32 @@ QByteArray Splits(QByteArray page)
                        "<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\"><Font Size=-1 Face=\"Arial\">Pay-Date</Font><HR></th>",
                        "<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\"><Font Size=-1 Face=\"Arial\">Rec-Date</Font><HR></th>",
                        "<TH ALIGN=\"CENTER\" WIDTH=\"16.6%\"><Font Size=-1 Face=\"Arial\">An-Date</Font><HR></th>"})
-           + rows;
+           + w.rows;
 }
 
 QByteArray RatingChanges(QByteArray page)
 {
-    for (const char *upper : {"TABLE", "Table"})
-        page.replace(upper, "table");
-    for (const char *upper : {"TR", "Tr"})
-        page.replace(upper, "tr");
-    page.replace('\t', ' ');
-    for (const char *upper : {"TD", "Td"})
-        page.replace(upper, "td");
-    Strip(page);
+    Rewrite(page);
     // Without the marker the table is read from the page's first row end on.
     const Cut cut = RowsAfter(page, "begin splits", "</table");
     if (!cut.row || !cut.end)
         return NoData;
     if (!cut.text.contains("<tr"))
         return {};
-    QByteArray rows;
-    bool closed = true;
-    int n = 0;
-    const bool rowsClosed = ReportPage::WalkRows(cut.text, [&](const QByteArray &row, int) {
-        if (n++ > 0)
-            rows += "<tr>" + CrLf;
-        int i = 0;
-        closed = ReportPage::WalkCells(row, [&](const QByteArray &value) {
-            const int at = i++;
-            if (at == 0)
-                rows += "<TD><FONT color=#484848 size=-1 Face=\"Arial\"><B>" + ReportPage::Escape(value)
-                        + "</B></FONT></td>" + CrLf;
-            else if (at < 3)
-                rows += "<TD><FONT color=#484848 size=-1 Face=\"Arial\">" + ReportPage::Escape(value) + "</FONT></td>"
-                        + CrLf;
-        }) && closed;
-        rows += "</tr>" + CrLf;
+    const Written w = WriteRows(cut.text, [](int at, const QByteArray &value) -> QByteArray {
+        if (at == 0)
+            return "<TD><FONT color=#484848 size=-1 Face=\"Arial\"><B>" + ReportPage::Escape(value) + "</B></FONT></td>"
+                   + CrLf;
+        if (at < 3)
+            return "<TD><FONT color=#484848 size=-1 Face=\"Arial\">" + ReportPage::Escape(value) + "</FONT></td>" + CrLf;
+        return {};
     });
-    if (!rowsClosed || !closed)
+    if (!w.closed)
         return NoData;
     return HeadingRow({"<TH ALIGN=\"LEFT\" WIDTH=\"20%\" HEIGHT=\"26\"><Font size=-1 Face=\"Arial\">Type</Font><HR></th>",
                        "<TH ALIGN=\"LEFT\" WIDTH=\"30%\"><Font size=-1 Face=\"Arial\">Broker</Font><HR></th>",
                        "<TH ALIGN=\"LEFT\" WIDTH=\"50%\"><Font size=-1 Face=\"Arial\">Comments</Font><HR></th>"})
-           + rows;
+           + w.rows;
 }
 
 QByteArray Momentum(QByteArray page)
