@@ -161,6 +161,12 @@ void frmSupport::Form_Load()
     cboSystem->clear();
     cboSystem->addItems({QStringLiteral("Windows 95"), QStringLiteral("Windows 98"), QStringLiteral("Windows NT"),
                          QStringLiteral("Windows 2000"), QStringLiteral("Other"), QStringLiteral("Don't Know")});
+    Defaults();
+}
+
+// The answers a fresh window starts with, and the user's address.
+void frmSupport::Defaults()
+{
     cboSystem->setCurrentIndex(1);
     optConnect[2]->setChecked(true);
     optProxy[2]->setChecked(true);
@@ -309,14 +315,7 @@ void frmSupport::Reset()
     txtName->clear();
     txtError->clear();
     txtDesc->clear();
-    optConnect[2]->setChecked(true);
-    optProxy[2]->setChecked(true);
-    optError[1]->setChecked(true);
-    ConnectionAnswer = QStringLiteral("Don't Know");
-    ProxyAnswer = QStringLiteral("Don't Know");
-    ErrorAnswer = QStringLiteral("No");
-    Vb::Skip([this] { txtEmail->setText(Settings::Get(QStringLiteral("Email")).ToText()); });
-    cboSystem->setCurrentIndex(1);
+    Defaults();
 }
 
 void frmSupport::CloseWindow()

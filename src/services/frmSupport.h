@@ -66,6 +66,7 @@ protected:
     void reject() override;
 
 private:
+    void Defaults();
     explicit frmSupport(QWidget *parent = nullptr);
     bool sending_ = false;
 };
