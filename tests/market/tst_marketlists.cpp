@@ -83,36 +83,6 @@ class tst_marketlists : public QObject {
     SheetFixture f;
 
     FlexGrid *fg() const { return f.fg(); }
-    int Percent(int col) const { return qRound(100.0 * fg()->ColWidth(col) / fg()->Width()); }
-    QStringList RowTexts(int row) const
-    {
-        QStringList out;
-        for (int c = 0; c < fg()->Cols(); ++c)
-            out << fg()->TextMatrix(row, c);
-        return out;
-    }
-    bool Link(int r, int c) const { return fg()->CellFontUnderline(r, c) && fg()->CellForeColor(r, c) == 0xFF0000; }
-    QString Picture(int r) const
-    {
-        const QImage shown = fg()->CellPicture(r, 0).toImage();
-        for (const char *name : {"UP", "DN"})
-            if (!shown.isNull() && shown == Artwork::Picture(QLatin1String(name)).toImage())
-                return QLatin1String(name);
-        return shown.isNull() ? QString() : QStringLiteral("?");
-    }
-    void ExpectMessage(const QString &message)
-    {
-        QCOMPARE(fg()->Rows(), 1);
-        QCOMPARE(fg()->TextMatrix(0, 0), message);
-    }
-    QList<Zoom *> Windows() const
-    {
-        QList<Zoom *> out;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *z = qobject_cast<Zoom *>(w); z && z->isVisible())
-                out << z;
-        return out;
-    }
     void Show()
     {
         f.main->resize(1024, 768);
@@ -129,7 +99,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        for (Zoom *z : Windows())
+        for (Zoom *z : SheetFixture::ZoomWindows())
             delete z;
         f.Stop();
     }
@@ -141,21 +111,21 @@ private Q_SLOTS:
         QCOMPARE(CurrentView, QStringLiteral("Upgrade"));
         QCOMPARE(fg()->Rows(), 4);
         QCOMPARE(fg()->Cols(), 6);
-        QCOMPARE(RowTexts(0), (QStringList{"Company", "Ticker", "Firm", "From", "To", "More"}));
+        QCOMPARE(f.RowTexts(0), (QStringList{"Company", "Ticker", "Firm", "From", "To", "More"}));
         for (int c = 0; c < 6; ++c)
             QCOMPARE(fg()->CellAlignment(0, c), 4);
         QCOMPARE(fg()->TextMatrix(1, 0), QStringLiteral("Upgrades"));
         QVERIFY(fg()->CellFontBold(1, 0));
         QCOMPARE(fg()->CellBackColor(1, 0), 0xFFFFFFu);
-        QCOMPARE(RowTexts(2), (QStringList{"Acme Corp", "ACME", "Smith & Co", "Hold", "Buy", "News"}));
-        QVERIFY(Link(2, 1) && Link(2, 5));
-        QVERIFY(!Link(2, 0) && !Link(2, 2));
+        QCOMPARE(f.RowTexts(2), (QStringList{"Acme Corp", "ACME", "Smith & Co", "Hold", "Buy", "News"}));
+        QVERIFY(f.Link(2, 1) && f.Link(2, 5));
+        QVERIFY(!f.Link(2, 0) && !f.Link(2, 2));
         QCOMPARE(fg()->RowHeight(0), 2 * f.base());
         QCOMPARE(fg()->RowHeight(1), 2 * f.base());
         QCOMPARE(fg()->RowHeight(3), 0);
         const QList<int> widths{25, 12, 25, 12, 12, 10};
         for (int c = 0; c < 6; ++c)
-            QCOMPARE(Percent(c), widths[c]);
+            QCOMPARE(f.Percent(c), widths[c]);
     }
 
     // Each case: the list, its cache file and page (no page: none), then the
@@ -214,13 +184,13 @@ private Q_SLOTS:
         QCOMPARE(CurrentView, (QStringList{"Upgrade", "Downgrade", "Coverage"}[list]));
         QVERIFY(fg()->Redraw());
         if (!message.isNull()) {
-            ExpectMessage(message);
+            f.ExpectMessage(message);
             return;
         }
         QCOMPARE(fg()->Cols(), list == 2 ? 5 : 6);
         QCOMPARE(fg()->TextMatrix(1, 0), title);
         QCOMPARE(fg()->TextMatrix(2, 0), first);
-        QVERIFY(Link(2, 1) && Link(2, fg()->Cols() - 1));
+        QVERIFY(f.Link(2, 1) && f.Link(2, fg()->Cols() - 1));
         QCOMPARE(fg()->RowHeight(fg()->Rows() - 1), 0);
     }
 
@@ -235,9 +205,9 @@ private Q_SLOTS:
         QCOMPARE(fg()->Rows(), 4);
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Top Daily Earnings"));
         QVERIFY(fg()->CellFontBold(1, 1));
-        QCOMPARE(RowTexts(2), (QStringList{"IBM", "Intl Business", "1.10", "1.00", "10.0%"}));
-        QVERIFY(Link(2, 0));
-        QVERIFY(!Link(2, 1));
+        QCOMPARE(f.RowTexts(2), (QStringList{"IBM", "Intl Business", "1.10", "1.00", "10.0%"}));
+        QVERIFY(f.Link(2, 0));
+        QVERIFY(!f.Link(2, 1));
         QCOMPARE(fg()->RowHeight(3), 0);
         QCOMPARE(fg()->RowHeight(1), 2 * f.base());
     }
@@ -251,12 +221,12 @@ private Q_SLOTS:
                                     + Row({"x1", "x2", "x3", "x4", "x5"}) + "</table>");
         f.main->FG_Surp();
         QCOMPARE(fg()->Rows(), 3);
-        QCOMPARE(RowTexts(2), (QStringList{"IBM", "Intl", "1.10", "x1", "x2"}));
+        QCOMPARE(f.RowTexts(2), (QStringList{"IBM", "Intl", "1.10", "x1", "x2"}));
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Top Daily Earnings"));
 
         QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/25_surp.Sh"));
         f.main->FG_Surp();
-        ExpectMessage(QStringLiteral("The 25 Top Earning data is bad, connect to Internet, and update again."));
+        f.ExpectMessage(QStringLiteral("The 25 Top Earning data is bad, connect to Internet, and update again."));
     }
 
     void percentMovers()
@@ -278,17 +248,17 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(7, 1), QStringLiteral("CCC"));
         QCOMPARE(fg()->TextMatrix(7, 8), QString()); // "&nbsp;" dropped
         for (int r : {3, 5, 7})
-            QVERIFY(Link(r, 1));
+            QVERIFY(f.Link(r, 1));
         QCOMPARE(fg()->TextMatrix(0, 7), QStringLiteral("% Ch"));
         QCOMPARE(fg()->RowHeight(8), 0);
-        QCOMPARE(Percent(2), 0);
+        QCOMPARE(f.Percent(2), 0);
 
         // Any other name is the losers' list; none cached: its message.
         SheetFixture::WritePage(QStringLiteral("other.Sh"), PercentPage("Percentage Losers"));
         f.main->FG_WinLos(QStringLiteral("other.Sh"));
         QCOMPARE(fg()->TextMatrix(1, 3), QStringLiteral("Percentage Losers"));
         f.main->ShowConsultation(3);
-        ExpectMessage(QStringLiteral("No Data were found"));
+        f.ExpectMessage(QStringLiteral("No Data were found"));
         QCOMPARE(CurrentView, QStringLiteral("WINLOS"));
     }
 
@@ -315,9 +285,9 @@ private Q_SLOTS:
         QCOMPARE(CurrentView, QStringLiteral("BR"));
         QCOMPARE(fg()->Cols(), 9);
         QCOMPARE(fg()->TextMatrix(1, 1), title);
-        QCOMPARE(RowTexts(2), (QStringList{"", "MSFT", "Microsoft", "25.10", "", "-0.50", "-2.0%", "1,000,000",
+        QCOMPARE(f.RowTexts(2), (QStringList{"", "MSFT", "Microsoft", "25.10", "", "-0.50", "-2.0%", "1,000,000",
                                            "25,100,000"}));
-        QCOMPARE(Picture(2), QStringLiteral("DN"));
+        QCOMPARE(f.Picture(2), QStringLiteral("DN"));
         QCOMPARE(fg()->TextMatrix(0, 8), QStringLiteral("Dollars Traded"));
         QCOMPARE(fg()->RowHeight(2), f.base());
     }
@@ -335,16 +305,16 @@ private Q_SLOTS:
         QCOMPARE(fg()->Rows(), 7); // no row from the spacer
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Largest % Gain in Price (NASDAQ)"));
         QCOMPARE(fg()->TextMatrix(0, 3), QStringLiteral("% Increase in Price"));
-        QCOMPARE(RowTexts(2), (QStringList{"1", "Acme Corp", "ACME", "+5%", "1,000", "10.00", "+0.50", "12", "",
+        QCOMPARE(f.RowTexts(2), (QStringList{"1", "Acme Corp", "ACME", "+5%", "1,000", "10.00", "+0.50", "12", "",
                                            "http://x.test/q?s=ACME"}));
-        QCOMPARE(RowTexts(4).mid(3, 5), (QStringList{"+3%", "30.00", "0.00", "7", ""})); // "&nbsp;" cell left out
-        QVERIFY(Link(2, 1) && Link(4, 1));
-        QVERIFY(!Link(3, 1));
+        QCOMPARE(f.RowTexts(4).mid(3, 5), (QStringList{"+3%", "30.00", "0.00", "7", ""})); // "&nbsp;" cell left out
+        QVERIFY(f.Link(2, 1) && f.Link(4, 1));
+        QVERIFY(!f.Link(3, 1));
         QCOMPARE(fg()->TextMatrix(3, 9), QString());
-        QCOMPARE((QStringList{Picture(2), Picture(3), Picture(4)}), (QStringList{"UP", "DN", ""}));
+        QCOMPARE((QStringList{f.Picture(2), f.Picture(3), f.Picture(4)}), (QStringList{"UP", "DN", ""}));
         QCOMPARE(fg()->RowHeight(5), 0);
         QCOMPARE(fg()->RowHeight(6), 0);
-        QCOMPARE(Percent(9), 0);
+        QCOMPARE(f.Percent(9), 0);
 
         // A 52-week list: nine cells, the ninth under "P/E Ratio".
         SheetFixture::WritePage(QStringLiteral("Br52-WPH_A.Sh"),
@@ -362,7 +332,7 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(2, 2), QStringLiteral("ACME"));
 
         f.main->ShowConsultation(28);
-        ExpectMessage(QStringLiteral("No data for: Largest Money Movers  (NASDAQ)"));
+        f.ExpectMessage(QStringLiteral("No data for: Largest Money Movers  (NASDAQ)"));
         QCOMPARE(CurrentView, QStringLiteral("BR"));
     }
 
@@ -377,15 +347,15 @@ private Q_SLOTS:
                                             {"3", Company("Moon", ""), "MOON", "+1%", "1", "1.00", "0.00", "1"}}));
         f.main->FG_BR(QStringLiteral("brPG_Q.Sh"));
         QCOMPARE(fg()->Rows(), 7);
-        const QStringList title = RowTexts(1), last = RowTexts(5) + RowTexts(6);
+        const QStringList title = f.RowTexts(1), last = f.RowTexts(5) + f.RowTexts(6);
         DoubleClick(fg()->viewport(), At(2, 1));
         QCOMPARE(GridInteraction::SortOrder, int16_t(1));
-        QCOMPARE(RowTexts(1), title);
-        QCOMPARE(RowTexts(5) + RowTexts(6), last);
+        QCOMPARE(f.RowTexts(1), title);
+        QCOMPARE(f.RowTexts(5) + f.RowTexts(6), last);
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Largest % Gain in Price (NASDAQ)"));
         QCOMPARE((QStringList{fg()->TextMatrix(2, 1), fg()->TextMatrix(3, 1), fg()->TextMatrix(4, 1)}),
                  (QStringList{"Acme", "Moon", "Zeta"}));
-        QCOMPARE((QStringList{Picture(2), Picture(3), Picture(4)}), (QStringList{"DN", "", "UP"}));
+        QCOMPARE((QStringList{f.Picture(2), f.Picture(3), f.Picture(4)}), (QStringList{"DN", "", "UP"}));
         QCOMPARE((QStringList{fg()->TextMatrix(2, 9), fg()->TextMatrix(3, 9), fg()->TextMatrix(4, 9)}),
                  (QStringList{"http://x.test/a", "", "http://x.test/z"}));
         QCOMPARE(fg()->RowHeight(5), 0);
@@ -395,11 +365,11 @@ private Q_SLOTS:
         f.main->FG_WinLos(QStringLiteral("mwwinners.Sh"));
         QStringList before;
         for (int r = 0; r < fg()->Rows(); ++r)
-            before << RowTexts(r).join(u'|');
+            before << f.RowTexts(r).join(u'|');
         DoubleClick(fg()->viewport(), At(3, 1));
         QStringList after;
         for (int r = 0; r < fg()->Rows(); ++r)
-            after << RowTexts(r).join(u'|');
+            after << f.RowTexts(r).join(u'|');
         QCOMPARE(after, before);
         QCOMPARE(GridInteraction::SortOrder, int16_t(1));
     }
@@ -411,27 +381,27 @@ private Q_SLOTS:
         f.main->TreeView1_NodeClick(f.main->TreeView1->Find(QStringLiteral("M_BRP_t")));
         QCOMPARE(CurrentView, QStringLiteral("M_BRP0"));
         QCOMPARE(fg()->Rows(), 4);
-        QCOMPARE(RowTexts(0), (QStringList{"Ticker", "Company", "Broker", "Report"}));
+        QCOMPARE(f.RowTexts(0), (QStringList{"Ticker", "Company", "Broker", "Report"}));
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Today's Broker Reports"));
         QVERIFY(fg()->CellFontBold(1, 1));
         // Commas and the link labels are gone from every cell.
-        QCOMPARE(RowTexts(2), (QStringList{"ACME", "Acme Inc.", "Birch Capital", "Raised to Buy"}));
-        QCOMPARE(RowTexts(3), (QStringList{"ZETA", "Zeta Corp", "Dune Research", "Initiated"}));
-        QVERIFY(Link(2, 0) && Link(3, 0));
-        QVERIFY(!Link(2, 1));
+        QCOMPARE(f.RowTexts(2), (QStringList{"ACME", "Acme Inc.", "Birch Capital", "Raised to Buy"}));
+        QCOMPARE(f.RowTexts(3), (QStringList{"ZETA", "Zeta Corp", "Dune Research", "Initiated"}));
+        QVERIFY(f.Link(2, 0) && f.Link(3, 0));
+        QVERIFY(!f.Link(2, 1));
         QCOMPARE(fg()->RowHeight(0), f.base());
         QCOMPARE(fg()->RowHeight(3), 2 * f.base());
-        QCOMPARE(Percent(3), 43);
+        QCOMPARE(f.Percent(3), 43);
 
         f.main->TreeView1_NodeClick(f.main->TreeView1->Find(QStringLiteral("AR_B")));
         QCOMPARE(CurrentView, QStringLiteral("M_BRP1"));
-        QCOMPARE(RowTexts(0), (QStringList{"Date", "Symbol", "News", "Source"}));
+        QCOMPARE(f.RowTexts(0), (QStringList{"Date", "Symbol", "News", "Source"}));
         QCOMPARE(fg()->TextMatrix(1, 2), QStringLiteral("Bloomberg Analysts Recommendations"));
         QCOMPARE(fg()->TextMatrix(1, 1), QString());
-        QCOMPARE(RowTexts(2), (QStringList{"06/02", "IBM", "IBM rated 1200", "Wire"}));
-        QVERIFY(!Link(2, 0));
+        QCOMPARE(f.RowTexts(2), (QStringList{"06/02", "IBM", "IBM rated 1200", "Wire"}));
+        QVERIFY(!f.Link(2, 0));
         QCOMPARE(fg()->RowHeight(1), f.base());
-        QCOMPARE(Percent(3), 0);
+        QCOMPARE(f.Percent(3), 0);
 
         // Without the breadcrumb: the table after the page's first one, from
         // its second row.
@@ -444,7 +414,7 @@ private Q_SLOTS:
         for (int16_t mode : {int16_t(0), int16_t(1)}) {
             QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/M_BRP.Sh"));
             f.main->FG_M_BRP(mode);
-            ExpectMessage(QStringLiteral("Data is not available, connect to Internet, and update again ."));
+            f.ExpectMessage(QStringLiteral("Data is not available, connect to Internet, and update again ."));
             QCOMPARE(CurrentView, QStringLiteral("M_BRP%1").arg(mode));
         }
     }
@@ -531,15 +501,15 @@ private Q_SLOTS:
         ZoomMode = -1;
         f.main->FG_Upgrade();
         QCOMPARE(ZoomMode, int16_t(0));
-        QVERIFY(Windows().isEmpty());
-        ExpectMessage(QStringLiteral("Tickerwatch do not have additional information for Upgardes"));
+        QVERIFY(SheetFixture::ZoomWindows().isEmpty());
+        f.ExpectMessage(QStringLiteral("Tickerwatch do not have additional information for Upgardes"));
 
         SheetFixture::WritePage(QStringLiteral("Upgrade.sh"), UpgradesPage);
         f.main->FG_Upgrade();
         for (int i = 1; i <= 2; ++i) {
             QTest::mouseClick(f.main->Picture1[3], Qt::LeftButton);
-            QCOMPARE(Windows().size(), i);
-            QCOMPARE(Windows().last()->FG->TextMatrix(2, 2), QStringLiteral("Smith & Co"));
+            QCOMPARE(SheetFixture::ZoomWindows().size(), i);
+            QCOMPARE(SheetFixture::ZoomWindows().last()->FG->TextMatrix(2, 2), QStringLiteral("Smith & Co"));
             QCOMPARE(ZoomMode, int16_t(0));
         }
         f.main->FG_Upgrade();

@@ -104,28 +104,6 @@ class tst_marketsheets : public QObject {
     SheetFixture f;
 
     FlexGrid *fg() const { return f.fg(); }
-    int Percent(int col) const { return qRound(100.0 * fg()->ColWidth(col) / fg()->Width()); }
-    QStringList RowTexts(int row) const
-    {
-        QStringList out;
-        for (int c = 0; c < fg()->Cols(); ++c)
-            out << fg()->TextMatrix(row, c);
-        return out;
-    }
-    bool Link(int r, int c) const { return fg()->CellFontUnderline(r, c) && fg()->CellForeColor(r, c) == 0xFF0000; }
-    QString Picture(int r) const
-    {
-        const QImage shown = fg()->CellPicture(r, 0).toImage();
-        for (const char *name : {"UP", "DN"})
-            if (!shown.isNull() && shown == Artwork::Picture(QLatin1String(name)).toImage())
-                return QLatin1String(name);
-        return shown.isNull() ? QString() : QStringLiteral("?");
-    }
-    void ExpectMessage(const QString &message)
-    {
-        QCOMPARE(fg()->Rows(), 1);
-        QCOMPARE(fg()->TextMatrix(0, 0), message);
-    }
     void Open(const char *key)
     {
         f.main->initTree();
@@ -162,8 +140,8 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(2, 2), QStringLiteral("NEWC"));
         QCOMPARE(fg()->TextMatrix(3, 2), QStringLiteral("OLDC"));
         QCOMPARE(fg()->TextMatrix(3, 1), QStringLiteral("Old Co, Inc."));
-        QVERIFY(Link(2, 7));
-        QVERIFY(!Link(2, 2));
+        QVERIFY(f.Link(2, 7));
+        QVERIFY(!f.Link(2, 2));
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("IPO Registrations"));
         QVERIFY(fg()->CellFontBold(1, 1));
         QCOMPARE(fg()->CellBackColor(1, 1), 0xFFFFFFu);
@@ -171,11 +149,11 @@ private Q_SLOTS:
         QCOMPARE(fg()->RowHeight(4), 0);
         QCOMPARE(fg()->RowHeight(5), 0);
         QCOMPARE(fg()->TextMatrix(0, 2), QStringLiteral("Proposed Symbol"));
-        QCOMPARE(Percent(1), 25);
+        QCOMPARE(f.Percent(1), 25);
 
         QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/IPO_Reg.sh"));
         f.main->FG_IPO_Reg();
-        ExpectMessage(QStringLiteral("Tickerwatch do not have IPO registration informain."));
+        f.ExpectMessage(QStringLiteral("Tickerwatch do not have IPO registration informain."));
         QCOMPARE(CurrentView, QStringLiteral("IPO_Reg"));
     }
 
@@ -189,11 +167,11 @@ private Q_SLOTS:
                                          Row({"06/02", "Beta", "BETA", "1,010.00", "9.00", "News"})}));
         f.main->FG_IPO_Price();
         QCOMPARE(fg()->Rows(), 6);
-        QCOMPARE(RowTexts(2).mid(0, 8),
+        QCOMPARE(f.RowTexts(2).mid(0, 8),
                  (QStringList{"06/01", "Acme, Inc.", "ACME", "10.00", "11.00", "News", "Chart", "Profile"}));
         QCOMPARE(fg()->TextMatrix(3, 3), QStringLiteral("1,010.00"));
-        QVERIFY(Link(2, 1) && Link(2, 5) && Link(2, 7));
-        QVERIFY(!Link(2, 2) && !Link(2, 4));
+        QVERIFY(f.Link(2, 1) && f.Link(2, 5) && f.Link(2, 7));
+        QVERIFY(!f.Link(2, 2) && !f.Link(2, 4));
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("IPO Pricings"));
         QCOMPARE(fg()->RowHeight(2), f.base());
         QCOMPARE(fg()->RowHeight(3), 2 * f.base());
@@ -207,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(1, 0), QStringLiteral("IPO Gainers"));
         QCOMPARE(fg()->TextMatrix(2, 1), QStringLiteral("GAMA"));
         QCOMPARE(fg()->TextMatrix(2, 7), QStringLiteral("Chart"));
-        QVERIFY(Link(2, 1) && Link(2, 6) && !Link(2, 5));
+        QVERIFY(f.Link(2, 1) && f.Link(2, 6) && !f.Link(2, 5));
 
         // Fifteen cells: the fill ends at the fifteenth, without a message.
         QList<QByteArray> wide;
@@ -220,7 +198,7 @@ private Q_SLOTS:
         QVERIFY(fg()->Redraw());
 
         f.main->FG_IPO_Loss();
-        ExpectMessage(QStringLiteral("Tickerwatch do not have IPO Losers informain."));
+        f.ExpectMessage(QStringLiteral("Tickerwatch do not have IPO Losers informain."));
     }
 
     // A cell runs to the next "<td"; column 6 is a link cell whatever the
@@ -236,9 +214,9 @@ private Q_SLOTS:
         QCOMPARE(fg()->Rows(), 7);
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("IPO Withdrawals"));
         QCOMPARE(fg()->TextMatrix(2, 6), QString());
-        QVERIFY(Link(2, 6));
+        QVERIFY(f.Link(2, 6));
         QCOMPARE(fg()->TextMatrix(3, 6), QStringLiteral("Profile"));
-        QVERIFY(Link(3, 6));
+        QVERIFY(f.Link(3, 6));
         QCOMPARE(fg()->TextMatrix(3, 1), QStringLiteral("No Sym, Inc."));
         QCOMPARE(fg()->TextMatrix(4, 1), QStringLiteral("Abc\r\nTwo"));
         QCOMPARE(fg()->TextMatrix(4, 5), QStringLiteral("05/03"));
@@ -260,7 +238,7 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(2, 1), QStringLiteral("PRCD"));
         QCOMPARE(fg()->TextMatrix(2, 2), QStringLiteral("Priced Co, Inc."));
         QCOMPARE(fg()->TextMatrix(2, 6), QStringLiteral("Chart"));
-        QVERIFY(Link(2, 1) && Link(2, 5) && Link(2, 6) && !Link(2, 2));
+        QVERIFY(f.Link(2, 1) && f.Link(2, 5) && f.Link(2, 6) && !f.Link(2, 2));
         // A one-cell row keeps the subtitle beside it.
         QCOMPARE(fg()->TextMatrix(4, 2), QStringLiteral("Latest Filings"));
         QCOMPARE(fg()->TextMatrix(4, 0), QStringLiteral("1 this week"));
@@ -273,7 +251,7 @@ private Q_SLOTS:
         noNews.replace("<b>News</b>", "");
         SheetFixture::WritePage(QStringLiteral("IPO_lts.sh"), noNews);
         f.main->FG_IPO_Last();
-        ExpectMessage(QStringLiteral("Tickerwatch do not have Latest IPO Events informain."));
+        f.ExpectMessage(QStringLiteral("Tickerwatch do not have Latest IPO Events informain."));
     }
 
     // Five items, the last one ending at "</ul>": rows 2 to 6; the address
@@ -297,17 +275,17 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(6, 1), QStringLiteral("Headline 5 "));
         QCOMPARE(fg()->TextMatrix(6, 4), QStringLiteral("n/i/x5.html"));
         QCOMPARE(fg()->TextMatrix(4, 4), QString());
-        QVERIFY(!Link(4, 1));
-        QVERIFY(Link(2, 1) && Link(6, 1));
+        QVERIFY(!f.Link(4, 1));
+        QVERIFY(f.Link(2, 1) && f.Link(6, 1));
         QCOMPARE(fg()->RowHeight(1), 0);
         QCOMPARE(fg()->TextMatrix(0, 1), QStringLiteral("IPO News"));
-        QCOMPARE(Percent(4), 0);
+        QCOMPARE(f.Percent(4), 0);
 
         QByteArray noHtml = page;
         noHtml.replace("<html>", "<body>");
         SheetFixture::WritePage(QStringLiteral("IPO_News.sh"), noHtml);
         f.main->FG_IPO_News();
-        ExpectMessage(QStringLiteral("Tickerwatch do not have IPO News informain."));
+        f.ExpectMessage(QStringLiteral("Tickerwatch do not have IPO News informain."));
     }
 
     // The money market list cuts at "Last", the others at "Date".
@@ -339,21 +317,21 @@ private Q_SLOTS:
         QCOMPARE(CurrentView, key);
         const QByteArray title = MarketReaders::FindFundList(key)->title;
         if (first.isNull()) {
-            ExpectMessage(QStringLiteral("Tickerwatch do not have %1 informain.").arg(QLatin1String(title)));
+            f.ExpectMessage(QStringLiteral("Tickerwatch do not have %1 informain.").arg(QLatin1String(title)));
             return;
         }
         QCOMPARE(fg()->TextMatrix(1, 1), QLatin1String(title));
         QVERIFY(fg()->CellFontBold(1, 1));
         QCOMPARE(fg()->TextMatrix(2, 0), first);
         const int abc = first == QLatin1String("ABCDX") ? 2 : 3;
-        QCOMPARE(RowTexts(abc), (QStringList{"ABCDX", "Abc Fund", "10.12", "-0.05", "06/02"}));
-        QVERIFY(Link(abc, 0));
+        QCOMPARE(f.RowTexts(abc), (QStringList{"ABCDX", "Abc Fund", "10.12", "-0.05", "06/02"}));
+        QVERIFY(f.Link(abc, 0));
         QCOMPARE(fg()->CellForeColor(abc, 3), 255u);
         QCOMPARE(fg()->CellForeColor(abc + 1, 3), 0xFF0000u);
         QCOMPARE(fg()->CellForeColor(abc + 2, 3), fg()->CellForeColor(abc + 2, 2)); // unsigned: no colour of its own
-        QCOMPARE(RowTexts(0), (QStringList{"Symbol", "Company Name", "Last", "Change", "Date"}));
+        QCOMPARE(f.RowTexts(0), (QStringList{"Symbol", "Company Name", "Last", "Change", "Date"}));
         QCOMPARE(fg()->RowHeight(1), 2 * f.base());
-        QCOMPARE(Percent(1), 48);
+        QCOMPARE(f.Percent(1), 48);
     }
 
     void usIndices()
@@ -368,10 +346,10 @@ private Q_SLOTS:
         Open("US");
         QCOMPARE(CurrentView, QStringLiteral("US"));
         QCOMPARE(fg()->Rows(), 46);
-        QCOMPARE(RowTexts(3).mid(1, 7),
+        QCOMPARE(f.RowTexts(3).mid(1, 7),
                  (QStringList{"30 Industrials", "^DJI", "4:01pm", "8,897.81", "+65.32", "+0.74%", ""}));
         QCOMPARE(fg()->TextMatrix(3, 8), Hosts::Url(QStringLiteral("QuotePortal"), QStringLiteral("/q?s=^DJI&d=t")));
-        QCOMPARE((QStringList{Picture(3), Picture(4), Picture(5), Picture(6)}), (QStringList{"UP", "DN", "", ""}));
+        QCOMPARE((QStringList{f.Picture(3), f.Picture(4), f.Picture(5), f.Picture(6)}), (QStringList{"UP", "DN", "", ""}));
         QCOMPARE(fg()->TextMatrix(2, 1), QStringLiteral("Dow Jones Averages"));
         QVERIFY(fg()->CellFontBold(2, 1));
         QCOMPARE(fg()->CellBackColor(2, 7), 0xFFFFFFu);
@@ -383,7 +361,7 @@ private Q_SLOTS:
         QCOMPARE(fg()->BackColor(), 0xE8FFFFu);
         QCOMPARE(fg()->GridLines(), 0);
         QCOMPARE(fg()->RowHeight(1), 0);
-        QCOMPARE(Percent(8), 0);
+        QCOMPARE(f.Percent(8), 0);
 
         Open("US_SP");
         QCOMPARE(fg()->TopRow(), 17);
@@ -393,7 +371,7 @@ private Q_SLOTS:
         QFile::remove(Stock::USFile());
         CurrentView = QStringLiteral("WM");
         f.main->FG_USMarket();
-        ExpectMessage(QStringLiteral("Tickerwatch do not have US market information"));
+        f.ExpectMessage(QStringLiteral("Tickerwatch do not have US market information"));
         QCOMPARE(CurrentView, QStringLiteral("WM"));
         QVERIFY(!QFile::exists(Stock::USFile()));
     }
@@ -452,11 +430,11 @@ private Q_SLOTS:
         QCOMPARE(CurrentView, QStringLiteral("WM"));
         QCOMPARE(fg()->Rows(), 7 + 4 * 8);
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Americas"));
-        QCOMPARE(RowTexts(2).mid(1, 9), (QStringList{"Merval", "AR", "^MERV", "Jun 2", "10,123.45", "+1.2", "+0.1%",
+        QCOMPARE(f.RowTexts(2).mid(1, 9), (QStringList{"Merval", "AR", "^MERV", "Jun 2", "10,123.45", "+1.2", "+0.1%",
                                                      "Chart", "News"}));
-        QCOMPARE(Picture(2), QStringLiteral("UP"));
-        QCOMPARE(Picture(3), QStringLiteral("DN"));
-        QVERIFY(Link(2, 3) && Link(2, 8) && Link(2, 9) && !Link(2, 5));
+        QCOMPARE(f.Picture(2), QStringLiteral("UP"));
+        QCOMPARE(f.Picture(3), QStringLiteral("DN"));
+        QVERIFY(f.Link(2, 3) && f.Link(2, 8) && f.Link(2, 9) && !f.Link(2, 5));
         const QList<std::pair<int, QString>> titles{{10, "Asia/Pacific"}, {19, "Europe"}, {28, "Africa/Middle East"}};
         for (const auto &[row, title] : titles) {
             QCOMPARE(fg()->TextMatrix(row, 1), title);
@@ -479,10 +457,10 @@ private Q_SLOTS:
         noEurope.replace("Europe", "Eu");
         SheetFixture::WritePage(QStringLiteral("Market.Sh"), noEurope);
         f.main->FG_WMarket();
-        ExpectMessage(QStringLiteral("No Data were found"));
+        f.ExpectMessage(QStringLiteral("No Data were found"));
         QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/Market.Sh"));
         f.main->FG_WMarket();
-        ExpectMessage(QStringLiteral("No Data were found"));
+        f.ExpectMessage(QStringLiteral("No Data were found"));
     }
 
     void optionSummary_data()
@@ -516,7 +494,7 @@ private Q_SLOTS:
         QCOMPARE(fg()->CellForeColor(3, 3), 0xFF0000u);
         QCOMPARE(fg()->CellForeColor(3, 2), fg()->CellForeColor(3, 1));
         QCOMPARE(fg()->RowHeight(1), 2 * f.base());
-        QCOMPARE(Percent(0), 24);
+        QCOMPARE(f.Percent(0), 24);
     }
 
     void optionSummaryWithoutMarkers()
@@ -524,7 +502,7 @@ private Q_SLOTS:
         SheetFixture::WritePage(QStringLiteral("OptSum.Sh"), "<html>busy</html>");
         for (int16_t mode : {int16_t(0), int16_t(1), int16_t(2), int16_t(3)}) {
             f.main->FG_OptSum(mode);
-            ExpectMessage(QStringLiteral("Tickerwatch do not have Options market informain."));
+            f.ExpectMessage(QStringLiteral("Tickerwatch do not have Options market informain."));
         }
     }
 
@@ -536,11 +514,11 @@ private Q_SLOTS:
         Open("SP_T");
         QCOMPARE(CurrentView, QStringLiteral("FMS0"));
         QCOMPARE(fg()->Rows(), 3);
-        QCOMPARE(RowTexts(2), (QStringList{"ABC", "Abc Co", "1000", "06/01", "06/15", "", ""}));
-        QVERIFY(Link(2, 0) && !Link(2, 1));
+        QCOMPARE(f.RowTexts(2), (QStringList{"ABC", "Abc Co", "1000", "06/01", "06/15", "", ""}));
+        QVERIFY(f.Link(2, 0) && !f.Link(2, 1));
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Today's Splits"));
         QCOMPARE(fg()->TextMatrix(0, 0), QStringLiteral("Ticker"));
-        QCOMPARE(Percent(5), 0);
+        QCOMPARE(f.Percent(5), 0);
 
         const QByteArray recent = Row({"DEF", "Def Co", "2-for-1", "05/01", "06/01", "06/15", "News", "Chart"});
         SheetFixture::WritePage(QStringLiteral("FMS_Rec.Sh"),
@@ -552,9 +530,9 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(1, 1), QString());
         QVERIFY(!fg()->CellFontBold(1, 1));
         QCOMPARE(fg()->TextMatrix(2, 5), QStringLiteral("06/15"));
-        QCOMPARE(Percent(5), 0);
+        QCOMPARE(f.Percent(5), 0);
         QCOMPARE(fg()->TextMatrix(0, 3), QStringLiteral("Announce Date"));
-        QVERIFY(!Link(2, 0));
+        QVERIFY(!f.Link(2, 0));
 
         // The tech list's marker holds "The", which the page's tags step
         // lower-cases like every "Th".
@@ -563,12 +541,12 @@ private Q_SLOTS:
                                            {Row({"GHI", "Ghi Co", "7", "News", "Chart"})}));
         Open("SP_C");
         QCOMPARE(CurrentView, QStringLiteral("FMS4"));
-        QCOMPARE(RowTexts(2).mid(0, 3), (QStringList{"GHI", "Ghi Co", "7"}));
-        QCOMPARE((QList<int>{Percent(0), Percent(1), Percent(2), Percent(3)}), (QList<int>{38, 29, 29, 0}));
+        QCOMPARE(f.RowTexts(2).mid(0, 3), (QStringList{"GHI", "Ghi Co", "7"}));
+        QCOMPARE((QList<int>{f.Percent(0), f.Percent(1), f.Percent(2), f.Percent(3)}), (QList<int>{38, 29, 29, 0}));
 
         QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/FMS_Today.Sh"));
         f.main->FG_SplitsCalendar(0);
-        ExpectMessage(QStringLiteral("Data is not available, connect to Internet, and update again ."));
+        f.ExpectMessage(QStringLiteral("Data is not available, connect to Internet, and update again ."));
         QCOMPARE(CurrentView, QStringLiteral("FMS0"));
     }
 

@@ -6,14 +6,18 @@
 #include "core/AppFolder.h"
 #include "core/Stock.h"
 #include "navtree/NavState.h"
+#include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
 #include "platform/Vb.h"
 #include "platform/VbColor.h"
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetState.h"
+#include "sheets/Zoom.h"
 #include "shell/frmMain.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QStringList>
 #include <QTest>
 #include <memory>
@@ -48,6 +52,42 @@ public:
 
     FlexGrid *fg() const { return main->FG; }
     int base() const { return main->BaseRowHeight; }
+
+    // A column's width in per cent of the main grid.
+    int Percent(int col) const { return qRound(100.0 * fg()->ColWidth(col) / fg()->Width()); }
+    QStringList RowTexts(int row) const
+    {
+        QStringList out;
+        for (int c = 0; c < fg()->Cols(); ++c)
+            out << fg()->TextMatrix(row, c);
+        return out;
+    }
+    // The link look: blue and underlined.
+    bool Link(int r, int c) const { return fg()->CellFontUnderline(r, c) && fg()->CellForeColor(r, c) == 0xFF0000; }
+    // The change picture in column 0: "UP", "DN", "" or "?" for another.
+    QString Picture(int r) const
+    {
+        const QImage shown = fg()->CellPicture(r, 0).toImage();
+        for (const char *name : {"UP", "DN"})
+            if (!shown.isNull() && shown == Artwork::Picture(QLatin1String(name)).toImage())
+                return QLatin1String(name);
+        return shown.isNull() ? QString() : QStringLiteral("?");
+    }
+    // The grid holds the one message line.
+    void ExpectMessage(const QString &message) const
+    {
+        QCOMPARE(fg()->Rows(), 1);
+        QCOMPARE(fg()->TextMatrix(0, 0), message);
+    }
+    // The Zoom windows on show.
+    static QList<Zoom *> ZoomWindows()
+    {
+        QList<Zoom *> out;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *z = qobject_cast<Zoom *>(w); z && z->isVisible())
+                out << z;
+        return out;
+    }
 
     static void AddStock(const QByteArray &symbol, const QByteArray &name)
     {

@@ -21,14 +21,6 @@ class tst_zoom : public QObject {
     SheetFixture f;
     QList<QPair<QString, QByteArray>> reports;
 
-    QList<Zoom *> Windows() const
-    {
-        QList<Zoom *> out;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *z = qobject_cast<Zoom *>(w); z && z->isVisible())
-                out << z;
-        return out;
-    }
     void ShowIT()
     {
         f.Fill(&frmMain::FG_IT, QStringLiteral("ZETA_it.Sh"), SheetFixture::Fixture(QStringLiteral("ZETA_it.Sh")), 8,
@@ -36,9 +28,9 @@ class tst_zoom : public QObject {
     }
     Zoom *PressZoom()
     {
-        const QList<Zoom *> before = Windows();
+        const QList<Zoom *> before = SheetFixture::ZoomWindows();
         QTest::mouseClick(f.main->Picture1[3], Qt::LeftButton);
-        for (Zoom *z : Windows())
+        for (Zoom *z : SheetFixture::ZoomWindows())
             if (!before.contains(z)) {
                 (void)QTest::qWaitForWindowExposed(z);
                 return z;
@@ -81,7 +73,7 @@ private Q_SLOTS:
     {
         Reports::SetRecorder(nullptr);
         Zoom::SetPopupHook(nullptr);
-        for (Zoom *z : Windows())
+        for (Zoom *z : SheetFixture::ZoomWindows())
             delete z;
         f.Stop();
     }
@@ -103,7 +95,7 @@ private Q_SLOTS:
         for (int c = 0; c < 8; ++c)
             QVERIFY2(qAbs(100.0 * z->FG->ColWidth(c) / z->FG->Width() - expected[c]) < 1.0, qPrintable(QString::number(c)));
         QVERIFY(PressZoom());
-        QCOMPARE(Windows().size(), 2);
+        QCOMPARE(SheetFixture::ZoomWindows().size(), 2);
     }
 
     void viewsThatNeverZoom_data()
