@@ -55,6 +55,13 @@ public:
     static Exchange Send(quint16 port, const QByteArray &request, int timeoutMs);
     // An ordinary GET of a path with a Host line; the reply as received.
     QByteArray get(const QByteArray &pathAndQuery) const;
+    // The page as the program stores it: a socket fetch keeps the reply as
+    // received (whole), the transfer control its body.
+    QByteArray stored(const QByteArray &pathAndQuery, bool whole) const
+    {
+        const QByteArray reply = get(pathAndQuery);
+        return whole ? reply : reply.mid(reply.indexOf("\r\n\r\n") + 4);
+    }
 
 private:
     QTemporaryDir dir_;
