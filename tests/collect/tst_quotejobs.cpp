@@ -28,7 +28,6 @@ using Fault = SampleSite::Fault;
 
 namespace {
 
-QByteArray Body(const QByteArray &reply) { return reply.mid(reply.indexOf("\r\n\r\n") + 4); }
 
 TransactionRecord Buy(const QByteArray &symbol)
 {
@@ -123,7 +122,7 @@ private Q_SLOTS:
         for (int slot : {0, 1}) {
             StockRecord want = Stocks[size_t(slot)];
             want.Name = "x";
-            QuotePage::Read(Body(f.site->get("/q?s=" + Stocks[size_t(slot)].Symbol + "&d=t")), want);
+            QuotePage::Read(SampleSite::Body(f.site->get("/q?s=" + Stocks[size_t(slot)].Symbol + "&d=t")), want);
             QCOMPARE(Stocks[size_t(slot)], want);
             QVERIFY(Stocks[size_t(slot)].Name.size() > 3);
             QVERIFY(!Stocks[size_t(slot)].LastSale.isEmpty());
@@ -313,7 +312,7 @@ private Q_SLOTS:
         QVERIFY(reply.contains(marker));
         QCOMPARE(f.site->get(path), reply);
         if (path.startsWith("/d/")) {
-            const QList<QByteArray> lines = Body(reply).split('\n');
+            const QList<QByteArray> lines = SampleSite::Body(reply).split('\n');
             QCOMPARE(lines.size(), 4); // three lines and the end
             QVERIFY(lines[0].startsWith("\"IBM\","));
             QVERIFY(lines[2].startsWith("\"MSFT\","));
@@ -332,7 +331,7 @@ private Q_SLOTS:
         f.m->FastUpdate();
         QCOMPARE(f.RequestLines(), QList<QByteArray>({"GET /d/quotes.csv?s=ibm,msft&f=sl1d1t1c1ohgv&e=.csv"}));
         const QList<QByteArray> lines =
-            Body(f.site->get("/d/quotes.csv?s=ibm,msft&f=sl1d1t1c1ohgv&e=.csv")).split('\n');
+            SampleSite::Body(f.site->get("/d/quotes.csv?s=ibm,msft&f=sl1d1t1c1ohgv&e=.csv")).split('\n');
         const QList<QByteArray> ibm = lines[0].trimmed().split(',');
         QCOMPARE(Stocks[0].LastSale, ibm[1]);
         QCOMPARE(Stocks[0].Volume, ibm[8]);
@@ -425,7 +424,7 @@ private Q_SLOTS:
                  QList<QByteArray>({"GET /cgi-bin/ShowFreeCompRep?IBM", "GET /cgi-bin/ShowFreeCompRep?msft"}));
         for (int i : {0, 2}) {
             const std::optional<float> r = QuotePage::Recommendation(
-                Body(f.site->get("/cgi-bin/ShowFreeCompRep?" + Stocks[size_t(i)].Symbol)));
+                SampleSite::Body(f.site->get("/cgi-bin/ShowFreeCompRep?" + Stocks[size_t(i)].Symbol)));
             QVERIFY(r && *r >= 1 && *r <= 5);
             QCOMPARE(Stocks[size_t(i)].Recommendation, *r);
         }

@@ -13,7 +13,6 @@ using tw::test::SampleSite;
 
 namespace {
 
-QByteArray Body(const QByteArray &reply) { return reply.mid(reply.indexOf("\r\n\r\n") + 4); }
 
 QByteArray Between(const QByteArray &text, const QByteArray &from, const QByteArray &to)
 {
@@ -115,15 +114,15 @@ private Q_SLOTS:
             p.replace("{l}", sym.left(1).toLower().toPercentEncoding());
             const QByteArray reply = Fetch(p);
             QVERIFY2(reply.startsWith("HTTP/1.0 200 OK\r\n"), p.constData());
-            const qsizetype size = socket ? reply.size() : Body(reply).size();
+            const qsizetype size = socket ? reply.size() : SampleSite::Body(reply).size();
             QVERIFY2(size >= minimum, (p + " " + QByteArray::number(size)).constData());
             QVERIFY2(reply.contains(marker), p.constData());
             QCOMPARE(Fetch(p), reply);
             if (path.contains('{')) {
                 if (first.isEmpty())
-                    first = Body(reply);
+                    first = SampleSite::Body(reply);
                 else
-                    QVERIFY(Body(reply) != first);
+                    QVERIFY(SampleSite::Body(reply) != first);
             }
         }
     }
@@ -147,7 +146,7 @@ private Q_SLOTS:
     // the fifth a story link.
     void newsTable()
     {
-        const QByteArray page = Body(Fetch("/q?s=IBM"));
+        const QByteArray page = SampleSite::Body(Fetch("/q?s=IBM"));
         const qsizetype d = page.indexOf("Recent News");
         const qsizetype e = page.indexOf("<table", d);
         const qsizetype fpos = page.indexOf("<table", e + 1);
@@ -165,14 +164,14 @@ private Q_SLOTS:
     // carries its three section headings as two-cell rows.
     void statements()
     {
-        QByteArray income = Body(Fetch("/cgi-bin/AW/ZREPORT/DoInquiry?ticker=IBM&type=10"));
+        QByteArray income = SampleSite::Body(Fetch("/cgi-bin/AW/ZREPORT/DoInquiry?ticker=IBM&type=10"));
         const auto incomeRows = Rows(Between(income.mid(income.indexOf("Annual Income Statement")), "<table", "</table>"));
         QVERIFY(incomeRows.size() >= 25);
         for (const auto &row : incomeRows)
             QCOMPARE(row.size(), 6);
         QVERIFY(!income.contains("ii"));
 
-        const QByteArray balance = Body(Fetch("/cgi-bin/AW/ZREPORT/DoInquiry?ticker=IBM&type=8"));
+        const QByteArray balance = SampleSite::Body(Fetch("/cgi-bin/AW/ZREPORT/DoInquiry?ticker=IBM&type=8"));
         const qsizetype second = balance.indexOf("Annual Balance Sheet", balance.indexOf("Annual Balance Sheet") + 1);
         QVERIFY(second > 0);
         const auto rows = Rows(Between(balance.mid(second), "<table", "</table>"));
@@ -190,7 +189,7 @@ private Q_SLOTS:
     // many values as their grids take.
     void earningsParts()
     {
-        QByteArray page = Body(Fetch("/z/a/i/IBM.html"));
+        QByteArray page = SampleSite::Body(Fetch("/z/a/i/IBM.html"));
         Misc::FixTags(page, true, true, true, true);
         const auto values = [](const QByteArray &part) {
             int n = 0;
@@ -221,7 +220,7 @@ private Q_SLOTS:
     // header cells, then seven cells a row with the insider's ".html" link.
     void insiderTable()
     {
-        QByteArray page = Body(Fetch("/t/i/IBM.html"));
+        QByteArray page = SampleSite::Body(Fetch("/t/i/IBM.html"));
         QByteArray cut = page.mid(page.indexOf("Insider Trades"));
         cut = cut.left(cut.indexOf("</html"));
         const QByteArray table = Misc::GetTable(cut, 4);
@@ -238,7 +237,7 @@ private Q_SLOTS:
     // every filing a quoted link.
     void filingsTable()
     {
-        const QByteArray page = Body(Fetch("/brand/yahoo/search/?sym=IBM"));
+        const QByteArray page = SampleSite::Body(Fetch("/brand/yahoo/search/?sym=IBM"));
         const qsizetype s = page.indexOf("Sort By");
         const qsizetype start = page.indexOf("<table", page.indexOf("</table>", s));
         const QByteArray table = page.mid(start, page.indexOf("</table>", start) - start);
@@ -252,7 +251,7 @@ private Q_SLOTS:
     // fourteen fields, each followed by a comma, codes in brackets.
     void optionLines()
     {
-        const QByteArray body = Body(Fetch("/QuoteTable.dat?TICKER=IBM"));
+        const QByteArray body = SampleSite::Body(Fetch("/QuoteTable.dat?TICKER=IBM"));
         const qsizetype q = body.indexOf("Int", body.indexOf("Puts"));
         const QList<QByteArray> lines = body.mid(body.indexOf("\r\n", q) + 2).split('\n');
         int data = 0;
@@ -271,18 +270,18 @@ private Q_SLOTS:
     // Market lists: the block markers and the cell counts their sheets take.
     void marketLists()
     {
-        const auto surprises = Rows(Between(Body(Fetch("/cgi-bin/25_surp")), "<table", "</table>"));
+        const auto surprises = Rows(Between(SampleSite::Body(Fetch("/cgi-bin/25_surp")), "<table", "</table>"));
         QCOMPARE(surprises.size(), 26);
         for (const auto &row : surprises)
             QCOMPARE(row.size(), 5);
 
-        const QByteArray losers = Body(Fetch("/dljd/mwlosers.htm"));
+        const QByteArray losers = SampleSite::Body(Fetch("/dljd/mwlosers.htm"));
         const QByteArray block = Between(losers, "Percentage Losers", "All Rights Reserved");
         QCOMPARE(block.count("<table"), 3);
         for (const auto &row : Rows(block))
             QVERIFY(row.size() <= 9);
 
-        QByteArray movers = Body(Fetch("/reports/bigmovers.asp?date=20000601&data=1&start=0&report=5&report_country_code=us"));
+        QByteArray movers = SampleSite::Body(Fetch("/reports/bigmovers.asp?date=20000601&data=1&start=0&report=5&report_country_code=us"));
         QVERIFY(movers.contains(MarketReaders::MoversSpacerRow));
         movers.replace(MarketReaders::MoversSpacerRow, "");
         movers.replace("TH", "td").replace("</tr></table>", "").replace("<table cellpadding=0 cellspacing=0 border=0><tr>", "</td>");
@@ -297,13 +296,13 @@ private Q_SLOTS:
             QVERIFY(row[4].startsWith('+') || row[4].startsWith('-'));
         }
 
-        const QByteArray screener = Body(Fetch("/markets/screener.asp?exchange=13&screen=9"));
+        const QByteArray screener = SampleSite::Body(Fetch("/markets/screener.asp?exchange=13&screen=9"));
         const QByteArray list = Between(screener, "Go To", "Here");
         QCOMPARE(list.count("icon_news.gif"), 20);
         QVERIFY(screener.indexOf("Here", screener.indexOf("Go To")) > screener.lastIndexOf("icon_news.gif"));
 
         for (const char *path : {"/c/u.html", "/c/d.html", "/c/i.html"}) {
-            QByteArray page = Body(Fetch(path));
+            QByteArray page = SampleSite::Body(Fetch(path));
             page.replace("TH", "td");
             auto rows = Rows(Between(page, "<table", "</table>"));
             QCOMPARE(rows.size(), 17);

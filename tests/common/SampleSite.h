@@ -60,8 +60,10 @@ public:
     QByteArray stored(const QByteArray &pathAndQuery, bool whole) const
     {
         const QByteArray reply = get(pathAndQuery);
-        return whole ? reply : reply.mid(reply.indexOf("\r\n\r\n") + 4);
+        return whole ? reply : Body(reply);
     }
+    // A reply's body: what follows the blank line after the headers.
+    static QByteArray Body(const QByteArray &reply) { return reply.mid(reply.indexOf("\r\n\r\n") + 4); }
 
 private:
     QTemporaryDir dir_;
