@@ -83,10 +83,7 @@ class tst_linkleaves : public QObject {
 private Q_SLOTS:
     void init()
     {
-        f.StartTech();
-        f.main->resize(1000, 800);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
+        QVERIFY(f.StartTechShown());
         CurrentSymbol = "abc";
         UpdateJobs::SetClock([] { return QDate(2000, 3, 1); });
     }

@@ -34,10 +34,7 @@ class tst_stockpages : public QObject {
 private Q_SLOTS:
     void init()
     {
-        f.StartTech();
-        f.main->resize(1000, 800);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
+        QVERIFY(f.StartTechShown());
     }
     void cleanup() { f.Stop(); }
 

@@ -28,6 +28,14 @@ public:
         }
         Build(QStringLiteral("Tech"));
     }
+    // The same with the window on show, for clicks on the screen.
+    bool StartTechShown()
+    {
+        StartTech();
+        main->resize(1000, 800);
+        main->show();
+        return QTest::qWaitForWindowExposed(main);
+    }
 
     static void SetStocks(const QList<QPair<QByteArray, QByteArray>> &stocks)
     {

@@ -78,10 +78,7 @@ class tst_reuters : public QObject {
 private Q_SLOTS:
     void init()
     {
-        f.StartTech();
-        f.main->resize(1000, 800);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
+        QVERIFY(f.StartTechShown());
         UpdateJobs::SetClock([] { return QDate(2026, 3, 15); });
     }
     void cleanup()
