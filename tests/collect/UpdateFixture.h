@@ -10,6 +10,7 @@
 #include "core/Settings.h"
 #include "core/Stock.h"
 #include "navtree/NavState.h"
+#include "platform/TreeView.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
@@ -60,6 +61,14 @@ public:
         UpdateJobs::SetMailSender(nullptr);
         site.reset();
         env.reset();
+    }
+
+    // The tree's node of that key opened, as a click on it does.
+    void Open(const QString &key) const
+    {
+        TreeNode *node = m->TreeView1->Find(key);
+        QVERIFY2(node, qPrintable(key));
+        m->TreeView1_NodeClick(node);
     }
 
     static void TickOnly(std::initializer_list<int> boxes)

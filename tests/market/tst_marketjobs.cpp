@@ -17,12 +17,6 @@ class tst_marketjobs : public QObject {
     UpdateFixture f;
 
     QString Page() const { return f.Sheet(QStringLiteral("M_BRP.Sh")); }
-    void Open(const QString &key)
-    {
-        TreeNode *node = f.m->TreeView1->Find(key);
-        QVERIFY2(node, qPrintable(key));
-        f.m->TreeView1_NodeClick(node);
-    }
 
 private Q_SLOTS:
     void init() { QVERIFY(f.Init(1500)); }
@@ -98,7 +92,7 @@ private Q_SLOTS:
         f.m->initTree();
         FlexGrid *fg = f.m->FG;
 
-        Open(QStringLiteral("up"));
+        f.Open(QStringLiteral("up"));
         QCOMPARE(CurrentView, QStringLiteral("Upgrade"));
         QCOMPARE(fg->Rows(), 18); // heads, day, 15 actions, the hidden row
         QCOMPARE(fg->TextMatrix(0, 1), QStringLiteral("Symbol"));
@@ -109,7 +103,7 @@ private Q_SLOTS:
             QCOMPARE(fg->TextMatrix(r, 5), QStringLiteral("Quote"));
         }
 
-        Open(QStringLiteral("pg"));
+        f.Open(QStringLiteral("pg"));
         QCOMPARE(CurrentView, QStringLiteral("BR"));
         QCOMPARE(fg->Rows(), 29); // heads, title, 25 movers, two hidden rows
         QCOMPARE(fg->TextMatrix(1, 1), QStringLiteral("Largest % Gain in Price (NASDAQ)"));
@@ -119,7 +113,7 @@ private Q_SLOTS:
             QVERIFY(!fg->CellPicture(r, 0).isNull());
         }
 
-        Open(QStringLiteral("M_BRP_t"));
+        f.Open(QStringLiteral("M_BRP_t"));
         QCOMPARE(CurrentView, QStringLiteral("M_BRP0"));
         QCOMPARE(fg->Rows(), 14); // heads, title, 12 reports
         QCOMPARE(fg->TextMatrix(1, 1), QStringLiteral("Today's Broker Reports"));
@@ -127,7 +121,7 @@ private Q_SLOTS:
             QVERIFY(!fg->TextMatrix(r, 0).isEmpty());
             QVERIFY(!fg->TextMatrix(r, 3).contains(QLatin1String("Chart")));
         }
-        Open(QStringLiteral("AR_B"));
+        f.Open(QStringLiteral("AR_B"));
         QCOMPARE(CurrentView, QStringLiteral("M_BRP1"));
         QCOMPARE(fg->Rows(), 10); // heads, title, 8 recommendations
         QCOMPARE(fg->TextMatrix(9, 3), QStringLiteral("Wire"));

@@ -24,12 +24,6 @@ class tst_marketsheetjobs : public QObject {
     Q_OBJECT
     UpdateFixture f;
 
-    void Open(const QString &key)
-    {
-        TreeNode *node = f.m->TreeView1->Find(key);
-        QVERIFY2(node, qPrintable(key));
-        f.m->TreeView1_NodeClick(node);
-    }
 
 private Q_SLOTS:
     void init() { QVERIFY(f.Init(1500)); }
@@ -150,7 +144,7 @@ private Q_SLOTS:
         f.m->initTree();
         FlexGrid *fg = f.m->FG;
 
-        Open(QStringLiteral("US"));
+        f.Open(QStringLiteral("US"));
         QCOMPARE(CurrentView, QStringLiteral("US"));
         QCOMPARE(fg->Rows(), 46);
         const QByteArray us = f.site->get("/m1?u");
@@ -160,7 +154,7 @@ private Q_SLOTS:
                                 + "</TD><TD>" + fg->TextMatrix(r, 4).toLatin1() + "</TD>"));
         }
 
-        Open(QStringLiteral("mkt_ME"));
+        f.Open(QStringLiteral("mkt_ME"));
         QCOMPARE(CurrentView, QStringLiteral("WM"));
         QCOMPARE(fg->TextMatrix(1, 1), QStringLiteral("Americas"));
         QCOMPARE(fg->TextMatrix(2, 1), QStringLiteral("Merval"));
@@ -171,7 +165,7 @@ private Q_SLOTS:
                 titles << fg->TextMatrix(r, 1);
         QCOMPARE(titles, (QStringList{"Americas", "Asia/Pacific", "Europe", "Africa/Middle East"}));
 
-        Open(QStringLiteral("ipo_price"));
+        f.Open(QStringLiteral("ipo_price"));
         QCOMPARE(CurrentView, QStringLiteral("IPO_Price"));
         QCOMPARE(fg->Rows(), 12 + 4);
         const QByteArray pricings = f.site->get("/ipo/prc_cal.html");
@@ -180,31 +174,31 @@ private Q_SLOTS:
             QCOMPARE(fg->TextMatrix(r, 7), QStringLiteral("Profile"));
         }
 
-        Open(QStringLiteral("ipo_news"));
+        f.Open(QStringLiteral("ipo_news"));
         QCOMPARE(fg->Rows(), 10);
         QVERIFY(fg->TextMatrix(9, 4).startsWith(QLatin1String("n/i/")));
 
-        Open(QStringLiteral("ipo_last"));
+        f.Open(QStringLiteral("ipo_last"));
         QCOMPARE(fg->Rows(), 3 + 6 + 5 + 4);
         QCOMPARE(fg->TextMatrix(7, 2), QStringLiteral("Latest Filings"));
 
-        Open(QStringLiteral("F_Conv"));
+        f.Open(QStringLiteral("F_Conv"));
         QCOMPARE(CurrentView, QStringLiteral("F_Conv"));
         QCOMPARE(fg->Rows(), 2 + 15);
         QCOMPARE(fg->TextMatrix(1, 1), QStringLiteral("Largest Convertible Bond Funds"));
         QVERIFY(fg->TextMatrix(16, 0).endsWith(u'X'));
 
-        Open(QStringLiteral("OptSum_G"));
+        f.Open(QStringLiteral("OptSum_G"));
         QCOMPARE(fg->Rows(), 12);
         for (int r = 2; r < 12; ++r)
             QVERIFY(fg->TextMatrix(r, 2).startsWith(u'+'));
 
-        Open(QStringLiteral("SP_R"));
+        f.Open(QStringLiteral("SP_R"));
         QCOMPARE(CurrentView, QStringLiteral("FMS3"));
         QCOMPARE(fg->Rows(), 12);
         QCOMPARE(fg->TextMatrix(1, 0), QStringLiteral("Recently Announced Splits"));
         QVERIFY(fg->TextMatrix(2, 2).contains(QLatin1String("-for-")));
-        Open(QStringLiteral("SP_C"));
+        f.Open(QStringLiteral("SP_C"));
         QCOMPARE(fg->Rows(), 12);
         QVERIFY(!fg->TextMatrix(11, 2).isEmpty());
     }

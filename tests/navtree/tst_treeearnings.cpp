@@ -26,7 +26,6 @@ class tst_treeearnings : public QObject {
                                        {"Puts", "Put", "Puts", false},
                                        {"Options", "Options", "Options", false}};
 
-    void Click(const QString &key) { f.m->TreeView1_NodeClick(f.m->TreeView1->Find(key)); }
 
     void Prepare()
     {
@@ -72,7 +71,7 @@ private Q_SLOTS:
             for (const Leaf &leaf : kLeaves) {
                 const QString key = QLatin1String(leaf.key) + QString::number(i);
                 CurrentSymbol = symbols[(i + 1) % 3];
-                Click(key);
+                f.Open(key);
                 QCOMPARE(CurrentSymbol, symbols[i]);
                 QCOMPARE(CurrentView, QLatin1String(leaf.view));
                 const FlexGrid *fg = f.m->FG;
@@ -94,7 +93,7 @@ private Q_SLOTS:
                 }
             }
         }
-        Click(QStringLiteral("ER1"));
+        f.Open(QStringLiteral("ER1"));
         QCOMPARE(f.m->FG->TextMatrix(0, 0), QStringLiteral("ACME\r\nEarnings Estimates"));
     }
 
@@ -105,7 +104,7 @@ private Q_SLOTS:
         BuildTree();
         for (const Leaf &leaf : kLeaves) {
             CurrentSymbol = "ZETA";
-            Click(QLatin1String(leaf.key) + u'1');
+            f.Open(QLatin1String(leaf.key) + u'1');
             QCOMPARE(CurrentSymbol, QByteArray("ACME"));
             QCOMPARE(CurrentView, QLatin1String(leaf.view));
             QCOMPARE(f.m->FG->Rows(), 1);

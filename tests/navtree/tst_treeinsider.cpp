@@ -22,7 +22,6 @@ class tst_treeinsider : public QObject {
 #endif
     }
 
-    void Click(const QString &key) { f.m->TreeView1_NodeClick(f.m->TreeView1->Find(key)); }
 
 private Q_SLOTS:
     void init() { QVERIFY(f.Init()); }
@@ -44,7 +43,7 @@ private Q_SLOTS:
         for (int i = 0; i < symbols.size(); ++i) {
             const QByteArray page = tw::test::TestEnv::ReadAll(f.Sheet(QString::fromLatin1(symbols[i] + "_it.Sh")));
             QVERIFY(page.contains("Insider Trades"));
-            Click(QStringLiteral("IT%1").arg(i));
+            f.Open(QStringLiteral("IT%1").arg(i));
             QCOMPARE(CurrentSymbol, symbols[i]);
             QCOMPARE(CurrentView, QStringLiteral("IT"));
 
@@ -78,7 +77,7 @@ private Q_SLOTS:
         f.m->Panel1[1]->setText(QStringLiteral("Tech"));
         f.m->initTree();
         CurrentSymbol = "ZETA";
-        Click(QStringLiteral("IT1"));
+        f.Open(QStringLiteral("IT1"));
         QCOMPARE(CurrentSymbol, QByteArray("ACME"));
         QCOMPARE(CurrentView, QStringLiteral("IT"));
         QCOMPARE(f.m->FG->TextMatrix(0, 0), QStringLiteral("Tickerwatch do not have additional information for Acme Inc"));

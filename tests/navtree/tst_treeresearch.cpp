@@ -13,7 +13,6 @@ class tst_treeresearch : public QObject {
     Q_OBJECT
     tw::test::UpdateFixture f;
 
-    void Click(const QString &key) { f.m->TreeView1_NodeClick(f.m->TreeView1->Find(key)); }
 
 private Q_SLOTS:
     void init() { QVERIFY(f.Init()); }
@@ -49,7 +48,7 @@ private Q_SLOTS:
             for (const auto &leaf : leaves) {
                 const QString key = QLatin1String(leaf.key) + QString::number(i);
                 CurrentSymbol = symbols[(i + 1) % 3]; // another stock on show before the click
-                Click(key);
+                f.Open(key);
                 QCOMPARE(CurrentSymbol, symbols[i]);
                 QCOMPARE(CurrentView, QLatin1String(leaf.view));
                 const FlexGrid *fg = f.m->FG;
