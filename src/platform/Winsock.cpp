@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -243,14 +244,25 @@ void Winsock::Readable()
 {
     if (state_ != sckConnected)
         return;
-    QByteArray got;
+    if (holding_) {
+        // Nothing more is read until the handler takes the bytes or returns,
+        // so a close or reset behind them can never overtake them. The
+        // notifier would fire again at once: it rests until then.
+        readNote_->setEnabled(false);
+        return;
+    }
+    const qsizetype before = inbox_.size();
     int err = 0;
     bool peerClosed = false;
     char buf[65536];
     for (int turn = 0; turn < 64; ++turn) {
         const ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
         if (n > 0) {
-            got.append(buf, n);
+            inbox_.append(buf, n);
+            // A short read has emptied the socket; what comes later wakes
+            // the notifier again.
+            if (size_t(n) < sizeof buf)
+                break;
             continue;
         }
         if (n == 0) {
@@ -262,16 +274,14 @@ void Winsock::Readable()
         }
         break;
     }
-    if (!got.isEmpty()) {
-        inbox_ += got;
-        // Nothing more is read until the handler takes the bytes or returns,
-        // so a close or reset behind them can never overtake them.
-        readNote_->setEnabled(false);
+    if (inbox_.size() > before) {
+        holding_ = true;
         const quint64 g = generation_;
         const QPointer<Winsock> self(this);
         emit DataArrival(BytesReceived());
         if (!self || g != generation_)
             return;
+        holding_ = false;
         readNote_->setEnabled(true);
     }
     if (err) {
@@ -281,6 +291,21 @@ void Winsock::Readable()
         state_ = sckClosing;
         emit Closed();
     }
+}
+
+bool Winsock::WaitForData(int ms)
+{
+    if (state_ != sckConnected || !readNote_ || holding_)
+        return false;
+    pollfd p{fd_, POLLIN, 0};
+    int n;
+    do
+        n = ::poll(&p, 1, qMax(0, ms));
+    while (n < 0 && errno == EINTR);
+    if (n <= 0)
+        return false;
+    Readable();
+    return true;
 }
 
 void Winsock::SendData(const QByteArray &data)
@@ -315,6 +340,7 @@ void Winsock::GetData(QByteArray &out)
 {
     out = inbox_;
     inbox_.clear();
+    holding_ = false;
     if (readNote_ && state_ == sckConnected)
         readNote_->setEnabled(true);
 }
@@ -358,6 +384,7 @@ void Winsock::Release()
     }
     Drop(readNote_);
     Drop(writeNote_);
+    holding_ = false;
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;

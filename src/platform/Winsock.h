@@ -63,6 +63,11 @@ public:
     // returns to sckClosed; no event follows. Received bytes not yet taken
     // are dropped.
     void Close();
+    // Waits up to ms for bytes on a connected socket without running the
+    // event loop; what came is told as from the loop (DataArrival, then
+    // Closed or Error) before it returns. False when nothing came, and at
+    // once inside a DataArrival handler that has not taken the bytes.
+    bool WaitForData(int ms);
 
     void SetConnectTimeout(int ms) { connectTimeoutMs_ = ms; }
 
@@ -95,6 +100,8 @@ private:
 
     int fd_ = -1;
     QSocketNotifier *readNote_ = nullptr;
+    // A DataArrival handler up the stack has not taken its bytes yet.
+    bool holding_ = false;
     QSocketNotifier *writeNote_ = nullptr;
     int lookupId_ = -1;
     QList<QHostAddress> addresses_;

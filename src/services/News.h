@@ -12,6 +12,7 @@
 // between two of its steps, another group opened ends the walk first.
 #include "services/Nntp.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <climits>
@@ -110,6 +111,7 @@ private:
     // One command and its reply; nullopt when the connection ended, the
     // wait timed out or the window went (the status says which).
     std::optional<Nntp::Reply> Exchange(const QByteArray &command);
+    void WaitOnSocket(quint64 link);
     // The connection is over: socket closed, labels for a new Connect.
     void Drop();
     void Winsock1_DataArrival(int bytesTotal);
@@ -125,6 +127,10 @@ private:
 
     Nntp::ReplyReader replies_;
     qint64 received_ = 0;
+    // Waiting on the socket between turns of the event loop.
+    QElapsedTimer turn_;
+    int skip_ = 0;
+    int backoff_ = 1;
     quint64 link_ = 0; // bumped whenever a connection ends
     bool driving_ = false;
     bool closing_ = false;

@@ -6,7 +6,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <memory>
 
 using tw::test::LoopbackServer;
 using End = LoopbackServer::End;
@@ -289,6 +292,59 @@ private Q_SLOTS:
         ws.SendData("QUIT\r\n");
         ws.Close();
         QVERIFY(WaitUntil([&] { return server.request() == "QUIT\r\n"; }, 5000));
+    }
+
+    // Waiting on the socket without the event loop: what came is told
+    // through the usual events before it returns, in the usual order; a
+    // wait from inside the data event reads nothing until the bytes are taken.
+    void waitForData()
+    {
+        QTcpServer listener;
+        QVERIFY(listener.listen(QHostAddress::LocalHost, 0));
+        Winsock ws;
+        Events ev(ws);
+        QVERIFY(!ws.WaitForData(0)); // not connected
+        ws.Connect(QStringLiteral("127.0.0.1"), listener.serverPort());
+        QVERIFY(WaitUntil([&] { return ws.State() == Winsock::sckConnected && listener.hasPendingConnections(); }, 5000));
+        std::unique_ptr<QTcpSocket> peer(listener.nextPendingConnection());
+        const auto send = [&](const QByteArray &bytes) {
+            peer->write(bytes);
+            QVERIFY(peer->waitForBytesWritten(5000));
+        };
+
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(!ws.WaitForData(30));
+        QVERIFY(t.elapsed() >= 25);
+        QCOMPARE(ev.log, QStringList{QStringLiteral("connect 7")});
+
+        send("221 1 <a>\r\n");
+        QVERIFY(ws.WaitForData(5000));
+        QCOMPARE(ev.log.last(), QStringLiteral("data 7"));
+        QCOMPARE(ev.data, QByteArray("221 1 <a>\r\n"));
+
+        // Inside the data event, bytes not yet taken hold back what follows.
+        ev.take = false;
+        bool nested = true;
+        QMetaObject::Connection once;
+        once = QObject::connect(&ws, &Winsock::DataArrival, &ws, [&] {
+            QObject::disconnect(once);
+            send(".\r\n");
+            nested = ws.WaitForData(30);
+        });
+        send("Subject: x\r\n");
+        QVERIFY(ws.WaitForData(5000));
+        QVERIFY(!nested);
+        QVERIFY(ws.WaitForData(5000));
+        QByteArray held;
+        ws.GetData(held);
+        QCOMPARE(held, QByteArray("Subject: x\r\n.\r\n"));
+        ev.take = true;
+
+        peer->disconnectFromHost();
+        QVERIFY(ws.WaitForData(5000));
+        QCOMPARE(ev.log.last(), QStringLiteral("close 8"));
+        QVERIFY(!ws.WaitForData(0));
     }
 
     void localPort_data()

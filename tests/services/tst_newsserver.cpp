@@ -7,6 +7,8 @@
 #include "core/AppFolder.h"
 #include "platform/Dialogs.h"
 
+#include <QAbstractEventDispatcher>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -85,6 +87,48 @@ private slots:
 
         ClickRow(w->FG, 2);
         QCOMPARE(w->Text2->toPlainText(), QStringLiteral("line one\n.dot\nline three"));
+    }
+
+    // A server nearby answers sooner than the event loop turns: the walk
+    // waits on the socket instead of blocking in the loop for every
+    // command, and the loop still turns while it goes.
+    void walkWaitsOnTheSocket()
+    {
+        constexpr int articles = 400;
+        QList<NewsServer::Article> texts;
+        for (int n = 1; n <= articles; ++n)
+            texts.append({"misc.invest.bench", n,
+                          "From: a@example.test\nSubject: S" + QByteArray::number(n) + "\nMessage-ID: <b"
+                              + QByteArray::number(n) + "@tw-tests.net>\n\nbody\n"});
+        server.reset();
+        server = std::make_unique<NewsServer>(QList<NewsServer::Group>{{"misc.invest.bench", 1, articles, "Bench"}},
+                                              texts);
+        QVERIFY2(server->skipReason().isEmpty(), qPrintable(server->skipReason()));
+        env->Set(QStringLiteral("NewsServer"), server->hostPort());
+        TestEnv::WriteAll(AppFolder + QStringLiteral("/server.lst"), "misc.invest.bench\n");
+        News *w = OpenNews();
+        QVERIFY(w);
+        ClickLabel(w->cmdConnect);
+        QVERIFY(w->NewsConnected);
+
+        int blocks = 0, beats = 0;
+        QObject counter;
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &counter,
+                         [&] { ++blocks; });
+        QTimer beat;
+        beat.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&beat, &QTimer::timeout, &counter, [&] { ++beats; });
+        beat.start(1);
+        QElapsedTimer t;
+        t.start();
+        DoubleClickRow(w->FG_Groups, 1);
+        const qint64 ms = t.elapsed();
+        beat.stop();
+        QCOMPARE(w->FG->Rows(), 2 + articles);
+        const int exchanges = 2 + 2 * articles;
+        const QString seen = QStringLiteral("%1 blocking waits, %2 turns in %3 ms").arg(blocks).arg(beats).arg(ms);
+        QVERIFY2(blocks < exchanges / 2, qPrintable(seen));
+        QVERIFY2(beats >= 1 + ms / 25, qPrintable(seen));
     }
 };
 
