@@ -10,7 +10,9 @@
 #include "core/Settings.h"
 #include "core/Stock.h"
 #include "navtree/NavState.h"
+#include "platform/FlexGrid.h"
 #include "platform/TreeView.h"
+#include "platform/Vb.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
@@ -44,7 +46,9 @@ public:
         UpdateJobs::SetSilenceMs(silenceMs);
         UpdateJobs::SetClock([] { return Day(); });
         m = frmMain::Instance();
-        m->BaseCaption = m->windowTitle(); // as the start-up leaves it
+        // as the start-up leaves them
+        m->BaseCaption = m->windowTitle();
+        m->BaseRowHeight = Vb::CInt(m->FG->RowHeight(0));
         TickOnly({});
         // Loading the Options window ticks "US" when it is unset; the cases
         // expect the movers report of the day before.

@@ -58,19 +58,6 @@ void Fill(FlexGrid *grid, const QString &view, const Row &cells, int cols = 13)
     grid->SetCol(0);
 }
 
-QPoint CellCenter(FlexGrid *grid, int row, int col)
-{
-    grid->scrollTo(grid->model()->index(row, col));
-    return grid->visualRect(grid->model()->index(row, col)).center();
-}
-
-void ClickCell(FlexGrid *grid, int row, int col)
-{
-    const QPoint at = CellCenter(grid, row, col);
-    SendMouse(grid->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
-    SendMouse(grid->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
-}
-
 bool HandOver(FlexGrid *grid, int row, int col)
 {
     SendMouse(grid->viewport(), QEvent::MouseMove, Qt::NoButton, CellCenter(grid, row, col));

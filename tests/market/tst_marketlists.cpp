@@ -89,7 +89,6 @@ class tst_marketlists : public QObject {
         f.main->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.main));
     }
-    QPoint At(int row, int col) const { return fg()->visualRect(fg()->model()->index(row, col)).center(); }
 
 private Q_SLOTS:
     void init()
@@ -348,7 +347,7 @@ private Q_SLOTS:
         f.main->FG_BR(QStringLiteral("brPG_Q.Sh"));
         QCOMPARE(fg()->Rows(), 7);
         const QStringList title = f.RowTexts(1), last = f.RowTexts(5) + f.RowTexts(6);
-        DoubleClick(fg()->viewport(), At(2, 1));
+        DoubleClick(fg()->viewport(), CellCenter(fg(), 2, 1));
         QCOMPARE(GridInteraction::SortOrder, int16_t(1));
         QCOMPARE(f.RowTexts(1), title);
         QCOMPARE(f.RowTexts(5) + f.RowTexts(6), last);
@@ -366,7 +365,7 @@ private Q_SLOTS:
         QStringList before;
         for (int r = 0; r < fg()->Rows(); ++r)
             before << f.RowTexts(r).join(u'|');
-        DoubleClick(fg()->viewport(), At(3, 1));
+        DoubleClick(fg()->viewport(), CellCenter(fg(), 3, 1));
         QStringList after;
         for (int r = 0; r < fg()->Rows(); ++r)
             after << f.RowTexts(r).join(u'|');

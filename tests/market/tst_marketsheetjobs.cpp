@@ -3,9 +3,12 @@
 // whose pages the tree then shows.
 #include "collect/UpdateFixture.h"
 #include "common/TestRegistry.h"
+#include "core/Hosts.h"
 #include "platform/FlexGrid.h"
+#include "platform/Shell.h"
 #include "platform/TreeView.h"
 #include "sheets/SheetState.h"
+#include "shell/MouseEvents.h"
 
 #include <QFileInfo>
 
@@ -159,6 +162,10 @@ private Q_SLOTS:
         QCOMPARE(fg->TextMatrix(1, 1), QStringLiteral("Americas"));
         QCOMPARE(fg->TextMatrix(2, 1), QStringLiteral("Merval"));
         QCOMPARE(fg->TextMatrix(2, 9), QStringLiteral("News"));
+        // Its chart link opens the chart of the index on that row.
+        QCOMPARE(fg->TextMatrix(2, 8), QStringLiteral("Chart"));
+        ClickCell(fg, 2, 8);
+        QCOMPARE(Shell::Opened(), QStringList{Hosts::Url(QStringLiteral("QuoteHost"), QStringLiteral("/q?s=^MERV&d=3m"))});
         QStringList titles;
         for (int r = 1; r < fg->Rows(); ++r)
             if (fg->CellFontBold(r, 1))

@@ -38,7 +38,6 @@ class tst_treeearnings : public QObject {
     {
         f.m->Panel1[1]->setText(QStringLiteral("Tech"));
         f.m->initTree();
-        f.m->BaseRowHeight = int16_t(f.m->FG->RowHeight(0));
     }
     // The option page's data lines, each split into its fields.
     QList<QList<QByteArray>> OptionLines(const QByteArray &symbol)

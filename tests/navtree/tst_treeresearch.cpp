@@ -28,7 +28,6 @@ private Q_SLOTS:
         f.m->RunUpdate();
         f.m->Panel1[1]->setText(QStringLiteral("Tech"));
         f.m->initTree();
-        f.m->BaseRowHeight = int16_t(f.m->FG->RowHeight(0));
 
         const struct {
             const char *key, *view;

@@ -95,10 +95,7 @@ public:
     }
 
     FlexGrid *Grid() const { return main->FG; }
-    QPoint At(int row, int col) const
-    {
-        return Grid()->visualRect(Grid()->model()->index(row, col)).center();
-    }
+    QPoint At(int row, int col) const { return CellCenter(Grid(), row, col); }
     void ClickCell(int row, int col) const
     {
         QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, At(row, col));

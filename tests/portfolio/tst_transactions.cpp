@@ -153,8 +153,7 @@ private Q_SLOTS:
         QCOMPARE(p->FG->TextMatrix(2, 2), QStringLiteral("10"));
         QCOMPARE(p->FG->TextMatrix(3, 1), QStringLiteral("50"));
         QCOMPARE(p->FG->TextMatrix(3, 2), QStringLiteral("0"));
-        const QPoint at = p->FG->visualRect(p->FG->model()->index(3, 0)).center();
-        QTest::mouseClick(p->FG->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(p->FG->viewport(), Qt::LeftButton, Qt::NoModifier, tw::test::CellCenter(p->FG, 3, 0));
         QTest::mouseClick(p->cmdOK, Qt::LeftButton);
         frmPurchace *d = Dialog();
         QVERIFY(d);

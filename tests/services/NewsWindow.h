@@ -1,6 +1,7 @@
 #pragma once
 // Driving the newsgroup window in tests: opening it, clicking its label
 // buttons and grid rows with real mouse events, reading its grids.
+#include "../shell/MouseEvents.h"
 #include "platform/FlexGrid.h"
 #include "services/News.h"
 
@@ -18,11 +19,6 @@ inline News *OpenNews()
 }
 
 inline void ClickLabel(QWidget *label) { QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center()); }
-
-inline QPoint CellCenter(FlexGrid *g, int row, int col)
-{
-    return g->visualRect(g->model()->index(row, col)).center();
-}
 
 inline void ClickRow(FlexGrid *g, int row, int col = 1)
 {

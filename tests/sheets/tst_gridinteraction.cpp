@@ -18,15 +18,11 @@ class tst_gridinteraction : public QObject {
     Q_OBJECT
     SheetFixture f;
 
-    QPoint At(int row, int col) const
-    {
-        return f.fg()->visualRect(f.fg()->model()->index(row, col)).center();
-    }
     QWidget *Port() const { return f.fg()->viewport(); }
     void Press(int row, int col, Qt::MouseButton b = Qt::LeftButton)
     {
-        SendMouse(Port(), QEvent::MouseButtonPress, b, At(row, col));
-        SendMouse(Port(), QEvent::MouseButtonRelease, b, At(row, col));
+        SendMouse(Port(), QEvent::MouseButtonPress, b, CellCenter(f.fg(), row, col));
+        SendMouse(Port(), QEvent::MouseButtonRelease, b, CellCenter(f.fg(), row, col));
     }
     void ShowIT()
     {
@@ -77,7 +73,7 @@ private Q_SLOTS:
         ShowIT();
         const QStringList before = Column(4);
         const int rows = f.fg()->Rows();
-        DoubleClick(Port(), At(3, 4));
+        DoubleClick(Port(), CellCenter(f.fg(), 3, 4));
         QStringList after = Column(4);
         QCOMPARE(after.mid(0, 2), before.mid(0, 2));
         QCOMPARE(after.mid(rows - 2), before.mid(rows - 2));
@@ -87,7 +83,7 @@ private Q_SLOTS:
         QCOMPARE(f.fg()->RowHeight(rows - 1), 0); // heights travel with their rows
         QCOMPARE(f.fg()->RowHeight(1), 3 * f.base());
 
-        DoubleClick(Port(), At(3, 4));
+        DoubleClick(Port(), CellCenter(f.fg(), 3, 4));
         after = Column(4);
         for (int r = 3; r < rows - 2; ++r)
             QVERIFY(Number(after[r - 1]) >= Number(after[r]));
@@ -100,7 +96,7 @@ private Q_SLOTS:
         ShowIT();
         CurrentView = QStringLiteral("AIS");
         const QStringList before = Column(4);
-        DoubleClick(Port(), At(3, 4));
+        DoubleClick(Port(), CellCenter(f.fg(), 3, 4));
         QCOMPARE(Column(4), before);
         QCOMPARE(GridInteraction::SortOrder, int16_t(0));
     }
@@ -125,7 +121,7 @@ private Q_SLOTS:
         ShowIT();
         CurrentView = view;
         for (int row : {0, 1, 3}) {
-            SendMouse(Port(), QEvent::MouseMove, Qt::NoButton, At(row, col));
+            SendMouse(Port(), QEvent::MouseMove, Qt::NoButton, CellCenter(f.fg(), row, col));
             QCOMPARE(f.fg()->MousePointer() == FlexGrid::flexCustom, hand);
             QCOMPARE(Port()->cursor().shape() == Qt::PointingHandCursor, hand);
         }
@@ -176,15 +172,15 @@ private Q_SLOTS:
         f.main->LoadLayOut();
         ShowQuotes();
         QCOMPARE(f.fg()->TextMatrix(0, 5), QStringLiteral("Volume"));
-        const QPoint from = At(0, 5);
+        const QPoint from = CellCenter(f.fg(), 0, 5);
         SendMouse(Port(), QEvent::MouseButtonPress, Qt::LeftButton, from);
         SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, from + QPoint(-3, 0)); // 45 twips: no drag yet
         QVERIFY(!f.fg()->Dragging());
         SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, from + QPoint(-4, 0)); // 60 twips
         QVERIFY(f.fg()->Dragging());
-        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, At(0, 2));
+        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, CellCenter(f.fg(), 0, 2));
         QVERIFY(f.main->picSplit->isVisible());
-        SendMouse(Port(), QEvent::MouseButtonRelease, Qt::LeftButton, At(0, 2));
+        SendMouse(Port(), QEvent::MouseButtonRelease, Qt::LeftButton, CellCenter(f.fg(), 0, 2));
         QVERIFY(!f.main->picSplit->isVisible());
         QCOMPARE(f.fg()->TextMatrix(0, 2), QStringLiteral("Volume"));
         QCOMPARE(f.main->FGDrag.col, int16_t(-1));
@@ -206,7 +202,7 @@ private Q_SLOTS:
     void dragDistance()
     {
         ShowQuotes();
-        SendMouse(Port(), QEvent::MouseButtonPress, Qt::LeftButton, At(0, 5));
+        SendMouse(Port(), QEvent::MouseButtonPress, Qt::LeftButton, CellCenter(f.fg(), 0, 5));
         const float x = f.main->FGDrag.startX, y = f.main->FGDrag.startY;
         f.main->FG_MouseMove(1, 0, x + 30, y + 19);
         QVERIFY(!f.fg()->Dragging());
@@ -225,19 +221,19 @@ private Q_SLOTS:
         f.main->LoadLayOut();
         ShowQuotes();
         const QStringList heads = SheetFixture::Cells(f.fg()).mid(0, 1);
-        SendMouse(Port(), QEvent::MouseButtonPress, Qt::LeftButton, At(0, 5));
-        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, At(0, 5) + QPoint(-8, 0));
-        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, At(2, 2));
-        SendMouse(Port(), QEvent::MouseButtonRelease, Qt::LeftButton, At(2, 2));
+        SendMouse(Port(), QEvent::MouseButtonPress, Qt::LeftButton, CellCenter(f.fg(), 0, 5));
+        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, CellCenter(f.fg(), 0, 5) + QPoint(-8, 0));
+        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, CellCenter(f.fg(), 2, 2));
+        SendMouse(Port(), QEvent::MouseButtonRelease, Qt::LeftButton, CellCenter(f.fg(), 2, 2));
         QCOMPARE(SheetFixture::Cells(f.fg()).mid(0, 1), heads);
         QCOMPARE(QFile(LayOutFile::Path()).size(), 0);
         QVERIFY(!f.main->picSplit->isVisible());
 
         ShowIT();
-        SendMouse(Port(), QEvent::MouseButtonPress, Qt::LeftButton, At(0, 4));
-        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, At(0, 4) + QPoint(-8, 0));
-        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, At(0, 3));
-        SendMouse(Port(), QEvent::MouseButtonRelease, Qt::LeftButton, At(0, 3));
+        SendMouse(Port(), QEvent::MouseButtonPress, Qt::LeftButton, CellCenter(f.fg(), 0, 4));
+        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, CellCenter(f.fg(), 0, 4) + QPoint(-8, 0));
+        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, CellCenter(f.fg(), 0, 3));
+        SendMouse(Port(), QEvent::MouseButtonRelease, Qt::LeftButton, CellCenter(f.fg(), 0, 3));
         QCOMPARE(f.fg()->TextMatrix(0, 3), QStringLiteral("Shares"));
         QCOMPARE(QFile(LayOutFile::Path()).size(), 0);
     }

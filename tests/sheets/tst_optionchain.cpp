@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTest>
 
+using tw::test::CellCenter;
 using tw::test::SheetFixture;
 
 using Filler = void (frmMain::*)();
@@ -79,11 +80,10 @@ class tst_optionchain : public QObject {
         QVERIFY(f.fg()->Redraw());
         QCOMPARE(ZoomMode, int16_t(0));
     }
-    QPoint At(FlexGrid *g, int row, int col) const { return g->visualRect(g->model()->index(row, col)).center(); }
     void Press(FlexGrid *g, int row, int col)
     {
-        tw::test::SendMouse(g->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, At(g, row, col));
-        tw::test::SendMouse(g->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, At(g, row, col));
+        tw::test::SendMouse(g->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, CellCenter(g, row, col));
+        tw::test::SendMouse(g->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, CellCenter(g, row, col));
     }
     void ShowMain()
     {
@@ -276,7 +276,7 @@ private Q_SLOTS:
         ShowMain();
         GridInteraction::SortOrder = 0;
         Show(&frmMain::FG_Call, Page());
-        tw::test::DoubleClick(f.fg()->viewport(), At(f.fg(), 3, 5));
+        tw::test::DoubleClick(f.fg()->viewport(), CellCenter(f.fg(), 3, 5));
         const QStringList cells = SheetFixture::Cells(f.fg());
         QCOMPARE(cells.mid(0, 3), kCalls.mid(0, 3));
         QCOMPARE(cells.mid(3), (QStringList{kCalls[5], kCalls[4], kCalls[3]}));

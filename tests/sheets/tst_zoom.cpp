@@ -37,12 +37,7 @@ class tst_zoom : public QObject {
             }
         return nullptr;
     }
-    static void Click(Zoom *z, int row, int col)
-    {
-        const QPoint at = z->FG->visualRect(z->FG->model()->index(row, col)).center();
-        SendMouse(z->FG->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
-        SendMouse(z->FG->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
-    }
+    static void Click(Zoom *z, int row, int col) { ClickCell(z->FG, row, col); }
     // A click delivered to the button itself, whichever window the desktop
     // would put on top at that place.
     static void Press(QWidget *button)

@@ -1,6 +1,8 @@
 #pragma once
 // Mouse events delivered straight to a control, as the desktop sends them,
-// also to a window that is not on show.
+// also to a window that is not on show; clicks on a grid's cells.
+#include "platform/FlexGrid.h"
+
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -23,6 +25,20 @@ inline void DoubleClick(QWidget *w, QPointF at = QPointF(3, 3))
     SendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, at);
     SendMouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton, at);
     SendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, at);
+}
+
+// A cell off the screen has no place to click: it is scrolled into view.
+inline QPoint CellCenter(FlexGrid *g, int row, int col)
+{
+    g->scrollTo(g->model()->index(row, col));
+    return g->visualRect(g->model()->index(row, col)).center();
+}
+
+inline void ClickCell(FlexGrid *g, int row, int col)
+{
+    const QPoint at = CellCenter(g, row, col);
+    SendMouse(g->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
+    SendMouse(g->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
 }
 
 } // namespace tw::test

@@ -198,36 +198,39 @@ Reply USMarketPage(const Request &)
     return Reply::Html(Html("U.S. markets", "<TABLE>\r\n" + rows + "</TABLE>\r\n"));
 }
 
-// Four regions, each heading before its rows and a spacer row.
+// Four regions, each heading before its rows and a spacer row. A row holds
+// the index's code, which the grid's links open with "^" in front, then the
+// symbol as it is shown.
 Reply WorldMarketsPage(const Request &)
 {
     const struct {
         const char *region;
-        QList<std::pair<const char *, const char *>> indices; // name, country
+        QList<const char *> indices;
     } regions[] = {
-        {"Americas", {{"Merval", "AR"}, {"Bovespa", "BR"}, {"IPC", "MX"}, {"S&amp;P/TSX", "CA"}}},
-        {"Asia", {{"Nikkei 225", "JP"}, {"Hang Seng", "HK"}, {"All Ordinaries", "AU"}}},
-        {"Europe", {{"FTSE 100", "GB"}, {"DAX", "DE"}, {"CAC 40", "FR"}, {"AEX", "NL"}}},
-        {"Africa", {{"JSE", "ZA"}, {"EGX 30", "EG"}}},
+        {"Americas", {"Merval", "Bovespa", "IPC", "S&amp;P/TSX"}},
+        {"Asia", {"Nikkei 225", "Hang Seng", "All Ordinaries"}},
+        {"Europe", {"FTSE 100", "DAX", "CAC 40", "AEX"}},
+        {"Africa", {"JSE", "EGX 30"}},
     };
     QByteArray rows;
     for (const auto &region : regions) {
         rows += "<tr><td colspan=8><b>" + QByteArray(region.region) + "</b></td></tr>\r\n";
-        for (const auto &[name, country] : region.indices) {
-            QByteArray sym = "^" + QByteArray(name).left(4).toUpper();
-            sym.replace(" ", "");
-            sym.replace("&", "");
+        for (const char *name : region.indices) {
+            QByteArray code = QByteArray(name).left(4).toUpper();
+            code.replace(" ", "");
+            code.replace("&", "");
+            const QByteArray sym = "^" + code;
             SymbolData d(name);
             const int last = d.Between(100000, 4000000);
             const int change = d.Between(-5000, 5000);
-            rows += Cells({name, country, sym, "Jun " + QByteArray::number(d.Between(1, 9)),
+            rows += Cells({name, code, sym, "Jun " + QByteArray::number(d.Between(1, 9)),
                            Grouped(last / 100) + "." + QByteArray::number(last % 100).rightJustified(2, '0'), Signed(change),
                            Signed(change * 10000 / last) + "%",
                            Link("/q?s=" + sym + "&d=3m", "Chart") + ", " + Link("/n/" + sym.mid(1) + ".html", "News")});
         }
         rows += "<tr><td></td></tr>\r\n";
     }
-    return Reply::Html(Html("World markets", "<table>\r\n<tr><th>Index</th><th>Country</th><th>Symbol</th></tr>\r\n" + rows
+    return Reply::Html(Html("World markets", "<table>\r\n<tr><th>Index</th><th>Code</th><th>Symbol</th></tr>\r\n" + rows
                                                  + "</table>\r\n" + Padding()));
 }
 
