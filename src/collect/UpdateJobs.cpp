@@ -1,6 +1,7 @@
 #include "collect/UpdateJobs.h"
 
 #include "core/Settings.h"
+#include "market/MarketReaders.h"
 #include "services/frmEmail.h"
 #include "shell/frmMain.h"
 
@@ -25,13 +26,6 @@ MailSender &Sender()
     static MailSender sender;
     return sender;
 }
-
-// Fund rows: key per box 61 to 82.
-const char *const kFunds[] = {
-    "F_Conv",    "F_Growth", "F_Equity", "F_Yield", "F_LMM",     "F_Inter",    "F_Precious", "F_Smith",
-    "F_AIM",     "F_Benham", "F_Dean",   "F_Franklin", "F_Fidelity", "F_Merrill", "F_Janus",    "F_Putnam",
-    "F_Scudder", "F_Stagecoach", "F_Strong", "F_T", "F_Twentieth", "F_Vanguard",
-};
 
 template <typename F> Job Row(int box, F f) { return Job{int16_t(box), std::function<void(frmMain &)>(f)}; }
 
@@ -76,9 +70,11 @@ std::vector<Job> Build()
     t.push_back(Row(57, [](frmMain &m) { m.Update_IPO_Price(); }));
     t.push_back(Row(58, [](frmMain &m) { m.Update_IPO_With(); }));
     t.push_back(Row(60, [](frmMain &m) { m.Update_OptSum(); }));
-    for (int i = 0; i < 22; ++i) {
-        const QString key = QString::fromLatin1(kFunds[i]);
-        t.push_back(Row(61 + i, [key](frmMain &m) { m.UpdateFunds(key); }));
+    // Boxes 61 to 82: the fund lists in their order.
+    int box = 61;
+    for (const MarketReaders::FundList &list : MarketReaders::FundLists()) {
+        const QString key = QString::fromLatin1(list.key);
+        t.push_back(Row(box++, [key](frmMain &m) { m.UpdateFunds(key); }));
     }
     for (int page = 0; page < 5; ++page)
         t.push_back(Row(83 + page, [page](frmMain &m) { m.UpdateSplitsCalendar(int16_t(page)); }));
