@@ -6,18 +6,16 @@ namespace VersionCheck {
 
 namespace {
 int g_silenceMs = DefaultSilenceMs;
-}
 
-bool WholeReply(const QByteArray &reply)
-{
-    const HttpPage::Reply r = HttpPage::Read(reply, true);
-    return r.status != 0 && HttpPage::Complete(r);
-}
+bool Whole(const HttpPage::Reply &r) { return r.status != 0 && HttpPage::Complete(r); }
+} // namespace
+
+bool WholeReply(const QByteArray &reply) { return Whole(HttpPage::Read(reply, true)); }
 
 Verdict Judge(const QByteArray &reply)
 {
     const HttpPage::Reply r = HttpPage::Read(reply, true);
-    if (!WholeReply(reply) || r.status < 200 || r.status > 299)
+    if (!Whole(r) || r.status < 200 || r.status > 299)
         return Verdict::NotChecked;
     return reply.contains(Marker) ? Verdict::NewVersion : Verdict::LastVersion;
 }
