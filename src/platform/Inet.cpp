@@ -92,8 +92,7 @@ struct Incoming {
             }
             if (n == 0) {
                 // Trailers, if any, end with a blank line.
-                const qsizetype end = raw.indexOf("\r\n\r\n", eol);
-                if (raw.mid(eol, 4) == "\r\n\r\n" || end >= 0)
+                if (raw.indexOf("\r\n\r\n", eol) >= 0)
                     whole = true;
                 return;
             }

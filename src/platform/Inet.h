@@ -6,8 +6,6 @@
 #include <QObject>
 #include <QString>
 
-class QTcpSocket;
-
 class Inet : public QObject {
     Q_OBJECT
 public:
