@@ -686,7 +686,6 @@ void News::cmdConnect_Click()
         Status(QStringLiteral("Not a news server: ") + NewsHost);
         return;
     }
-    SetLinkLabels(false);
     // A fresh start: nothing of an earlier connection is waited for.
     Drop();
     SetLinkLabels(false);

@@ -150,7 +150,6 @@ void frmEmail::Form_Load()
 }
 
 void frmEmail::SetReplyTimeoutMs(int ms) { g_replyTimeoutMs = ms > 0 ? ms : kDefaultReplyTimeoutMs; }
-int frmEmail::ReplyTimeoutMs() { return g_replyTimeoutMs; }
 
 QString frmEmail::CannedSender()
 {

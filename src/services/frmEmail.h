@@ -58,8 +58,6 @@ public:
     // in boxes, never raised.
     bool SendEmail(const QString &server, const QString &fromName, const QString &fromAddress, const QString &toName,
                    const QString &toAddress, const QString &subject, const QString &body);
-    // True while SendEmail runs on this instance.
-    bool Sending() const { return sending_; }
 
     void Form_Load();
     void cmdSend_Click();
@@ -78,7 +76,6 @@ public:
     // How long one wait for a reply may last; tests shorten it (0 restores
     // the default, 50 s).
     static void SetReplyTimeoutMs(int ms);
-    static int ReplyTimeoutMs();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

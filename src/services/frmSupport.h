@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QString>
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
