@@ -1,7 +1,9 @@
 #include "common/ChildServer.h"
 
+#include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -43,6 +45,20 @@ bool Greets(quint16 port, const QByteArray &code, const QByteArray &quit)
     s.write(quit + "\r\n");
     s.waitForBytesWritten(500);
     return got.startsWith(code);
+}
+
+bool AwaitGreeting(QProcess &process, quint16 port, const QByteArray &code, const QByteArray &quit)
+{
+    constexpr int kStartMs = 15000;
+    if (!process.waitForStarted(kStartMs))
+        return false;
+    const QDeadlineTimer deadline(kStartMs);
+    while (!deadline.hasExpired() && process.state() == QProcess::Running) {
+        if (Greets(port, code, quit))
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
 }
 
 } // namespace tw::test::ChildServer

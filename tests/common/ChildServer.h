@@ -16,5 +16,8 @@ quint16 FreePort();
 // A line server is ready once it greets with code; the probe then leaves
 // with quit.
 bool Greets(quint16 port, const QByteArray &code, const QByteArray &quit);
+// After process.start: true once the server greets on port, false when it
+// does not start, ends first, or is not ready within 15 s.
+bool AwaitGreeting(QProcess &process, quint16 port, const QByteArray &code, const QByteArray &quit);
 
 } // namespace tw::test::ChildServer

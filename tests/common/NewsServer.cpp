@@ -2,10 +2,8 @@
 
 #include "common/ChildServer.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QThread>
 
 #include <unistd.h>
 
@@ -13,7 +11,6 @@ namespace tw::test {
 
 namespace {
 
-constexpr int kStartMs = 15000;
 const QString kSpool = QStringLiteral("/var/spool/news");
 const QString kDaemon = QStringLiteral("/usr/sbin/leafnode");
 const QString kSocat = QStringLiteral("/usr/bin/socat");
@@ -77,15 +74,9 @@ bool NewsServer::StartOn(quint16 port)
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(kSocat, {QStringLiteral("TCP-LISTEN:%1,bind=127.0.0.1,reuseaddr,fork").arg(port),
                             QStringLiteral("EXEC:%1,nofork").arg(kDaemon)});
-    if (!process_.waitForStarted(kStartMs))
-        return false;
-    const QDeadlineTimer deadline(kStartMs);
-    while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
-        if (ChildServer::Greets(port, "200", "QUIT")) {
-            port_ = port;
-            return true;
-        }
-        QThread::msleep(50);
+    if (ChildServer::AwaitGreeting(process_, port, "200", "QUIT")) {
+        port_ = port;
+        return true;
     }
     process_.kill();
     process_.waitForFinished(3000);

@@ -2,20 +2,12 @@
 
 #include "common/ChildServer.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
 
 
 namespace tw::test {
-
-namespace {
-
-constexpr int kStartMs = 15000;
-
-} // namespace
 
 SmtpServer::SmtpServer(Handler handler, quint16 port)
 {
@@ -51,17 +43,10 @@ bool SmtpServer::StartOn(quint16 port, Handler handler)
     else
         args << QStringLiteral("smtphandlers.RefuseRecipient");
     process_.start(QStringLiteral("/usr/bin/python3"), args);
-    if (!process_.waitForStarted(kStartMs))
+    if (!ChildServer::AwaitGreeting(process_, port, "220", "quit"))
         return false;
-    const QDeadlineTimer deadline(kStartMs);
-    while (!deadline.hasExpired() && process_.state() == QProcess::Running) {
-        if (ChildServer::Greets(port, "220", "quit")) {
-            port_ = port;
-            return true;
-        }
-        QThread::msleep(50);
-    }
-    return false;
+    port_ = port;
+    return true;
 }
 
 SmtpServer::~SmtpServer()
