@@ -72,4 +72,13 @@ QList<QByteArray> SmtpServer::mails() const
     return out;
 }
 
+QList<QByteArray> SmtpServer::lines(const QByteArray &mail)
+{
+    QList<QByteArray> out = mail.split('\n');
+    for (QByteArray &l : out)
+        if (l.endsWith('\r'))
+            l.chop(1);
+    return out;
+}
+
 } // namespace tw::test

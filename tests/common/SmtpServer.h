@@ -24,6 +24,8 @@ public:
     QString hostPort() const; // "127.0.0.1:port"
     // The accepted mails as stored, oldest first.
     QList<QByteArray> mails() const;
+    // The lines of a stored mail (or a part of one), without line ends.
+    static QList<QByteArray> lines(const QByteArray &mail);
 
 private:
     bool StartOn(quint16 port, Handler handler);

@@ -33,16 +33,8 @@ using tw::test::UpdateFixture;
 
 namespace {
 
-QList<QByteArray> Lines(const QByteArray &bytes)
-{
-    QList<QByteArray> out = bytes.split('\n');
-    for (QByteArray &l : out)
-        if (l.endsWith('\r'))
-            l.chop(1);
-    return out;
-}
-QList<QByteArray> HeaderLines(const QByteArray &mail) { return Lines(mail.left(mail.indexOf("\n\n"))); }
-QList<QByteArray> BodyLines(const QByteArray &mail) { return Lines(mail.mid(mail.indexOf("\n\n") + 2)); }
+QList<QByteArray> HeaderLines(const QByteArray &mail) { return SmtpServer::lines(mail.left(mail.indexOf("\n\n"))); }
+QList<QByteArray> BodyLines(const QByteArray &mail) { return SmtpServer::lines(mail.mid(mail.indexOf("\n\n") + 2)); }
 
 void Type(QWidget *box, const QString &text)
 {

@@ -48,16 +48,6 @@ void Accepting(ScriptedPeer &p, int delayMs = 0)
                {"250 queued\r\n", ".", delayMs}, {"221 bye\r\n", {}, delayMs, 0, 0, Then::Close}};
 }
 
-// The lines of a stored mail, without line ends.
-QList<QByteArray> Lines(const QByteArray &mail)
-{
-    QList<QByteArray> out = mail.split('\n');
-    for (QByteArray &l : out)
-        if (l.endsWith('\r'))
-            l.chop(1);
-    return out;
-}
-
 QByteArray Body(const QByteArray &mail)
 {
     const qsizetype at = mail.indexOf("\n\n");
@@ -205,12 +195,12 @@ private Q_SLOTS:
         QVERIFY(Send(w, server.hostPort(), QStringLiteral("a\n.\nb\n.c")));
         const QList<QByteArray> mails = server.mails();
         QCOMPARE(mails.size(), 1);
-        const QList<QByteArray> lines = Lines(mails[0]);
+        const QList<QByteArray> lines = SmtpServer::lines(mails[0]);
         QVERIFY(lines.contains("X-MailFrom: ann@example.test"));
         QVERIFY(lines.contains("X-RcptTo: bob@example.test"));
         QVERIFY(lines.contains("Subject: Hi"));
         QVERIFY(lines.contains("Date: Wed, 09 Dec 2026 01:48:37 -0600"));
-        QCOMPARE(Lines(Body(mails[0])).mid(0, 4), (QList<QByteArray>{"a", ".", "b", ".c"}));
+        QCOMPARE(SmtpServer::lines(Body(mails[0])).mid(0, 4), (QList<QByteArray>{"a", ".", "b", ".c"}));
         QVERIFY(Dialogs::Log().isEmpty());
     }
 
