@@ -10,7 +10,6 @@
 #include "shell/frmMain.h"
 
 #include <QHBoxLayout>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 

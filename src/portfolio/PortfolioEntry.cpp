@@ -22,7 +22,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 
 namespace {
 

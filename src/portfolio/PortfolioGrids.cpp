@@ -32,15 +32,13 @@ double RoundTo(double v, int decimals)
     return std::round(v * scale) / scale;
 }
 
-QByteArray Grouped(double v, int decimals, bool groups)
+QByteArray Grouped(double v, int decimals)
 {
     const double r = RoundTo(v, decimals);
     QByteArray digits = QByteArray::number(std::abs(r), 'f', decimals);
-    if (groups) {
-        const qsizetype point = decimals > 0 ? digits.indexOf('.') : digits.size();
-        for (qsizetype i = point - 3; i > 0; i -= 3)
-            digits.insert(i, ',');
-    }
+    const qsizetype point = decimals > 0 ? digits.indexOf('.') : digits.size();
+    for (qsizetype i = point - 3; i > 0; i -= 3)
+        digits.insert(i, ',');
     return r < 0 ? "-" + digits : digits;
 }
 
@@ -143,13 +141,12 @@ bool IsBuy(const TransactionRecord &r) { return r.Action == "Buy"; }
 
 } // namespace
 
-QByteArray Format2(double v) { return Grouped(v, 2, true); }
-QByteArray Format2Plain(double v) { return Grouped(v, 2, false); }
+QByteArray Format2(double v) { return Grouped(v, 2); }
 
 QByteArray FormatWhole(double v)
 {
     const double r = RoundTo(v, 0);
-    return r == 0 ? QByteArray() : Grouped(r, 0, true);
+    return r == 0 ? QByteArray() : Grouped(r, 0);
 }
 
 QByteArray Plain(double v)

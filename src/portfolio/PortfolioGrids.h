@@ -43,8 +43,6 @@ void ReadLots(SheetFrame::SheetTable &t, const QByteArray &symbol);
 QByteArray Format2(double v);
 // "#,##": groups of three, no decimals, zero as "".
 QByteArray FormatWhole(double v);
-// "#0.00": two decimals, no groups.
-QByteArray Format2Plain(double v);
 // Shortest decimal text: "1005", "19.4", "-210".
 QByteArray Plain(double v);
 // A figure passed through a pattern and read back as a number.

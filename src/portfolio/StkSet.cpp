@@ -204,7 +204,6 @@ void StkSet::LoadSets()
             lstSets->addItem(SetName(n));
         lstSets->setCurrentRow(0);
     }
-    lstSets_Click();
     lblAction[0]->setEnabled(false);
     lblAction[1]->setEnabled(false);
     cmdApply->setEnabled(false);

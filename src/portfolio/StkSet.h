@@ -45,6 +45,8 @@ public:
     bool UpdateINI();
     void LoadData();
     void Make_lblAction_Blue();
+    // The set names, the first one current; its symbols come with the
+    // lstSets_Click that follows.
     void LoadSets();
 
     void Form_Load();

@@ -213,10 +213,10 @@ void BigChart::FillCombos()
     Fill(cboLow, "cboLow");
     Fill(cboMove, "cboMove");
     Fill(cboUp, "cboUp");
-    Fill(cboFrq, "cboFrqIntraday");
     Fill(cboIndex, "cboIndex");
     // A list starts with no entry selected; restoring or Reset selects one.
-    for (QComboBox *box : {cboDisp, cboBack, cboSize, cboLow, cboMove, cboUp, cboFrq, cboIndex})
+    // The frequency list comes with the period they set.
+    for (QComboBox *box : {cboDisp, cboBack, cboSize, cboLow, cboMove, cboUp, cboIndex})
         box->setCurrentIndex(-1);
     LoadChartOpt();
 }

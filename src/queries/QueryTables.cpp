@@ -380,18 +380,25 @@ QString ChartCode(const char *list, const QString &text)
     return std::strcmp(list, "cboIndex") == 0 ? QString() : QStringLiteral("0");
 }
 
-int16_t ChartMaval(const QString &box)
+namespace {
+
+// A text read as a 16-bit whole number; none when it does not read or fit.
+std::optional<int16_t> WholeNumber(const QString &text)
 {
     bool ok = false;
-    const double v = Vb::ParseNumber(box, &ok);
+    const double v = Vb::ParseNumber(text, &ok);
     if (!ok)
-        return 0;
+        return std::nullopt;
     try {
         return Vb::CInt(v);
     } catch (const VbError &) {
-        return 0;
+        return std::nullopt;
     }
 }
+
+} // namespace
+
+int16_t ChartMaval(const QString &box) { return WholeNumber(box).value_or(0); }
 
 QString ChartPath(const QByteArray &symbol, const ChartChoice &c)
 {
@@ -429,16 +436,7 @@ QList<std::optional<int16_t>> ChartOptFields(const QString &text)
         const qsizetype close = text.indexOf(u',', open + 1);
         if (close < 0)
             break;
-        bool ok = false;
-        const double v = Vb::ParseNumber(text.mid(open + 1, close - open - 1), &ok);
-        std::optional<int16_t> field;
-        if (ok) {
-            try {
-                field = Vb::CInt(v);
-            } catch (const VbError &) {
-            }
-        }
-        fields.append(field);
+        fields.append(WholeNumber(text.mid(open + 1, close - open - 1)));
         open = close;
     }
     return fields;

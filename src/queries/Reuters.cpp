@@ -1,13 +1,12 @@
 #include "queries/Reuters.h"
 
-#include "collect/SheetCache.h"
 #include "collect/UpdateJobs.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "platform/ControlNames.h"
 #include "platform/RunOnce.h"
-#include "platform/Text.h"
 #include "platform/Vb.h"
+#include "queries/QueryTables.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -21,6 +20,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+using Queries::ForAddress;
 
 Reuters *g_reuters = nullptr;
 
@@ -42,9 +43,6 @@ bool IsOne(const QString &text)
 }
 
 QString Padded(const QString &text) { return text.size() == 1 ? u'0' + text : text; }
-
-// A box's text as it goes into the address.
-QString ForUrl(const QString &text) { return SheetCache::ForUrl(Text::ToCp1252(text)); }
 
 int DaysIn(int month, int year) { return QDate(year, month, 1).daysInMonth(); }
 
@@ -263,17 +261,17 @@ void Reuters::ShowHeadlines()
         txt_ToDay->setText(TwoDigits(today.day()));
 
     // "+" joins the symbols; one typed inside a box is encoded with the rest.
-    QString symbols = ForUrl(txtSymbol[0]->text());
+    QString symbols = ForAddress(txtSymbol[0]->text());
     for (int i = 1; i < 5; ++i)
         if (txtSymbol[i]->text().size() > 2)
-            symbols += u'+' + ForUrl(txtSymbol[i]->text());
+            symbols += u'+' + ForAddress(txtSymbol[i]->text());
     const QString address = Hosts::Url(
         QStringLiteral("HeadlineHost"),
         QStringLiteral("/content/MONEYNET/News/NewsHeadlines.asp?FLUSH=Y&symbol=") + symbols
             + QStringLiteral("&prev_symbol=&length=") + QString::number(HeadlineLength)
-            + QStringLiteral("&time=range&month_from=") + ForUrl(txtFromMonth->text()) + QStringLiteral("&day_from=")
-            + ForUrl(txtFromDay->text()) + QStringLiteral("&month_to=") + ForUrl(txt_ToMonth->text())
-            + QStringLiteral("&day_to=") + ForUrl(txt_ToDay->text()));
+            + QStringLiteral("&time=range&month_from=") + ForAddress(txtFromMonth->text())
+            + QStringLiteral("&day_from=") + ForAddress(txtFromDay->text()) + QStringLiteral("&month_to=")
+            + ForAddress(txt_ToMonth->text()) + QStringLiteral("&day_to=") + ForAddress(txt_ToDay->text()));
     if (Misc::CheckOnline())
         Misc::OpenLink(address);
 }

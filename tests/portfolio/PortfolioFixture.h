@@ -96,10 +96,7 @@ public:
 
     FlexGrid *Grid() const { return main->FG; }
     QPoint At(int row, int col) const { return CellCenter(Grid(), row, col); }
-    void ClickCell(int row, int col) const
-    {
-        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, At(row, col));
-    }
+    void ClickCell(int row, int col) const { tw::test::ClickCell(Grid(), row, col); }
     // A row of the main grid whose column 0 reads text, from row 2 on.
     int RowOf(const QString &text, int from = 2) const
     {

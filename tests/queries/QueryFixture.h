@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QPointer>
 #include <QSlider>
 #include <QTest>
 #include <memory>
@@ -65,6 +66,15 @@ public:
         QTest::keyClick(s, Qt::Key_Home);
         for (int i = 0; i < position; ++i)
             QTest::keyClick(s, Qt::Key_Right);
+    }
+
+    // Query clicked: the address it opened; the dialog goes.
+    template <typename Dialog> static QString QueryAndClose(const QPointer<Dialog> &w)
+    {
+        Shell::Reset();
+        Click(w->cmdQuery);
+        [&] { QTRY_VERIFY(!w); }();
+        return Shell::Opened().value(0);
     }
 
     // The addresses the shell was given.

@@ -66,14 +66,7 @@ class tst_chartdialog : public QObject {
             QApplication::sendEvent(box, &press);
         }
     }
-    // Query: the address opened; the dialog goes.
-    QString Query()
-    {
-        Shell::Reset();
-        QueryFixture::Click(w->cmdQuery);
-        [&] { QTRY_VERIFY(!w); }();
-        return Shell::Opened().value(0);
-    }
+    QString Query() { return QueryFixture::QueryAndClose(w); }
     static QString Chart(const QString &path) { return QueryFixture::Url("ChartHost", path); }
     QStringList Shown() const
     {

@@ -24,13 +24,7 @@ class tst_techgraph : public QObject {
         w = TechGraph::Load();
         QVERIFY(QueryFixture::Show(w));
     }
-    QString Query()
-    {
-        Shell::Reset();
-        QueryFixture::Click(w->cmdQuery);
-        [&] { QTRY_VERIFY(!w); }();
-        return Shell::Opened().value(0);
-    }
+    QString Query() { return QueryFixture::QueryAndClose(w); }
     static QString Tech(const QString &path) { return QueryFixture::Url("TechGraphHost", path); }
     static QString Clause(const QString &clause, int span = 1)
     {
