@@ -1,5 +1,6 @@
 #include "reports/ResearchRows.h"
 
+#include "core/Misc.h"
 #include "reports/ReportPage.h"
 
 #include <QList>
@@ -23,13 +24,8 @@ void Strip(QByteArray &page)
 // The momentum and broker pages' rewriting.
 void Rewrite(QByteArray &page)
 {
-    for (const char *upper : {"TABLE", "Table"})
-        page.replace(upper, "table");
-    for (const char *upper : {"TR", "Tr"})
-        page.replace(upper, "tr");
+    Misc::FixTags(page, true, true, true, false);
     page.replace('\t', ' ');
-    for (const char *upper : {"TD", "Td"})
-        page.replace(upper, "td");
     Strip(page);
 }
 
@@ -92,12 +88,7 @@ QByteArray Splits(QByteArray page)
 {
     if (page.isEmpty())
         return NoData;
-    for (const char *upper : {"TD", "Td"})
-        page.replace(upper, "td");
-    for (const char *upper : {"TR", "Tr"})
-        page.replace(upper, "tr");
-    for (const char *upper : {"Table", "TABLE"})
-        page.replace(upper, "table");
+    Misc::FixTags(page, true, true, true, false);
     const Cut cut = RowsAfter(page, "begin splits", "/table");
     if (!cut.marker)
         return {};

@@ -69,8 +69,7 @@ Walked Insiders(Renderer renderer, const QByteArray &page)
     QByteArray text = cut.value_or(page);
     QByteArray table = Misc::GetTable(text, 4);
     table.replace('\t', ' ');
-    for (const char *upper : {"TD", "Td"})
-        table.replace(upper, "td");
+    Misc::FixTags(table, false, true, false, false);
     table.replace("TR", "tr");
     table.replace("TH", "th");
     // A linked name becomes two cells: the insider's page, then the name.
@@ -132,10 +131,7 @@ Walked Filings(Renderer renderer, const QByteArray &page)
     QByteArray &text = *cut;
     text.replace('\t', ' ');
     text.replace("TABLE", "table");
-    for (const char *upper : {"TD", "Td"})
-        text.replace(upper, "td");
-    for (const char *upper : {"TR", "Tr"})
-        text.replace(upper, "tr");
+    Misc::FixTags(text, false, true, true, false);
     // A colon splits its cell; a link reads, once cleaned, as its quoted
     // address followed by its text.
     text.replace(":", "</td><td>");
@@ -191,10 +187,7 @@ QByteArray ShortInterestHeadings()
 Walked ShortInterest(const QByteArray &page, const QByteArray &rowEnd)
 {
     QByteArray text = page;
-    for (const char *upper : {"TR", "Tr"})
-        text.replace(upper, "tr");
-    for (const char *upper : {"TD", "Td"})
-        text.replace(upper, "td");
+    Misc::FixTags(text, false, true, true, false);
     text.replace("Th", "th");
     text.replace("TABLE", "table");
     const std::optional<QByteArray> block = Between(text, "Cover", "</table>");
