@@ -5,11 +5,13 @@
 
 #include <QList>
 
-#include <functional>
-
 namespace ResearchRows {
 
 namespace {
+
+using ReportPage::HeadingRow;
+using ReportPage::Written;
+using ReportPage::WriteRows;
 
 const QByteArray CrLf = "\r\n";
 
@@ -27,39 +29,6 @@ void Rewrite(QByteArray &page)
     Misc::FixTags(page, true, true, true, false);
     page.replace('\t', ' ');
     Strip(page);
-}
-
-// The rows of a cut table as report rows: each cell written by cell (its
-// place in the row, its text), a row after the first opened with "<tr>",
-// every row closed with "</tr>"; closed is false when the page left a row or
-// cell open.
-struct Written {
-    QByteArray rows;
-    int count = 0;
-    bool closed = true;
-};
-Written WriteRows(const QByteArray &table, const std::function<QByteArray(int at, const QByteArray &text)> &cell)
-{
-    Written w;
-    bool cellsClosed = true;
-    const bool rowsClosed = ReportPage::WalkRows(table, [&](const QByteArray &row, int) {
-        if (w.count++ > 0)
-            w.rows += "<tr>" + CrLf;
-        int i = 0;
-        cellsClosed = ReportPage::WalkCells(row, [&](const QByteArray &value) { w.rows += cell(i++, value); })
-                      && cellsClosed;
-        w.rows += "</tr>" + CrLf;
-    });
-    w.closed = rowsClosed && cellsClosed;
-    return w;
-}
-
-QByteArray HeadingRow(std::initializer_list<const char *> headings)
-{
-    QByteArray out = "<TR>";
-    for (const char *h : headings)
-        out += h + CrLf;
-    return out + "</TR>" + CrLf + "<TR>";
 }
 
 // From the "</tr>" after the marker (from the page's start when the marker
