@@ -169,6 +169,13 @@ void Normalise(QByteArray &text, std::initializer_list<std::pair<QByteArrayView,
         text.replace(before, after);
 }
 
+QByteArray ReadSheet(const QByteArray &symbol, const char *suffix)
+{
+    const QByteArray page = Misc::ReadFile(SheetCache::DataSheet(QString::fromLatin1(symbol + suffix)));
+    Misc::DoEvents();
+    return page;
+}
+
 QDate Today() { return UpdateJobs::Today(); }
 
 QByteArray ShortDate(const QDate &date)

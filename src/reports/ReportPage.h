@@ -70,6 +70,10 @@ std::optional<QByteArray> PageLink(const QString &site, QByteArrayView prefix, Q
 // Plain, case-sensitive replacements in order.
 void Normalise(QByteArray &text, std::initializer_list<std::pair<QByteArrayView, QByteArrayView>> steps);
 
+// The symbol's cached page with that suffix ("_ee.Sh"), empty when it is
+// not in the cache; yields once after reading.
+QByteArray ReadSheet(const QByteArray &symbol, const char *suffix);
+
 // Today as the reports date their pages; the clock tests set.
 QDate Today();
 // The system's display of a date and of the time now (short date, long time).

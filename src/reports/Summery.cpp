@@ -55,9 +55,7 @@ void Summery::Progress(const char *text)
 
 QByteArray Summery::ReadSheet(const char *suffix)
 {
-    const QByteArray page = Misc::ReadFile(SheetCache::DataSheet(QString::fromLatin1(CurrentSymbol + suffix)));
-    Misc::DoEvents();
-    return page;
+    return ReportPage::ReadSheet(CurrentSymbol, suffix);
 }
 
 QByteArray Summery::Table(const QByteArray &width, const QByteArray &border, const QByteArray &spacing,
