@@ -32,7 +32,7 @@ void Rewrite(QByteArray &page)
 }
 
 // From the "</tr>" after the marker (from the page's start when the marker
-// is missing and `needMarker` is false) up to, not including, `end`.
+// is missing) up to, not including, `end`; the flags tell what was found.
 struct Cut {
     bool marker = false, row = false, end = false;
     QByteArray text;
