@@ -1,5 +1,7 @@
 #include "reports/EarningsRows.h"
 
+#include "core/Misc.h"
+
 namespace EarningsRows {
 
 namespace {
@@ -93,10 +95,7 @@ std::optional<QByteArray> Rows(Table table, Renderer renderer, QByteArray page)
     // The trend's own anchor holds "Tr".
     if (table != Table::Trend)
         page.replace("Tr", "tr");
-    for (const char *upper : {"TD", "Td"})
-        page.replace(upper, "td");
-    for (const char *upper : {"TH", "Th"})
-        page.replace(upper, "th");
+    Misc::FixTags(page, false, true, false, true);
 
     QByteArray heads, labels, values;
     bool complete = true;

@@ -14,6 +14,8 @@ namespace {
 
 QByteArray Two(int n) { return QByteArray::number(n).rightJustified(2, '0'); }
 
+QByteArray MmDdYy(const QDate &date) { return Two(date.month()) + '/' + Two(date.day()) + '/' + Two(date.year() % 100); }
+
 QByteArray FourDecimals(QByteArray price) { return Misc::FormatP(price, true); }
 QByteArray TwoDecimals(QByteArray price) { return Misc::FormatP(price, false); }
 
@@ -121,7 +123,7 @@ QByteArray ExportDate(const QByteArray &lastUpdate, const QDate &today)
     static const QRegularExpression numeric(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{2}|\\d{4})\\s*$"));
     const QString text = QString::fromLatin1(lastUpdate);
     if (timeOfDay.match(text).hasMatch())
-        return Two(today.month()) + '/' + Two(today.day()) + '/' + Two(today.year() % 100);
+        return MmDdYy(today);
     if (const QRegularExpressionMatch m = numeric.match(text); m.hasMatch())
         return Two(m.captured(1).toInt()) + '/' + Two(m.captured(2).toInt()) + '/' + Two(m.captured(3).toInt() % 100);
     static const char *const months[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -139,7 +141,7 @@ QByteArray Text(int16_t kind, const QDate &today)
         return {};
     QByteArray text;
     if (kind == 5)
-        text = Two(today.month()) + '/' + Two(today.day()) + '/' + Two(today.year() % 100) + "\r\n";
+        text = MmDdYy(today) + "\r\n";
     if (kind == 15)
         text = "<?xml version=\"1.0\"?>\r\n<!--  Made By Tickerwatch 5.01 - " + Hosts::MakerHomePage().toLatin1()
                + " -->\r\n    <Stocks>\r\n";

@@ -116,6 +116,29 @@ bool WalkCells(const QByteArray &row, const std::function<void(const QByteArray 
     return WalkPieces(row, "<td", "</td>", [&](const QByteArray &text) { cell(CellText(text)); });
 }
 
+Written WriteRows(const QByteArray &table, const std::function<QByteArray(int at, const QByteArray &text)> &cell)
+{
+    Written w;
+    bool cellsClosed = true;
+    const bool rowsClosed = WalkRows(table, [&](const QByteArray &row, int) {
+        if (w.count++ > 0)
+            w.rows += "<tr>\r\n";
+        int i = 0;
+        cellsClosed = WalkCells(row, [&](const QByteArray &value) { w.rows += cell(i++, value); }) && cellsClosed;
+        w.rows += "</tr>\r\n";
+    });
+    w.closed = rowsClosed && cellsClosed;
+    return w;
+}
+
+QByteArray HeadingRow(std::initializer_list<const char *> headings)
+{
+    QByteArray out = "<TR>";
+    for (const char *h : headings)
+        out += QByteArray(h) + "\r\n";
+    return out + "</TR>\r\n<TR>";
+}
+
 QByteArray CellText(QByteArray piece, bool trim)
 {
     const QByteArray text = Misc::CleanHTML(piece, false, true, false);
@@ -144,6 +167,13 @@ void Normalise(QByteArray &text, std::initializer_list<std::pair<QByteArrayView,
 {
     for (const auto &[before, after] : steps)
         text.replace(before, after);
+}
+
+QByteArray ReadSheet(const QByteArray &symbol, const char *suffix)
+{
+    const QByteArray page = Misc::ReadFile(SheetCache::DataSheet(QString::fromLatin1(symbol + suffix)));
+    Misc::DoEvents();
+    return page;
 }
 
 QDate Today() { return UpdateJobs::Today(); }

@@ -48,6 +48,19 @@ bool WalkCells(const QByteArray &row, const std::function<void(const QByteArray 
 // asked otherwise (a blank value of the earnings tables counts).
 QByteArray CellText(QByteArray piece, bool trim = true);
 
+// The rows of a table as report rows: each row's cells as cell(place in the
+// row, text) writes them, every row after the first opened with "<tr>",
+// every row closed with "</tr>". closed is false when the page left a row or
+// a cell open.
+struct Written {
+    QByteArray rows;
+    int count = 0;
+    bool closed = true;
+};
+Written WriteRows(const QByteArray &table, const std::function<QByteArray(int at, const QByteArray &text)> &cell);
+// "<TR>", the headings, "</TR>" and the "<TR>" of the first data row.
+QByteArray HeadingRow(std::initializer_list<const char *> headings);
+
 // The address of a link a page gives (an insider's page, a filing): a
 // relative path goes on the site's host after `prefix`, a web or mail
 // address stands as it is; escaped for an attribute. None for any other
@@ -56,6 +69,10 @@ std::optional<QByteArray> PageLink(const QString &site, QByteArrayView prefix, Q
 
 // Plain, case-sensitive replacements in order.
 void Normalise(QByteArray &text, std::initializer_list<std::pair<QByteArrayView, QByteArrayView>> steps);
+
+// The symbol's cached page with that suffix ("_ee.Sh"), empty when it is
+// not in the cache; yields once after reading.
+QByteArray ReadSheet(const QByteArray &symbol, const char *suffix);
 
 // Today as the reports date their pages; the clock tests set.
 QDate Today();

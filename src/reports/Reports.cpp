@@ -1,6 +1,5 @@
 #include "reports/Reports.h"
 
-#include "collect/SheetCache.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "platform/Hourglass.h"
@@ -79,8 +78,7 @@ void Reports::Statement(const QString &subfolder, const QByteArray &symbol, cons
     if (path.isEmpty())
         return;
     const Hourglass hourglass;
-    const QByteArray source = Misc::ReadFile(SheetCache::DataSheet(QString::fromLatin1(symbol + suffix)));
-    Misc::DoEvents();
+    const QByteArray source = ReportPage::ReadSheet(symbol, suffix);
     const QByteArray page = HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), subtitle)
                             + HtmlTable("0", "1", "0", "100%", {}) + rows(source) + Footer();
     ReportPage::Publish(path, page);
@@ -147,13 +145,6 @@ void Reports::H_Current()
     ReportPage::Publish(ReportPage::ReportFolder() + QStringLiteral("/Stock Prices.Htm"), page);
 }
 
-QByteArray Reports::ReadSheet(const QByteArray &symbol, const char *suffix)
-{
-    const QByteArray page = Misc::ReadFile(SheetCache::DataSheet(QString::fromLatin1(symbol + suffix)));
-    Misc::DoEvents();
-    return page;
-}
-
 void Reports::Earnings(const QByteArray &symbol, int table, const QString &file, const QByteArray &subtitle)
 {
     const QString path = ReportPage::ReportFile(QStringLiteral("Earnings"), symbol, file);
@@ -161,7 +152,7 @@ void Reports::Earnings(const QByteArray &symbol, int table, const QString &file,
         return;
     const Hourglass hourglass;
     const QByteArray rows = EarningsRows::Rows(EarningsRows::Table(table), ReportPage::Renderer::Report,
-                                               ReadSheet(symbol, "_ee.Sh"))
+                                               ReportPage::ReadSheet(symbol, "_ee.Sh"))
                                 .value_or(QByteArray());
     ReportPage::Publish(path, HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), subtitle)
                                   + HtmlTable("0", "1", "3", "100%", {}) + rows + "\r\n" + Footer());
@@ -200,7 +191,7 @@ void Reports::Chain(const QByteArray &symbol, bool calls)
         return;
     const Hourglass hourglass;
     const OptionRows::Side side = calls ? OptionRows::Side::Calls : OptionRows::Side::Puts;
-    const QByteArray body = OptionRows::Body(ReadSheet(symbol, "_op.Sh"));
+    const QByteArray body = OptionRows::Body(ReportPage::ReadSheet(symbol, "_op.Sh"));
     // Cancel keeps the old report.
     if (body.size() > OptionRows::LargeBody && !OptionRows::GoOnWithLarge(side, ReportPage::Renderer::Report))
         return;
@@ -230,7 +221,8 @@ void Reports::H_IT(const QByteArray &s)
     if (path.isEmpty())
         return;
     const Hourglass hourglass;
-    const TradeRows::Walked trades = TradeRows::Insiders(ReportPage::Renderer::Report, ReadSheet(s, "_it.Sh"));
+    const TradeRows::Walked trades =
+        TradeRows::Insiders(ReportPage::Renderer::Report, ReportPage::ReadSheet(s, "_it.Sh"));
     ReportPage::Publish(path, HtmlHead({}, ReportPage::Escape(Stock::CurrentStockName()), "Insiders Traders")
                                   + HtmlTable("1", "0", "0", "100%", {}) + trades.rows + Footer());
 }
@@ -242,7 +234,8 @@ void Reports::H_QR(const QByteArray &s)
     if (path.isEmpty())
         return;
     const Hourglass hourglass;
-    const TradeRows::Walked filings = TradeRows::Filings(ReportPage::Renderer::Report, ReadSheet(s, "_qr.Sh"));
+    const TradeRows::Walked filings =
+        TradeRows::Filings(ReportPage::Renderer::Report, ReportPage::ReadSheet(s, "_qr.Sh"));
     ReportPage::Publish(path, HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), "Quarterly Reports ")
                                   + HtmlTable("0", "1", "0", "100%", {}) + filings.rows + Footer());
 }
@@ -254,7 +247,7 @@ void Reports::H_SI(const QByteArray &s)
     if (path.isEmpty())
         return;
     const Hourglass hourglass;
-    const TradeRows::Walked rows = TradeRows::ShortInterest(ReadSheet(s, "_SI.Sh"), "</TR>\r\n<TR>");
+    const TradeRows::Walked rows = TradeRows::ShortInterest(ReportPage::ReadSheet(s, "_SI.Sh"), "</TR>\r\n<TR>");
     // The footer's leading "</TR>" closes the last row opened.
     ReportPage::Publish(path, HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), "Short Interest")
                                   + HtmlTable("0", "4", "1", "100%", {}) + "<TR>" + TradeRows::ShortInterestHeadings()

@@ -43,8 +43,6 @@ private:
     // A statement report: head, table opener, rows, footer, then its file.
     static void Statement(const QString &subfolder, const QByteArray &symbol, const char *suffix,
                           const QByteArray &subtitle, QByteArray (*rows)(QByteArray));
-    // The symbol's cached page with that suffix; yields once after reading.
-    static QByteArray ReadSheet(const QByteArray &symbol, const char *suffix);
     // One of the four earnings tables (EarningsRows::Table) as its report.
     static void Earnings(const QByteArray &symbol, int table, const QString &file, const QByteArray &subtitle);
     // The calls or the puts of the option chain as their report.

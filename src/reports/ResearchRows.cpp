@@ -1,14 +1,17 @@
 #include "reports/ResearchRows.h"
 
+#include "core/Misc.h"
 #include "reports/ReportPage.h"
 
 #include <QList>
 
-#include <functional>
-
 namespace ResearchRows {
 
 namespace {
+
+using ReportPage::HeadingRow;
+using ReportPage::Written;
+using ReportPage::WriteRows;
 
 const QByteArray CrLf = "\r\n";
 
@@ -23,51 +26,13 @@ void Strip(QByteArray &page)
 // The momentum and broker pages' rewriting.
 void Rewrite(QByteArray &page)
 {
-    for (const char *upper : {"TABLE", "Table"})
-        page.replace(upper, "table");
-    for (const char *upper : {"TR", "Tr"})
-        page.replace(upper, "tr");
+    Misc::FixTags(page, true, true, true, false);
     page.replace('\t', ' ');
-    for (const char *upper : {"TD", "Td"})
-        page.replace(upper, "td");
     Strip(page);
 }
 
-// The rows of a cut table as report rows: each cell written by cell (its
-// place in the row, its text), a row after the first opened with "<tr>",
-// every row closed with "</tr>"; closed is false when the page left a row or
-// cell open.
-struct Written {
-    QByteArray rows;
-    int count = 0;
-    bool closed = true;
-};
-Written WriteRows(const QByteArray &table, const std::function<QByteArray(int at, const QByteArray &text)> &cell)
-{
-    Written w;
-    bool cellsClosed = true;
-    const bool rowsClosed = ReportPage::WalkRows(table, [&](const QByteArray &row, int) {
-        if (w.count++ > 0)
-            w.rows += "<tr>" + CrLf;
-        int i = 0;
-        cellsClosed = ReportPage::WalkCells(row, [&](const QByteArray &value) { w.rows += cell(i++, value); })
-                      && cellsClosed;
-        w.rows += "</tr>" + CrLf;
-    });
-    w.closed = rowsClosed && cellsClosed;
-    return w;
-}
-
-QByteArray HeadingRow(std::initializer_list<const char *> headings)
-{
-    QByteArray out = "<TR>";
-    for (const char *h : headings)
-        out += h + CrLf;
-    return out + "</TR>" + CrLf + "<TR>";
-}
-
 // From the "</tr>" after the marker (from the page's start when the marker
-// is missing and `needMarker` is false) up to, not including, `end`.
+// is missing) up to, not including, `end`; the flags tell what was found.
 struct Cut {
     bool marker = false, row = false, end = false;
     QByteArray text;
@@ -92,12 +57,7 @@ QByteArray Splits(QByteArray page)
 {
     if (page.isEmpty())
         return NoData;
-    for (const char *upper : {"TD", "Td"})
-        page.replace(upper, "td");
-    for (const char *upper : {"TR", "Tr"})
-        page.replace(upper, "tr");
-    for (const char *upper : {"Table", "TABLE"})
-        page.replace(upper, "table");
+    Misc::FixTags(page, true, true, true, false);
     const Cut cut = RowsAfter(page, "begin splits", "/table");
     if (!cut.marker)
         return {};

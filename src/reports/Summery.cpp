@@ -2,7 +2,6 @@
 
 #include "collect/SheetCache.h"
 #include "core/Hosts.h"
-#include "core/Misc.h"
 #include "core/Stock.h"
 #include "navtree/NavState.h"
 #include "platform/Hourglass.h"
@@ -35,13 +34,13 @@ QByteArray ScaleCell(const char *word, const char *align)
            + "</em></font></strong></small></td>\r\n";
 }
 
-QByteArray Scale(bool centred)
+QByteArray Scale()
 {
     static const std::pair<const char *, const char *> cells[5] = {
         {"Sell", "LEFT"}, {"Underpreform", "LEFT"}, {"Hold", "center"}, {"Buy", "center"}, {"Strong Buy", "RIGHT"}};
     QByteArray out = "<table border=\"0\" width=\"100%\"><tr>\r\n";
     for (const auto &[word, align] : cells)
-        out += ScaleCell(word, centred ? "center" : align);
+        out += ScaleCell(word, align);
     return out + "</tr></table>";
 }
 
@@ -55,9 +54,7 @@ void Summery::Progress(const char *text)
 
 QByteArray Summery::ReadSheet(const char *suffix)
 {
-    const QByteArray page = Misc::ReadFile(SheetCache::DataSheet(QString::fromLatin1(CurrentSymbol + suffix)));
-    Misc::DoEvents();
-    return page;
+    return ReportPage::ReadSheet(CurrentSymbol, suffix);
 }
 
 QByteArray Summery::Table(const QByteArray &width, const QByteArray &border, const QByteArray &spacing,
@@ -134,12 +131,7 @@ QByteArray Summery::S_Profile()
     const qsizetype c = page.indexOf("<hr", b);
     if (c < 0)
         return {};
-    QByteArray excerpt = page.mid(b, c - b);
-    QByteArray text = Misc::CleanHTML(excerpt, false, true, false);
-    while (text.startsWith(' '))
-        text.remove(0, 1);
-    while (text.endsWith(' '))
-        text.chop(1);
+    const QByteArray text = ReportPage::CellText(page.mid(b, c - b));
     if (text.isEmpty())
         return {};
     return ReportPage::Escape(text).replace(". ", ".<BR>");
@@ -152,7 +144,7 @@ QByteArray Summery::S_Analyst()
         return {};
     // Formatted as a whole number, halves away from zero.
     const int p = int(std::round(((5 - r) * 93.5 + r * 2.5) / 4));
-    return "<P><CENTER>" + Headline("Analyst's Recommendation") + "\r\n" + Scale(false)
+    return "<P><CENTER>" + Headline("Analyst's Recommendation") + "\r\n" + Scale()
            + Table("100%", "0", "2", "0") + "\r\n" + "<tr><td width=\"" + QByteArray::number(p + 10)
            + "%\" bgcolor=\"#0000FF\" background=\"../../../bar.jpg\">&nbsp;</td>"
              "<td width=\"1%\" bgcolor=\"#FF0000\" valign=\"middle\" align=\"center\" "
@@ -160,8 +152,6 @@ QByteArray Summery::S_Analyst()
            + QByteArray::number(100 - p)
            + "%\" bgcolor=\"#0000FF\" background=\"../../../bar.jpg\">&nbsp;</td></tr></TABLE></CENTER></P><BR>";
 }
-
-QByteArray Summery::AnalystScale() { return Scale(true); }
 
 QByteArray Summery::S_Chart()
 {

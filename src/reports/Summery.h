@@ -53,8 +53,6 @@ private:
     QByteArray S_Broker();
     QByteArray S_Analyst();
     QByteArray S_Chart();
-    // The scale row with every word centred; unused.
-    static QByteArray AnalystScale();
 
     // One of the four earnings tables (EarningsRows::Table) as its section.
     QByteArray Earnings(int table, const char *progress);

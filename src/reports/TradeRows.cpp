@@ -6,30 +6,12 @@ namespace TradeRows {
 
 namespace {
 
+using ReportPage::HeadingRow;
 using ReportPage::Renderer;
+using ReportPage::Written;
+using ReportPage::WriteRows;
 
 const QByteArray CrLf = "\r\n";
-
-// Each row's cells, then "</tr>"; every row after the first opened again.
-struct RowWriter {
-    QByteArray out;
-    bool first = true;
-    void Row(const QByteArray &cells)
-    {
-        if (!first)
-            out += "<tr>" + CrLf;
-        first = false;
-        out += cells + "</tr>" + CrLf;
-    }
-};
-
-QByteArray HeadingRow(std::initializer_list<const char *> headings)
-{
-    QByteArray out = "<TR>";
-    for (const char *h : headings)
-        out += h + CrLf;
-    return out + "</TR>" + CrLf + "<TR>";
-}
 
 // From the first `anchor` up to, not including, the first `end` after it;
 // none when either is missing.
@@ -40,21 +22,6 @@ std::optional<QByteArray> Between(const QByteArray &page, QByteArrayView anchor,
     if (e < 0)
         return std::nullopt;
     return page.mid(a, e - a);
-}
-
-// Walks the rows and cells of the text; cell(cells, n, text) adds to the
-// row's cells the n-th cell.
-template<class Cell>
-bool WalkTable(const QByteArray &text, RowWriter &w, Cell cell)
-{
-    bool closed = true;
-    const bool rowsClosed = ReportPage::WalkRows(text, [&](const QByteArray &row, int) {
-        QByteArray cells;
-        int n = 0;
-        closed = ReportPage::WalkCells(row, [&](const QByteArray &value) { cell(cells, n++, value); }) && closed;
-        w.Row(cells);
-    });
-    return rowsClosed && closed;
 }
 
 } // namespace
@@ -69,8 +36,7 @@ Walked Insiders(Renderer renderer, const QByteArray &page)
     QByteArray text = cut.value_or(page);
     QByteArray table = Misc::GetTable(text, 4);
     table.replace('\t', ' ');
-    for (const char *upper : {"TD", "Td"})
-        table.replace(upper, "td");
+    Misc::FixTags(table, false, true, false, false);
     table.replace("TR", "tr");
     table.replace("TH", "th");
     // A linked name becomes two cells: the insider's page, then the name.
@@ -82,25 +48,27 @@ Walked Insiders(Renderer renderer, const QByteArray &page)
         "<TD ALIGN=\"LEFT\"><FONT size=-1 color=#151515>", "<TD ALIGN=\"RIGHT\"><FONT size=-1 color=#151515>",
         "<TD ALIGN=\"CENTER\"><FONT size=-1 color=#151515>", "<TD ALIGN=\"RIGHT\"><FONT size=-1 color=#151515>",
         "<TD ALIGN=\"RIGHT\"><FONT size=-1 color=#151515>"};
-    RowWriter w;
     QByteArray path;
-    const bool closed = WalkTable(table, w, [&](QByteArray &cells, int n, const QByteArray &value) {
+    const Written w = WriteRows(table, [&](int n, const QByteArray &value) -> QByteArray {
         if (n == 0)
             path.clear();
         if (n == 1) {
             path = value;
-        } else if (n == 2) {
+            return {};
+        }
+        if (n == 2) {
             const std::optional<QByteArray> link = ReportPage::PageLink(QStringLiteral("BizNewsHost"), "/", path);
             const QByteArray name = ReportPage::Escape(value);
-            cells += link ? "<TD ALIGN=\"LEFT\"><a href=\"" + *link + "\"><small>" + name + "<small></a></Font></td>"
-                          : "<TD ALIGN=\"LEFT\"><small>" + name + "<small></Font></td>";
-            cells += CrLf;
-        } else if (n < 8) {
-            const char *o = n == 5 && summary ? "<TD ALIGN=\"LEFT\"><FONT size=-1 color=#151515>" : open[n];
-            cells += o + ReportPage::Escape(value) + "</Font></td>" + CrLf;
+            return (link ? "<TD ALIGN=\"LEFT\"><a href=\"" + *link + "\"><small>" + name + "<small></a></Font></td>"
+                         : "<TD ALIGN=\"LEFT\"><small>" + name + "<small></Font></td>")
+                   + CrLf;
         }
+        if (n >= 8)
+            return {};
+        const char *o = n == 5 && summary ? "<TD ALIGN=\"LEFT\"><FONT size=-1 color=#151515>" : open[n];
+        return o + ReportPage::Escape(value) + "</Font></td>" + CrLf;
     });
-    result.whole = result.whole && closed;
+    result.whole = result.whole && w.closed;
     result.rows = HeadingRow({"<TH ALIGN=\"CENTER\" WIDTH=\"13%\">Date<HR></th>",
                               "<TH ALIGN=\"CENTER\" WIDTH=\"20%\">Name<HR></th>",
                               "<TH ALIGN=\"CENTER\" WIDTH=\"15%\">Action<HR></th>",
@@ -108,7 +76,7 @@ Walked Insiders(Renderer renderer, const QByteArray &page)
                               "<TH ALIGN=\"CENTER\" WIDTH=\"13%\">Type<HR></th>",
                               "<TH ALIGN=\"CENTER\" WIDTH=\"15%\">Price<HR></th>",
                               "<TH ALIGN=\"CENTER\" WIDTH=\"15%\">Value Int<HR></th>"})
-                  + w.out;
+                  + w.rows;
     return result;
 }
 
@@ -132,10 +100,7 @@ Walked Filings(Renderer renderer, const QByteArray &page)
     QByteArray &text = *cut;
     text.replace('\t', ' ');
     text.replace("TABLE", "table");
-    for (const char *upper : {"TD", "Td"})
-        text.replace(upper, "td");
-    for (const char *upper : {"TR", "Tr"})
-        text.replace(upper, "tr");
+    Misc::FixTags(text, false, true, true, false);
     // A colon splits its cell; a link reads, once cleaned, as its quoted
     // address followed by its text.
     text.replace(":", "</td><td>");
@@ -155,16 +120,15 @@ Walked Filings(Renderer renderer, const QByteArray &page)
         return result;
     }
     const QByteArray open = summary ? "<TD><FONT color=#484848 size=-1 Face=\"Arial\">" : "<TD><FONT color=#484848 size=-1>";
-    RowWriter w;
     int shown = 0;
-    result.whole = WalkTable(text.mid(headEnd, end - headEnd), w, [&](QByteArray &cells, int n, const QByteArray &value) {
+    const Written w = WriteRows(text.mid(headEnd, end - headEnd), [&](int n, const QByteArray &value) -> QByteArray {
         if (n == 0)
             shown = 0;
         if (value.isEmpty())
-            return;
+            return {};
         // Every fourth value is left out.
         if (shown++ % 4 == 3)
-            return;
+            return {};
         QByteArray html = ReportPage::Escape(value);
         const qsizetype q1 = value.indexOf('"');
         const qsizetype q2 = q1 < 0 ? -1 : value.indexOf('"', q1 + 1);
@@ -174,9 +138,10 @@ Walked Filings(Renderer renderer, const QByteArray &page)
                 ReportPage::PageLink(QStringLiteral("FilingsHost"), "/auth/doctrans", value.mid(q1 + 1, q2 - q1 - 1));
             html = link ? "<A HREF=\"" + *link + "\">" + rest + "</a>" : rest;
         }
-        cells += open + html + "</FONT></td>" + CrLf;
+        return open + html + "</FONT></td>" + CrLf;
     });
-    result.rows += w.out;
+    result.whole = w.closed;
+    result.rows += w.rows;
     return result;
 }
 
@@ -191,10 +156,7 @@ QByteArray ShortInterestHeadings()
 Walked ShortInterest(const QByteArray &page, const QByteArray &rowEnd)
 {
     QByteArray text = page;
-    for (const char *upper : {"TR", "Tr"})
-        text.replace(upper, "tr");
-    for (const char *upper : {"TD", "Td"})
-        text.replace(upper, "td");
+    Misc::FixTags(text, false, true, true, false);
     text.replace("Th", "th");
     text.replace("TABLE", "table");
     const std::optional<QByteArray> block = Between(text, "Cover", "</table>");

@@ -60,11 +60,18 @@ public:
     static QString Fixture(const QString &name) { return QStringLiteral(TW_TESTDATA "/reports/fixtures/") + name; }
     static QString Golden(const QString &name) { return QStringLiteral(TW_TESTDATA "/reports/golden/") + name; }
 
+    // A file under the report folder.
+    static QString Report(const QString &rel) { return AppFolder + QStringLiteral("/Cache/Reports/") + rel; }
+
+    // Puts the bytes into the page cache under the given name.
+    static void Cache(const QString &cacheName, const QByteArray &bytes)
+    {
+        TestEnv::WriteAll(AppFolder + QStringLiteral("/Cache/DataSheet/") + cacheName, bytes);
+    }
     // Puts a fixture page into the page cache under the given name.
     static void CachePage(const QString &fixture, const QString &cacheName)
     {
-        TestEnv::WriteAll(AppFolder + QStringLiteral("/Cache/DataSheet/") + cacheName,
-                          TestEnv::ReadAll(Fixture(fixture)));
+        Cache(cacheName, TestEnv::ReadAll(Fixture(fixture)));
     }
 
     // The Reports popup as the user opens it, then one of its items.

@@ -16,8 +16,6 @@ class tst_reports : public QObject {
     Q_OBJECT
     ReportFixture f;
 
-    static QString Report(const QString &rel) { return AppFolder + QStringLiteral("/Cache/Reports/") + rel; }
-
 private Q_SLOTS:
     void init() { f.Start(); }
     void cleanup() { f.Stop(); }
@@ -46,12 +44,12 @@ private Q_SLOTS:
     void balanceSheetReport()
     {
         f.CachePage(QStringLiteral("IBM_ABS.Sh"), QStringLiteral("IBM_ABS.Sh"));
-        const QString old = Report(QStringLiteral("Annual Balance Sheet/ibm.htm"));
+        const QString old = f.Report(QStringLiteral("Annual Balance Sheet/ibm.htm"));
         TestEnv::WriteAll(old, "old page");
         CurrentSymbol = "IBM";
         CurrentView = QStringLiteral("ABS");
         f.ChooseReport(0);
-        const QString path = Report(QStringLiteral("Annual Balance Sheet/IBM.htm"));
+        const QString path = f.Report(QStringLiteral("Annual Balance Sheet/IBM.htm"));
         QVERIFY(ReportFixture::MatchesGolden(ReportFixture::MaskStamp(TestEnv::ReadAll(path)), QStringLiteral("H_ABS.htm")));
         QVERIFY(!QFile::exists(old));
         QCOMPARE(Shell::Opened(), QStringList{path});
@@ -84,7 +82,7 @@ private Q_SLOTS:
         CurrentSymbol = "IBM";
         CurrentView = view;
         f.ChooseReport(0);
-        QVERIFY(ReportFixture::MatchesGolden(ReportFixture::MaskStamp(TestEnv::ReadAll(Report(output))), golden));
+        QVERIFY(ReportFixture::MatchesGolden(ReportFixture::MaskStamp(TestEnv::ReadAll(f.Report(output))), golden));
     }
 
     void priceList()
@@ -97,7 +95,7 @@ private Q_SLOTS:
         ReportFixture::AddStock("SUNW", "Sun").PChange = "";
         CurrentView = QStringLiteral("Current");
         f.ChooseReport(0);
-        const QByteArray page = TestEnv::ReadAll(Report(QStringLiteral("Stock Prices.Htm")));
+        const QByteArray page = TestEnv::ReadAll(f.Report(QStringLiteral("Stock Prices.Htm")));
         QVERIFY(ReportFixture::MatchesGolden(ReportFixture::MaskStamp(page), QStringLiteral("H_Current.htm")));
         // Every stock row has the 21 cells of the header.
         QCOMPARE(int(page.count("<th ")), 21);
@@ -130,12 +128,12 @@ private Q_SLOTS:
         f.ChooseReport(0);
         if (output.isEmpty()) {
             QVERIFY(Shell::Opened().isEmpty());
-            QCOMPARE(QDir(Report({})).entryList(QDir::Files), QStringList());
-            QCOMPARE(QDir(Report(QStringLiteral("Annual Balance Sheet"))).entryList(QDir::Files), QStringList());
+            QCOMPARE(QDir(f.Report({})).entryList(QDir::Files), QStringList());
+            QCOMPARE(QDir(f.Report(QStringLiteral("Annual Balance Sheet"))).entryList(QDir::Files), QStringList());
             QVERIFY(!QFile::exists(AppFolder + QStringLiteral("/Cache/IBM.htm")));
         } else {
-            QVERIFY(QFile::exists(Report(output)));
-            QCOMPARE(Shell::Opened(), QStringList{Report(output)});
+            QVERIFY(QFile::exists(f.Report(output)));
+            QCOMPARE(Shell::Opened(), QStringList{f.Report(output)});
         }
     }
 
@@ -159,7 +157,7 @@ private Q_SLOTS:
     // file as it was.
     void failedWrite()
     {
-        const QString path = Report(QStringLiteral("Stock Prices.Htm"));
+        const QString path = f.Report(QStringLiteral("Stock Prices.Htm"));
         QDir().mkpath(path); // a folder where the page would go
         TestEnv::WriteAll(path + QStringLiteral("/keep.txt"), "kept");
         CurrentView = QStringLiteral("Current");

@@ -19,11 +19,9 @@ using ReportPage::Renderer;
 
 namespace {
 
-QString Report(const QString &rel) { return AppFolder + QStringLiteral("/Cache/Reports/") + rel; }
-
 void Cache(const QByteArray &symbol, const char *suffix, const QByteArray &bytes)
 {
-    TestEnv::WriteAll(AppFolder + QStringLiteral("/Cache/DataSheet/") + QString::fromLatin1(symbol + suffix), bytes);
+    ReportFixture::Cache(QString::fromLatin1(symbol + suffix), bytes);
 }
 
 // The site's hosts as the goldens spell them.
@@ -147,7 +145,7 @@ private Q_SLOTS:
         CurrentSymbol = symbol;
         CurrentView = view;
         f.ChooseReport(0);
-        const QString path = Report(output);
+        const QString path = f.Report(output);
         QCOMPARE(Shell::Opened(), QStringList{path});
         const QString golden = QStringLiteral("H_") + view + u'_' + QString::fromLatin1(symbol) + QStringLiteral(".htm");
         QVERIFY(ReportFixture::MatchesGolden(MaskHosts(ReportFixture::MaskStamp(TestEnv::ReadAll(path))), golden));
@@ -168,8 +166,8 @@ private Q_SLOTS:
         CurrentSymbol = symbol;
         Summery summery;
         QVERIFY(summery.GanarateHTML(Sections()));
-        const QByteArray page = TestEnv::ReadAll(Report(QStringLiteral("Summary/") + QString::fromLatin1(symbol)
-                                                        + QStringLiteral(".htm")));
+        const QByteArray page = TestEnv::ReadAll(f.Report(QStringLiteral("Summary/") + QString::fromLatin1(symbol)
+                                                   + QStringLiteral(".htm")));
         QVERIFY(ReportFixture::MatchesGolden(MaskHosts(page),
                                              QStringLiteral("Summary_") + QString::fromLatin1(symbol) + ".htm"));
     }
@@ -181,7 +179,7 @@ private Q_SLOTS:
         const QByteArray page = [] {
             Summery summery;
             summery.GanarateHTML(Sections());
-            return TestEnv::ReadAll(Report(QStringLiteral("Summary/IBM.htm")));
+            return TestEnv::ReadAll(ReportFixture::Report(QStringLiteral("Summary/IBM.htm")));
         }();
         const char *const plain[] = {"Earning Growth", "Earning History", "Earning Estimates", "Consensus EPS Trade",
                                      "Insider Trader", "Quarterly Reports", "Calls", "Puts"};
@@ -273,7 +271,7 @@ private Q_SLOTS:
         Cache("IBM", "_ee.Sh", TestEnv::ReadAll(ReportFixture::Fixture(QStringLiteral("IBM_ee.Sh"))));
         CurrentView = QStringLiteral("ER");
         f.ChooseReport(0);
-        QVERIFY(QFile::exists(Report(QStringLiteral("Earnings/IBMEarnings Estimates.htm"))));
+        QVERIFY(QFile::exists(f.Report(QStringLiteral("Earnings/IBMEarnings Estimates.htm"))));
         const QByteArray section = *EarningsRows::Rows(EarningsRows::Table::Estimates, Renderer::Summary,
                                                        TestEnv::ReadAll(ReportFixture::Fixture(QStringLiteral("IBM_ee.Sh"))));
         QVERIFY(section.contains("Current Qtr <br>(Mar 2024)</Font>"));
@@ -290,8 +288,8 @@ private Q_SLOTS:
         f.ChooseReport(0);
         CurrentView = QStringLiteral("Put");
         f.ChooseReport(0);
-        const QByteArray calls = MaskHosts(TestEnv::ReadAll(Report(QStringLiteral("Options/IBM Calls.htm"))));
-        const QByteArray puts = MaskHosts(TestEnv::ReadAll(Report(QStringLiteral("Options/IBM Puts.htm"))));
+        const QByteArray calls = MaskHosts(TestEnv::ReadAll(f.Report(QStringLiteral("Options/IBM Calls.htm"))));
+        const QByteArray puts = MaskHosts(TestEnv::ReadAll(f.Report(QStringLiteral("Options/IBM Puts.htm"))));
         QVERIFY(calls.contains("<a href=\"http://OPTIONQUOTEHOST/cgi-bin/cboeget.exe?TICKER=IBM%20FT-E\">"));
         QVERIFY(calls.contains("<Td Align=\"Right\" Width=\"12%\"><Font color=#484848 size=-1>5.10</Font></td>\r\n"
                                "<Td Align=\"Right\" Width=\"12%\"><Font color=#484848 size=-1>+0.20</Font></td>"));
@@ -343,7 +341,7 @@ private Q_SLOTS:
         QByteArray body = "\r\nA (X),1,2,3,4,5,6,\r\n";
         body += QByteArray(bodySize - body.size() - 2, 'x') + "\r\n";
         Cache("IBM", "_op.Sh", "Puts Open Int" + body);
-        const QString path = Report(QStringLiteral("Options/IBM Calls.htm"));
+        const QString path = f.Report(QStringLiteral("Options/IBM Calls.htm"));
         TestEnv::WriteAll(path, "old");
         Dialogs::QueueAnswer(Dialogs::vbCancel);
         Dialogs::QueueAnswer(Dialogs::vbCancel);
@@ -439,7 +437,7 @@ private Q_SLOTS:
         Cache("IBM", "_qr.Sh", TestEnv::ReadAll(ReportFixture::Fixture(QStringLiteral("IBM_qr.Sh"))));
         CurrentView = QStringLiteral("QR");
         f.ChooseReport(0);
-        QVERIFY(TestEnv::ReadAll(Report(QStringLiteral("Quarterly Reports/IBM Quarterly Reports.htm")))
+        QVERIFY(TestEnv::ReadAll(f.Report(QStringLiteral("Quarterly Reports/IBM Quarterly Reports.htm")))
                     .contains("<U><B>Quarterly Reports </B></U>"));
     }
 
@@ -450,7 +448,7 @@ private Q_SLOTS:
         Cache("IBM", "_SI.Sh", page);
         CurrentView = QStringLiteral("SI");
         f.ChooseReport(0);
-        const QByteArray report = TestEnv::ReadAll(Report(QStringLiteral("Misc/IBM Short Interest.Htm")));
+        const QByteArray report = TestEnv::ReadAll(f.Report(QStringLiteral("Misc/IBM Short Interest.Htm")));
         QVERIFY(report.contains("<tr><TD ALIGN=\"left\"><FONT size=-1 color=#151515>Jan 15</Font></td>\r\n"
                                 "<TD ALIGN=\"right\"><FONT size=-1 color=#484848></Font></td>\r\n"));
         QCOMPARE(int(report.count("<TD ALIGN=\"right\">")), 4);

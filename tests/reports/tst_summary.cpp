@@ -27,7 +27,7 @@ std::array<uint8_t, 19> Only(std::initializer_list<int> positions)
     return flags;
 }
 
-QString SummaryFile() { return AppFolder + QStringLiteral("/Cache/Reports/Summary/IBM.htm"); }
+QString SummaryFile() { return ReportFixture::Report(QStringLiteral("Summary/IBM.htm")); }
 
 // The page built from these flags.
 QByteArray Page(std::initializer_list<int> positions)
@@ -129,8 +129,8 @@ private Q_SLOTS:
     {
         f.CachePage(QStringLiteral("IBM_ABS.Sh"), QStringLiteral("IBM_ABS.Sh"));
         f.CachePage(QStringLiteral("AIS.Sh"), QStringLiteral("IBM_AIS.Sh"));
-        TestEnv::WriteAll(AppFolder + QStringLiteral("/Cache/DataSheet/IBM_P.Sh"),
-                          "<html><body><hr>Acme makes things. It sells them.<hr></body></html>");
+        ReportFixture::Cache(QStringLiteral("IBM_P.Sh"),
+                             "<html><body><hr>Acme makes things. It sells them.<hr></body></html>");
         Stocks[0].Recommendation = 2.5f;
         Stocks[0].LastSale = "101 1/4";
         Stocks[0].industry = "Computers & Peripherals";
@@ -186,7 +186,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, page);
         QFETCH(QByteArray, text);
         if (!page.isNull())
-            TestEnv::WriteAll(AppFolder + QStringLiteral("/Cache/DataSheet/IBM_P.Sh"), page);
+            ReportFixture::Cache(QStringLiteral("IBM_P.Sh"), page);
         const QByteArray summary = Page({1});
         QVERIFY2(summary.contains("<FONT SIZE=-1 Face=\"Times New Roman\">&nbsp;" + text + "</FONT></TD>\r\n"),
                  summary.constData());
@@ -241,8 +241,8 @@ private Q_SLOTS:
         Ras::SetActive(int16_t(connections));
         Summery summery;
         QVERIFY(summery.GanarateHTML(Only({1})));
-        QByteArray page = TestEnv::ReadAll(AppFolder + QStringLiteral("/Cache/Reports/Summary/") + QString::fromLatin1(symbol)
-                                           + QStringLiteral(".htm"));
+        QByteArray page = TestEnv::ReadAll(
+            ReportFixture::Report(QStringLiteral("Summary/") + QString::fromLatin1(symbol) + QStringLiteral(".htm")));
         page.replace(Hosts::Host(QStringLiteral("ChartImageHost")).toLatin1(), "CHARTHOST");
         QVERIFY2(page.contains("BGCOLOR=\"#fffddd\">" + cell + "&nbsp;</TD>"), page.constData());
     }
@@ -253,7 +253,7 @@ private Q_SLOTS:
     {
         const QByteArray missing = "CELLPADDING=0>\r\nNo Data Available.\r\n</TABLE>";
         QCOMPARE(int(Page({4, 5}).count(missing)), 2);
-        TestEnv::WriteAll(AppFolder + QStringLiteral("/Cache/DataSheet/IBM_ABS.Sh"), "<html>no table</html>");
+        ReportFixture::Cache(QStringLiteral("IBM_ABS.Sh"), "<html>no table</html>");
         QCOMPARE(int(Page({4, 5}).count(missing)), 1);
         QVERIFY(Page({4}).contains("CELLPADDING=0>\r\n\r\n</TABLE>"));
     }
@@ -265,7 +265,7 @@ private Q_SLOTS:
         Summery summery;
         QVERIFY(!summery.GanarateHTML(Only({3})));
         QVERIFY(Shell::Opened().isEmpty());
-        QCOMPARE(QDir(AppFolder + QStringLiteral("/Cache/Reports")).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(ReportFixture::Report({})).entryList(QDir::Files), QStringList());
     }
 };
 
