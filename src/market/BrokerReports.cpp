@@ -6,7 +6,6 @@
 
 #include "collect/SheetCache.h"
 #include "core/Misc.h"
-#include "platform/Vb.h"
 
 using namespace SheetFrame;
 
