@@ -260,8 +260,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         SheetFixture::WritePage(QStringLiteral("BrDT_Q.Sh"), ScreenerPage);
         if (fromTree) {
-            f.main->initTree();
-            f.main->TreeView1_NodeClick(f.main->TreeView1->Find(QStringLiteral("brdt")));
+            f.OpenNode("brdt");
         } else {
             f.main->FG_BR(QStringLiteral("BrDT_Q.Sh"));
         }
@@ -360,8 +359,7 @@ private Q_SLOTS:
     void brokerReports()
     {
         SheetFixture::WritePage(QStringLiteral("M_BRP.Sh"), BrokerPage());
-        f.main->initTree();
-        f.main->TreeView1_NodeClick(f.main->TreeView1->Find(QStringLiteral("M_BRP_t")));
+        f.OpenNode("M_BRP_t");
         QCOMPARE(CurrentView, QStringLiteral("M_BRP0"));
         QCOMPARE(fg()->Rows(), 4);
         QCOMPARE(f.RowTexts(0), (QStringList{"Ticker", "Company", "Broker", "Report"}));

@@ -6,7 +6,6 @@
 #include "core/Hosts.h"
 #include "market/MarketReaders.h"
 #include "platform/Artwork.h"
-#include "platform/TreeView.h"
 #include "shell/MouseEvents.h"
 #include "sheets/GridInteraction.h"
 
@@ -94,13 +93,6 @@ class tst_marketsheets : public QObject {
     SheetFixture f;
 
     FlexGrid *fg() const { return f.fg(); }
-    void Open(const char *key)
-    {
-        f.main->initTree();
-        TreeNode *node = f.main->TreeView1->Find(QLatin1String(key));
-        QVERIFY2(node, key);
-        f.main->TreeView1_NodeClick(node);
-    }
 
 private Q_SLOTS:
     void init()
@@ -118,7 +110,7 @@ private Q_SLOTS:
                                 IpoPage({CellsRow({"06/01", "New Co", "NEWC", "1,000", "$10M", "12.00", "06/20", "Profile"}),
                                          CellsRow({"05/01", "Old Co, Inc.", "OLDC", "2,000", "$20M", "14.00", "06/30", "Profile"})},
                                         "<HTML>"));
-        Open("ipo_reg");
+        f.OpenNode("ipo_reg");
         QCOMPARE(CurrentView, QStringLiteral("IPO_Reg"));
         QCOMPARE(fg()->Rows(), 6);
         QCOMPARE(fg()->TextMatrix(2, 2), QStringLiteral("NEWC"));
@@ -215,7 +207,7 @@ private Q_SLOTS:
                                 + "</table><b>Filings</b><table>" + CellsRow({"1 this week"}) + filed
                                 + "</table><b>Withdrawals</b><table>" + CellsRow({"none"}) + "</table><b>News</b></html>";
         SheetFixture::WritePage(QStringLiteral("IPO_lts.sh"), page);
-        Open("ipo_last");
+        f.OpenNode("ipo_last");
         QCOMPARE(CurrentView, QStringLiteral("IPO_Last"));
         QCOMPARE(fg()->Rows(), 3 + 2 + 1 + 3); // the one-cell rows count
         QCOMPARE(fg()->TextMatrix(1, 2), QStringLiteral("Latest IPO Events"));
@@ -250,7 +242,7 @@ private Q_SLOTS:
         page += "</ul><p>More news</p></body></html>";
         page.replace("n/i/x1.html", "n/i/x.html");
         SheetFixture::WritePage(QStringLiteral("IPO_News.sh"), page);
-        Open("ipo_news");
+        f.OpenNode("ipo_news");
         QCOMPARE(CurrentView, QStringLiteral("IPO_News"));
         QCOMPARE(fg()->Rows(), 7);
         QCOMPARE(fg()->TextMatrix(2, 4), QStringLiteral("n/i/x.html"));
@@ -297,7 +289,7 @@ private Q_SLOTS:
         QFETCH(QString, first);
         if (!page.isNull())
             SheetFixture::WritePage(key + QStringLiteral(".Sh"), page);
-        Open(key.toLatin1().constData());
+        f.OpenNode(key.toLatin1().constData());
         QCOMPARE(CurrentView, key);
         const QByteArray title = MarketReaders::FindFundList(key)->title;
         if (first.isNull()) {
@@ -327,7 +319,7 @@ private Q_SLOTS:
         USMarket[2] = Index("300.00", "4:03pm", "0.00", "0.00%");
         QVERIFY(Stock::SaveUS());
         USMarket.fill({});
-        Open("US");
+        f.OpenNode("US");
         QCOMPARE(CurrentView, QStringLiteral("US"));
         QCOMPARE(fg()->Rows(), 46);
         QCOMPARE(f.RowTexts(3).mid(1, 7),
@@ -347,7 +339,7 @@ private Q_SLOTS:
         QCOMPARE(fg()->RowHeight(1), 0);
         QCOMPARE(f.Percent(8), 0);
 
-        Open("US_SP");
+        f.OpenNode("US_SP");
         QCOMPARE(fg()->TopRow(), 17);
         QCOMPARE(fg()->TextMatrix(17, 1), QStringLiteral("Standard and Poor's"));
 
@@ -410,7 +402,7 @@ private Q_SLOTS:
     {
         f.ShowMain();
         SheetFixture::WritePage(QStringLiteral("Market.Sh"), WorldPage(8));
-        Open("W_Market");
+        f.OpenNode("W_Market");
         QCOMPARE(CurrentView, QStringLiteral("WM"));
         QCOMPARE(fg()->Rows(), 7 + 4 * 8);
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Americas"));
@@ -434,7 +426,7 @@ private Q_SLOTS:
         QCOMPARE(fg()->BackColor(), 0xE8FFFFu);
         QCOMPARE(fg()->TextMatrix(0, 3), QStringLiteral("Symbol"));
 
-        Open("mkt_ME");
+        f.OpenNode("mkt_ME");
         QCOMPARE(fg()->TopRow(), 28);
 
         QByteArray noEurope = WorldPage(1);
@@ -464,7 +456,7 @@ private Q_SLOTS:
         QFETCH(QString, header);
         QFETCH(QString, symbol);
         SheetFixture::WritePage(QStringLiteral("OptSum.Sh"), OptionPage());
-        Open(mode == 0 ? "OptSum_D" : mode == 1 ? "OptSum_G" : "OptSum_L");
+        f.OpenNode(mode == 0 ? "OptSum_D" : mode == 1 ? "OptSum_G" : "OptSum_L");
         QCOMPARE(CurrentView, QStringLiteral("OptSum"));
         QCOMPARE(fg()->Rows(), 4);
         QCOMPARE(fg()->TextMatrix(1, 0), title);
@@ -495,7 +487,7 @@ private Q_SLOTS:
         const QByteArray dated = CellsRow({"ABC", "Abc Co", "1,000", "06/01", "06/15", "<a href=\"/n\">News</a>", "Chart"});
         SheetFixture::WritePage(QStringLiteral("FMS_Today.Sh"),
                                 SplitsPage(CellsRow({"Ticker", "Company", "Amount", "Ex", "Pay"}), {dated}));
-        Open("SP_T");
+        f.OpenNode("SP_T");
         QCOMPARE(CurrentView, QStringLiteral("FMS0"));
         QCOMPARE(fg()->Rows(), 3);
         QCOMPARE(f.RowTexts(2), (QStringList{"ABC", "Abc Co", "1000", "06/01", "06/15", "", ""}));
@@ -507,7 +499,7 @@ private Q_SLOTS:
         const QByteArray recent = CellsRow({"DEF", "Def Co", "2-for-1", "05/01", "06/01", "06/15", "News", "Chart"});
         SheetFixture::WritePage(QStringLiteral("FMS_Rec.Sh"),
                                 SplitsPage(CellsRow({"Sym", "Co", "Ratio", "Ann", "Ex", "Pay-date"}), {recent}));
-        Open("SP_R");
+        f.OpenNode("SP_R");
         QCOMPARE(CurrentView, QStringLiteral("FMS3"));
         QCOMPARE(fg()->TextMatrix(1, 0), QStringLiteral("Recently Announced Splits"));
         QVERIFY(fg()->CellFontBold(1, 0));
@@ -523,7 +515,7 @@ private Q_SLOTS:
         SheetFixture::WritePage(QStringLiteral("FMS_Tech.Sh"),
                                 SplitsPage("<tr><td><b>Tech Stocks with The Most Splits</b></td></tr>",
                                            {CellsRow({"GHI", "Ghi Co", "7", "News", "Chart"})}));
-        Open("SP_C");
+        f.OpenNode("SP_C");
         QCOMPARE(CurrentView, QStringLiteral("FMS4"));
         QCOMPARE(f.RowTexts(2).mid(0, 3), (QStringList{"GHI", "Ghi Co", "7"}));
         QCOMPARE((QList<int>{f.Percent(0), f.Percent(1), f.Percent(2), f.Percent(3)}), (QList<int>{38, 29, 29, 0}));

@@ -8,6 +8,7 @@
 #include "navtree/NavState.h"
 #include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
+#include "platform/TreeView.h"
 #include "platform/Vb.h"
 #include "platform/VbColor.h"
 #include "sheets/SheetFrame.h"
@@ -127,6 +128,16 @@ public:
         (main->*filler)();
         QCOMPARE(CurrentView, view);
         QVERIFY(fg()->Redraw());
+    }
+
+    // The tree built afresh and its node of that key opened, as a click on
+    // it does.
+    void OpenNode(const char *key) const
+    {
+        main->initTree();
+        TreeNode *node = main->TreeView1->Find(QLatin1String(key));
+        QVERIFY2(node, key);
+        main->TreeView1_NodeClick(node);
     }
 
     // The page (none when null) in the cache as file, then the sheet filled

@@ -231,10 +231,8 @@ private Q_SLOTS:
         Show(&frmMain::FG_Options, Page());
         const QStringList cells = SheetFixture::Cells(f.fg());
         QTest::mouseClick(f.main->Picture1[3], Qt::LeftButton);
-        Zoom *z = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *zw = qobject_cast<Zoom *>(w); zw && zw->isVisible())
-                z = zw;
+        const QList<Zoom *> zooms = SheetFixture::ZoomWindows();
+        Zoom *z = zooms.isEmpty() ? nullptr : zooms.last();
         QVERIFY(z);
         QVERIFY(QTest::qWaitForWindowExposed(z));
         QCOMPARE(TargetGrid.data(), z->FG);
