@@ -6,7 +6,6 @@
 
 #include "collect/SheetCache.h"
 #include "core/Misc.h"
-#include "platform/Vb.h"
 
 using namespace SheetFrame;
 
@@ -20,8 +19,8 @@ void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
     Misc::FixTags(page, true, true, true, true);
     // Whole-page removals: numbers lose their separators, the report table
     // its link labels.
-    for (const char *gone : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare", "\t"})
-        page.replace(gone, "");
+    DropLinkWords(page);
+    page.replace("\t", "");
     page.replace("&#039", "'");
     page.replace("&#096", "'");
 
@@ -35,14 +34,7 @@ void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
     const QByteArray block = page.mid(c, end - c);
 
     t.SetUp(2, 4);
-    ForEachRow(block, [&](QByteArrayView row) {
-        QByteArray line;
-        ForEachCell(row, [&](QByteArray cell) {
-            if (const QByteArray text = CellText(cell); !text.isEmpty())
-                line += text + '\t';
-        });
-        t.AddItem(line);
-    });
+    ForEachRow(block, [&](QByteArrayView row) { t.AddItem(RowLine(row, true)); });
 
     for (int col = 0; col < 4; ++col)
         t.Look(0, col).alignment = 3;

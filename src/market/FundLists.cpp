@@ -57,23 +57,14 @@ void ReadFunds(const FundList &list, QByteArray &page, SheetTable &t)
     const QByteArray block = CutBetween(page, list.marker, "</table>");
 
     t.SetUp(2, 5);
-    ForEachRow(block, [&](QByteArrayView row) {
-        QByteArray line;
-        ForEachCell(row, [&](QByteArray cell) { line += CellText(cell) + '\t'; });
-        t.AddItem(line);
-    });
+    ForEachRow(block, [&](QByteArrayView row) { t.AddItem(RowLine(row)); });
 
     t.alignments = {1, 1, 7, 7, 4};
     for (int c = 0; c < 5; ++c)
         t.Look(0, c).alignment = 4;
-    for (int r = 2; r < t.Rows(); ++r) {
+    for (int r = 2; r < t.Rows(); ++r)
         LinkLook(t.Look(r, 0));
-        const QByteArray change = t.Text(r, 3);
-        if (change.startsWith('-'))
-            t.Look(r, 3).foreColor = Red;
-        else if (change.startsWith('+'))
-            t.Look(r, 3).foreColor = LinkBlue;
-    }
+    ChangeColors(t, 2, 3);
     t.SetRowHeight(1, 2);
     t.SetText(1, 1, list.title);
     t.Look(1, 1).bold = true;

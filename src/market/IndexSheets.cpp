@@ -11,7 +11,6 @@
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "platform/FlexGrid.h"
-#include "platform/Text.h"
 #include "sheets/SheetState.h"
 #include "sheets/Utilities.h"
 

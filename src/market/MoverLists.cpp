@@ -7,9 +7,7 @@
 
 #include "collect/SheetCache.h"
 #include "core/Misc.h"
-#include "sheets/SheetState.h"
 #include "platform/Dialogs.h"
-#include "platform/Hourglass.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
 
@@ -171,8 +169,6 @@ void ReadScreener(const QString &file, const QByteArray &title, QByteArray &page
 
 void frmMain::FG_BR(const QString &file)
 {
-    const Hourglass hourglass;
-    CurrentView = QStringLiteral("BR");
     const QString title = QString::fromLatin1(MarketReaders::MoverTitle(file));
     if (MarketReaders::IsScreenerFile(file))
         Pares_BR2(file, title);

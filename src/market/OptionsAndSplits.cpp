@@ -13,23 +13,6 @@ using namespace SheetFrame;
 
 namespace MarketReaders {
 
-namespace {
-
-// The row text of a page row: its cells' texts, each followed by a Tab;
-// empty texts left out when asked.
-QByteArray Line(QByteArrayView row, bool skipEmpty)
-{
-    QByteArray line;
-    ForEachCell(row, [&](QByteArray cell) {
-        const QByteArray text = CellText(cell);
-        if (!skipEmpty || !text.isEmpty())
-            line += text + '\t';
-    });
-    return line;
-}
-
-} // namespace
-
 void ReadOptionSummary(int mode, QByteArray &page, SheetTable &t)
 {
     struct Table {
@@ -47,19 +30,13 @@ void ReadOptionSummary(int mode, QByteArray &page, SheetTable &t)
     const QByteArray block = CutBetween(page, table.marker, "</table>");
 
     t.SetUp(1, 5);
-    ForEachRow(block, [&](QByteArrayView row) { t.AddItem(Line(row, false)); });
+    ForEachRow(block, [&](QByteArrayView row) { t.AddItem(RowLine(row)); });
 
     t.alignments = {1, 7, 7, 7, 7};
     for (int c = 0; c < 5; ++c)
         t.Look(0, c).alignment = 4;
-    for (int r = 2; r < t.Rows(); ++r)
-        for (int c : {2, 3}) {
-            const QByteArray text = t.Text(r, c);
-            if (text.startsWith('-'))
-                t.Look(r, c).foreColor = Red;
-            else if (text.startsWith('+'))
-                t.Look(r, c).foreColor = LinkBlue;
-        }
+    for (int c : {2, 3})
+        ChangeColors(t, 2, c);
     t.topRow = 1;
     t.SetText(1, 0, table.title);
     t.Look(1, 0).bold = true;
@@ -89,8 +66,8 @@ void ReadSplits(int mode, QByteArray &page, SheetTable &t)
         Need(-1);
     Misc::FixTags(page, true, true, true, true);
     // Figures lose their separators, link cells their words.
-    for (const char *gone : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare", "\t"})
-        page.replace(gone, "");
+    DropLinkWords(page);
+    page.replace("\t", "");
     // The marker is normalised with the page, else "The" of the tech list's
     // marker, turned into "the" there, would never be found.
     QByteArray marker = list->marker;
@@ -98,7 +75,7 @@ void ReadSplits(int mode, QByteArray &page, SheetTable &t)
     const QByteArray block = CutBetween(page, marker.constData(), "</table>");
 
     t.SetUp(2, 7);
-    ForEachRow(block, [&](QByteArrayView row) { t.AddItem(Line(row, true)); });
+    ForEachRow(block, [&](QByteArrayView row) { t.AddItem(RowLine(row, true)); });
 
     for (int c = 0; c < 7; ++c)
         t.Look(0, c).alignment = 3;

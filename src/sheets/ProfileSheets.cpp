@@ -56,11 +56,7 @@ void ReadSI(QByteArray &page, const QByteArray &, SheetTable &t)
     t.SetUp(2, 4);
     t.backColor = White;
     t.gridLines = 1;
-    ForEachRow(cut, [&t](QByteArrayView row) {
-        QByteArray line;
-        ForEachCell(row, [&line](QByteArray cell) { line += CellText(cell) + '\t'; });
-        t.AddItem(line);
-    });
+    ForEachRow(cut, [&t](QByteArrayView row) { t.AddItem(RowLine(row)); });
     t.SetRowHeight(0, 1);
     t.SetRowHeight(1, 2);
     for (int c = 0; c < 4; ++c)

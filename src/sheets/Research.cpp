@@ -19,14 +19,6 @@ namespace {
 // The momentum page's first value says there is no rating.
 constexpr int NoRating = 1000;
 
-// The research pages' words that are no data: every one goes, also inside
-// longer words, and so does every comma.
-void Strip(QByteArray &page)
-{
-    for (const char *word : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare"})
-        page.replace(word, "");
-}
-
 // From the "</tr>" that closes the row of the start marker up to, not
 // including, the first end after it.
 QByteArray RowCut(const QByteArray &page, const char *start, const char *end)
@@ -41,8 +33,7 @@ QByteArray RowCut(const QByteArray &page, const char *start, const char *end)
 void AddRows(SheetTable &t, const QByteArray &cut, bool emptyRows)
 {
     ForEachRow(cut, [&](QByteArrayView row) {
-        QByteArray line;
-        ForEachCell(row, [&line](QByteArray cell) { line += CellText(cell) + '\t'; });
+        const QByteArray line = RowLine(row);
         if (emptyRows || !line.isEmpty())
             t.AddItem(line);
     });
@@ -71,7 +62,7 @@ void ReadChanges(QByteArray &page, const QByteArray &name, SheetTable &t, const 
         throw VbError::InvalidCall();
     Misc::FixTags(page, true, true, true, th);
     page.replace('\t', ' ');
-    Strip(page);
+    DropLinkWords(page);
     const QByteArray cut = RowCut(page, "begin splits", "</table");
     t.SetUp(2, 3);
     AddRows(t, cut, true);
@@ -98,7 +89,7 @@ void ReadBRP(QByteArray &page, const QByteArray &name, SheetTable &t)
 {
     page.replace('\t', ' ');
     Misc::FixTags(page, true, true, true, true);
-    Strip(page);
+    DropLinkWords(page);
     const QByteArray cut = RowCut(page, "begin reports", "</table");
     t.SetUp(2, 3);
     t.SetRowHeight(0, 1);
@@ -148,7 +139,7 @@ void ReadNMR(QByteArray &page, const QByteArray &name, SheetTable &t)
 {
     Misc::FixTags(page, true, true, true, true);
     page.replace('\t', ' ');
-    Strip(page);
+    DropLinkWords(page);
     const QByteArray cut = CutBetween(page, "Sells", "</table");
     t.SetUp(7, 1);
     for (int r = 1; r <= 5; ++r) {

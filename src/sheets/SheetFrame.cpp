@@ -263,6 +263,23 @@ QByteArray CutBetween(const QByteArray &page, const char *anchor, const char *en
     return page.mid(a, e - a);
 }
 
+QByteArray RowLine(QByteArrayView row, bool skipEmpty)
+{
+    QByteArray line;
+    ForEachCell(row, [&](QByteArray cell) {
+        const QByteArray text = CellText(cell);
+        if (!skipEmpty || !text.isEmpty())
+            line += text + '\t';
+    });
+    return line;
+}
+
+void DropLinkWords(QByteArray &page)
+{
+    for (const char *word : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare"})
+        page.replace(word, "");
+}
+
 void LinkLook(CellLook &look)
 {
     look.foreColor = LinkBlue;
@@ -279,6 +296,17 @@ void ChangePictures(SheetTable &t, int first, int changeCol)
         CellLook &look = t.Look(r, 0);
         look.picture = picture;
         look.pictureAlignment = 4;
+    }
+}
+
+void ChangeColors(SheetTable &t, int first, int col)
+{
+    for (int r = first; r < t.Rows(); ++r) {
+        const QByteArray change = t.Text(r, col);
+        if (change.startsWith('-'))
+            t.Look(r, col).foreColor = Red;
+        else if (change.startsWith('+'))
+            t.Look(r, col).foreColor = LinkBlue;
     }
 }
 

@@ -204,12 +204,21 @@ void ForEachCell(QByteArrayView row, Each each)
 {
     ForEachBetween(row, "<td", "</td>", [&each](QByteArrayView cell) { each(cell.toByteArray()); });
 }
+// A page row as AddItem takes it: each cell's text followed by a Tab;
+// empty texts left out when asked.
+QByteArray RowLine(QByteArrayView row, bool skipEmpty = false);
+// The broker research pages' words that are no data: every one goes, also
+// inside longer words, and so does every comma.
+void DropLinkWords(QByteArray &page);
 // The blue underlined look of a link cell.
 void LinkLook(CellLook &look);
 // The change arrows of a list: from row `first` on, the picture "DN" in
 // column 0 of a row whose text in changeCol begins with "-", "UP" for "+",
 // centred; any other text gets none.
 void ChangePictures(SheetTable &t, int first, int changeCol);
+// The change colours of a column: from row `first` on, red text for "-",
+// blue for "+"; any other text keeps its colour.
+void ChangeColors(SheetTable &t, int first, int col);
 // A cell's text: tags dropped, "&amp;" as "&", blanks trimmed.
 QByteArray CellText(QByteArray &cell);
 // Leading and trailing blanks removed (other white space stays).

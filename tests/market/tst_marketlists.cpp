@@ -17,20 +17,10 @@ using namespace tw::test;
 
 namespace {
 
-const QByteArray Head = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
-
 const QByteArray UpgradesPage =
-    Head + "<html><body><b>Upgrades</b><table><TR><TH>Company</TH><TH>Ticker</TH><TH>Firm</TH><TH>From</TH>"
-           "<TH>To</TH><TH>More</TH></TR><TR><TD colspan=6>June 2</TD></TR><TR><TD>Acme Corp</TD><TD>ACME</TD>"
-           "<TD>Smith &amp; Co</TD><TD>Hold</TD><TD>Buy</TD><TD>News</TD></TR></table>";
-
-QByteArray Row(const QList<QByteArray> &cells)
-{
-    QByteArray row = "<tr>";
-    for (const QByteArray &c : cells)
-        row += "<td>" + c + "</td>";
-    return row + "</tr>";
-}
+    HttpHead + "<html><body><b>Upgrades</b><table><TR><TH>Company</TH><TH>Ticker</TH><TH>Firm</TH><TH>From</TH>"
+               "<TH>To</TH><TH>More</TH></TR><TR><TD colspan=6>June 2</TD></TR><TR><TD>Acme Corp</TD><TD>ACME</TD>"
+               "<TD>Smith &amp; Co</TD><TD>Hold</TD><TD>Buy</TD><TD>News</TD></TR></table>";
 
 // A mover report as the site writes it: the head ending "P/E<BR>Ratio",
 // the spacer row, rows whose company cell is a small table, two blank rows.
@@ -39,7 +29,7 @@ QByteArray MoversPage(const QList<QList<QByteArray>> &rows)
     QByteArray page = QByteArray("<html><table><tr><TH>Rank</TH><TH>Company</TH><TH>P/E<BR>Ratio</TH></tr>\r\n")
                       + MarketReaders::MoversSpacerRow + "\r\n";
     for (const QList<QByteArray> &r : rows)
-        page += Row(r) + "\r\n";
+        page += CellsRow(r) + "\r\n";
     return page + "<tr><td>&nbsp;</td></tr>\r\n<tr><td>&nbsp;</td></tr>\r\n</table><p>Show next 25</p></html>";
 }
 QByteArray Company(const QByteArray &name, const QByteArray &address)
@@ -57,23 +47,23 @@ const QByteArray ScreenerPage =
 // row, the others with a row before it; a skipped row before the data.
 QByteArray PercentPage(const QByteArray &title)
 {
-    const QByteArray skip = Row({"", "Symbol", "", "Company", "Last", "Volume", "Change", "% Ch", ""});
+    const QByteArray skip = CellsRow({"", "Symbol", "", "Company", "Last", "Volume", "Change", "% Ch", ""});
     const auto data = [](const QByteArray &sym) {
-        return Row({"1", sym, "x", sym + " Inc", "10.00", "1,000", "+1.00", "+11.1%", "&nbsp;"});
+        return CellsRow({"1", sym, "x", sym + " Inc", "10.00", "1,000", "+1.00", "+11.1%", "&nbsp;"});
     };
-    return "<html><title>" + title + "</title><h2>" + title + "</h2>" + "<TABLE>" + Row({"NYSE"}) + skip + data("AAA")
-           + "</TABLE><table>" + skip + Row({"NASDAQ"}) + skip + data("BBB") + "</table><table>" + skip + Row({"AMEX"})
+    return "<html><title>" + title + "</title><h2>" + title + "</h2>" + "<TABLE>" + CellsRow({"NYSE"}) + skip + data("AAA")
+           + "</TABLE><table>" + skip + CellsRow({"NASDAQ"}) + skip + data("BBB") + "</table><table>" + skip + CellsRow({"AMEX"})
            + skip + data("CCC") + "</table><p>All Rights Reserved</p></html>";
 }
 
 QByteArray BrokerPage()
 {
-    return Head + "<html><table><tr><td><a href=\"/\">Home</a> / <span class=\"/Breadcrumb\">Reports</span></td></tr></table>"
-                  "<table><tr><td>Ticker</td><td>Company</td><td>Broker</td><td>Report</td></tr>"
-                  "<tr><td>ACME</td><td>Acme, Inc. News</td><td>Birch Capital</td><td>Raised to Buy Chart Compare</td></tr>"
-                  "<tr><td>ZETA</td><td>Zeta Corp</td><td>Dune Research</td><td>Initiated &nbsp;</td></tr></table>"
-                  "<!-- START BLOOMBERG NEWS --><table><tr><td>06/02</td><td>IBM</td><td>IBM rated 1,200 News</td>"
-                  "<td>Wire</td></tr></table></html>";
+    return HttpHead + "<html><table><tr><td><a href=\"/\">Home</a> / <span class=\"/Breadcrumb\">Reports</span></td></tr></table>"
+                      "<table><tr><td>Ticker</td><td>Company</td><td>Broker</td><td>Report</td></tr>"
+                      "<tr><td>ACME</td><td>Acme, Inc. News</td><td>Birch Capital</td><td>Raised to Buy Chart Compare</td></tr>"
+                      "<tr><td>ZETA</td><td>Zeta Corp</td><td>Dune Research</td><td>Initiated &nbsp;</td></tr></table>"
+                      "<!-- START BLOOMBERG NEWS --><table><tr><td>06/02</td><td>IBM</td><td>IBM rated 1,200 News</td>"
+                      "<td>Wire</td></tr></table></html>";
 }
 
 } // namespace
@@ -83,12 +73,6 @@ class tst_marketlists : public QObject {
     SheetFixture f;
 
     FlexGrid *fg() const { return f.fg(); }
-    void Show()
-    {
-        f.main->resize(1024, 768);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
-    }
 
 private Q_SLOTS:
     void init()
@@ -140,10 +124,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("first");
         const QString up = QStringLiteral("Tickerwatch do not have additional information for Upgardes");
         const QString cov = QStringLiteral("Tickerwatch do not have additional information for Coverage Initiated");
-        const QByteArray table = "<table>" + Row({"Co", "Sym", "Firm", "From", "To", "More"}) + Row({"June 2"})
-                                 + Row({"Acme Corp", "ACME", "Birch", "Hold", "Buy", "x"}) + "</table>";
-        const QByteArray cover = "<table>" + Row({"Co", "Sym", "Firm", "Rating", "More"}) + Row({"June 2"})
-                                 + Row({"Zeta Corp", "ZETA", "Birch", "Buy", "x"}) + "</table>";
+        const QByteArray table = "<table>" + CellsRow({"Co", "Sym", "Firm", "From", "To", "More"}) + CellsRow({"June 2"})
+                                 + CellsRow({"Acme Corp", "ACME", "Birch", "Hold", "Buy", "x"}) + "</table>";
+        const QByteArray cover = "<table>" + CellsRow({"Co", "Sym", "Firm", "Rating", "More"}) + CellsRow({"June 2"})
+                                 + CellsRow({"Zeta Corp", "ZETA", "Birch", "Buy", "x"}) + "</table>";
         QTest::newRow("upgrades without heading") << 0 << "Upgrade.sh" << QByteArray("<html>" + table) << up << "" << "";
         QTest::newRow("downgrades without heading") << 1 << "Downgrades.sh" << QByteArray("<html>" + table) << QString()
                                                     << "Downgrades" << "Acme Corp";
@@ -157,7 +141,7 @@ private Q_SLOTS:
                                              << QByteArray("<html>Coverage</b>" + table + "</html>") << "" << "" << "";
         QTest::newRow("upgrades row of seven")
             << 0 << "Upgrade.sh"
-            << QByteArray("<b>Upgrades</b><table>" + Row({"a", "b", "c", "d", "e", "f", "g"}) + "</table>") << "" << ""
+            << QByteArray("<b>Upgrades</b><table>" + CellsRow({"a", "b", "c", "d", "e", "f", "g"}) + "</table>") << "" << ""
             << "";
         QTest::newRow("row left open") << 0 << "Upgrade.sh"
                                        << QByteArray("<b>Upgrades</b><table><tr><td>a</td><tr><td>b</td></table>") << up
@@ -178,7 +162,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QString, first);
         if (!file.isEmpty())
-            SheetFixture::WritePage(file, Head + page);
+            SheetFixture::WritePage(file, HttpHead + page);
         f.main->ShowConsultation(11 + list);
         QCOMPARE(CurrentView, (QStringList{"Upgrade", "Downgrade", "Coverage"}[list]));
         QVERIFY(fg()->Redraw());
@@ -216,8 +200,8 @@ private Q_SLOTS:
     void surprisesByCount()
     {
         SheetFixture::WritePage(QStringLiteral("25_surp.Sh"),
-                                "<table>" + Row({"S", "C", "A", "E", "P"}) + Row({"IBM", "Intl", "1.10"})
-                                    + Row({"x1", "x2", "x3", "x4", "x5"}) + "</table>");
+                                "<table>" + CellsRow({"S", "C", "A", "E", "P"}) + CellsRow({"IBM", "Intl", "1.10"})
+                                    + CellsRow({"x1", "x2", "x3", "x4", "x5"}) + "</table>");
         f.main->FG_Surp();
         QCOMPARE(fg()->Rows(), 3);
         QCOMPARE(f.RowTexts(2), (QStringList{"IBM", "Intl", "1.10", "x1", "x2"}));
@@ -276,8 +260,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         SheetFixture::WritePage(QStringLiteral("BrDT_Q.Sh"), ScreenerPage);
         if (fromTree) {
-            f.main->initTree();
-            f.main->TreeView1_NodeClick(f.main->TreeView1->Find(QStringLiteral("brdt")));
+            f.OpenNode("brdt");
         } else {
             f.main->FG_BR(QStringLiteral("BrDT_Q.Sh"));
         }
@@ -339,7 +322,7 @@ private Q_SLOTS:
     // their rows. The percentage movers never sort.
     void sorting()
     {
-        Show();
+        f.ShowMain();
         SheetFixture::WritePage(QStringLiteral("BrPG_Q.Sh"),
                                 MoversPage({{"1", Company("Zeta", "http://x.test/z"), "ZETA", "+1%", "1", "1.00", "+0.10", "1"},
                                             {"2", Company("Acme", "http://x.test/a"), "ACME", "+1%", "1", "1.00", "-0.10", "1"},
@@ -376,8 +359,7 @@ private Q_SLOTS:
     void brokerReports()
     {
         SheetFixture::WritePage(QStringLiteral("M_BRP.Sh"), BrokerPage());
-        f.main->initTree();
-        f.main->TreeView1_NodeClick(f.main->TreeView1->Find(QStringLiteral("M_BRP_t")));
+        f.OpenNode("M_BRP_t");
         QCOMPARE(CurrentView, QStringLiteral("M_BRP0"));
         QCOMPARE(fg()->Rows(), 4);
         QCOMPARE(f.RowTexts(0), (QStringList{"Ticker", "Company", "Broker", "Report"}));
@@ -430,7 +412,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("row"); // where `symbol` shows; -1: none
         QTest::addColumn<int>("col");
         QTest::addColumn<QString>("symbol");
-        const QByteArray acme = Row({"1", Company("Acme", "http://x.test/a"), "ACME", "+1%", "1", "1.00", "+0.10", "1"});
+        const QByteArray acme = CellsRow({"1", Company("Acme", "http://x.test/a"), "ACME", "+1%", "1", "1.00", "+0.10", "1"});
         const QByteArray movers = MoversPage({{"1", Company("Acme", ""), "ACME", "+1%", "1", "1.00", "+0.10", "1"}});
         const QByteArray percent = PercentPage("Percentage Winners");
         QTest::newRow("mover row left open")
@@ -494,7 +476,7 @@ private Q_SLOTS:
     // window; each zoomed fill of a page opens one more window.
     void zoom()
     {
-        Show();
+        f.ShowMain();
         f.main->WireZoom();
         f.main->FG_Upgrade();
         ZoomMode = -1;

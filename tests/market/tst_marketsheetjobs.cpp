@@ -140,10 +140,10 @@ private Q_SLOTS:
     // A whole run of these boxes; the tree then shows the site's rows.
     void wholeRun()
     {
-        QList<int> boxes{50, 51, 52, 53, 54, 55, 56, 57, 58, 60, 61, 83, 84, 85, 86, 87};
-        f.TickOnly({50, 51, 52, 53, 54, 55, 56, 57, 58, 60, 61, 83, 84, 85, 86, 87});
+        const std::initializer_list<int> boxes{50, 51, 52, 53, 54, 55, 56, 57, 58, 60, 61, 83, 84, 85, 86, 87};
+        f.TickOnly(boxes);
         f.m->RunUpdate();
-        QCOMPARE(f.site->requests().size(), boxes.size());
+        QCOMPARE(f.site->requests().size(), qsizetype(boxes.size()));
         f.m->initTree();
         FlexGrid *fg = f.m->FG;
 

@@ -6,7 +6,6 @@
 #include "core/Hosts.h"
 #include "market/MarketReaders.h"
 #include "platform/Artwork.h"
-#include "platform/TreeView.h"
 #include "shell/MouseEvents.h"
 #include "sheets/GridInteraction.h"
 
@@ -16,21 +15,11 @@ using namespace tw::test;
 
 namespace {
 
-const QByteArray Head = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
-
-QByteArray Row(const QList<QByteArray> &cells)
-{
-    QByteArray row = "<tr>";
-    for (const QByteArray &c : cells)
-        row += "<td>" + c + "</td>";
-    return row + "</tr>";
-}
-
 // An IPO calendar as the socket stores it: headers, the page, a head row
 // ending "More Info", the rows, a trailer row.
 QByteArray IpoPage(const QList<QByteArray> &rows, const char *open = "<html>")
 {
-    QByteArray page = Head + open + "<body><table><tr><TH>Date</TH><TH>More Info</TH></tr>";
+    QByteArray page = HttpHead + open + "<body><table><tr><TH>Date</TH><TH>More Info</TH></tr>";
     for (const QByteArray &r : rows)
         page += r;
     return page + "<TR><TD colspan=8>x</TD></TR></table></body></html>";
@@ -69,7 +58,7 @@ QByteArray WorldPage(int n)
         page += "<tr><td colspan=8><b>" + QByteArray(region) + "</b></td></tr>";
         for (int i = 0; i < n; ++i, ++k) {
             const QByteArray name = k == 0 ? QByteArray("Merval") : "Idx" + QByteArray::number(k);
-            page += Row({name, name.left(4).toUpper(), "^" + name.left(4).toUpper(), "Jun 2", "10,123.45", k == 0 ? "+1.2" : "-3.0", "+0.1%",
+            page += CellsRow({name, name.left(4).toUpper(), "^" + name.left(4).toUpper(), "Jun 2", "10,123.45", k == 0 ? "+1.2" : "-3.0", "+0.1%",
                          "<a href=\"/c\">Chart</a>, <a href=\"/n\">News</a>"});
         }
         page += "<tr><td></td></tr>";
@@ -81,9 +70,9 @@ QByteArray OptionPage()
 {
     QByteArray page = "<html>";
     for (const char *kind : {"Leaders", "Gainers", "Losers"}) {
-        page += "<h3>" + QByteArray(kind) + "</h3><table>" + Row({"Symbol", "Last", "+/-", "Pct", "Volume"});
-        page += Row({QByteArray(kind).left(3).toUpper() + " 50 C", "1.00", "+0.50", "-0.20", "1,000"});
-        page += Row({"ZZZ 10 P", "2.00", "1.00", "+5%", "900"});
+        page += "<h3>" + QByteArray(kind) + "</h3><table>" + CellsRow({"Symbol", "Last", "+/-", "Pct", "Volume"});
+        page += CellsRow({QByteArray(kind).left(3).toUpper() + " 50 C", "1.00", "+0.50", "-0.20", "1,000"});
+        page += CellsRow({"ZZZ 10 P", "2.00", "1.00", "+5%", "900"});
         page += "</table>";
     }
     return page + "</html>";
@@ -91,7 +80,7 @@ QByteArray OptionPage()
 
 QByteArray SplitsPage(const QByteArray &headRow, const QList<QByteArray> &rows)
 {
-    QByteArray page = Head + "<html><table>" + headRow;
+    QByteArray page = HttpHead + "<html><table>" + headRow;
     for (const QByteArray &r : rows)
         page += r;
     return page + "</table></html>";
@@ -104,19 +93,6 @@ class tst_marketsheets : public QObject {
     SheetFixture f;
 
     FlexGrid *fg() const { return f.fg(); }
-    void Open(const char *key)
-    {
-        f.main->initTree();
-        TreeNode *node = f.main->TreeView1->Find(QLatin1String(key));
-        QVERIFY2(node, key);
-        f.main->TreeView1_NodeClick(node);
-    }
-    void Show()
-    {
-        f.main->resize(1024, 768);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
-    }
 
 private Q_SLOTS:
     void init()
@@ -131,10 +107,10 @@ private Q_SLOTS:
     void registrations()
     {
         SheetFixture::WritePage(QStringLiteral("IPO_Reg.sh"),
-                                IpoPage({Row({"06/01", "New Co", "NEWC", "1,000", "$10M", "12.00", "06/20", "Profile"}),
-                                         Row({"05/01", "Old Co, Inc.", "OLDC", "2,000", "$20M", "14.00", "06/30", "Profile"})},
+                                IpoPage({CellsRow({"06/01", "New Co", "NEWC", "1,000", "$10M", "12.00", "06/20", "Profile"}),
+                                         CellsRow({"05/01", "Old Co, Inc.", "OLDC", "2,000", "$20M", "14.00", "06/30", "Profile"})},
                                         "<HTML>"));
-        Open("ipo_reg");
+        f.OpenNode("ipo_reg");
         QCOMPARE(CurrentView, QStringLiteral("IPO_Reg"));
         QCOMPARE(fg()->Rows(), 6);
         QCOMPARE(fg()->TextMatrix(2, 2), QStringLiteral("NEWC"));
@@ -162,9 +138,9 @@ private Q_SLOTS:
     void pricingsAndGainers()
     {
         SheetFixture::WritePage(QStringLiteral("IPO_Prc.sh"),
-                                IpoPage({Row({"06/01", "Acme, Inc.", "ACME", "10.00", "11.00",
+                                IpoPage({CellsRow({"06/01", "Acme, Inc.", "ACME", "10.00", "11.00",
                                               "<a href=\"/n\">News</a>, <a href=\"/c\">Chart</a>, Profile"}),
-                                         Row({"06/02", "Beta", "BETA", "1,010.00", "9.00", "News"})}));
+                                         CellsRow({"06/02", "Beta", "BETA", "1,010.00", "9.00", "News"})}));
         f.main->FG_IPO_Price();
         QCOMPARE(fg()->Rows(), 6);
         QCOMPARE(f.RowTexts(2).mid(0, 8),
@@ -178,8 +154,8 @@ private Q_SLOTS:
         QCOMPARE(fg()->RowHeight(4), 0);
 
         SheetFixture::WritePage(QStringLiteral("IPO_G3.sh"),
-                                IpoPage({Row({"Gamma, Corp.", "GAMA", "05/01", "10.00", "15.00", "+50%", "News, Chart"}),
-                                         Row({"x"})}));
+                                IpoPage({CellsRow({"Gamma, Corp.", "GAMA", "05/01", "10.00", "15.00", "+50%", "News, Chart"}),
+                                         CellsRow({"x"})}));
         f.main->FG_IPO_Gain();
         QCOMPARE(CurrentView, QStringLiteral("IPO_Gain"));
         QCOMPARE(fg()->TextMatrix(1, 0), QStringLiteral("IPO Gainers"));
@@ -191,7 +167,7 @@ private Q_SLOTS:
         QList<QByteArray> wide;
         for (int i = 0; i < 15; ++i)
             wide << QByteArray::number(i);
-        SheetFixture::WritePage(QStringLiteral("IPO_Prc.sh"), IpoPage({Row(wide)}));
+        SheetFixture::WritePage(QStringLiteral("IPO_Prc.sh"), IpoPage({CellsRow(wide)}));
         f.main->FG_IPO_Price();
         QCOMPARE(fg()->TextMatrix(2, 13), QStringLiteral("13"));
         QCOMPARE(fg()->TextMatrix(1, 1), QString());
@@ -206,9 +182,9 @@ private Q_SLOTS:
     void withdrawals()
     {
         SheetFixture::WritePage(QStringLiteral("IPO_wp.sh"),
-                                IpoPage({Row({"06/01", "Ab Co", "AB", "100", "9.00", "05/01", "Profile"}),
-                                         Row({"06/02", "No Sym, Inc.", "", "200", "8.00", "05/02", "Profile"}),
-                                         Row({"06/03", "Abc<br>Two", "ABC", "300", "7.00", "05/03", "Profile"})}));
+                                IpoPage({CellsRow({"06/01", "Ab Co", "AB", "100", "9.00", "05/01", "Profile"}),
+                                         CellsRow({"06/02", "No Sym, Inc.", "", "200", "8.00", "05/02", "Profile"}),
+                                         CellsRow({"06/03", "Abc<br>Two", "ABC", "300", "7.00", "05/03", "Profile"})}));
         f.main->FG_IPO_With();
         QCOMPARE(CurrentView, QStringLiteral("IPO_With"));
         QCOMPARE(fg()->Rows(), 7);
@@ -225,13 +201,13 @@ private Q_SLOTS:
     // Three sections stacked under their subtitles: p + f + w + 3 rows.
     void latestEvents()
     {
-        const QByteArray priced = Row({"06/01", "PRCD", "Priced Co, Inc.", "10.00", "Priced", "News, Chart"});
-        const QByteArray filed = Row({"06/02", "FILD", "Filed Co", "12.00", "Filed", "News"});
-        const QByteArray page = Head + "<html><b>Pricings</b><table>" + Row({"2 this week"}) + priced + priced
-                                + "</table><b>Filings</b><table>" + Row({"1 this week"}) + filed
-                                + "</table><b>Withdrawals</b><table>" + Row({"none"}) + "</table><b>News</b></html>";
+        const QByteArray priced = CellsRow({"06/01", "PRCD", "Priced Co, Inc.", "10.00", "Priced", "News, Chart"});
+        const QByteArray filed = CellsRow({"06/02", "FILD", "Filed Co", "12.00", "Filed", "News"});
+        const QByteArray page = HttpHead + "<html><b>Pricings</b><table>" + CellsRow({"2 this week"}) + priced + priced
+                                + "</table><b>Filings</b><table>" + CellsRow({"1 this week"}) + filed
+                                + "</table><b>Withdrawals</b><table>" + CellsRow({"none"}) + "</table><b>News</b></html>";
         SheetFixture::WritePage(QStringLiteral("IPO_lts.sh"), page);
-        Open("ipo_last");
+        f.OpenNode("ipo_last");
         QCOMPARE(CurrentView, QStringLiteral("IPO_Last"));
         QCOMPARE(fg()->Rows(), 3 + 2 + 1 + 3); // the one-cell rows count
         QCOMPARE(fg()->TextMatrix(1, 2), QStringLiteral("Latest IPO Events"));
@@ -258,7 +234,7 @@ private Q_SLOTS:
     // without quotes in column 4; an item without a link has none.
     void ipoNews()
     {
-        QByteArray page = Head + "<html><body><ul>\r\n";
+        QByteArray page = HttpHead + "<html><body><ul>\r\n";
         for (int i = 1; i <= 5; ++i) {
             const QByteArray text = "Headline " + QByteArray::number(i) + " - Wire - 10:3" + QByteArray::number(i);
             page += i == 3 ? "<li>" + text + "\r\n" : "<li><a href=\"n/i/x" + QByteArray::number(i) + ".html\">" + text + "</a>\r\n";
@@ -266,7 +242,7 @@ private Q_SLOTS:
         page += "</ul><p>More news</p></body></html>";
         page.replace("n/i/x1.html", "n/i/x.html");
         SheetFixture::WritePage(QStringLiteral("IPO_News.sh"), page);
-        Open("ipo_news");
+        f.OpenNode("ipo_news");
         QCOMPARE(CurrentView, QStringLiteral("IPO_News"));
         QCOMPARE(fg()->Rows(), 7);
         QCOMPARE(fg()->TextMatrix(2, 4), QStringLiteral("n/i/x.html"));
@@ -313,7 +289,7 @@ private Q_SLOTS:
         QFETCH(QString, first);
         if (!page.isNull())
             SheetFixture::WritePage(key + QStringLiteral(".Sh"), page);
-        Open(key.toLatin1().constData());
+        f.OpenNode(key.toLatin1().constData());
         QCOMPARE(CurrentView, key);
         const QByteArray title = MarketReaders::FindFundList(key)->title;
         if (first.isNull()) {
@@ -336,14 +312,14 @@ private Q_SLOTS:
 
     void usIndices()
     {
-        Show();
+        f.ShowMain();
         USMarket.fill({});
         USMarket[0] = Index("8,897.81", "4:01pm", "+65.32", "+0.74%");
         USMarket[1] = Index("3,000.00", "4:02pm", "-2.10", "-0.07%");
         USMarket[2] = Index("300.00", "4:03pm", "0.00", "0.00%");
         QVERIFY(Stock::SaveUS());
         USMarket.fill({});
-        Open("US");
+        f.OpenNode("US");
         QCOMPARE(CurrentView, QStringLiteral("US"));
         QCOMPARE(fg()->Rows(), 46);
         QCOMPARE(f.RowTexts(3).mid(1, 7),
@@ -363,7 +339,7 @@ private Q_SLOTS:
         QCOMPARE(fg()->RowHeight(1), 0);
         QCOMPARE(f.Percent(8), 0);
 
-        Open("US_SP");
+        f.OpenNode("US_SP");
         QCOMPARE(fg()->TopRow(), 17);
         QCOMPARE(fg()->TextMatrix(17, 1), QStringLiteral("Standard and Poor's"));
 
@@ -424,9 +400,9 @@ private Q_SLOTS:
     // spacer and the empty row after it are hidden.
     void worldMarkets()
     {
-        Show();
+        f.ShowMain();
         SheetFixture::WritePage(QStringLiteral("Market.Sh"), WorldPage(8));
-        Open("W_Market");
+        f.OpenNode("W_Market");
         QCOMPARE(CurrentView, QStringLiteral("WM"));
         QCOMPARE(fg()->Rows(), 7 + 4 * 8);
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Americas"));
@@ -450,7 +426,7 @@ private Q_SLOTS:
         QCOMPARE(fg()->BackColor(), 0xE8FFFFu);
         QCOMPARE(fg()->TextMatrix(0, 3), QStringLiteral("Symbol"));
 
-        Open("mkt_ME");
+        f.OpenNode("mkt_ME");
         QCOMPARE(fg()->TopRow(), 28);
 
         QByteArray noEurope = WorldPage(1);
@@ -480,7 +456,7 @@ private Q_SLOTS:
         QFETCH(QString, header);
         QFETCH(QString, symbol);
         SheetFixture::WritePage(QStringLiteral("OptSum.Sh"), OptionPage());
-        Open(mode == 0 ? "OptSum_D" : mode == 1 ? "OptSum_G" : "OptSum_L");
+        f.OpenNode(mode == 0 ? "OptSum_D" : mode == 1 ? "OptSum_G" : "OptSum_L");
         QCOMPARE(CurrentView, QStringLiteral("OptSum"));
         QCOMPARE(fg()->Rows(), 4);
         QCOMPARE(fg()->TextMatrix(1, 0), title);
@@ -508,10 +484,10 @@ private Q_SLOTS:
 
     void splits()
     {
-        const QByteArray dated = Row({"ABC", "Abc Co", "1,000", "06/01", "06/15", "<a href=\"/n\">News</a>", "Chart"});
+        const QByteArray dated = CellsRow({"ABC", "Abc Co", "1,000", "06/01", "06/15", "<a href=\"/n\">News</a>", "Chart"});
         SheetFixture::WritePage(QStringLiteral("FMS_Today.Sh"),
-                                SplitsPage(Row({"Ticker", "Company", "Amount", "Ex", "Pay"}), {dated}));
-        Open("SP_T");
+                                SplitsPage(CellsRow({"Ticker", "Company", "Amount", "Ex", "Pay"}), {dated}));
+        f.OpenNode("SP_T");
         QCOMPARE(CurrentView, QStringLiteral("FMS0"));
         QCOMPARE(fg()->Rows(), 3);
         QCOMPARE(f.RowTexts(2), (QStringList{"ABC", "Abc Co", "1000", "06/01", "06/15", "", ""}));
@@ -520,10 +496,10 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(0, 0), QStringLiteral("Ticker"));
         QCOMPARE(f.Percent(5), 0);
 
-        const QByteArray recent = Row({"DEF", "Def Co", "2-for-1", "05/01", "06/01", "06/15", "News", "Chart"});
+        const QByteArray recent = CellsRow({"DEF", "Def Co", "2-for-1", "05/01", "06/01", "06/15", "News", "Chart"});
         SheetFixture::WritePage(QStringLiteral("FMS_Rec.Sh"),
-                                SplitsPage(Row({"Sym", "Co", "Ratio", "Ann", "Ex", "Pay-date"}), {recent}));
-        Open("SP_R");
+                                SplitsPage(CellsRow({"Sym", "Co", "Ratio", "Ann", "Ex", "Pay-date"}), {recent}));
+        f.OpenNode("SP_R");
         QCOMPARE(CurrentView, QStringLiteral("FMS3"));
         QCOMPARE(fg()->TextMatrix(1, 0), QStringLiteral("Recently Announced Splits"));
         QVERIFY(fg()->CellFontBold(1, 0));
@@ -538,8 +514,8 @@ private Q_SLOTS:
         // lower-cases like every "Th".
         SheetFixture::WritePage(QStringLiteral("FMS_Tech.Sh"),
                                 SplitsPage("<tr><td><b>Tech Stocks with The Most Splits</b></td></tr>",
-                                           {Row({"GHI", "Ghi Co", "7", "News", "Chart"})}));
-        Open("SP_C");
+                                           {CellsRow({"GHI", "Ghi Co", "7", "News", "Chart"})}));
+        f.OpenNode("SP_C");
         QCOMPARE(CurrentView, QStringLiteral("FMS4"));
         QCOMPARE(f.RowTexts(2).mid(0, 3), (QStringList{"GHI", "Ghi Co", "7"}));
         QCOMPARE((QList<int>{f.Percent(0), f.Percent(1), f.Percent(2), f.Percent(3)}), (QList<int>{38, 29, 29, 0}));
@@ -553,7 +529,7 @@ private Q_SLOTS:
     // None of these views sorts: a double-click leaves grid and order alone.
     void noSorting()
     {
-        Show();
+        f.ShowMain();
         SheetFixture::WritePage(QStringLiteral("F_Conv.Sh"),
                                 "<p>Date</p><table><tr><td>ZZX</td></tr><tr><td>AAX</td></tr></table>");
         f.main->FG_Funds(QStringLiteral("F_Conv"));

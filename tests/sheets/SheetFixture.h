@@ -8,6 +8,7 @@
 #include "navtree/NavState.h"
 #include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
+#include "platform/TreeView.h"
 #include "platform/Vb.h"
 #include "platform/VbColor.h"
 #include "sheets/SheetFrame.h"
@@ -26,6 +27,16 @@ namespace tw::test {
 
 // 40 000 characters to put before a page's first marker.
 inline const QByteArray LongLead = "<p>" + QByteArray(40000, 'x') + "</p>\r\n";
+// The head of a reply the socket stores with its page.
+inline const QByteArray HttpHead = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
+// One table row of these cells, without a line end.
+inline QByteArray CellsRow(const QList<QByteArray> &cells)
+{
+    QByteArray row = "<tr>";
+    for (const QByteArray &c : cells)
+        row += "<td>" + c + "</td>";
+    return row + "</tr>";
+}
 inline const QString NoDataForZeta = QStringLiteral("Tickerwatch do not have additional information for Zeta Corp");
 
 class SheetFixture {
@@ -51,6 +62,13 @@ public:
     }
 
     FlexGrid *fg() const { return main->FG; }
+    // The main window on show, for clicks on the screen.
+    void ShowMain() const
+    {
+        main->resize(1024, 768);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+    }
     int base() const { return main->BaseRowHeight; }
 
     // A column's width in per cent of the main grid.
@@ -109,6 +127,29 @@ public:
             WritePage(file, page);
         (main->*filler)();
         QCOMPARE(CurrentView, view);
+        QVERIFY(fg()->Redraw());
+    }
+
+    // The tree built afresh and its node of that key opened, as a click on
+    // it does.
+    void OpenNode(const char *key) const
+    {
+        main->initTree();
+        TreeNode *node = main->TreeView1->Find(QLatin1String(key));
+        QVERIFY2(node, key);
+        main->TreeView1_NodeClick(node);
+    }
+
+    // The page (none when null) in the cache as file, then the sheet filled
+    // over a grid that showed another sheet before.
+    void FillOverOther(void (frmMain::*filler)(), const QString &file, const QByteArray &page)
+    {
+        fg()->SetRows(9);
+        fg()->SetCols(3);
+        fg()->SetTextMatrix(5, 1, QStringLiteral("before"));
+        if (!page.isNull())
+            WritePage(file, page);
+        (main->*filler)();
         QVERIFY(fg()->Redraw());
     }
 

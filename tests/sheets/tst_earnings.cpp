@@ -64,18 +64,7 @@ class tst_earnings : public QObject {
     Q_OBJECT
     SheetFixture f;
 
-    // The page (none when null) as the cache file, then the sheet, over a
-    // grid that showed another sheet before.
-    void Show(Filler fill, const QByteArray &page)
-    {
-        f.fg()->SetRows(9);
-        f.fg()->SetCols(3);
-        f.fg()->SetTextMatrix(5, 1, QStringLiteral("before"));
-        if (!page.isNull())
-            SheetFixture::WritePage(kFile, page);
-        (f.main->*fill)();
-        QVERIFY(f.fg()->Redraw());
-    }
+    void Show(Filler fill, const QByteArray &page) { f.FillOverOther(fill, kFile, page); }
 
 private Q_SLOTS:
     void init() { f.Start(); }

@@ -60,9 +60,7 @@ private Q_SLOTS:
     {
         f.Start();
         GridInteraction::SortOrder = 0;
-        f.main->resize(1024, 768);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
+        f.ShowMain();
     }
     void cleanup() { f.Stop(); }
 

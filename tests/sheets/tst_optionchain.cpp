@@ -67,29 +67,10 @@ class tst_optionchain : public QObject {
     Q_OBJECT
     SheetFixture f;
 
-    // The page (none when null) as the cache file, then the sheet, over a
-    // grid that showed another sheet before.
     void Show(Filler fill, const QByteArray &page)
     {
-        f.fg()->SetRows(9);
-        f.fg()->SetCols(3);
-        f.fg()->SetTextMatrix(5, 1, QStringLiteral("before"));
-        if (!page.isNull())
-            SheetFixture::WritePage(kFile, page);
-        (f.main->*fill)();
-        QVERIFY(f.fg()->Redraw());
+        f.FillOverOther(fill, kFile, page);
         QCOMPARE(ZoomMode, int16_t(0));
-    }
-    void Press(FlexGrid *g, int row, int col)
-    {
-        tw::test::SendMouse(g->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, CellCenter(g, row, col));
-        tw::test::SendMouse(g->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, CellCenter(g, row, col));
-    }
-    void ShowMain()
-    {
-        f.main->resize(1024, 768);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
     }
 
 private Q_SLOTS:
@@ -232,7 +213,7 @@ private Q_SLOTS:
     // window, the request gone.
     void zoomWithoutPage()
     {
-        ShowMain();
+        f.ShowMain();
         f.main->WireZoom();
         ZoomMode = -1;
         Show(&frmMain::FG_Options, QByteArray());
@@ -245,15 +226,13 @@ private Q_SLOTS:
     // option cells open the option's quote page.
     void zoomButton()
     {
-        ShowMain();
+        f.ShowMain();
         f.main->WireZoom();
         Show(&frmMain::FG_Options, Page());
         const QStringList cells = SheetFixture::Cells(f.fg());
         QTest::mouseClick(f.main->Picture1[3], Qt::LeftButton);
-        Zoom *z = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *zw = qobject_cast<Zoom *>(w); zw && zw->isVisible())
-                z = zw;
+        const QList<Zoom *> zooms = SheetFixture::ZoomWindows();
+        Zoom *z = zooms.isEmpty() ? nullptr : zooms.last();
         QVERIFY(z);
         QVERIFY(QTest::qWaitForWindowExposed(z));
         QCOMPARE(TargetGrid.data(), z->FG);
@@ -263,8 +242,7 @@ private Q_SLOTS:
         QVERIFY(z->FG->CellFontUnderline(3, 8));
 
         Shell::Reset();
-        z->FG->scrollTo(z->FG->model()->index(3, 8));
-        Press(z->FG, 3, 8);
+        tw::test::ClickCell(z->FG, 3, 8);
         QString root = Hosts::Url(QStringLiteral("OptionQuoteHost"), QStringLiteral("/"));
         root.chop(1);
         QCOMPARE(Shell::Opened(), QStringList{root + QStringLiteral("/cgi-bin/cboeget.exe?TICKER=ZTAMT")});
@@ -273,7 +251,7 @@ private Q_SLOTS:
     // A sort moves the option rows only: the title and the hidden row stay.
     void sortMovesOptionRows()
     {
-        ShowMain();
+        f.ShowMain();
         GridInteraction::SortOrder = 0;
         Show(&frmMain::FG_Call, Page());
         tw::test::DoubleClick(f.fg()->viewport(), CellCenter(f.fg(), 3, 5));

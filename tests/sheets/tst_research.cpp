@@ -6,14 +6,13 @@
 #include <QPointer>
 #include <QTest>
 
+using tw::test::HttpHead;
 using tw::test::SheetFixture;
 
 using Filler = void (frmMain::*)();
 Q_DECLARE_METATYPE(Filler)
 
 namespace {
-
-const QByteArray kHttp = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
 
 QByteArray Row(const QList<QByteArray> &texts)
 {
@@ -29,7 +28,7 @@ const QByteArray kThomas = Row({"Feb 1, 2001", "Thomas Capital", "Upgraded to St
 // Upgrades, downgrades: "begin splits", a head row, rows, "</table>".
 QByteArray Changes(const QByteArray &rows, const QByteArray &lead = {})
 {
-    return kHttp + "<html><body>" + lead + "<!-- begin splits --><table><tr><th>Date</th><th>Firm</th></tr>\r\n" + rows
+    return HttpHead + "<html><body>" + lead + "<!-- begin splits --><table><tr><th>Date</th><th>Firm</th></tr>\r\n" + rows
            + "</table></body></html>";
 }
 
@@ -37,13 +36,13 @@ QByteArray Split(int n) { return Row({"Split", QByteArray::number(n) + " for 1",
 
 QByteArray Splits(const QByteArray &rows, const QByteArray &lead = {})
 {
-    return kHttp + "<html><body>" + lead + "<!-- begin splits --><table><tr><td>Type</td></tr>\r\n" + rows
+    return HttpHead + "<html><body>" + lead + "<!-- begin splits --><table><tr><td>Type</td></tr>\r\n" + rows
            + "<!-- end splits --></table></body></html>";
 }
 
 QByteArray ReportsPage(const QByteArray &rows, const QByteArray &lead = {})
 {
-    return kHttp + "<html><body>" + lead + "<!-- begin reports --><table><tr><th>Date</th></tr>\r\n" + rows
+    return HttpHead + "<html><body>" + lead + "<!-- begin reports --><table><tr><th>Date</th></tr>\r\n" + rows
            + "</table></body></html>";
 }
 
@@ -52,7 +51,7 @@ const QByteArray kFooter = Row({"Reports of the last 90 days"});
 
 QByteArray Momentum(const QByteArray &first, const QByteArray &lead = {})
 {
-    return kHttp + "<html><body>" + lead
+    return HttpHead + "<html><body>" + lead
            + "<table><tr><th>Rank</th><th>Sells</th></tr>\r\n<tr><td>" + first
            + "</td><td>25</td><td>8</td><td>3</td><td>1</td></tr></table></body></html>";
 }
@@ -64,7 +63,7 @@ QByteArray Profile(const QByteArray &text, const QByteArray &lead = {})
 
 QByteArray ShortInterest(const QByteArray &rows, const QByteArray &lead = {})
 {
-    return kHttp + "<html><body>" + lead
+    return HttpHead + "<html><body>" + lead
            + "<table><tr><th>Date</th><th>Days to Cover</th></tr>\r\n" + rows + "</table></body></html>";
 }
 

@@ -58,9 +58,7 @@ private Q_SLOTS:
     {
         f.Start();
         f.main->WireZoom();
-        f.main->resize(1024, 768);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
+        f.ShowMain();
         reports.clear();
         Reports::SetRecorder([this](const QString &call, const QByteArray &arg) { reports.append({call, arg}); });
     }

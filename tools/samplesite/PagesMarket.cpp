@@ -26,6 +26,12 @@ QByteArray Date(SymbolData &d)
            + QByteArray::number(d.Between(1, 28)).rightJustified(2, '0') + "/2000";
 }
 
+// "1,234.56" for 123456.
+QByteArray GroupedHundredths(int value)
+{
+    return Grouped(value / 100) + "." + QByteArray::number(value % 100).rightJustified(2, '0');
+}
+
 QByteArray Link(const QByteArray &href, const QByteArray &word) { return "<a href=\"" + href + "\">" + word + "</a>"; }
 
 // The IPO pages' link words of a symbol, joined by ", ".
@@ -192,8 +198,8 @@ Reply USMarketPage(const Request &)
         const int last = d.Between(10000, 1200000);
         const int change = d.Between(-3000, 3000);
         rows += "<TR><TD>" + QByteArray(row.label) + "</TD><TD>" + row.symbol + "</TD><TD>4:0" + QByteArray::number(d.Between(1, 9))
-                + "pm</TD><TD>" + Grouped(last / 100) + "." + QByteArray::number(last % 100).rightJustified(2, '0')
-                + "</TD><TD>" + Signed(change) + "</TD><TD>" + Signed(change * 10000 / last) + "%</TD></TR>\r\n";
+                + "pm</TD><TD>" + GroupedHundredths(last) + "</TD><TD>" + Signed(change) + "</TD><TD>"
+                + Signed(change * 10000 / last) + "%</TD></TR>\r\n";
     }
     return Reply::Html(Html("U.S. markets", "<TABLE>\r\n" + rows + "</TABLE>\r\n"));
 }
@@ -224,7 +230,7 @@ Reply WorldMarketsPage(const Request &)
             const int last = d.Between(100000, 4000000);
             const int change = d.Between(-5000, 5000);
             rows += Cells({name, code, sym, "Jun " + QByteArray::number(d.Between(1, 9)),
-                           Grouped(last / 100) + "." + QByteArray::number(last % 100).rightJustified(2, '0'), Signed(change),
+                           GroupedHundredths(last), Signed(change),
                            Signed(change * 10000 / last) + "%",
                            Link("/q?s=" + sym + "&d=3m", "Chart") + ", " + Link("/n/" + sym.mid(1) + ".html", "News")});
         }
