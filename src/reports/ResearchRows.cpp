@@ -2,6 +2,7 @@
 
 #include "core/Misc.h"
 #include "reports/ReportPage.h"
+#include "sheets/SheetFrame.h"
 
 #include <QList>
 
@@ -15,20 +16,12 @@ using ReportPage::WriteRows;
 
 const QByteArray CrLf = "\r\n";
 
-// The research pages' words that are no data: every one goes, also inside
-// longer words, and so does every comma.
-void Strip(QByteArray &page)
-{
-    for (const char *word : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare"})
-        page.replace(word, "");
-}
-
 // The momentum and broker pages' rewriting.
 void Rewrite(QByteArray &page)
 {
     Misc::FixTags(page, true, true, true, false);
     page.replace('\t', ' ');
-    Strip(page);
+    SheetFrame::DropLinkWords(page);
 }
 
 // From the "</tr>" after the marker (from the page's start when the marker
