@@ -104,6 +104,19 @@ double CDbl(const QString &text)
     return v;
 }
 
+std::optional<int16_t> ReadInt(const QString &text)
+{
+    bool ok = false;
+    const double v = ParseNumber(text, &ok);
+    if (!ok)
+        return std::nullopt;
+    try {
+        return CInt(v);
+    } catch (const VbError &) {
+        return std::nullopt;
+    }
+}
+
 QString SingleToString(float v)
 {
     char buf[64];

@@ -49,6 +49,9 @@ int32_t CLng(double v);
 double ParseNumber(const QString &text, bool *ok);
 // As ParseNumber, throwing Type mismatch when it does not read.
 double CDbl(const QString &text);
+// CInt(CDbl(text)) without the throw: none when the text does not read or
+// does not fit in 16 bits.
+std::optional<int16_t> ReadInt(const QString &text);
 
 // Shortest decimal form of a Single as the runtime prints it: up to seven
 // significant digits, exponent form when the value needs it ("1.234568E+07").

@@ -69,17 +69,6 @@ QString Cell(const FlexGrid *grid, int col)
     return grid->TextMatrix(row, col);
 }
 
-std::optional<int16_t> Whole(const QString &text)
-{
-    if (text.isEmpty())
-        return std::nullopt;
-    try {
-        return Vb::CInt(Vb::CDbl(text));
-    } catch (const VbError &) {
-        return std::nullopt;
-    }
-}
-
 // The kinds of page kept per stock in the data-sheet cache.
 const char *const StockPageKinds[] = {"ABS", "AIS", "ee", "it", "qr", "op", "sp", "uph", "dnh", "mr", "brp", "P", "SI"};
 
@@ -232,16 +221,16 @@ void frmMain::mnuEdit_Click(int index)
     case 8:
         if (CurrentView == QLatin1String("Port")) {
             // A holdings row names its lot by ID; Total rows name none.
-            if (const std::optional<int16_t> id = Whole(Cell(FG, HoldingKeyCol)))
+            if (const std::optional<int16_t> id = Vb::ReadInt(Cell(FG, HoldingKeyCol)))
                 EditTransactionAt(Stock::FindPurchase(*id));
         } else if (CurrentView == QLatin1String("PortLog")) {
-            if (const std::optional<int16_t> slot = Whole(Cell(FG, LogSlotCol)))
+            if (const std::optional<int16_t> slot = Vb::ReadInt(Cell(FG, LogSlotCol)))
                 EditTransactionAt(*slot);
         }
         break;
     case 9:
         if (CurrentView == QLatin1String("PortLog"))
-            if (const std::optional<int16_t> slot = Whole(Cell(FG, LogSlotCol)))
+            if (const std::optional<int16_t> slot = Vb::ReadInt(Cell(FG, LogSlotCol)))
                 DeleteTransactionAt(*slot);
         break;
     default:
@@ -251,7 +240,7 @@ void frmMain::mnuEdit_Click(int index)
 
 void frmMain::SellHolding()
 {
-    const std::optional<int16_t> id = Whole(Cell(FG, HoldingKeyCol));
+    const std::optional<int16_t> id = Vb::ReadInt(Cell(FG, HoldingKeyCol));
     if (!id)
         return;
     TransactionID = *id;

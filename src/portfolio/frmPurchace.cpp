@@ -269,14 +269,7 @@ void frmPurchace::SaveFailed()
 namespace {
 
 // A box's number, or 0 when it does not convert, as the writers have it.
-int16_t SharesOf(const QLineEdit *box)
-{
-    try {
-        return Vb::CInt(Vb::CDbl(box->text()));
-    } catch (const VbError &) {
-        return 0;
-    }
-}
+int16_t SharesOf(const QLineEdit *box) { return Vb::ReadInt(box->text()).value_or(0); }
 
 double NumberOf(const QLineEdit *box) { return Number(box->text()).value_or(0); }
 

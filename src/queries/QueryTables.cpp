@@ -380,25 +380,7 @@ QString ChartCode(const char *list, const QString &text)
     return std::strcmp(list, "cboIndex") == 0 ? QString() : QStringLiteral("0");
 }
 
-namespace {
-
-// A text read as a 16-bit whole number; none when it does not read or fit.
-std::optional<int16_t> WholeNumber(const QString &text)
-{
-    bool ok = false;
-    const double v = Vb::ParseNumber(text, &ok);
-    if (!ok)
-        return std::nullopt;
-    try {
-        return Vb::CInt(v);
-    } catch (const VbError &) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
-int16_t ChartMaval(const QString &box) { return WholeNumber(box).value_or(0); }
+int16_t ChartMaval(const QString &box) { return Vb::ReadInt(box).value_or(0); }
 
 QString ChartPath(const QByteArray &symbol, const ChartChoice &c)
 {
@@ -436,7 +418,7 @@ QList<std::optional<int16_t>> ChartOptFields(const QString &text)
         const qsizetype close = text.indexOf(u',', open + 1);
         if (close < 0)
             break;
-        fields.append(WholeNumber(text.mid(open + 1, close - open - 1)));
+        fields.append(Vb::ReadInt(text.mid(open + 1, close - open - 1)));
         open = close;
     }
     return fields;
