@@ -93,9 +93,7 @@ public:
         for (TreeNode *p = node->Parent(); p; p = p->Parent())
             p->setExpanded(true);
         tree->scrollToItem(node);
-        const QPoint at = tree->visualItemRect(node).center();
-        SendMouse(tree->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
-        SendMouse(tree->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
+        tw::test::Click(tree->viewport(), tree->visualItemRect(node).center());
     }
 };
 
