@@ -22,7 +22,6 @@ class tst_treeinsider : public QObject {
 #endif
     }
 
-
 private Q_SLOTS:
     void init() { QVERIFY(f.Init()); }
     void cleanup() { f.Cleanup(); }

@@ -13,7 +13,6 @@ class tst_treeresearch : public QObject {
     Q_OBJECT
     tw::test::UpdateFixture f;
 
-
 private Q_SLOTS:
     void init() { QVERIFY(f.Init()); }
     void cleanup() { f.Cleanup(); }
