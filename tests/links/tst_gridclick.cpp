@@ -68,9 +68,7 @@ private Q_SLOTS:
     void init()
     {
         f.Start();
-        f.main->resize(1200, 800);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
+        QVERIFY(f.Show(QSize(1200, 800)));
         fg()->resize(1100, 400);
     }
     void cleanup() { f.Stop(); }

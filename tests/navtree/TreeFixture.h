@@ -32,9 +32,7 @@ public:
     bool StartTechShown()
     {
         StartTech();
-        main->resize(1000, 800);
-        main->show();
-        return QTest::qWaitForWindowExposed(main);
+        return Show(QSize(1000, 800));
     }
 
     static void SetStocks(const QList<QPair<QByteArray, QByteArray>> &stocks)
