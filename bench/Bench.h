@@ -1,7 +1,9 @@
 #pragma once
 // A benchmark is a function that measures one figure and prints it. The
 // program runs every registered one (or those named on the command line).
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QString>
 #include <functional>
 #include <map>
@@ -17,6 +19,13 @@ void report(const QString &name, double value, const QString &unit);
 
 // Median of n runs of fn, in milliseconds.
 double medianMs(int n, const std::function<void()> &fn);
+
+// Writes bytes as the file at path, whole; false when it cannot.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 } // namespace bench
 

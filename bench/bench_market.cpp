@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -46,12 +45,6 @@ QByteArray MoversPage()
     return page + "<tr><td>&nbsp;</td></tr>\r\n<tr><td>&nbsp;</td></tr>\r\n</table>\r\n<p>Show next</p></body></html>\r\n";
 }
 
-bool Write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 TW_BENCH(market)
@@ -62,7 +55,7 @@ TW_BENCH(market)
     Registry::instance().Open(dir.path() + QStringLiteral("/Tickerwatch.reg")); // never the real user's
     const QString upgrades = AppFolder + QStringLiteral("/Cache/DataSheet/Upgrade.sh");
     const QString movers = AppFolder + QStringLiteral("/Cache/DataSheet/BrPG_Q.Sh");
-    if (!Write(upgrades, UpgradesPage()) || !Write(movers, MoversPage()))
+    if (!bench::writeFile(upgrades, UpgradesPage()) || !bench::writeFile(movers, MoversPage()))
         return;
 
     frmMain *m = frmMain::Instance();

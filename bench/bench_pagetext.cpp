@@ -4,7 +4,6 @@
 
 #include "core/Misc.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -38,11 +37,8 @@ TW_BENCH(pagetext)
     const QByteArray page = MakePage();
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Page.Sh");
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(page) != page.size())
-            return;
-    }
+    if (!bench::writeFile(path, page))
+        return;
     bench::report(QStringLiteral("pagetext page size"), double(page.size()) / 1024.0, QStringLiteral("KB"));
 
     qsizetype sink = 0;

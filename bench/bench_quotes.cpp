@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -34,16 +33,10 @@ QByteArray Get(quint16 port, const QByteArray &pathAndQuery)
     return reply.mid(reply.indexOf("\r\n\r\n") + 4); // the body, as the transfer control stores it
 }
 
-bool Write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 // Read and parse of one page file, and the read alone.
 void PagePair(frmMain *m, const QString &path, const QByteArray &page, const QString &label)
 {
-    if (!Write(path, page))
+    if (!bench::writeFile(path, page))
         return;
     qsizetype sink = 0;
     const double read = bench::medianMs(301, [&] { sink += Misc::ReadFile(path).size(); });
@@ -97,7 +90,7 @@ TW_BENCH(quotes)
     Stocks.fill({});
     for (int i = 0; i < Stock::StockSlots; ++i) {
         Stocks[size_t(i)].Symbol = "S" + QByteArray::number(i);
-        Write(path, Get(port, "/q?s=S" + QByteArray::number(i) + "&d=t"));
+        bench::writeFile(path, Get(port, "/q?s=S" + QByteArray::number(i) + "&d=t"));
         m->Parse_PricePage(int16_t(i));
         if (i % 10 == 0)
             Stocks[size_t(i)].LowAlert = 1000;

@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -87,10 +86,8 @@ QByteArray EarningsPage()
 void FillBesideRead(frmMain *m, const QString &what, const QString &file, const QByteArray &page, void (frmMain::*fill)())
 {
     const QString path = AppFolder + QStringLiteral("/Cache/DataSheet/") + file;
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(page) != page.size())
+    if (!bench::writeFile(path, page))
         return;
-    f.close();
     bench::report(QStringLiteral("sheets %1 page size").arg(what), double(page.size()) / 1024.0, QStringLiteral("KB"));
     qsizetype sink = 0;
     const double read = bench::medianMs(21, [&] { sink += Misc::ReadFile(path).size(); });
@@ -122,11 +119,8 @@ TW_BENCH(sheets)
 
     const QByteArray page = InsiderPage();
     const QString path = AppFolder + QStringLiteral("/Cache/DataSheet/ZETA_it.Sh");
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(page) != page.size())
-            return;
-    }
+    if (!bench::writeFile(path, page))
+        return;
     bench::report(QStringLiteral("sheets insider page size"), double(page.size()) / 1024.0, QStringLiteral("KB"));
 
     frmMain *m = frmMain::Instance();
@@ -165,10 +159,8 @@ TW_BENCH(sheets)
                    QByteArray::number(i) + "</a></td><td>Sale</td><td>" + QByteArray::number((i * 7919) % 100000) +
                    "</td><td>Direct</td><td>1.00</td><td>1</td></tr>\r\n";
         cut += "</table>\r\n</body></html>\r\n";
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(cut) != cut.size())
+        if (!bench::writeFile(path, cut))
             return;
-        f.close();
         m->FG_IT();
         m->FG->SetCol(4);
         const double sorted = bench::medianMs(21, [&] {

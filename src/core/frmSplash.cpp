@@ -2,6 +2,7 @@
 
 #include "core/Hosts.h"
 #include "core/Misc.h"
+#include "core/Version.h"
 #include "platform/Geometry.h"
 #include "platform/Artwork.h"
 #include "platform/Shell.h"
@@ -105,7 +106,7 @@ void frmSplash::Progress(int value)
 
 void frmSplash::Form_Load()
 {
-    Label1->setText(QStringLiteral("Zandor Tickerwatch 5.7"));
+    Label1->setText(Version::ProductTrademark);
     Label2->setText(QStringLiteral("Copyright \u00A9 Zandor. All rights reserved."));
     lblEmail->setText(QStringLiteral("Email: ") + Hosts::SupportAddress);
     lblEmail->setToolTip(QStringLiteral("Click To Email Zandor"));

@@ -224,11 +224,9 @@ QString Page(const QString &key)
             continue;
         // The position: decimal from 1, no leading zero, no sign.
         const QString position = key.mid(group.size());
-        if (position.isEmpty() || position.startsWith(u'0'))
-            continue;
         bool ok = false;
         const uint n = position.toUInt(&ok);
-        if (!ok || n > g.sites.size() || position != QString::number(n))
+        if (!ok || n == 0 || n > g.sites.size() || position != QString::number(n))
             continue;
         const Site &s = g.sites[n - 1];
         return Hosts::Url(QLatin1String(s.host), QLatin1String(s.path));

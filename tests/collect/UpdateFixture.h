@@ -67,6 +67,13 @@ public:
         env.reset();
     }
 
+    // The tree of the named set, as choosing it on the set bar builds it.
+    void Build(const QString &setName) const
+    {
+        m->Panel1[1]->setText(setName);
+        m->initTree();
+    }
+
     // The tree's node of that key opened, as a click on it does.
     void Open(const QString &key) const
     {

@@ -28,7 +28,6 @@ using Fault = SampleSite::Fault;
 
 namespace {
 
-
 TransactionRecord Buy(const QByteArray &symbol)
 {
     TransactionRecord t;
@@ -40,15 +39,11 @@ TransactionRecord Buy(const QByteArray &symbol)
     return t;
 }
 
-// The set as saved: read back from its file.
-std::array<StockRecord, Stock::StockSlots> SavedSet()
+// The set as saved: read back from its file, the open set left alone.
+Stock::StockTable SavedSet()
 {
-    const auto inMemory = Stocks;
-    const int16_t count = StockCount;
-    Stock::ReadStocks();
-    const auto saved = Stocks;
-    Stocks = inMemory;
-    StockCount = count;
+    Stock::StockTable saved = Stocks;
+    Stock::ReadStocks(CurrentSet, saved);
     return saved;
 }
 

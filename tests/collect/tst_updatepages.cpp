@@ -13,7 +13,6 @@ using tw::test::SampleSite;
 
 namespace {
 
-
 QByteArray Between(const QByteArray &text, const QByteArray &from, const QByteArray &to)
 {
     const qsizetype a = text.indexOf(from);

@@ -1,15 +1,13 @@
 #include "common/SampleSite.h"
 
 #include "../../tools/samplesite/Protocol.h"
-#include "core/Hosts.h"
-
 #include "common/ChildServer.h"
+#include "core/Hosts.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QTcpSocket>
 #include <QUrl>
-
 
 namespace tw::test {
 

@@ -3,8 +3,8 @@
 // the links of the sheet it was drawn with.
 #include "../shell/MainFixture.h"
 #include "../shell/MouseEvents.h"
+#include "HostAddresses.h"
 #include "common/TestRegistry.h"
-#include "core/Hosts.h"
 #include "navtree/NavState.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
@@ -23,20 +23,6 @@ namespace {
 
 // The cells of every data row, by column.
 using Row = QMap<int, QString>;
-
-// "{Name}" stands for "http://" and that host.
-QString Expand(QString address)
-{
-    for (const QString &name : Hosts::Names()) {
-        const QString token = u'{' + name + u'}';
-        if (address.contains(token)) {
-            QString root = Hosts::Url(name, QStringLiteral("/"));
-            root.chop(1);
-            address.replace(token, root);
-        }
-    }
-    return address;
-}
 
 // A sheet as a filler leaves it: title row 0, header row 1, then four data
 // rows of the same cells.
@@ -82,9 +68,7 @@ private Q_SLOTS:
     void init()
     {
         f.Start();
-        f.main->resize(1200, 800);
-        f.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.main));
+        QVERIFY(f.Show(QSize(1200, 800)));
         fg()->resize(1100, 400);
     }
     void cleanup() { f.Stop(); }

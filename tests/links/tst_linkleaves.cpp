@@ -2,9 +2,9 @@
 // stock's boards, the web directory and the television and radio streams,
 // clicked on screen.
 #include "../navtree/TreeFixture.h"
+#include "HostAddresses.h"
 #include "collect/UpdateJobs.h"
 #include "common/TestRegistry.h"
-#include "core/Hosts.h"
 #include "links/Boards.h"
 #include "links/Streams.h"
 #include "links/WebDirectory.h"
@@ -22,18 +22,6 @@ using namespace tw::test;
 
 namespace {
 
-// "{Name}" stands for "http://" and that host, "[Name]" for the host alone.
-QString Expand(QString address)
-{
-    for (const QString &name : Hosts::Names()) {
-        QString root = Hosts::Url(name, QStringLiteral("/"));
-        root.chop(1);
-        address.replace(u'{' + name + u'}', root);
-        address.replace(u'[' + name + u']', Hosts::Host(name));
-    }
-    return address;
-}
-
 const QString Sectors = QStringLiteral("{MessageBoardHost}/yahoo/Business___Finance/Investments/Sectors/");
 
 } // namespace
@@ -42,13 +30,11 @@ class tst_linkleaves : public QObject {
     Q_OBJECT
     TreeFixture f;
 
-    void ClickNode(const QString &key) { f.ClickOnScreen(key); }
-
     // The one address a click opened, "" when it opened none.
     QString Opened(const QString &key)
     {
         Shell::Reset();
-        ClickNode(key);
+        f.ClickOnScreen(key);
         const QStringList opened = Shell::Opened();
         Shell::Reset();
         [&] { QVERIFY2(opened.size() <= 1, qPrintable(key)); }();
@@ -125,7 +111,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, key);
         QFETCH(QString, address);
-        ClickNode(key);
+        f.ClickOnScreen(key);
         QCOMPARE(Shell::Opened(), address.isEmpty() ? QStringList{} : QStringList{Expand(address)});
         QVERIFY(Dialogs::Log().isEmpty());
         QVERIFY(!QApplication::overrideCursor());
@@ -170,7 +156,7 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QString, address);
         CurrentSymbol = symbol;
-        ClickNode(key);
+        f.ClickOnScreen(key);
         QCOMPARE(Shell::Opened(), address.isEmpty() ? QStringList{} : QStringList{Expand(address)});
         QCOMPARE(CurrentSymbol, symbol);
         QVERIFY(Boards::Stock(3, "ABC").isEmpty());
@@ -211,7 +197,7 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QString, address);
         CurrentSymbol = "ZETA";
-        ClickNode(key);
+        f.ClickOnScreen(key);
         // Only the site's page: a site named like a news source is no
         // stock's news leaf.
         QCOMPARE(Shell::Opened(), address.isEmpty() ? QStringList{} : QStringList{Expand(address)});
@@ -260,7 +246,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, key);
         QFETCH(QString, address);
-        ClickNode(key);
+        f.ClickOnScreen(key);
         QCOMPARE(Shell::Opened(), address.isEmpty() ? QStringList{} : QStringList{Expand(address)});
         QVERIFY(!QApplication::overrideCursor());
     }
@@ -284,7 +270,7 @@ private Q_SLOTS:
         UpdateJobs::SetClock([today] { return today; });
         if (us != QLatin1String("-"))
             f.env->Set(QStringLiteral("US"), us);
-        ClickNode(QStringLiteral("RadioZD"));
+        f.ClickOnScreen(QStringLiteral("RadioZD"));
         QCOMPARE(Shell::Opened(),
                  QStringList{Expand(QStringLiteral("pnm://[ZdNetRadioHost]/basic/providers/zdtvradio/") + file)});
     }
@@ -348,7 +334,7 @@ private Q_SLOTS:
         f.env->Set(QStringLiteral("Prompt"), QStringLiteral("1"));
         Ras::SetActive(0);
         Dialogs::QueueAnswer(answer);
-        ClickNode(key);
+        f.ClickOnScreen(key);
         QVERIFY(Shell::Opened().isEmpty());
         QCOMPARE(Dialogs::Log().size(), 1);
         QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Not Connected"));

@@ -32,9 +32,7 @@ public:
     bool StartTechShown()
     {
         StartTech();
-        main->resize(1000, 800);
-        main->show();
-        return QTest::qWaitForWindowExposed(main);
+        return Show(QSize(1000, 800));
     }
 
     static void SetStocks(const QList<QPair<QByteArray, QByteArray>> &stocks)
@@ -93,9 +91,7 @@ public:
         for (TreeNode *p = node->Parent(); p; p = p->Parent())
             p->setExpanded(true);
         tree->scrollToItem(node);
-        const QPoint at = tree->visualItemRect(node).center();
-        SendMouse(tree->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
-        SendMouse(tree->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
+        tw::test::Click(tree->viewport(), tree->visualItemRect(node).center());
     }
 };
 

@@ -4,7 +4,6 @@
 #include "platform/TreeView.h"
 #include "sheets/SheetState.h"
 
-#include <QLabel>
 #include <QTest>
 
 // The earnings and option pages from the Update run to the sheets: a click
@@ -26,18 +25,12 @@ class tst_treeearnings : public QObject {
                                        {"Puts", "Put", "Puts", false},
                                        {"Options", "Options", "Options", false}};
 
-
     void Prepare()
     {
         f.SetStocks({"ZETA", "ACME", "F"});
         Stocks[0].Name = "Zeta Corp";
         Stocks[1].Name = "Acme Inc";
         Stocks[2].Name = "F";
-    }
-    void BuildTree()
-    {
-        f.m->Panel1[1]->setText(QStringLiteral("Tech"));
-        f.m->initTree();
     }
     // The option page's data lines, each split into its fields.
     QList<QList<QByteArray>> OptionLines(const QByteArray &symbol)
@@ -60,7 +53,7 @@ private Q_SLOTS:
         Prepare();
         f.TickOnly({5, 8});
         f.m->RunUpdate();
-        BuildTree();
+        f.Build(QStringLiteral("Tech"));
 
         const QByteArray symbols[] = {"ZETA", "ACME", "F"};
         for (int i = 0; i < 3; ++i) {
@@ -100,7 +93,7 @@ private Q_SLOTS:
     void leavesWithoutPages()
     {
         Prepare();
-        BuildTree();
+        f.Build(QStringLiteral("Tech"));
         for (const Leaf &leaf : kLeaves) {
             CurrentSymbol = "ZETA";
             f.Open(QLatin1String(leaf.key) + u'1');

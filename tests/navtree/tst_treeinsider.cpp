@@ -4,7 +4,6 @@
 #include "platform/TreeView.h"
 #include "sheets/SheetState.h"
 
-#include <QLabel>
 #include <QTest>
 
 // The road of one request: the Update run stores each stock's insider page,
@@ -22,7 +21,6 @@ class tst_treeinsider : public QObject {
 #endif
     }
 
-
 private Q_SLOTS:
     void init() { QVERIFY(f.Init()); }
     void cleanup() { f.Cleanup(); }
@@ -36,8 +34,7 @@ private Q_SLOTS:
         f.SetStocks(symbols);
         f.TickOnly({7});
         f.m->RunUpdate();
-        f.m->Panel1[1]->setText(QStringLiteral("Tech"));
-        f.m->initTree();
+        f.Build(QStringLiteral("Tech"));
 
         static const char *const actions[] = {"Sale", "Purchase", "Option Exercise", "Gift"};
         for (int i = 0; i < symbols.size(); ++i) {
@@ -74,8 +71,7 @@ private Q_SLOTS:
                   "the sheet filler frame, sheets/SheetFrame.h)");
         f.SetStocks({"ZETA", "ACME", "F"});
         Stocks[1].Name = "Acme Inc";
-        f.m->Panel1[1]->setText(QStringLiteral("Tech"));
-        f.m->initTree();
+        f.Build(QStringLiteral("Tech"));
         CurrentSymbol = "ZETA";
         f.Open(QStringLiteral("IT1"));
         QCOMPARE(CurrentSymbol, QByteArray("ACME"));

@@ -4,7 +4,6 @@
 #include "platform/TreeView.h"
 #include "sheets/SheetState.h"
 
-#include <QLabel>
 #include <QTest>
 
 // The research pages from the Update run to the sheets: the seven boxes
@@ -12,7 +11,6 @@
 class tst_treeresearch : public QObject {
     Q_OBJECT
     tw::test::UpdateFixture f;
-
 
 private Q_SLOTS:
     void init() { QVERIFY(f.Init()); }
@@ -26,8 +24,7 @@ private Q_SLOTS:
         Stocks[2].Name = "F";
         f.TickOnly({9, 10, 11, 12, 13, 14, 88});
         f.m->RunUpdate();
-        f.m->Panel1[1]->setText(QStringLiteral("Tech"));
-        f.m->initTree();
+        f.Build(QStringLiteral("Tech"));
 
         const struct {
             const char *key, *view;

@@ -15,6 +15,8 @@
 #include <QPair>
 #include <QPointF>
 #include <QPointer>
+#include <QSize>
+#include <QTest>
 #include <memory>
 
 Q_DECLARE_METATYPE(frmMain::RunCall)
@@ -47,6 +49,14 @@ public:
         frmMain::SetRunHook([this](frmMain::RunCall c) { runs.append(c); });
         Help::Reset();
         main = frmMain::Instance();
+    }
+
+    // The window at that size on the screen, for clicks on its controls.
+    bool Show(QSize size)
+    {
+        main->resize(size);
+        main->show();
+        return QTest::qWaitForWindowExposed(main);
     }
 
     void Stop()

@@ -27,6 +27,13 @@ inline void DoubleClick(QWidget *w, QPointF at = QPointF(3, 3))
     SendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, at);
 }
 
+// A left click, press and release, at one place.
+inline void Click(QWidget *w, QPointF at)
+{
+    SendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton, at);
+    SendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, at);
+}
+
 // A cell off the screen has no place to click: it is scrolled into view.
 inline QPoint CellCenter(FlexGrid *g, int row, int col)
 {
@@ -34,11 +41,6 @@ inline QPoint CellCenter(FlexGrid *g, int row, int col)
     return g->visualRect(g->model()->index(row, col)).center();
 }
 
-inline void ClickCell(FlexGrid *g, int row, int col)
-{
-    const QPoint at = CellCenter(g, row, col);
-    SendMouse(g->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
-    SendMouse(g->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
-}
+inline void ClickCell(FlexGrid *g, int row, int col) { Click(g->viewport(), CellCenter(g, row, col)); }
 
 } // namespace tw::test

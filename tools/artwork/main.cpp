@@ -62,11 +62,11 @@ struct Rng {
     }
 };
 
-void Save(const QImage &img, const QString &rel)
+void Save(const QImage &img, const QString &rel, const char *format = "PNG", int quality = -1)
 {
     const QString path = g_out + QLatin1Char('/') + rel;
     QDir().mkpath(QFileInfo(path).path());
-    if (!img.save(path, "PNG")) {
+    if (!img.save(path, format, quality)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::exit(1);
     }
@@ -448,15 +448,8 @@ void ReportPictures(const QImage &up, const QImage &dn)
         for (int x = 0; x < 6; ++x)
             marker.setPixelColor(x, y, Mix(QColor(255, 170, 150), QColor(190, 0, 0), t));
     }
-    for (const auto &[img, rel] : {std::pair{bar, "pages/bar.jpg"}, std::pair{marker, "pages/gmb.jpg"}}) {
-        const QString path = g_out + QLatin1Char('/') + QLatin1String(rel);
-        QDir().mkpath(QFileInfo(path).path());
-        if (!img.save(path, "JPG", 95)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            std::exit(1);
-        }
-        std::printf("%s %dx%d\n", rel, img.width(), img.height());
-    }
+    Save(bar, QStringLiteral("pages/bar.jpg"), "JPG", 95);
+    Save(marker, QStringLiteral("pages/gmb.jpg"), "JPG", 95);
 }
 
 // ------------------------------------------------------- picture buttons
