@@ -3,7 +3,6 @@
 // Graphs" leaves show their dialogs owned by the main window. Each has one
 // window that a second opening brings up as it stands.
 #include "../navtree/TreeFixture.h"
-#include "../shell/MouseEvents.h"
 #include "common/TestRegistry.h"
 #include "platform/Geometry.h"
 #include "platform/Shell.h"
@@ -22,17 +21,6 @@ class tst_queryopen : public QObject {
     Q_OBJECT
     TreeFixture f;
 
-    void ClickNode(const QString &key)
-    {
-        TreeNode *node = f.Node(key);
-        QVERIFY2(node, qPrintable(key));
-        for (TreeNode *p = node->Parent(); p; p = p->Parent())
-            p->setExpanded(true);
-        f.tree->scrollToItem(node);
-        const QPoint at = f.tree->visualItemRect(node).center();
-        SendMouse(f.tree->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
-        SendMouse(f.tree->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
-    }
     // Within two pixels: windows stand on whole pixels, and the frame the
     // desktop adds on showing is not there yet when the window is placed.
     static bool Near(double a, double b) { return qAbs(a - b) < 31; }
@@ -71,7 +59,7 @@ private Q_SLOTS:
 
     void leavesShowOwnedDialogs()
     {
-        ClickNode(QStringLiteral("C1"));
+        f.ClickOnScreen(QStringLiteral("C1"));
         BigChart *chart = BigChart::Loaded();
         QVERIFY(chart);
         QVERIFY(chart->isVisible());
@@ -80,16 +68,16 @@ private Q_SLOTS:
         chart->cboSize->setFocus();
         QTest::keyClick(chart->cboSize, Qt::Key_Down);
         const QString size = chart->cboSize->currentText();
-        ClickNode(QStringLiteral("C1"));
+        f.ClickOnScreen(QStringLiteral("C1"));
         QCOMPARE(BigChart::Loaded(), chart);
         QCOMPARE(chart->cboSize->currentText(), size);
 
-        ClickNode(QStringLiteral("TG1"));
+        f.ClickOnScreen(QStringLiteral("TG1"));
         TechGraph *tech = TechGraph::Loaded();
         QVERIFY(tech);
         QVERIFY(tech->isVisible());
         QCOMPARE(tech->parentWidget(), f.main);
-        ClickNode(QStringLiteral("TG1"));
+        f.ClickOnScreen(QStringLiteral("TG1"));
         QCOMPARE(TechGraph::Loaded(), tech);
         // Opening neither changed the current stock nor opened a page.
         QVERIFY(Shell::Opened().isEmpty());
