@@ -9,6 +9,7 @@
 #include "platform/Help.h"
 #include "platform/RunOnce.h"
 #include "platform/Vb.h"
+#include "platform/VbColor.h"
 #include "platform/VbInput.h"
 #include "platform/Winsock.h"
 #include "shell/ShellState.h"
@@ -161,13 +162,9 @@ QCheckBox *Options::NewBox(QWidget *parent, const QString &objectName, const QSt
 
 void Options::SetForeColor(QWidget *w, const QColor &color)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    p.setColor(QPalette::Text, color);
-    w->setPalette(p);
+    VbColor::SetForeColor(w, color);
+    VbColor::SetPaletteColor(w, QPalette::Text, color);
 }
-
-QColor Options::ForeColor(const QWidget *w) { return w->palette().color(QPalette::WindowText); }
 
 // ---------------------------------------------------------------------------
 // The one window

@@ -163,8 +163,8 @@ private:
     // A check box whose click moves only between cleared and ticked; a
     // greyed state comes from a stored value alone.
     static QCheckBox *NewBox(QWidget *parent, const QString &objectName, const QString &caption);
+    // ForeColor that also colours a check box's mark.
     static void SetForeColor(QWidget *w, const QColor &color);
-    static QColor ForeColor(const QWidget *w);
     bool loaded_ = false;
     // How the running version check ended (OptionsUpgrade.cpp).
     enum class CheckEnd { Running, Replied, Failed, SocketError };

@@ -3,6 +3,7 @@
 #include "core/Options.h"
 
 #include "platform/Dialogs.h"
+#include "platform/VbColor.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -244,7 +245,7 @@ void Options::lblExc_Click(int index)
 
 void Options::chkUpdate_MouseMove(int index)
 {
-    if (ForeColor(chkUpdate[index]) == kBlue)
+    if (VbColor::ForeColor(chkUpdate[index]) == kBlue)
         return;
     for (QCheckBox *box : chkUpdate)
         SetForeColor(box, kBlack);
@@ -254,7 +255,7 @@ void Options::chkUpdate_MouseMove(int index)
 void Options::frm_MouseMove()
 {
     for (QCheckBox *box : chkUpdate) {
-        if (ForeColor(box) != kBlack)
+        if (VbColor::ForeColor(box) != kBlack)
             SetForeColor(box, kBlack);
     }
 }

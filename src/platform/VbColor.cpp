@@ -41,4 +41,18 @@ QColor ToQColor(uint32_t color)
     return QColor(int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu));
 }
 
+void SetPaletteColor(QWidget *w, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette p = w->palette();
+    p.setColor(role, color);
+    w->setPalette(p);
+}
+
+void SetForeColor(QWidget *w, const QColor &color)
+{
+    SetPaletteColor(w, QPalette::WindowText, color);
+}
+
+QColor ForeColor(const QWidget *w) { return w->palette().color(QPalette::WindowText); }
+
 } // namespace VbColor

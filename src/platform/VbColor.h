@@ -3,6 +3,8 @@
 // 0x800000nn for the desktop's colour number nn (5 window, 8 window text,
 // 15 button face, ...), which follows the current palette.
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 #include <cstdint>
 
 namespace VbColor {
@@ -17,5 +19,11 @@ constexpr uint32_t ButtonText = 0x80000012u;
 constexpr uint32_t ButtonHighlight = 0x80000014u;
 
 QColor ToQColor(uint32_t color);
+
+// One colour of a control's palette.
+void SetPaletteColor(QWidget *w, QPalette::ColorRole role, const QColor &color);
+// A control's ForeColor: the text colour of its palette.
+void SetForeColor(QWidget *w, const QColor &color);
+QColor ForeColor(const QWidget *w);
 
 } // namespace VbColor

@@ -12,6 +12,7 @@
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
+#include "platform/VbColor.h"
 #include "shell/frmMain.h"
 
 #include <QGridLayout>
@@ -37,13 +38,6 @@ const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
 const QColor Green(0, 255, 0);
 
-void SetColor(QLabel *label, const QColor &color)
-{
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, color);
-    label->setPalette(p);
-}
-QColor ColorOf(const QLabel *label) { return label->palette().color(QPalette::WindowText); }
 
 QString SetName(int n)
 {
@@ -458,21 +452,21 @@ void StkSet::cmdHelp_Click()
 void StkSet::Make_lblAction_Blue()
 {
     for (QLabel *l : lblAction)
-        SetColor(l, Blue);
+        VbColor::SetForeColor(l, Blue);
 }
 
 void StkSet::lblAction_MouseMove(int index)
 {
-    if (ColorOf(lblAction[index]) == Red)
+    if (VbColor::ForeColor(lblAction[index]) == Red)
         return;
     Make_lblAction_Blue();
-    SetColor(lblAction[index], Red);
+    VbColor::SetForeColor(lblAction[index], Red);
 }
 
 void StkSet::lblAction_MouseDown(int index)
 {
     Make_lblAction_Blue();
-    SetColor(lblAction[index], Green);
+    VbColor::SetForeColor(lblAction[index], Green);
 }
 
 void StkSet::lblAction_MouseUp(int) { Make_lblAction_Blue(); }
@@ -480,8 +474,8 @@ void StkSet::lblAction_MouseUp(int) { Make_lblAction_Blue(); }
 void StkSet::Form_MouseMove()
 {
     for (QLabel *l : lblAction)
-        if (ColorOf(l) != Blue)
-            SetColor(l, Blue);
+        if (VbColor::ForeColor(l) != Blue)
+            VbColor::SetForeColor(l, Blue);
 }
 
 void StkSet::mouseMoveEvent(QMouseEvent *event)

@@ -6,6 +6,7 @@
 #include "platform/ControlNames.h"
 #include "platform/RunOnce.h"
 #include "platform/Vb.h"
+#include "platform/VbColor.h"
 #include "queries/QueryTables.h"
 
 #include <QComboBox>
@@ -60,12 +61,6 @@ Reuters::FromDate WeekBack(QDate today)
 // The length a choice of the list stands for: its first two characters.
 int16_t LengthOf(const QString &choice) { return Vb::CInt(Vb::CDbl(choice.left(2).trimmed())); }
 
-void SetColour(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
-}
 
 } // namespace
 
@@ -134,7 +129,7 @@ Reuters::Reuters(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
     for (int i = 0; i < 5; ++i) {
         lblStock[i] = new QLabel(QStringLiteral("Stock %1:").arg(i + 1), this);
         lblStock[i]->setObjectName(ControlNames::Indexed("lblStock", i));
-        SetColour(lblStock[i], grey);
+        VbColor::SetForeColor(lblStock[i], grey);
         txtSymbol[i] = new QLineEdit(this);
         txtSymbol[i]->setObjectName(ControlNames::Indexed("txtSymbol", i));
         txtSymbol[i]->setToolTip(QStringLiteral("Enter Stock Symbol"));
@@ -149,7 +144,7 @@ Reuters::Reuters(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
     auto *options = new QGridLayout(fraOptions);
     auto label = [&](const QString &text, QLineEdit *buddy, int row, int col) {
         auto *l = new QLabel(text, fraOptions);
-        SetColour(l, grey);
+        VbColor::SetForeColor(l, grey);
         l->setBuddy(buddy);
         options->addWidget(l, row, col);
     };
@@ -166,7 +161,7 @@ Reuters::Reuters(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
     txt_ToDay = dateBox("txt_ToDay");
     txt_ToMonth = dateBox("txt_ToMonth");
     auto *lblLength = new QLabel(QStringLiteral("Length:"), fraOptions);
-    SetColour(lblLength, grey);
+    VbColor::SetForeColor(lblLength, grey);
     options->addWidget(lblLength, 0, 0);
     options->addWidget(cboLength, 0, 1, 1, 3);
     label(QStringLiteral("From Day:"), txtFromDay, 1, 0);

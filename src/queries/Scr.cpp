@@ -26,12 +26,6 @@ Scr *g_scr = nullptr;
 const QColor kChosen(0, 0, 255);
 const QColor kOther(128, 128, 128);
 
-void SetColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(role, colour);
-    w->setPalette(p);
-}
 
 // Groups by their place in the address order, column by column from the top.
 constexpr int kLeft[] = {1, 4, 0};   // book value, analysts, S&P 500
@@ -63,11 +57,11 @@ Scr::Scr(QWidget *parent) : QDialog(parent)
         auto *frame = new QGroupBox(QString::fromLatin1(group.caption), this);
         frame->setObjectName(QStringLiteral("fra_") + QLatin1String(group.control).mid(4));
         frame->setAutoFillBackground(true);
-        SetColour(frame, QPalette::Window, window);
+        VbColor::SetPaletteColor(frame, QPalette::Window, window);
         // Book value keeps the desktop's text colour; the others are grey.
         const QColor title = g == 1 ? VbColor::ToQColor(VbColor::WindowText) : kOther;
-        SetColour(frame, QPalette::WindowText, title);
-        SetColour(frame, QPalette::Text, title);
+        VbColor::SetForeColor(frame, title);
+        VbColor::SetPaletteColor(frame, QPalette::Text, title);
         auto *column = new QVBoxLayout(frame);
         column->setContentsMargins(4, 0, 4, 1);
         column->setSpacing(0);
@@ -79,8 +73,8 @@ Scr::Scr(QWidget *parent) : QDialog(parent)
             // A button fills with its Button colour unless told otherwise.
             option->setBackgroundRole(QPalette::Window);
             option->setAutoFillBackground(true);
-            SetColour(option, QPalette::Window, Qt::white);
-            SetColour(option, QPalette::WindowText, kOther);
+            VbColor::SetPaletteColor(option, QPalette::Window, Qt::white);
+            VbColor::SetForeColor(option, kOther);
             buttons->addButton(option, i);
             column->addWidget(option);
             options.append(option);
@@ -97,8 +91,8 @@ Scr::Scr(QWidget *parent) : QDialog(parent)
     lblIndustry = new QLabel(QStringLiteral("Industry Group"), this);
     lblIndustry->setObjectName(QStringLiteral("Label1"));
     lblIndustry->setAutoFillBackground(true);
-    SetColour(lblIndustry, QPalette::Window, Qt::white);
-    SetColour(lblIndustry, QPalette::WindowText, kOther);
+    VbColor::SetPaletteColor(lblIndustry, QPalette::Window, Qt::white);
+    VbColor::SetForeColor(lblIndustry, kOther);
     lstIndestry = new QListWidget(this);
     lstIndestry->setObjectName(QStringLiteral("lstIndestry"));
     lstIndestry->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -198,9 +192,9 @@ void Scr::opt_Click(int group, int index)
 {
     const QList<QRadioButton *> &options = groups.value(group);
     for (QRadioButton *o : options)
-        SetColour(o, QPalette::WindowText, kOther);
+        VbColor::SetForeColor(o, kOther);
     if (index >= 0 && index < options.size())
-        SetColour(options[index], QPalette::WindowText, kChosen);
+        VbColor::SetForeColor(options[index], kChosen);
 }
 
 void Scr::cmdShow_Click()

@@ -8,6 +8,7 @@
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
+#include "platform/VbColor.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
@@ -25,12 +26,6 @@ const QByteArray kWord = "Tickerwatch";
 // The box starts this many characters before the word.
 constexpr qsizetype kLead = 9;
 
-void SetColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(role, colour);
-    w->setPalette(p);
-}
 } // namespace
 
 QByteArray frmAdviser::TipText(const QByteArray &file)
@@ -52,7 +47,7 @@ frmAdviser::frmAdviser(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     setObjectName(QStringLiteral("frmAdviser"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
-    SetColour(this, QPalette::Window, QColor(224, 224, 224));
+    VbColor::SetPaletteColor(this, QPalette::Window, QColor(224, 224, 224));
 
     auto *root = new QVBoxLayout(this);
     // The roll-up effect shrinks the window below its layout's minimum.
@@ -67,12 +62,12 @@ frmAdviser::frmAdviser(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     heading.setBold(true);
     heading.setItalic(true);
     Label1->setFont(heading);
-    SetColour(Label1, QPalette::WindowText, QColor(0, 0, 255));
+    VbColor::SetForeColor(Label1, QColor(0, 0, 255));
     root->addWidget(Label1);
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    SetColour(Label2, QPalette::WindowText, QColor(64, 64, 64));
+    VbColor::SetForeColor(Label2, QColor(64, 64, 64));
     root->addWidget(Label2);
 
     txtTip = new QPlainTextEdit(this);

@@ -8,6 +8,7 @@
 #include "platform/RunOnce.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
+#include "platform/VbColor.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -26,14 +27,6 @@ const QString kSite = QStringLiteral("MakerWebHost");
 const char *const kLinks[frmUpgrade::LinkCount] = {"Start Download", "Get More Information",
                                                    "Take Me To Download Area", "Close"};
 
-void SetForeColor(QWidget *w, const QColor &color)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    w->setPalette(p);
-}
-
-QColor ForeColor(const QWidget *w) { return w->palette().color(QPalette::WindowText); }
 } // namespace
 
 frmUpgrade::frmUpgrade(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -56,7 +49,7 @@ frmUpgrade::frmUpgrade(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frame
     heading.setPointSizeF(12);
     heading.setItalic(true);
     Label1->setFont(heading);
-    SetForeColor(Label1, QColor(64, 64, 64));
+    VbColor::SetForeColor(Label1, QColor(64, 64, 64));
     Label1->setMouseTracking(true);
     root->addWidget(Label1);
     root->addStretch(1);
@@ -72,7 +65,7 @@ frmUpgrade::frmUpgrade(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frame
         lblNav[i]->setFont(link);
         lblNav[i]->setCursor(Qt::PointingHandCursor);
         lblNav[i]->setMouseTracking(true);
-        SetForeColor(lblNav[i], kBlue);
+        VbColor::SetForeColor(lblNav[i], kBlue);
         lblNav[i]->installEventFilter(this);
         row->addWidget(lblNav[i]);
     }
@@ -134,17 +127,17 @@ void frmUpgrade::mouseMoveEvent(QMouseEvent *event)
 
 void frmUpgrade::lblNav_MouseMove(int index)
 {
-    if (ForeColor(lblNav[index]) == kRed)
+    if (VbColor::ForeColor(lblNav[index]) == kRed)
         return;
     for (QLabel *l : lblNav)
-        SetForeColor(l, kBlue);
-    SetForeColor(lblNav[index], kRed);
+        VbColor::SetForeColor(l, kBlue);
+    VbColor::SetForeColor(lblNav[index], kRed);
 }
 
 void frmUpgrade::Form_MouseMove()
 {
     for (QLabel *l : lblNav)
-        SetForeColor(l, kBlue);
+        VbColor::SetForeColor(l, kBlue);
 }
 
 void frmUpgrade::lblNav_Click(int index)

@@ -11,6 +11,7 @@
 #include "platform/TreeView.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
+#include "platform/VbColor.h"
 #include "portfolio/Properties.h"
 #include "sheets/SheetState.h"
 #include "shell/Skins.h"
@@ -48,9 +49,7 @@ void Style(QLabel *label, bool selected)
     QFont f = label->font();
     f.setBold(selected);
     label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, selected ? QColor(0, 0, 255) : QColor(0, 0, 0));
-    label->setPalette(p);
+    VbColor::SetForeColor(label, selected ? QColor(0, 0, 255) : QColor(0, 0, 0));
 }
 
 

@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Ras.h"
 #include "platform/Shell.h"
+#include "platform/VbColor.h"
 #include "platform/Winsock.h"
 #include "services/VersionCheck.h"
 #include "services/frmUpgrade.h"
@@ -35,7 +36,6 @@ const QByteArray kNewVersion = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\
 // What an earlier check left: it holds the marker, and must never decide.
 const QByteArray kOlderFile = "HTTP/1.0 200 OK\r\n\r\nNew version Available\r\n";
 
-QColor ForeColor(const QWidget *w) { return w->palette().color(QPalette::WindowText); }
 QPoint Middle(const QWidget *w) { return w->rect().center(); }
 } // namespace
 
@@ -304,7 +304,7 @@ private Q_SLOTS:
         const auto colours = [u] {
             QList<QColor> c;
             for (QLabel *l : u->lblNav)
-                c.append(ForeColor(l));
+                c.append(VbColor::ForeColor(l));
             return c;
         };
         QCOMPARE(colours(), (QList<QColor>{kBlue, kBlue, kBlue, kBlue}));
