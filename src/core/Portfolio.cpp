@@ -17,8 +17,6 @@ namespace Stock {
 
 namespace {
 
-// Slot 100 is outside the count and is never handed out to a new transaction.
-constexpr int LastCountedSlot = PortfolioSlots - 2;
 
 struct TransactionFields {
     template <typename Io, typename R>
@@ -94,7 +92,7 @@ bool ReadPortfolio()
 {
     if (!Read(PortfolioFile(), Portfolio, TransactionFields{}))
         return false;
-    PortfolioCount = int16_t(std::count_if(Portfolio.begin(), Portfolio.begin() + LastCountedSlot + 1,
+    PortfolioCount = int16_t(std::count_if(Portfolio.begin(), Portfolio.begin() + Stock::LastPortfolioSlot + 1,
                                            [](const TransactionRecord &r) { return !IsFree(r); }));
     return true;
 }
@@ -133,7 +131,7 @@ bool SetTransaction(const QByteArray &action, const QByteArray &symbol, int16_t 
 
 void PurgePortfolio()
 {
-    for (int i = 0; i <= LastCountedSlot; ++i)
+    for (int i = 0; i <= Stock::LastPortfolioSlot; ++i)
         if (Portfolio[i].Symbol.size() < 2)
             Portfolio[i] = TransactionRecord{};
     Portfolio[PortfolioSlots - 1] = TransactionRecord{};
@@ -176,7 +174,7 @@ int16_t SharesLeft(const TransactionRecord &purchase)
 
 int16_t FindPurchase(int16_t id)
 {
-    for (int i = 0; i <= LastCountedSlot; ++i)
+    for (int i = 0; i <= Stock::LastPortfolioSlot; ++i)
         if (Portfolio[size_t(i)].Action == "Buy" && Portfolio[size_t(i)].ID == id && !IsFree(Portfolio[size_t(i)]))
             return int16_t(i);
     return NotFound;
@@ -191,7 +189,7 @@ double SaleGain(const TransactionRecord &purchase, double shares, double price, 
 
 bool EditTransaction(int16_t slot, int16_t shares, float commission, const QByteArray &date, double price)
 {
-    if (slot < 0 || slot > LastCountedSlot || IsFree(Portfolio[size_t(slot)]))
+    if (slot < 0 || slot > Stock::LastPortfolioSlot || IsFree(Portfolio[size_t(slot)]))
         return false;
     TransactionRecord &t = Portfolio[size_t(slot)];
     t.Shares = shares;
@@ -207,7 +205,7 @@ bool EditTransaction(int16_t slot, int16_t shares, float commission, const QByte
     if (t.Action == "Sell") {
         regain(t);
     } else if (t.Action == "Buy") {
-        for (int i = 0; i <= LastCountedSlot; ++i)
+        for (int i = 0; i <= Stock::LastPortfolioSlot; ++i)
             if (Portfolio[size_t(i)].Action == "Sell" && Portfolio[size_t(i)].ID == t.ID && !IsFree(Portfolio[size_t(i)]))
                 regain(Portfolio[size_t(i)]);
     }
@@ -226,7 +224,7 @@ std::optional<NewTransaction> NextTransaction()
     if (highestId >= std::numeric_limits<int16_t>::max())
         return std::nullopt;
     // Slot 0 is never given out, and slot 100 is lost at the next purge.
-    for (int i = 1; i <= LastCountedSlot; ++i)
+    for (int i = 1; i <= Stock::LastPortfolioSlot; ++i)
         if (IsFree(Portfolio[i]))
             return NewTransaction{int16_t(i), int16_t(highestId + 1)};
     return std::nullopt;

@@ -70,6 +70,10 @@ struct MarketIndexRecord {
 namespace Stock {
 constexpr int StockSlots = 201;
 constexpr int PortfolioSlots = 101;
+// The last slot a transaction walk covers: slot 100 is outside the count,
+// never handed out and never shown, but after a deletion a transaction may
+// sit beyond the count of occupied slots.
+constexpr int LastPortfolioSlot = PortfolioSlots - 2;
 constexpr int USMarketSlots = 37;
 // FindStock's answer for a symbol that is not in the open set.
 constexpr int16_t NotFound = -1;

@@ -28,13 +28,12 @@ namespace {
 using PortfolioGrids::HoldingKeyCol;
 using PortfolioGrids::LogSlotCol;
 
-constexpr int LastSlot = Stock::PortfolioSlots - 2;
 
 // The slots of the symbol's lots that still hold shares.
 QList<int> OpenLots(const QByteArray &symbol)
 {
     QList<int> lots;
-    for (int i = 0; i <= LastSlot; ++i) {
+    for (int i = 0; i <= Stock::LastPortfolioSlot; ++i) {
         const TransactionRecord &t = Portfolio[size_t(i)];
         if (t.Symbol == symbol && t.Action == "Buy" && Stock::SharesLeft(t) > 0)
             lots << i;
@@ -273,7 +272,7 @@ void frmMain::SellHolding()
 
 void frmMain::EditTransactionAt(int slot)
 {
-    if (slot < 0 || slot > LastSlot || Portfolio[size_t(slot)].Symbol.isEmpty())
+    if (slot < 0 || slot > Stock::LastPortfolioSlot || Portfolio[size_t(slot)].Symbol.isEmpty())
         return;
     const TransactionRecord t = Portfolio[size_t(slot)];
     TransactionSlot = int16_t(slot);
@@ -294,7 +293,7 @@ void frmMain::EditTransactionAt(int slot)
 
 void frmMain::DeleteTransactionAt(int slot)
 {
-    if (slot < 0 || slot > LastSlot)
+    if (slot < 0 || slot > Stock::LastPortfolioSlot)
         return;
     const TransactionRecord &t = Portfolio[size_t(slot)];
     const int answer = Dialogs::MsgBox(QStringLiteral("Are you sure you want to remove this transaction (")

@@ -19,9 +19,6 @@ using SheetFrame::SheetTable;
 constexpr int LeftTop = FlexGrid::flexAlignLeftTop;
 constexpr int Centre = FlexGrid::flexAlignCenterCenter;
 constexpr int Right = FlexGrid::flexAlignRightCenter;
-// Every walk covers slots 0 to 99: after a deletion a transaction may sit
-// beyond the count of occupied slots. Slot 100 is never shown.
-constexpr int LastSlot = Stock::PortfolioSlots - 2;
 
 const char *const TotalLabel = "    Total:";
 
@@ -165,7 +162,7 @@ void ReadHoldings(SheetTable &t)
 
     // Symbols in the order of their first slot.
     QList<QByteArray> symbols;
-    for (int i = 0; i <= LastSlot; ++i) {
+    for (int i = 0; i <= Stock::LastPortfolioSlot; ++i) {
         const QByteArray &s = Portfolio[size_t(i)].Symbol;
         if (s.size() >= 2 && !symbols.contains(s))
             symbols << s;
@@ -176,7 +173,7 @@ void ReadHoldings(SheetTable &t)
     for (const QByteArray &symbol : symbols) {
         Sums sums;
         bool visited = false;
-        for (int i = 0; i <= LastSlot; ++i) {
+        for (int i = 0; i <= Stock::LastPortfolioSlot; ++i) {
             const TransactionRecord &p = Portfolio[size_t(i)];
             if (p.Symbol != symbol || !IsBuy(p))
                 continue;
@@ -220,7 +217,7 @@ void ReadSelected(SheetTable &t, const QByteArray &symbol)
     Sums sums;
     bool listed = false;
     double lastCurrent = 0;
-    for (int i = 0; symbol.size() >= 2 && i <= LastSlot; ++i) {
+    for (int i = 0; symbol.size() >= 2 && i <= Stock::LastPortfolioSlot; ++i) {
         const TransactionRecord &p = Portfolio[size_t(i)];
         if (p.Symbol != symbol || !IsBuy(p))
             continue;
@@ -248,7 +245,7 @@ void ReadLog(SheetTable &t)
     t.widths = {12, 10, 15, 12, 12, 12, 15, 0, 0};
 
     double total = 0;
-    for (int i = 0; i <= LastSlot; ++i) {
+    for (int i = 0; i <= Stock::LastPortfolioSlot; ++i) {
         const TransactionRecord &r = Portfolio[size_t(i)];
         if (r.Symbol.isEmpty())
             continue;
@@ -282,7 +279,7 @@ void ReadLots(SheetTable &t, const QByteArray &symbol)
     t.headers = {"Date", "Shares", "Cost"};
     t.alignments = {LeftTop, Centre, Centre};
     t.widths = {33, 33, 33, 0};
-    for (int i = 0; i <= LastSlot; ++i) {
+    for (int i = 0; i <= Stock::LastPortfolioSlot; ++i) {
         const TransactionRecord &p = Portfolio[size_t(i)];
         if (p.Symbol != symbol || !IsBuy(p))
             continue;
