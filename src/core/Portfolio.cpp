@@ -17,7 +17,6 @@ namespace Stock {
 
 namespace {
 
-
 struct TransactionFields {
     template <typename Io, typename R>
     bool operator()(Io &io, R &r) const
