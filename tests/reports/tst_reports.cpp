@@ -9,6 +9,7 @@
 #include "sheets/Zoom.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QImage>
 
@@ -58,6 +59,22 @@ private Q_SLOTS:
         QVERIFY(ReportFixture::MatchesGolden(ReportFixture::MaskStamp(TestEnv::ReadAll(path)), QStringLiteral("H_ABS.htm")));
         QVERIFY(!QFile::exists(old));
         QCOMPARE(Shell::Opened(), QStringList{path});
+    }
+
+    // A name in another letter case that leads to the page just written, as
+    // every spelling does in a folder that ignores case, is that page: it
+    // stays.
+    void sweepSparesThePage()
+    {
+        f.CachePage(QStringLiteral("IBM_ABS.Sh"), QStringLiteral("IBM_ABS.Sh"));
+        const QString path = f.Report(QStringLiteral("Annual Balance Sheet/IBM.htm"));
+        const QString spelling = f.Report(QStringLiteral("Annual Balance Sheet/ibm.htm"));
+        QVERIFY(QFile::link(QStringLiteral("IBM.htm"), spelling));
+        CurrentSymbol = "IBM";
+        CurrentView = QStringLiteral("ABS");
+        f.ChooseReport(0);
+        QVERIFY(QFileInfo(spelling).isSymLink());
+        QVERIFY(TestEnv::ReadAll(spelling).startsWith("<HTML>"));
     }
 
     // Section names, their escaped and spelled-out forms, long rows and
