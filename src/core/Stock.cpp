@@ -104,15 +104,17 @@ int16_t FindStock(const QByteArray &symbol)
     return Search(symbol, StockCount);
 }
 
-QByteArray CurrentStockName()
+QByteArray StockName(const QByteArray &symbol)
 {
-    if (CurrentSymbol.isEmpty())
+    if (symbol.isEmpty())
         return {};
-    const int16_t slot = Search(CurrentSymbol, StockCount);
+    const int16_t slot = Search(symbol, StockCount);
     if (slot == NotFound)
         return {};
-    return Stocks[slot].Name.size() > 1 ? Stocks[slot].Name : CurrentSymbol;
+    return Stocks[slot].Name.size() > 1 ? Stocks[slot].Name : symbol;
 }
+
+QByteArray CurrentStockName() { return StockName(CurrentSymbol); }
 
 float GetRecommendation(const QByteArray &symbol)
 {

@@ -124,8 +124,10 @@ bool SaveStocks();
 QByteArray StockDetails(const QByteArray &symbol);
 // The slot among 0 to StockCount holding symbol, or NotFound.
 int16_t FindStock(const QByteArray &symbol);
-// The name of CurrentSymbol's stock, or the symbol itself when the stored
-// name is shorter than two characters; "" when it is not in the set.
+// The name of the symbol's stock, or the symbol itself when the stored name
+// is shorter than two characters; "" when it is not in the set.
+QByteArray StockName(const QByteArray &symbol);
+// StockName of CurrentSymbol.
 QByteArray CurrentStockName();
 float GetRecommendation(const QByteArray &symbol);
 // LastSale in decimals through Misc::FormatP (which may rewrite the stored

@@ -3,6 +3,7 @@
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
+#include "platform/Text.h"
 #include "platform/Vb.h"
 
 #include <QRegularExpression>
@@ -42,11 +43,52 @@ const char *const DetailTags[20] = {"Symbol", "Name", "DChange", "PChange", "Vol
                                     "Bid", "Ask", "LTS", "Opens", "PreClose", "High52", "Low52",
                                     "EPS", "pe", "DPS", "Exchange", "industry", "LastUpdate"};
 
+// The document declares no encoding, so it must be ASCII to be read as
+// XML: characters of the code page above 127 become numeric references, and
+// control characters XML has no place for are dropped.
 QByteArray XmlEscape(const QByteArray &text)
 {
-    QByteArray out = text;
-    out.replace('&', "&amp;").replace('<', "&lt;").replace('>', "&gt;");
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar c : Text::FromCp1252(text)) {
+        const char16_t u = c.unicode();
+        if (u == '&')
+            out += "&amp;";
+        else if (u == '<')
+            out += "&lt;";
+        else if (u == '>')
+            out += "&gt;";
+        else if (u == '\t' || u == '\r' || u == '\n' || (u >= 0x20 && u < 0x7f))
+            out += char(u);
+        else if (u > 0x9f)
+            out += "&#" + QByteArray::number(u) + ';';
+    }
     return out;
+}
+
+// A field of the comma and Excel kinds as an RFC 4180 reader takes it: in
+// double quotes, its own doubled, when it holds a comma, a quote or a line
+// break. In the Excel kind a text that would start a formula (=, +, -, @)
+// is shown as text through a leading apostrophe; signed numbers stay
+// numbers.
+QByteArray CsvField(QByteArray field, bool excel)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?(\\d[\\d,]*(\\.\\d*)?|\\.\\d+)( \\d+/\\d+)?%?$|^[+-]?\\d+/\\d+$"));
+    if (excel && !field.isEmpty() && QByteArrayView("=+-@").contains(field[0])
+        && !number.match(QString::fromLatin1(field)).hasMatch())
+        field.prepend('\'');
+    if (field.contains(',') || field.contains('"') || field.contains('\r') || field.contains('\n'))
+        field = '"' + field.replace('"', "\"\"") + '"';
+    return field;
+}
+
+QByteArray CsvLine(const StockRecord &s, bool excel)
+{
+    QByteArrayList fields;
+    for (const QByteArray &field : Details(s))
+        fields << CsvField(field, excel);
+    return fields.join(',');
 }
 
 QByteArray XmlStock(const StockRecord &s)
@@ -69,8 +111,8 @@ QByteArray XmlStock(const StockRecord &s)
 QByteArray Line(int16_t kind, const StockRecord &s, const QDate &today)
 {
     switch (kind) {
-    case 0:
-    case 7: return Details(s).join(',') + (kind == 7 ? "\r" : "\r\n");
+    case 0: return CsvLine(s, false) + "\r\n";
+    case 7: return CsvLine(s, true) + '\r';
     case 1:
     case 14: return Details(s).join('\t') + "\r\n";
     case 2:
@@ -118,8 +160,10 @@ std::optional<FileFormat> FileFormatOf(int16_t kind)
 
 QByteArray ExportDate(const QByteArray &lastUpdate, const QDate &today)
 {
-    static const QRegularExpression timeOfDay(QStringLiteral("^\\s*\\d{1,2}:\\d{2}(:\\d{2})?\\s*([ap]m)?\\s*$"),
-                                              QRegularExpression::CaseInsensitiveOption);
+    // A time, with or without seconds, AM/PM and a zone ("4:01pm ET").
+    static const QRegularExpression timeOfDay(
+        QStringLiteral("^\\s*\\d{1,2}:\\d{2}(:\\d{2})?\\s*([ap]\\.?m\\.?)?(\\s*[a-z]{1,5}([+-]\\d{1,2}(:?\\d{2})?)?)?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression numeric(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{2}|\\d{4})\\s*$"));
     const QString text = QString::fromLatin1(lastUpdate);
     if (timeOfDay.match(text).hasMatch())

@@ -7,6 +7,9 @@
 #include "core/Misc.h"
 #include "core/RecordIO.h"
 #include "platform/Dialogs.h"
+#include "platform/Hourglass.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
 #include "platform/Vb.h"
 
 #include <QDir>
@@ -14,6 +17,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTime>
+
+#include <sys/stat.h>
 
 namespace ReportPage {
 
@@ -42,6 +47,32 @@ bool StartsReference(QByteArrayView text, qsizetype at)
     while (i < n && IsAlnum(text[i]))
         ++i;
     return i < n && text[i] == ';';
+}
+
+// An older report spelled in another letter case would shadow the new one
+// for anything that matches names the way the cache does. Only the
+// program's own report folder is swept, and never the file just written,
+// which a folder that ignores case lists under the older spelling.
+void DropCaseVariants(const QString &path)
+{
+    const QFileInfo target(path);
+    const QString root = QFileInfo(ReportFolder()).canonicalFilePath();
+    const QString folderPath = target.dir().canonicalPath();
+    if (root.isEmpty() || (folderPath != root && !folderPath.startsWith(root + u'/')))
+        return;
+    struct stat written {};
+    if (::stat(QFile::encodeName(path).constData(), &written) != 0)
+        return;
+    const QDir folder = target.dir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (name == target.fileName() || name.compare(target.fileName(), Qt::CaseInsensitive) != 0)
+            continue;
+        const QString other = folder.filePath(name);
+        struct stat st {};
+        if (::stat(QFile::encodeName(other).constData(), &st) == 0
+            && (st.st_dev != written.st_dev || st.st_ino != written.st_ino))
+            QFile::remove(other);
+    }
 }
 
 bool Blank(char c) { return c == ' '; }
@@ -192,8 +223,14 @@ QString ReportFolder() { return AppPaths::ReportsFolder(); }
 
 QString ReportFile(const QString &subfolder, const QByteArray &symbol, const QString &suffix)
 {
-    if (!SheetCache::UsableSymbol(symbol))
+    if (symbol.isEmpty())
         return {};
+    if (!SheetCache::UsableSymbol(symbol)) {
+        Dialogs::MsgBox(QStringLiteral("No page can be made for \"") + Text::FromCp1252(symbol)
+                            + QStringLiteral("\": the symbol cannot be part of a file name."),
+                        Dialogs::vbExclamation);
+        return {};
+    }
     QString folder = ReportFolder();
     if (!subfolder.isEmpty())
         folder += u'/' + subfolder;
@@ -220,13 +257,6 @@ bool WriteFile(const QString &path, const QByteArray &bytes)
                         Dialogs::vbExclamation);
         return false;
     }
-    // An older copy spelled in another letter case would shadow the new one
-    // for anything that matches names the way the cache does.
-    const QFileInfo target(path);
-    const QDir folder = target.dir();
-    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden))
-        if (name != target.fileName() && name.compare(target.fileName(), Qt::CaseInsensitive) == 0)
-            QFile::remove(folder.filePath(name));
     return true;
 }
 
@@ -235,8 +265,13 @@ bool Publish(const QString &path, const QByteArray &page)
     Misc::DoEvents();
     if (!WriteFile(path, page + "\r\n"))
         return false;
+    DropCaseVariants(path);
     Misc::DoEvents();
-    Misc::OpenAddress(path);
+    {
+        const Hourglass hourglass;
+        Shell::Open(path, QStringLiteral("No program could show the page. It was written to:\r\n")
+                              + QDir::toNativeSeparators(path));
+    }
     Misc::DoEvents();
     return true;
 }

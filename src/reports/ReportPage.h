@@ -81,7 +81,8 @@ QByteArray ShortDate(const QDate &date);
 QByteArray LongTimeNow();
 
 // The report folder AppFolder/Cache/Reports and, inside it, the path of a
-// report file; empty when the symbol may not become part of a file name.
+// report file; empty when the symbol is empty, and empty after a message
+// when the symbol may not become part of a file name.
 QString ReportFolder();
 QString ReportFile(const QString &subfolder, const QByteArray &symbol, const QString &suffix);
 
@@ -89,13 +90,14 @@ QString ReportFile(const QString &subfolder, const QByteArray &symbol, const QSt
 // own, copied into AppFolder where each is missing; a user's own stay.
 void PlacePictures();
 
-// Replaces the file by the page followed by CR LF (atomically; a file of the
-// same name in another letter case goes too) and opens it in the browser.
-// A failed write shows one message, keeps the old file, opens nothing and
-// answers false.
+// Replaces the report file by the page followed by CR LF (atomically; an
+// older report of the same name in another letter case goes too) and opens
+// it in the browser. A failed write shows one message, keeps the old file,
+// opens nothing and answers false. A page no program can show is still
+// written (true): one message says where.
 bool Publish(const QString &path, const QByteArray &page);
-// Replaces a file by exactly these bytes, as Publish does, without opening
-// it; a failure shows the same message and answers false.
+// Replaces a file by exactly these bytes, atomically, and touches nothing
+// else; a failure shows one message, keeps the old file and answers false.
 bool WriteFile(const QString &path, const QByteArray &bytes);
 
 } // namespace ReportPage

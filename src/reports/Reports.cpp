@@ -30,6 +30,10 @@ void Record(const char *call, const QByteArray &argument)
         TheRecorder()(QString::fromLatin1(call), argument);
 }
 
+// A report is headed by the name of the stock it was asked for, which need
+// not be the one on show (a Zoom window keeps its own).
+QByteArray Title(const QByteArray &symbol) { return ReportPage::Escape(Stock::StockName(symbol)); }
+
 QByteArray BalanceReportRows(QByteArray page)
 {
     return StatementRows::Balance(std::move(page), StatementRows::Renderer::Report);
@@ -79,7 +83,7 @@ void Reports::Statement(const QString &subfolder, const QByteArray &symbol, cons
         return;
     const Hourglass hourglass;
     const QByteArray source = ReportPage::ReadSheet(symbol, suffix);
-    const QByteArray page = HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), subtitle)
+    const QByteArray page = HtmlHead("#FFFEEA", Title(symbol), subtitle)
                             + HtmlTable("0", "1", "0", "100%", {}) + rows(source) + Footer();
     ReportPage::Publish(path, page);
 }
@@ -154,7 +158,7 @@ void Reports::Earnings(const QByteArray &symbol, int table, const QString &file,
     const QByteArray rows = EarningsRows::Rows(EarningsRows::Table(table), ReportPage::Renderer::Report,
                                                ReportPage::ReadSheet(symbol, "_ee.Sh"))
                                 .value_or(QByteArray());
-    ReportPage::Publish(path, HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), subtitle)
+    ReportPage::Publish(path, HtmlHead("#FFFEEA", Title(symbol), subtitle)
                                   + HtmlTable("0", "1", "3", "100%", {}) + rows + "\r\n" + Footer());
 }
 
@@ -195,7 +199,7 @@ void Reports::Chain(const QByteArray &symbol, bool calls)
     // Cancel keeps the old report.
     if (body.size() > OptionRows::LargeBody && !OptionRows::GoOnWithLarge(side, ReportPage::Renderer::Report))
         return;
-    ReportPage::Publish(path, HtmlHead(calls ? "#FFFEEA" : "#EFFAF9", ReportPage::Escape(Stock::CurrentStockName()),
+    ReportPage::Publish(path, HtmlHead(calls ? "#FFFEEA" : "#EFFAF9", Title(symbol),
                                        calls ? "Calls" : "Puts")
                                   + HtmlTable("1", "0", "0", "100%", {})
                                   + OptionRows::Headings(side, ReportPage::Renderer::Report)
@@ -223,7 +227,7 @@ void Reports::H_IT(const QByteArray &s)
     const Hourglass hourglass;
     const TradeRows::Walked trades =
         TradeRows::Insiders(ReportPage::Renderer::Report, ReportPage::ReadSheet(s, "_it.Sh"));
-    ReportPage::Publish(path, HtmlHead({}, ReportPage::Escape(Stock::CurrentStockName()), "Insiders Traders")
+    ReportPage::Publish(path, HtmlHead({}, Title(s), "Insiders Traders")
                                   + HtmlTable("1", "0", "0", "100%", {}) + trades.rows + Footer());
 }
 
@@ -236,7 +240,7 @@ void Reports::H_QR(const QByteArray &s)
     const Hourglass hourglass;
     const TradeRows::Walked filings =
         TradeRows::Filings(ReportPage::Renderer::Report, ReportPage::ReadSheet(s, "_qr.Sh"));
-    ReportPage::Publish(path, HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), "Quarterly Reports ")
+    ReportPage::Publish(path, HtmlHead("#FFFEEA", Title(s), "Quarterly Reports ")
                                   + HtmlTable("0", "1", "0", "100%", {}) + filings.rows + Footer());
 }
 
@@ -249,7 +253,7 @@ void Reports::H_SI(const QByteArray &s)
     const Hourglass hourglass;
     const TradeRows::Walked rows = TradeRows::ShortInterest(ReportPage::ReadSheet(s, "_SI.Sh"), "</TR>\r\n<TR>");
     // The footer's leading "</TR>" closes the last row opened.
-    ReportPage::Publish(path, HtmlHead("#FFFEEA", ReportPage::Escape(Stock::CurrentStockName()), "Short Interest")
+    ReportPage::Publish(path, HtmlHead("#FFFEEA", Title(s), "Short Interest")
                                   + HtmlTable("0", "4", "1", "100%", {}) + "<TR>" + TradeRows::ShortInterestHeadings()
                                   + "<tr>" + rows.rows + "</TR>" + Footer());
 }

@@ -142,6 +142,9 @@ void SummaryOpt::cndGenerate_Click()
         cmdCancel_Click();
 }
 
+// A window only hidden would keep unsaved ticks for the next opening.
+void SummaryOpt::reject() { cmdCancel_Click(); }
+
 void SummaryOpt::cmdCancel_Click()
 {
     summery_.reset();

@@ -32,6 +32,10 @@ public:
     void cndGenerate_Click();
     void cmdCancel_Click();
 
+protected:
+    // Esc and the close box: Cancel.
+    void reject() override;
+
 private:
     SummaryOpt();
     int Value(int box) const;

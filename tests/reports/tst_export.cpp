@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <QXmlStreamReader>
 
 using tw::test::ReportFixture;
 using tw::test::TestEnv;
@@ -52,6 +53,44 @@ class tst_export : public QObject {
         m.LastUpdate = "4:01pm";
     }
 
+    // The rows of comma-separated text as an RFC 4180 reader sees them; a
+    // row ends with CR LF, or with CR alone as the Excel kind writes it.
+    static QList<QByteArrayList> ReadCsv(const QByteArray &text)
+    {
+        QList<QByteArrayList> rows;
+        QByteArrayList row;
+        QByteArray field;
+        bool quoted = false;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (quoted) {
+                if (c != '"')
+                    field += c;
+                else if (i + 1 < text.size() && text[i + 1] == '"')
+                    field += text[++i];
+                else
+                    quoted = false;
+            } else if (c == '"') {
+                quoted = true;
+            } else if (c == ',') {
+                row << field;
+                field.clear();
+            } else if (c == '\r' || c == '\n') {
+                if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                    ++i;
+                row << field;
+                field.clear();
+                rows << row;
+                row.clear();
+            } else {
+                field += c;
+            }
+        }
+        if (!row.isEmpty() || !field.isEmpty())
+            rows << (row << field);
+        return rows;
+    }
+
     QString Out(const QString &name) const { return f.env->root() + u'/' + name; }
 
 private Q_SLOTS:
@@ -87,15 +126,38 @@ private Q_SLOTS:
         QFETCH(QString, filter);
         TwoStocks();
         const QString path = Out(golden);
-        TestEnv::WriteAll(Out(golden.toUpper()), "old"); // a case variant of the choice goes
+        TestEnv::WriteAll(path, "the old export");
+        // Files whose names differ only in letter case are the user's own.
+        TestEnv::WriteAll(Out(golden.toUpper()), "upper");
+        TestEnv::WriteAll(Out(golden.left(1).toUpper() + golden.mid(1)), "capital");
         SaveDialog::QueueAnswer(path);
         f.ChooseReport(item);
         QCOMPARE(SaveDialog::Shown().size(), 1);
         QCOMPARE(SaveDialog::Shown()[0].defaultFileName, proposed);
         QCOMPARE(SaveDialog::Shown()[0].filters, QStringList{filter});
         QVERIFY(ReportFixture::MatchesGolden(TestEnv::ReadAll(path), golden));
-        QVERIFY(!QFile::exists(Out(golden.toUpper())));
+        QCOMPARE(TestEnv::ReadAll(Out(golden.toUpper())), QByteArray("upper"));
+        QCOMPARE(TestEnv::ReadAll(Out(golden.left(1).toUpper() + golden.mid(1))), QByteArray("capital"));
+        QCOMPARE(QDir(f.env->root()).entryList(QDir::Files).size(), 3);
         QVERIFY(Shell::Opened().isEmpty());
+        QVERIFY(Dialogs::Log().isEmpty());
+    }
+
+    // A file that cannot be written: one message, and what stood there as
+    // it was.
+    void failedExport()
+    {
+        TwoStocks();
+        const QString path = Out(QStringLiteral("Excel.csv"));
+        QDir().mkpath(path);
+        TestEnv::WriteAll(path + QStringLiteral("/keep.txt"), "kept");
+        TestEnv::WriteAll(Out(QStringLiteral("excel.csv")), "the user's own");
+        SaveDialog::QueueAnswer(path);
+        f.ChooseReport(8);
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QVERIFY(Dialogs::Log()[0].text.startsWith(QStringLiteral("The file could not be written")));
+        QCOMPARE(TestEnv::ReadAll(path + QStringLiteral("/keep.txt")), QByteArray("kept"));
+        QCOMPARE(TestEnv::ReadAll(Out(QStringLiteral("excel.csv"))), QByteArray("the user's own"));
     }
 
     void clipboard()
@@ -146,6 +208,74 @@ private Q_SLOTS:
             QCOMPARE(out, text);
     }
 
+    // Names in the 8-bit code page and with a control byte: the document
+    // parses and reads back the names, the control byte dropped.
+    void xmlParses()
+    {
+        Stocks[0].Name = "Nestl\xe9 \x80 S.A.";
+        Stocks[0].industry = "Food & Drink";
+        ReportFixture::AddStock("CTL", "Bell\x07 Co\tTab").LastUpdate = "4:01pm\x1b";
+        const QByteArray xml = QuoteExport::Text(15, QDate(2003, 6, 13));
+        QVERIFY(xml.startsWith("<?xml version=\"1.0\"?>\r\n"));
+        QXmlStreamReader reader(xml);
+        QStringList names, updates, industries;
+        while (!reader.atEnd()) {
+            if (reader.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const QString name = reader.name().toString();
+            if (name == QLatin1String("Stocks") || name == QLatin1String("Stock"))
+                continue;
+            const QString text = reader.readElementText();
+            if (name == QLatin1String("Name"))
+                names << text;
+            else if (name == QLatin1String("LastUpdate"))
+                updates << text;
+            else if (name == QLatin1String("industry"))
+                industries << text;
+        }
+        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+        QCOMPARE(names, (QStringList{QStringLiteral("Nestl\u00e9 \u20ac S.A."), QStringLiteral("Bell Co\tTab")}));
+        QCOMPARE(updates, (QStringList{QString(), QStringLiteral("4:01pm")}));
+        QCOMPARE(industries, (QStringList{QStringLiteral("\"Food  and  Drink\""), QStringLiteral("\"\"")}));
+    }
+
+    // Names with a comma, a quote, a line break or a formula's first
+    // character: every row has its 20 columns, and the Excel file shows
+    // such a name as text while signed numbers stay numbers.
+    void delimitedColumns_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArrayList>("names");
+        QTest::newRow("comma") << 0
+                               << QByteArrayList{"Smith, Barney & Co", "=HYPERLINK(\"x\")", "@Home\r\nNetwork", "+Plus"};
+        QTest::newRow("excel") << 7
+                               << QByteArrayList{"Smith, Barney & Co", "'=HYPERLINK(\"x\")", "'@Home\r\nNetwork", "'+Plus"};
+    }
+    void delimitedColumns()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArrayList, names);
+        TwoStocks();
+        Stocks[0].Name = "Smith, Barney & Co";
+        Stocks[0].Volume = "1,234,500";
+        Stocks[1].Name = "=HYPERLINK(\"x\")";
+        Stocks[1].EPS = "-1 1/4";
+        ReportFixture::AddStock("HOME", "@Home\r\nNetwork").industry = "-";
+        ReportFixture::AddStock("PLUS", "+Plus").DChange = "+0.50";
+        const QList<QByteArrayList> rows = ReadCsv(QuoteExport::Text(int16_t(kind), QDate(2003, 6, 13)));
+        QCOMPARE(rows.size(), 4);
+        for (const QByteArrayList &row : rows)
+            QCOMPARE(row.size(), 20);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(rows[i][1], names[i]);
+        QCOMPARE(rows[0][4], QByteArray("1,234,500"));
+        QCOMPARE(rows[1][2], QByteArray("-0.10"));
+        QCOMPARE(rows[1][3], QByteArray("-0.40%"));
+        QCOMPARE(rows[1][14], QByteArray("-1 1/4"));
+        QCOMPARE(rows[2][18], QByteArray(kind == 7 ? "'-" : "-"));
+        QCOMPARE(rows[3][2], QByteArray("+0.50"));
+    }
+
     void exportDate_data()
     {
         QTest::addColumn<QByteArray>("lastUpdate");
@@ -154,6 +284,9 @@ private Q_SLOTS:
         QTest::newRow("december") << QByteArray("Dec 31") << QByteArray("12/31/03");
         QTest::newRow("time of day") << QByteArray("4:01pm") << QByteArray("06/13/03");
         QTest::newRow("time of day, blank") << QByteArray("10:15 AM") << QByteArray("06/13/03");
+        QTest::newRow("time of day, zone") << QByteArray("4:01pm ET") << QByteArray("06/13/03");
+        QTest::newRow("time of day, blank and zone") << QByteArray("10:15 AM EDT") << QByteArray("06/13/03");
+        QTest::newRow("seconds, 24 hours, zone") << QByteArray("16:01:05 GMT") << QByteArray("06/13/03");
         QTest::newRow("quote list date") << QByteArray("6/2/2000") << QByteArray("06/02/00");
         QTest::newRow("quote list short year") << QByteArray("12/25/99") << QByteArray("12/25/99");
         QTest::newRow("no month: kept") << QByteArray("jun 12") << QByteArray("jun/12/03");

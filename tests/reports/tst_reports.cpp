@@ -3,8 +3,14 @@
 #include "ReportFixture.h"
 #include "common/TestRegistry.h"
 #include "platform/Artwork.h"
+#include "platform/TreeView.h"
 #include "reports/ReportPage.h"
+#include "reports/Reports.h"
+#include "sheets/Zoom.h"
 
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
 #include <QImage>
 
 #include <QTest>
@@ -53,6 +59,22 @@ private Q_SLOTS:
         QVERIFY(ReportFixture::MatchesGolden(ReportFixture::MaskStamp(TestEnv::ReadAll(path)), QStringLiteral("H_ABS.htm")));
         QVERIFY(!QFile::exists(old));
         QCOMPARE(Shell::Opened(), QStringList{path});
+    }
+
+    // A name in another letter case that leads to the page just written, as
+    // every spelling does in a folder that ignores case, is that page: it
+    // stays.
+    void sweepSparesThePage()
+    {
+        f.CachePage(QStringLiteral("IBM_ABS.Sh"), QStringLiteral("IBM_ABS.Sh"));
+        const QString path = f.Report(QStringLiteral("Annual Balance Sheet/IBM.htm"));
+        const QString spelling = f.Report(QStringLiteral("Annual Balance Sheet/ibm.htm"));
+        QVERIFY(QFile::link(QStringLiteral("IBM.htm"), spelling));
+        CurrentSymbol = "IBM";
+        CurrentView = QStringLiteral("ABS");
+        f.ChooseReport(0);
+        QVERIFY(QFileInfo(spelling).isSymLink());
+        QVERIFY(TestEnv::ReadAll(spelling).startsWith("<HTML>"));
     }
 
     // Section names, their escaped and spelled-out forms, long rows and
@@ -151,6 +173,90 @@ private Q_SLOTS:
             const QImage grid = Artwork::Picture(QLatin1String(picture)).toImage().convertToFormat(QImage::Format_RGB32);
             QCOMPARE(gif, grid);
         }
+    }
+
+    // Each report is headed by the stock it was asked for, whichever stock
+    // the main window shows meanwhile.
+    void headedByOwnSymbol_data()
+    {
+        QTest::addColumn<int>("report");
+        QTest::addColumn<QString>("output");
+        const char *const outputs[] = {"Annual Balance Sheet/IBM.htm", "Annual Income statement/IBM.htm",
+                                       "Options/IBM Calls.htm", "Options/IBM Puts.htm",
+                                       "Insiders Traders/IBM.htm", "Earnings/IBM Consensus EPS Trend.Htm",
+                                       "Earnings/IBMEarnings Estimates.htm", "Earnings/IBM Earnings History.Htm",
+                                       "Earnings/IBM Earnings Growth.Htm", "Quarterly Reports/IBM Quarterly Reports.htm",
+                                       "Misc/IBM Short Interest.Htm"};
+        for (int i = 0; i < 11; ++i)
+            QTest::newRow(outputs[i]) << i << QString::fromLatin1(outputs[i]);
+    }
+    void headedByOwnSymbol()
+    {
+        QFETCH(int, report);
+        QFETCH(QString, output);
+        using Writer = void (Reports::*)(const QByteArray &);
+        const Writer writers[] = {&Reports::H_ABS, &Reports::H_AIS, &Reports::H_Calls, &Reports::H_Puts,
+                                  &Reports::H_IT,  &Reports::H_EC,  &Reports::H_ER,    &Reports::H_EH,
+                                  &Reports::H_EG,  &Reports::H_QR,  &Reports::H_SI};
+        ReportFixture::AddStock("MSFT", "Microsoft Corp");
+        CurrentSymbol = "MSFT";
+        Reports r;
+        (r.*writers[report])("IBM");
+        const QByteArray page = TestEnv::ReadAll(f.Report(output));
+        QVERIFY2(page.contains("<H2>Intl Business Machines</H2>"), page.left(400).constData());
+    }
+
+    // The Zoom window of IBM's insider trades exports IBM's page after the
+    // user went on to MSFT in the tree.
+    void zoomExportAfterAnotherStock()
+    {
+        ReportFixture::AddStock("MSFT", "Microsoft Corp");
+        f.CachePage(QStringLiteral("IBM_it.Sh"), QStringLiteral("IBM_it.Sh"));
+        f.main->resize(1024, 768);
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.main));
+        f.main->initTree();
+        f.main->TreeView1_NodeClick(f.main->TreeView1->Find(QStringLiteral("IT0")));
+        QCOMPARE(CurrentSymbol, QByteArray("IBM"));
+        QCOMPARE(CurrentView, QStringLiteral("IT"));
+        QTest::mouseClick(f.main->Picture1[3], Qt::LeftButton);
+        Zoom *zoom = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *z = qobject_cast<Zoom *>(w); z && z->isVisible())
+                zoom = z;
+        QVERIFY(zoom);
+        f.main->TreeView1_NodeClick(f.main->TreeView1->Find(QStringLiteral("ID1")));
+        QCOMPARE(CurrentSymbol, QByteArray("MSFT"));
+        zoom->mnuEx[0]->trigger();
+        const QString path = f.Report(QStringLiteral("Insiders Traders/IBM.htm"));
+        QCOMPARE(Shell::Opened(), QStringList{path});
+        QVERIFY(TestEnv::ReadAll(path).contains("<H2>Intl Business Machines</H2>"));
+        delete zoom;
+    }
+
+    // The page is written but no program shows it: one message says where
+    // it is.
+    void openFailureSaysWhere()
+    {
+        Shell::SetFailing(true);
+        CurrentView = QStringLiteral("Current");
+        f.ChooseReport(0);
+        const QString path = f.Report(QStringLiteral("Stock Prices.Htm"));
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(Shell::Opened(), QStringList{path});
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QVERIFY2(Dialogs::Log()[0].text.contains(QDir::toNativeSeparators(path)), qPrintable(Dialogs::Log()[0].text));
+    }
+
+    // A symbol that cannot be part of a file name: the report says so.
+    void unusableSymbolSaysSo()
+    {
+        CurrentSymbol = "BRK/B";
+        CurrentView = QStringLiteral("ABS");
+        f.ChooseReport(0);
+        QVERIFY(Shell::Opened().isEmpty());
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QVERIFY(Dialogs::Log()[0].text.contains(QStringLiteral("\"BRK/B\"")));
     }
 
     // A page that cannot be written: one message, nothing opened, the old

@@ -123,6 +123,60 @@ private Q_SLOTS:
         QVERIFY(w->isVisible());
     }
 
+    // Esc and the close box are Cancel: the ticks are neither saved nor
+    // shown at the next opening.
+    void escapeAndCloseBoxCancel_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("close box") << false;
+    }
+    void escapeAndCloseBoxCancel()
+    {
+        QFETCH(bool, escape);
+        SummaryOpt *w = Open();
+        Click(w->chk[3]);
+        QVERIFY(w->chk[3]->isChecked());
+        QPointer<SummaryOpt> guard(w);
+        if (escape)
+            QTest::keyClick(w->focusWidget() ? w->focusWidget() : static_cast<QWidget *>(w), Qt::Key_Escape);
+        else
+            w->close(); // what the close box sends
+        QTRY_VERIFY(!guard);
+        QVERIFY(!SummaryOpt::Loaded());
+        QVERIFY(!f.env->Has(QStringLiteral("SummaryOpt")));
+        w = Open();
+        QVERIFY(!w->chk[3]->isChecked());
+        QVERIFY(!QFile::exists(SummaryFile()));
+    }
+
+    // A stock whose symbol cannot be part of a file name: the user is told.
+    void unusableSymbolSaysSo()
+    {
+        CurrentSymbol = "BRK/B";
+        SummaryOpt *w = Open();
+        Click(w->chk[2]);
+        Click(w->cndGenerate);
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QVERIFY(Dialogs::Log()[0].text.contains(QStringLiteral("\"BRK/B\"")));
+        QVERIFY(Shell::Opened().isEmpty());
+    }
+
+    // The page is written but no program shows it: one message says where,
+    // and the window closes as after any written page.
+    void openFailureSaysWhere()
+    {
+        Shell::SetFailing(true);
+        SummaryOpt *w = Open();
+        Click(w->chk[2]);
+        QPointer<SummaryOpt> guard(w);
+        Click(w->cndGenerate);
+        QVERIFY(QFile::exists(SummaryFile()));
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QVERIFY(Dialogs::Log()[0].text.contains(QDir::toNativeSeparators(SummaryFile())));
+        QTRY_VERIFY(!guard);
+    }
+
     // Every section ticked, with balance sheet, income statement and profile
     // pages cached: the sections in page order, each box to its place.
     void wholePage()
