@@ -6,6 +6,7 @@
 #include "platform/TreeView.h"
 #include "platform/VbInput.h"
 #include "platform/Twips.h"
+#include "platform/WindowFit.h"
 #include "shell/clsFormResize.h"
 
 #include <QAction>
@@ -42,6 +43,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tickerwatch 5.7"));
     setMouseTracking(true);
+    WindowFit::SetMainWindow(this);
     BuildControls();
     BuildMenus();
     WireStartup();
