@@ -21,10 +21,13 @@
 #include "services/frmEmail.h"
 #include "services/frmSupport.h"
 #include "shell/MainFixture.h"
+#include "shell/MouseEvents.h"
+#include "portfolio/LastPar.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -287,6 +290,34 @@ private Q_SLOTS:
         const QPoint off = w->frameGeometry().center() - f.main->frameGeometry().center();
         QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1,
                  qPrintable(QStringLiteral("%1 px beside and %2 px below the middle").arg(off.x()).arg(off.y())));
+    }
+
+    // The transaction dialog names the company of the set's stock, however
+    // a purchase or a sale reaches it.
+    void transactionShowsName_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("buy") << QStringLiteral("buy") << QStringLiteral("Microsoft Corporation");
+        QTest::newRow("sell") << QStringLiteral("sell") << QStringLiteral("Microsoft Corporation");
+        QTest::newRow("sell from the picker") << QStringLiteral("purchase picker")
+                                              << QStringLiteral("International Business Machines");
+    }
+    void transactionShowsName()
+    {
+        QFETCH(QString, which);
+        QFETCH(QString, name);
+        QWidget *w = Open(which);
+        if (auto *picker = qobject_cast<LastPar *>(w)) {
+            QVERIFY(QTest::qWaitForWindowExposed(picker));
+            QTest::mouseClick(picker->FG->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              tw::test::CellCenter(picker->FG, 2, 0));
+            QTest::mouseClick(picker->cmdOK, Qt::LeftButton);
+            w = Opened(nullptr);
+        }
+        auto *d = qobject_cast<frmPurchace *>(w);
+        QVERIFY(d);
+        QCOMPARE(d->lblName->text(), name);
     }
 
     void windowsOnScreen_data() { Windows(); }
