@@ -7,6 +7,7 @@
 #include "platform/VbInput.h"
 #include "platform/Twips.h"
 #include "platform/WindowFit.h"
+#include "shell/PictureBox.h"
 #include "shell/clsFormResize.h"
 
 #include <QAction>
@@ -178,7 +179,7 @@ void frmMain::BuildControls()
                                   "Show Screen (Alt C)", "Stocks and Program Options (Alt N)"};
     static const int captionTops[7] = {360, 1110, 1860, 2610, 3360, 4110, 4875};
     for (int i = 0; i < 7; ++i) {
-        Picture1[i] = Make<QLabel>(frmButtom, Indexed("Picture1", i));
+        Picture1[i] = Make<PictureFace>(frmButtom, Indexed("Picture1", i));
         Picture1[i]->setProperty("vbType", QStringLiteral("PictureBox"));
         Picture1[i]->setToolTip(QString::fromLatin1(tips[i]));
         Picture1[i]->setMouseTracking(true);

@@ -99,6 +99,17 @@ QStringList CutTexts(const QWidget *window)
     return cut;
 }
 
+// The box around what is drawn inside area: every pixel unlike the background.
+QRect Drawn(const QImage &shot, const QRect &area, QRgb background)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (shot.valid(x, y) && shot.pixel(x, y) != background)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 QRect FreeArea(const QWidget *w)
 {
     const QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
@@ -270,6 +281,44 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         const QStringList cut = CutTexts(w);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    // The picture buttons at the design size and two larger ones: each face
+    // fills its box and stands right above the middle of its caption, and
+    // the main window's own labels show their texts.
+    void mainWindowSizes_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("632 x 425") << QSize(632, 425);
+        QTest::newRow("1024 x 768") << QSize(1024, 768);
+        QTest::newRow("1600 x 1200") << QSize(1600, 1200);
+    }
+    void mainWindowSizes()
+    {
+        QFETCH(QSize, size);
+        f.main->resize(size);
+        QTRY_COMPARE(f.main->size(), size);
+        const QStringList cut = CutTexts(f.main);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+
+        const QImage shot = f.main->frmButtom->grab().toImage();
+        const QRgb background = shot.pixel(1, 1);
+        for (int i = 0; i < 7; ++i) {
+            const QLabel *picture = f.main->Picture1[i];
+            const QRect face = Drawn(shot, picture->geometry(), background);
+            const QRect caption = Drawn(shot, f.main->lblDesc[i]->geometry(), background);
+            const QString where = QStringLiteral("button %1: face %2,%3 %4x%5 in a box %6x%7, caption %8,%9 %10x%11")
+                                      .arg(i).arg(face.x()).arg(face.y()).arg(face.width()).arg(face.height())
+                                      .arg(picture->width()).arg(picture->height())
+                                      .arg(caption.x()).arg(caption.y()).arg(caption.width()).arg(caption.height());
+            QVERIFY2(!face.isEmpty() && !caption.isEmpty(), qPrintable(where));
+            QVERIFY2(face.width() >= picture->width() * 9 / 10 || face.height() >= picture->height() * 9 / 10,
+                     qPrintable(where));
+            // Box and caption are scaled apart: a pixel of rounding either way.
+            const int gap = caption.top() - face.bottom() - 1;
+            QVERIFY2(gap >= -1 && gap <= 6, qPrintable(where));
+            QVERIFY2(qAbs(face.center().x() - caption.center().x()) <= 3, qPrintable(where));
+        }
     }
 
     // Windows their commands do not place open centred on the main window,
