@@ -9,6 +9,7 @@
 #include "navtree/NavState.h"
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"
+#include "portfolio/LastPar.h"
 #include "portfolio/Properties.h"
 #include "portfolio/StkSet.h"
 #include "portfolio/frmPurchace.h"
@@ -22,12 +23,12 @@
 #include "services/frmSupport.h"
 #include "shell/MainFixture.h"
 #include "shell/MouseEvents.h"
-#include "portfolio/LastPar.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -38,7 +39,8 @@ using tw::test::MainFixture;
 
 namespace {
 
-// The width a label's text takes on screen, and the width it has for it.
+// What is cut of a label whose text is wider than the room it has inside
+// its frame and margins; empty when the text fits.
 QString CutLabel(const QLabel *l)
 {
     if (l->text().isEmpty() || l->wordWrap() || !l->pixmap().isNull())
@@ -63,8 +65,8 @@ QString CutLabel(const QLabel *l)
     return QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(l->objectName(), text).arg(need).arg(room);
 }
 
-// A line edit scrolls its text once it is wider than the inner area less
-// two pixels each side and the text cursor.
+// The same for an entry box, which scrolls its text once the text and the
+// cursor are wider than its inner area less two pixels each side.
 QString CutBox(const QLineEdit *e)
 {
     const QString text = e->displayText();
@@ -238,6 +240,13 @@ class tst_windowfit : public QObject {
         return Opened(nullptr);
     }
 
+    // The window on the screen, or none when it did not come.
+    QWidget *OpenExposed(const QString &which)
+    {
+        QWidget *w = Open(which);
+        return w && QTest::qWaitForWindowExposed(w) ? w : nullptr;
+    }
+
     static void Windows()
     {
         QTest::addColumn<QString>("which");
@@ -276,9 +285,8 @@ private Q_SLOTS:
     void textsFit()
     {
         QFETCH(QString, which);
-        QWidget *w = Open(which);
+        QWidget *w = OpenExposed(which);
         QVERIFY(w);
-        QVERIFY(QTest::qWaitForWindowExposed(w));
         const QStringList cut = CutTexts(w);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
@@ -333,9 +341,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, which);
         f.main->move(90, 60);
-        QWidget *w = Open(which);
+        QWidget *w = OpenExposed(which);
         QVERIFY(w);
-        QVERIFY(QTest::qWaitForWindowExposed(w));
         const QPoint off = w->frameGeometry().center() - f.main->frameGeometry().center();
         QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1,
                  qPrintable(QStringLiteral("%1 px beside and %2 px below the middle").arg(off.x()).arg(off.y())));
@@ -373,11 +380,13 @@ private Q_SLOTS:
     void windowsOnScreen()
     {
         QFETCH(QString, which);
-        QWidget *w = Open(which);
+        QWidget *w = OpenExposed(which);
         QVERIFY(w);
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        QTRY_VERIFY2(FreeArea(w).contains(w->frameGeometry()),
-                     qPrintable(QStringLiteral("%1 x %2 at %3, %4").arg(w->frameGeometry().width()).arg(w->frameGeometry().height()).arg(w->frameGeometry().x()).arg(w->frameGeometry().y())));
+        const auto where = [w] {
+            const QRect r = w->frameGeometry();
+            return QStringLiteral("%1 x %2 at %3, %4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+        };
+        QTRY_VERIFY2(FreeArea(w).contains(w->frameGeometry()), qPrintable(where()));
     }
 };
 
