@@ -88,6 +88,33 @@ void SettleLayouts(QWidget *window)
     }
 }
 
+// The window's labels and entry boxes that are narrower than their texts
+// are widened, and the window with them.
+void FitTexts(QWidget *window)
+{
+    const QRect before = window->geometry();
+    bool widened = false;
+    for (QWidget *c : window->findChildren<QWidget *>()) {
+        if (c->window() != window || !c->isVisibleTo(window) || !OwnControl(c))
+            continue;
+        const int need = Needed(c);
+        if (need <= c->width())
+            continue;
+        widened = true;
+        if (QWidget *parent = c->parentWidget(); parent && InLayout(parent->layout(), c))
+            c->setMinimumWidth(std::max(need, c->minimumWidth()));
+        else
+            c->resize(need, c->height());
+    }
+    if (!widened)
+        return;
+    SettleLayouts(window);
+    // Grown about its middle, so that a window placed centred stays so.
+    const int wider = window->width() - before.width();
+    if (wider > 0 && window->testAttribute(Qt::WA_Moved))
+        window->move(window->x() - wider / 2, window->y());
+}
+
 QWidget *Reference(const QWidget *w)
 {
     if (QWidget *owner = w->parentWidget()) {
@@ -159,30 +186,5 @@ void Install() { QCoreApplication::instance()->installEventFilter(new Watcher(QC
 Q_COREAPP_STARTUP_FUNCTION(Install)
 
 void SetMainWindow(QWidget *main) { g_main = main; }
-
-void FitTexts(QWidget *window)
-{
-    const QRect before = window->geometry();
-    bool widened = false;
-    for (QWidget *c : window->findChildren<QWidget *>()) {
-        if (c->window() != window || !c->isVisibleTo(window) || !OwnControl(c))
-            continue;
-        const int need = Needed(c);
-        if (need <= c->width())
-            continue;
-        widened = true;
-        if (QWidget *parent = c->parentWidget(); parent && InLayout(parent->layout(), c))
-            c->setMinimumWidth(std::max(need, c->minimumWidth()));
-        else
-            c->resize(need, c->height());
-    }
-    if (!widened)
-        return;
-    SettleLayouts(window);
-    // Grown about its middle, so that a window placed centred stays so.
-    const int wider = window->width() - before.width();
-    if (wider > 0 && window->testAttribute(Qt::WA_Moved))
-        window->move(window->x() - wider / 2, window->y());
-}
 
 } // namespace WindowFit

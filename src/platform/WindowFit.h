@@ -14,8 +14,4 @@ namespace WindowFit {
 // The window that windows without an owner or a place are centred on.
 void SetMainWindow(QWidget *main);
 
-// Widens the window's labels and entry boxes that are narrower than their
-// texts, and the window with them; done by itself when a window shows.
-void FitTexts(QWidget *window);
-
 } // namespace WindowFit
