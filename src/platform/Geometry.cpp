@@ -10,10 +10,17 @@
 
 namespace Geometry {
 
+QRect Outer(const QWidget *w)
+{
+    if (w->isWindow() && w->layout() && !w->isVisible() && !w->testAttribute(Qt::WA_Resized))
+        const_cast<QWidget *>(w)->adjustSize();
+    return w->frameGeometry();
+}
+
 void CenterOnScreen(QWidget *w)
 {
     if (const QScreen *s = QGuiApplication::primaryScreen())
-        w->move(s->availableGeometry().center() - w->rect().center());
+        w->move(s->availableGeometry().center() - QRect(QPoint(), Outer(w).size()).center());
 }
 
 void Move(QWidget *w, double left, double top, double width, double height)
@@ -22,7 +29,7 @@ void Move(QWidget *w, double left, double top, double width, double height)
     const int ph = qMax(0, Twips::ToPixels(height));
     if (w->isWindow()) {
         // Window measures include the frame; Qt sizes the inner area.
-        const QRect fg = w->frameGeometry();
+        const QRect fg = Outer(w);
         const int fw = fg.width() - w->width();
         const int fh = fg.height() - w->height();
         w->move(Twips::ToPixels(left), Twips::ToPixels(top));
@@ -41,7 +48,9 @@ namespace {
 
 void PlaceOnScreen(QWidget *w)
 {
-    const QRect frame = w->frameGeometry();
+    // pos() is the frame's corner also while a place given before the
+    // showing waits for the frame to be known; frameGeometry() is not.
+    const QRect frame(w->pos(), w->frameGeometry().size());
     QScreen *screen = QGuiApplication::screenAt(frame.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();

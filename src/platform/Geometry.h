@@ -7,10 +7,17 @@
 
 namespace Geometry {
 
+// A window's outer rectangle in pixels. A window laid out by its layout
+// but not yet shown nor sized has only a stand-in size (100 x 30 pixels
+// with an owner); it is given the size it would show at first, so that a
+// window placed by its width is placed by the right one, and is not
+// squeezed to that stand-in when it is moved.
+QRect Outer(const QWidget *w);
+
 inline double Left(const QWidget *w) { return Twips::FromPixels(w->x()); }
 inline double Top(const QWidget *w) { return Twips::FromPixels(w->y()); }
-inline double Width(const QWidget *w) { return Twips::FromPixels(w->isWindow() ? w->frameGeometry().width() : w->width()); }
-inline double Height(const QWidget *w) { return Twips::FromPixels(w->isWindow() ? w->frameGeometry().height() : w->height()); }
+inline double Width(const QWidget *w) { return Twips::FromPixels(w->isWindow() ? Outer(w).width() : w->width()); }
+inline double Height(const QWidget *w) { return Twips::FromPixels(w->isWindow() ? Outer(w).height() : w->height()); }
 // Inner area (ScaleWidth/ScaleHeight) in twips.
 inline double ScaleWidth(const QWidget *w) { return Twips::FromPixels(w->width()); }
 inline double ScaleHeight(const QWidget *w) { return Twips::FromPixels(w->height()); }

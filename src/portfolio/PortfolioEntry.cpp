@@ -103,6 +103,7 @@ void frmMain::ShowTransactionDialog(const QString &caption, const QString &dateL
         dialog->lbl[0]->setText(dateLabel);
     if (!priceLabel.isEmpty())
         dialog->lbl[2]->setText(priceLabel);
+    ShowName(dialog, TransactionSymbol);
     if (fill)
         fill(dialog);
     ShowModal(dialog);

@@ -5,7 +5,6 @@
 #include "core/Settings.h"
 #include "core/Stock.h"
 #include "core/Version.h"
-#include "platform/Geometry.h"
 #include "platform/RunOnce.h"
 #include "platform/ShortDate.h"
 #include "platform/Vb.h"
@@ -144,7 +143,6 @@ Thanks::Thanks(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(chkPrompt, &QCheckBox::stateChanged, this, [this] { chkPrompt_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     adjustSize();
-    Geometry::CenterOnScreen(this);
 }
 
 Thanks::~Thanks()

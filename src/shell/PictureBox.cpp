@@ -24,3 +24,19 @@ void PictureBox::paintEvent(QPaintEvent *event)
     p.setClipRect(contentsRect());
     p.drawImage(contentsRect().topLeft(), picture_);
 }
+
+void PictureFace::paintEvent(QPaintEvent *event)
+{
+    const QPixmap face = pixmap();
+    if (face.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const QRect box = contentsRect();
+    const QSize size = face.size().scaled(box.size(), Qt::KeepAspectRatio);
+    const QRect at(box.left() + (box.width() - size.width()) / 2, box.bottom() + 1 - size.height(), size.width(),
+                   size.height());
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(at, face);
+}

@@ -5,6 +5,7 @@
 // border two pixels wide.
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 
 class PictureBox : public QFrame {
 public:
@@ -22,4 +23,16 @@ protected:
 
 private:
     QImage picture_;
+};
+
+// The face of a picture button: a label whose picture grows and shrinks with
+// the label, kept in proportion, across the middle of the label and on its
+// bottom edge, where the button's caption begins. The label's picture stays
+// the bitmap it was given.
+class PictureFace : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -6,6 +6,8 @@
 #include "platform/TreeView.h"
 #include "platform/VbInput.h"
 #include "platform/Twips.h"
+#include "platform/WindowFit.h"
+#include "shell/PictureBox.h"
 #include "shell/clsFormResize.h"
 
 #include <QAction>
@@ -42,6 +44,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tickerwatch 5.7"));
     setMouseTracking(true);
+    WindowFit::SetMainWindow(this);
     BuildControls();
     BuildMenus();
     WireStartup();
@@ -176,7 +179,7 @@ void frmMain::BuildControls()
                                   "Show Screen (Alt C)", "Stocks and Program Options (Alt N)"};
     static const int captionTops[7] = {360, 1110, 1860, 2610, 3360, 4110, 4875};
     for (int i = 0; i < 7; ++i) {
-        Picture1[i] = Make<QLabel>(frmButtom, Indexed("Picture1", i));
+        Picture1[i] = Make<PictureFace>(frmButtom, Indexed("Picture1", i));
         Picture1[i]->setProperty("vbType", QStringLiteral("PictureBox"));
         Picture1[i]->setToolTip(QString::fromLatin1(tips[i]));
         Picture1[i]->setMouseTracking(true);

@@ -102,10 +102,13 @@ void frmMain::Own(QWidget *form)
 {
     if (form->parentWidget() == this)
         return;
-    // Taking an owner keeps the window where it was placed.
+    // Taking an owner keeps the window where it was placed; one not placed
+    // stays so, to be centred when it shows.
+    const bool placed = form->testAttribute(Qt::WA_Moved);
     const QPoint at = form->pos();
     form->setParent(this, form->windowFlags() | Qt::Window);
-    form->move(at);
+    if (placed)
+        form->move(at);
 }
 
 void frmMain::ShowModal(QWidget *form)
