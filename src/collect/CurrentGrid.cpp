@@ -141,6 +141,7 @@ void Read(SheetFrame::SheetTable &t, bool stripes)
         const int r = t.Rows() - 1;
         for (int c = 1; c < Cols; ++c)
             t.SetText(r, c, shown[c]);
+        t.SetRowData(r, st.Symbol);
         Picture(st, t.Look(r, 0));
         t.Look(r, ChangeCol).foreColor = st.PChange.startsWith('-') ? Falling : Rising;
     }

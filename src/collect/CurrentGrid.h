@@ -21,9 +21,10 @@ constexpr uint32_t Stripe = 0xC0FFFF;
 constexpr uint32_t Falling = 0x0000FF; // red "% Change"
 constexpr uint32_t Rising = 0xFF0000;  // blue "% Change"
 
-// The grid of slots 0 to StockCount - 1. A record with next to nothing in it
-// gives no row. Prices show in the user's fraction and volume forms; with
-// stripes, every odd row is light yellow. Reads the records only.
+// The grid of slots 0 to StockCount - 1, each row's symbol its row data. A
+// record with next to nothing in it gives no row. Prices show in the user's
+// fraction and volume forms; with stripes, every odd row is light yellow.
+// Reads the records only.
 void Read(SheetFrame::SheetTable &table, bool stripes);
 
 } // namespace CurrentGrid

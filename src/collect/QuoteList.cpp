@@ -17,7 +17,7 @@ namespace {
 int Requested()
 {
     int n = 0;
-    while (n < Stock::StockSlots && n <= StockCount && !Stocks[size_t(n)].Symbol.isEmpty())
+    while (n < Stock::StockSlots && n <= StockCount && !Stock::IsFreeSlot(Stocks[size_t(n)].Symbol))
         ++n;
     return n;
 }

@@ -31,7 +31,7 @@ void FetchSocketPages(frmMain &m, const SocketPage &p)
         m.Winsock1->Close();
         m.SocketBusy = 0;
         ForEachStock(m, [&m, &p](const QByteArray &symbol) {
-            if ((p.skipShort && symbol.size() < 2) || !SheetCache::UsableSymbol(symbol))
+            if (Stock::IsFreeSlot(symbol) || !SheetCache::UsableSymbol(symbol))
                 return true;
             const QString file = SheetCache::DataSheet(QString::fromLatin1(symbol) + QLatin1String(p.suffix));
             m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol), p.minimum);

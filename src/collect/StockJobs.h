@@ -23,7 +23,6 @@ struct SocketPage {
     const char *suffix;                        // cache file: the symbol as stored and this
     QString (*status)(const QByteArray &symbol);
     qint64 minimum;
-    bool skipShort;          // symbols shorter than 2 characters are passed over
     bool tellFailure = false; // a failure of the job is shown before it ends
 };
 // Each stock's page in turn; a failing step ends the job, the run goes on.

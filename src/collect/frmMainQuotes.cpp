@@ -33,7 +33,7 @@ namespace {
 void ForEachSlot(const frmMain &m, const std::function<void(int16_t slot)> &turn)
 {
     if (m.SingleStockMode == -1) {
-        const int16_t slot = CurrentSymbol.isEmpty() ? Stock::NotFound : Stock::FindStock(CurrentSymbol);
+        const int16_t slot = Stock::FindStock(CurrentSymbol);
         if (slot != Stock::NotFound)
             turn(slot);
         return;
@@ -91,7 +91,7 @@ void frmMain::UpdatePrices()
     ForEachSlot(*this, [&](int16_t slot) {
         try {
             const QByteArray symbol = Stocks[size_t(slot)].Symbol;
-            if (symbol.size() > 1) {
+            if (!Stock::IsFreeSlot(symbol)) {
                 QFile::remove(page);
                 const QString status = BaseCaption + QStringLiteral("    Updating Current Price - ") + Sym(symbol)
                                        + QStringLiteral(" Current Prices");
@@ -115,7 +115,7 @@ void frmMain::UpdatePrices()
                 return;
 
             // Free portfolio slots have no symbol and get nothing.
-            for (int p = 0; p < Stock::PortfolioSlots - 1 && !symbol.isEmpty(); ++p) {
+            for (int p = 0; p < Stock::PortfolioSlots - 1 && !Stock::IsFreeSlot(symbol); ++p) {
                 if (Portfolio[size_t(p)].Symbol != symbol)
                     continue;
                 Portfolio[size_t(p)].CurrentPrice = Stocks[size_t(slot)].LastSale;
@@ -146,7 +146,7 @@ void frmMain::UpdateRec()
         try {
             QFile::remove(page);
             const QByteArray symbol = Stocks[size_t(slot)].Symbol;
-            if (symbol.size() < 2 || !SheetCache::UsableSymbol(symbol)) {
+            if (Stock::IsFreeSlot(symbol) || !SheetCache::UsableSymbol(symbol)) {
                 Stock::SaveStocks();
                 Misc::DoEvents();
                 return;

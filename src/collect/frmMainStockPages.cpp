@@ -35,7 +35,7 @@ void frmMain::UpdateIT()
                              },
                              "_it.Sh",
                              [](const QByteArray &s) { return QStringLiteral("Updating ") + Sym(s) + QStringLiteral(" Insider Trades"); },
-                             2500, true});
+                             2500});
 }
 
 void frmMain::UpdateEE()
@@ -50,7 +50,7 @@ void frmMain::UpdateEE()
                                  return QStringLiteral("Updating ") + Sym(s)
                                         + QStringLiteral(" Earnings Estimates & Recommendations");
                              },
-                             2500, true});
+                             2500});
 }
 
 void frmMain::UpdateOptions()
@@ -59,7 +59,7 @@ void frmMain::UpdateOptions()
                              [](const QByteArray &s) { return QStringLiteral("/QuoteTable.dat?TICKER=") + SheetCache::ForUrl(s.toUpper()); },
                              "_op.Sh",
                              [](const QByteArray &s) { return QStringLiteral("Getting ") + Sym(s) + QStringLiteral(" Call/Put Options"); },
-                             1000, false});
+                             1000});
 }
 
 void frmMain::UpdateAnnual(const QString &kind, const QString &suffix)

@@ -60,7 +60,7 @@ bool Read(const QString &path, Table &table, Fields fields)
     }
 }
 
-bool IsFree(const TransactionRecord &r) { return r.Symbol.isEmpty(); }
+bool IsFree(const TransactionRecord &r) { return IsFreeSlot(r.Symbol); }
 
 void RedrawPortfolio()
 {
@@ -131,7 +131,7 @@ bool SetTransaction(const QByteArray &action, const QByteArray &symbol, int16_t 
 void PurgePortfolio()
 {
     for (int i = 0; i <= Stock::LastPortfolioSlot; ++i)
-        if (Portfolio[i].Symbol.size() < 2)
+        if (IsFree(Portfolio[i]))
             Portfolio[i] = TransactionRecord{};
     Portfolio[PortfolioSlots - 1] = TransactionRecord{};
 }
@@ -179,11 +179,33 @@ int16_t FindPurchase(int16_t id)
     return NotFound;
 }
 
+std::optional<int16_t> SaleLimit(int16_t slot)
+{
+    if (slot < 0 || slot > Stock::LastPortfolioSlot)
+        return std::nullopt;
+    const TransactionRecord &sale = Portfolio[size_t(slot)];
+    const int16_t lot = IsFree(sale) || sale.Action != "Sell" ? NotFound : FindPurchase(sale.ID);
+    if (lot == NotFound)
+        return std::nullopt;
+    int left = Portfolio[size_t(lot)].Shares;
+    // Every slot, as CheckSold looks: a sale may sit behind a gap.
+    for (int i = 0; i < PortfolioSlots; ++i)
+        if (i != slot && Portfolio[size_t(i)].Action == "Sell" && Portfolio[size_t(i)].ID == sale.ID)
+            left -= Portfolio[size_t(i)].Shares;
+    return int16_t(std::max(left, 0));
+}
+
+double CommissionShare(double commission, double shares, int16_t bought)
+{
+    if (shares == bought || bought <= 0)
+        return commission;
+    return commission * shares / bought;
+}
+
 double SaleGain(const TransactionRecord &purchase, double shares, double price, double commission)
 {
-    // The lot's commission is shared by its shares: a sale bears its part.
-    const double lotCommission = purchase.Shares > 0 ? double(purchase.Commission) * shares / purchase.Shares : 0;
-    return shares * (price - double(purchase.Price)) - commission - lotCommission;
+    return shares * (price - double(purchase.Price)) - commission
+           - CommissionShare(purchase.Commission, shares, purchase.Shares);
 }
 
 bool EditTransaction(int16_t slot, int16_t shares, float commission, const QByteArray &date, double price)

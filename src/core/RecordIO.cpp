@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QtEndian>
 #include <bit>
 
@@ -28,6 +29,31 @@ VbError FileError(const QString &path)
     if (!QFileInfo(path).absoluteDir().exists())
         return VbError::PathNotFound();
     return VbError::FileAccess();
+}
+
+// The files whose last read failed, by absolute path.
+QSet<QString> &Unread()
+{
+    static QSet<QString> paths;
+    return paths;
+}
+
+QString Key(const QString &path) { return QFileInfo(path).absoluteFilePath(); }
+
+QByteArray Read(const QString &path)
+{
+    QFile f(path);
+    if (!f.exists()) {
+        if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            throw FileError(path);
+        return {};
+    }
+    if (!f.open(QIODevice::ReadOnly))
+        throw FileError(path);
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw FileError(path);
+    return data;
 }
 
 } // namespace
@@ -102,22 +128,20 @@ bool Reader::Field(double &v) { return Number<uint64_t>(v); }
 
 QByteArray ReadOrCreate(const QString &path)
 {
-    QFile f(path);
-    if (!f.exists()) {
-        if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw FileError(path);
-        return {};
+    try {
+        QByteArray data = Read(path);
+        Unread().remove(Key(path));
+        return data;
+    } catch (const VbError &) {
+        Unread().insert(Key(path));
+        throw;
     }
-    if (!f.open(QIODevice::ReadOnly))
-        throw FileError(path);
-    QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw FileError(path);
-    return data;
 }
 
 void SaveAtomic(const QString &path, const QByteArray &image)
 {
+    if (Unread().contains(Key(path)))
+        throw VbError::FileAccess();
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         throw FileError(path);

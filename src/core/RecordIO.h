@@ -49,9 +49,12 @@ private:
 };
 
 // The whole file; a missing file is created empty first. Throws VbError.
+// A file that could not be read stays closed to SaveAtomic until a later
+// read of it succeeds: memory that failed to load from it is not the file,
+// and saving it would replace what the program never saw.
 QByteArray ReadOrCreate(const QString &path);
 // Replaces the file by exactly image, atomically: on failure the old file is
-// left as it was. Throws VbError.
+// left as it was. Throws VbError, also for a file whose last read failed.
 void SaveAtomic(const QString &path, const QByteArray &image);
 
 // fields(io, record) reads or writes one record's fields in file order through

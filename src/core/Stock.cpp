@@ -32,9 +32,12 @@ struct StockFields {
     }
 };
 
-// First slot among 0 to last (never past the table) whose symbol is symbol.
+// First slot among 0 to last (never past the table) whose symbol is symbol;
+// no symbol finds no slot.
 int16_t Search(const QByteArray &symbol, int last)
 {
+    if (IsFreeSlot(symbol))
+        return NotFound;
     last = std::min(last, StockSlots - 1);
     for (int i = 0; i <= last; ++i)
         if (Stocks[i].Symbol == symbol)
@@ -43,6 +46,8 @@ int16_t Search(const QByteArray &symbol, int last)
 }
 
 } // namespace
+
+bool IsFreeSlot(const QByteArray &symbol) { return symbol.trimmed().isEmpty(); }
 
 QString StockSetFile(int16_t set)
 {
@@ -73,7 +78,7 @@ bool SaveStocks(int16_t set, const StockTable &table)
 
 int16_t CountStocks(const StockTable &table)
 {
-    return int16_t(std::count_if(table.begin(), table.end(), [](const StockRecord &r) { return !r.Symbol.isEmpty(); }));
+    return int16_t(std::count_if(table.begin(), table.end(), [](const StockRecord &r) { return !IsFreeSlot(r.Symbol); }));
 }
 
 bool ReadStocks()
@@ -145,7 +150,7 @@ void ClearStock(int16_t slot) { ClearStock(Stocks, slot); }
 
 void CompactStocks()
 {
-    const auto kept = std::stable_partition(Stocks.begin(), Stocks.end(), [](const StockRecord &r) { return r.Symbol.size() >= 2; });
+    const auto kept = std::stable_partition(Stocks.begin(), Stocks.end(), [](const StockRecord &r) { return !IsFreeSlot(r.Symbol); });
     std::fill(kept, Stocks.end(), StockRecord{});
 }
 

@@ -97,6 +97,11 @@ extern std::array<MarketIndexRecord, Stock::USMarketSlots> USMarket;
 
 namespace Stock {
 
+// Whether a slot of a set or of the portfolio is free: its symbol is empty
+// once blanks are trimmed. Every walk over stocks or transactions asks this;
+// one-letter tickers ("F", "T") are stocks like any other.
+bool IsFreeSlot(const QByteArray &symbol);
+
 QString StockSetFile(int16_t set);
 QString PortfolioFile();
 QString USFile();
@@ -122,7 +127,8 @@ bool SaveStocks();
 // Name, changes, prices and figures of the stock joined by ";", or "" when it
 // is not in slots 0 to 199; a hit sets StockIndex.
 QByteArray StockDetails(const QByteArray &symbol);
-// The slot among 0 to StockCount holding symbol, or NotFound.
+// The slot among 0 to StockCount holding symbol, or NotFound (also for no
+// symbol at all: a free slot is no stock).
 int16_t FindStock(const QByteArray &symbol);
 // The name of the symbol's stock, or the symbol itself when the stored name
 // is shorter than two characters; "" when it is not in the set.
@@ -135,8 +141,8 @@ float GetRecommendation(const QByteArray &symbol);
 QByteArray GetLastPrice(const QByteArray &symbol);
 // ClearStock of a slot of Stocks.
 void ClearStock(int16_t slot);
-// Moves the stocks with symbols of two characters or more, in order, to the
-// front and empties the rest. StockCount is left for the next read.
+// Moves the stocks, in order, to the front and empties the rest (free slots
+// among them). StockCount is left for the next read.
 void CompactStocks();
 
 // --- portfolio ---
@@ -150,8 +156,7 @@ bool ReadPortfolio();
 bool SetTransaction(const QByteArray &action, const QByteArray &symbol, int16_t shares, float commission,
                     const QByteArray &date, double price, const QByteArray &currentPrice, double gain,
                     int16_t id, int16_t slot);
-// Empties slot 100 and every slot whose symbol is shorter than two
-// characters. Does not save.
+// Empties slot 100 and every free slot. Does not save.
 void PurgePortfolio();
 bool ClearPortfolio();
 // For a Buy lot: 0 when nothing of it was sold, the shares left when some
@@ -163,9 +168,18 @@ int16_t CheckSold(int16_t id, int16_t shares);
 int16_t SharesLeft(const TransactionRecord &purchase);
 // The slot among 0 to 99 of the Buy lot with this ID, or NotFound.
 int16_t FindPurchase(int16_t id);
+// The most shares the sale in slot may take: its lot's shares less those of
+// the lot's other sales (never below 0); none when the slot holds no sale or
+// its lot is gone.
+std::optional<int16_t> SaleLimit(int16_t slot);
+// The part of a lot's commission that some of its shares bear: all of it
+// for the whole lot, else in proportion to the shares bought. The shares
+// sold bear theirs in the sale's gain, the shares left theirs in the
+// holding's cost, so the lot's commission counts once.
+double CommissionShare(double commission, double shares, int16_t bought);
 // The realised gain of selling shares of the lot at price with commission:
-// shares x (price - the lot's price) - commission - the lot's commission in
-// proportion to the shares sold. A loss is negative.
+// shares x (price - the lot's price) - commission - the lot's commission
+// share of the shares sold. A loss is negative.
 double SaleGain(const TransactionRecord &purchase, double shares, double price, double commission);
 // Rewrites the slot's shares, commission, date and price as given (0 and ""
 // included), keeping its symbol, action, ID and current price; the gain of

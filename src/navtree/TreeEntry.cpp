@@ -84,7 +84,7 @@ void frmMain::initTree()
     PortSymbols.fill(QByteArray());
     for (int i = 0; i < 100; ++i) {
         const QByteArray &s = Portfolio[size_t(i)].Symbol;
-        if (s.size() < 2 || std::find(PortSymbols.begin(), PortSymbols.end(), s) != PortSymbols.end())
+        if (Stock::IsFreeSlot(s) || std::find(PortSymbols.begin(), PortSymbols.end(), s) != PortSymbols.end())
             continue;
         AddPortSymbol(s);
         AddNode(tree, QStringLiteral("PortDetail"), QStringLiteral("TID") + QString::number(i), Text::FromCp1252(s),
@@ -100,7 +100,7 @@ void frmMain::initTree()
 
     const int last = std::min<int>(StockCount, Stock::StockSlots - 1);
     for (int i = 0; i <= last; ++i)
-        if (!Stocks[size_t(i)].Symbol.isEmpty())
+        if (!Stock::IsFreeSlot(Stocks[size_t(i)].Symbol))
             AddStock(tree, i, Stocks[size_t(i)].Symbol);
 }
 

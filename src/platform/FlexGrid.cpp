@@ -258,6 +258,13 @@ void FlexGrid::Clear()
     model_->ClearCells();
 }
 
+void FlexGrid::SetRowData(int row, const QString &data)
+{
+    if (row < 0 || row >= Rows())
+        ThrowRow();
+    model_->SetRowData(row, data);
+}
+
 QString FlexGrid::Clip() const
 {
     if (Rows() == 0 || Cols() == 0)

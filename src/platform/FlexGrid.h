@@ -75,9 +75,14 @@ public:
     // fill columns 0, 1, ...; parts beyond the last column are dropped.
     void AddItem(const QString &item);
     void AddItem(const QString &item, int index);
-    // Empties every cell's text and look; sizes, alignments and the number of
-    // rows and columns stay.
+    // Empties every cell's text and look and every row's data; sizes,
+    // alignments and the number of rows and columns stay.
     void Clear();
+    // A value kept with a row, never shown, that moves with the row when the
+    // grid is sorted: what a row stands for. "" outside the grid; writing
+    // outside it throws as a cell does.
+    QString RowData(int row) const { return model_->RowData(row); }
+    void SetRowData(int row, const QString &data);
     // The selection's texts: a tab between cells, a carriage return between
     // rows, nothing after the last row; hidden cells included.
     QString Clip() const;

@@ -148,6 +148,12 @@ void FlexGridModel::Restructured()
     }
 }
 
+const QString &FlexGridModel::RowData(int row) const
+{
+    static const QString none;
+    return row >= 0 && row < rows_ ? rowData_[size_t(row)] : none;
+}
+
 void FlexGridModel::SetRows(int rows)
 {
     if (rows == rows_)
@@ -163,6 +169,7 @@ void FlexGridModel::SetRows(int rows)
     texts_.resize(size_t(rows) * size_t(cols_));
     lookIds_.resize(texts_.size(), 0);
     rowHeights_.resize(size_t(rows), -1);
+    rowData_.resize(size_t(rows));
     if (live_) {
         shownRows_ = rows;
         if (rows > old)
@@ -217,6 +224,7 @@ void FlexGridModel::InsertRow(int at, const QStringList &parts)
     texts_.insert(texts_.begin() + pos, size_t(cols_), QString());
     lookIds_.insert(lookIds_.begin() + pos, size_t(cols_), 0u);
     rowHeights_.insert(rowHeights_.begin() + at, -1);
+    rowData_.insert(rowData_.begin() + at, QString());
     ++rows_;
     const int n = std::min(int(parts.size()), cols_);
     for (int c = 0; c < n; ++c)
@@ -233,6 +241,7 @@ void FlexGridModel::ClearCells()
 {
     std::fill(texts_.begin(), texts_.end(), QString());
     std::fill(lookIds_.begin(), lookIds_.end(), 0u);
+    std::fill(rowData_.begin(), rowData_.end(), QString());
     looks_.resize(1);
     lookIndex_.clear();
     lookIndex_.insert(looks_[0], 0);
@@ -263,6 +272,7 @@ void FlexGridModel::SortRows(int first, int last, int key, bool descending)
     Permute(texts_, order, size_t(first), size_t(cols_));
     Permute(lookIds_, order, size_t(first), size_t(cols_));
     Permute(rowHeights_, order, size_t(first), 1);
+    Permute(rowData_, order, size_t(first), 1);
     Restructured();
 }
 

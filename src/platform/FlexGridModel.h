@@ -64,6 +64,9 @@ public:
     // Pixels; -1 stands for the grid's default.
     int RowHeightPx(int row) const { return rowHeights_[size_t(row)]; }
     void SetRowHeightPx(int row, int px) { rowHeights_[size_t(row)] = px; }
+    // A row's own value, never shown; it moves with its row.
+    const QString &RowData(int row) const;
+    void SetRowData(int row, const QString &data) { rowData_[size_t(row)] = data; }
     int ColWidthPx(int col) const { return colWidths_[size_t(col)]; }
     void SetColWidthPx(int col, int px) { colWidths_[size_t(col)] = px; }
     int ColAlignment(int col) const { return colAlignments_[size_t(col)]; }
@@ -87,6 +90,7 @@ private:
     std::vector<FlexCellLook> looks_;
     QHash<FlexCellLook, uint32_t> lookIndex_;
     std::vector<int> rowHeights_;
+    std::vector<QString> rowData_;
     std::vector<int> colWidths_;
     std::vector<int> colAlignments_;
 

@@ -47,7 +47,7 @@ std::optional<QString> NameInSet(const QByteArray &symbol)
 {
     for (int i = 0; i < Stock::StockSlots; ++i) {
         const StockRecord &s = Stocks[size_t(i)];
-        if (!symbol.isEmpty() && s.Symbol == symbol)
+        if (!Stock::IsFreeSlot(symbol) && s.Symbol == symbol)
             return Text::FromCp1252(s.Name.size() > 1 ? s.Name : symbol);
     }
     return std::nullopt;
@@ -159,6 +159,9 @@ void frmMain::mnuTree_Click(int index)
         break;
     }
     case 6: { // Delete
+        // No stock chosen: nothing to ask about, nothing to remove.
+        if (Stock::IsFreeSlot(CurrentSymbol))
+            return;
         const int answer = Dialogs::MsgBox(QStringLiteral("Do you want to remove ")
                                                + Text::FromCp1252(Stock::CurrentStockName()) + QStringLiteral(" (")
                                                + Text::FromCp1252(CurrentSymbol) + QStringLiteral(")?"),
@@ -273,7 +276,7 @@ void frmMain::SellHolding()
 
 void frmMain::EditTransactionAt(int slot)
 {
-    if (slot < 0 || slot > Stock::LastPortfolioSlot || Portfolio[size_t(slot)].Symbol.isEmpty())
+    if (slot < 0 || slot > Stock::LastPortfolioSlot || Stock::IsFreeSlot(Portfolio[size_t(slot)].Symbol))
         return;
     const TransactionRecord t = Portfolio[size_t(slot)];
     TransactionSlot = int16_t(slot);
@@ -283,11 +286,7 @@ void frmMain::EditTransactionAt(int slot)
                           [&t](frmPurchace *d) {
                               d->lblSymbol->setText(Text::FromCp1252(t.Symbol));
                               ShowName(d, t.Symbol);
-                              d->txtComm->setText(QString::fromLatin1(PortfolioGrids::Format2(t.Commission)));
-                              d->txtPrice->setText(
-                                  QString::fromLatin1(PortfolioGrids::Plain(PortfolioGrids::Round2(t.Price))));
-                              d->txtDate->setText(Text::FromCp1252(t.Date));
-                              d->txtShares->setText(QString::number(t.Shares));
+                              d->FillStored(t);
                           });
     Misc::DoEvents();
 }
@@ -315,22 +314,16 @@ void frmMain::DeleteTransactionAt(int slot)
 
 void frmMain::DeleteListedStock()
 {
-    const QString listed = Cell(FG, 1);
-    if (listed.isEmpty())
+    // The row names its stock by the symbol it keeps, whatever the sort or
+    // the names shown: two companies may share a name.
+    const QByteArray symbol = Text::ToCp1252(FG->RowData(FG->Row()));
+    if (Stock::IsFreeSlot(symbol))
         return;
     const int answer = Dialogs::MsgBox(QStringLiteral("Are you sure you want to remove ") + QStringLiteral(" (")
-                                           + listed + QStringLiteral(")?"),
+                                           + Text::FromCp1252(symbol) + QStringLiteral(")?"),
                                        Dialogs::vbYesNo | Dialogs::vbQuestion, QStringLiteral("Delete share?"));
-    if (answer != Dialogs::vbYes)
-        return;
-    // The list shows the company in column 1: the stock is the one of that
-    // symbol, else the first of that name.
-    const QByteArray text = Text::ToCp1252(listed);
-    int16_t slot = Stock::FindStock(text);
-    for (int i = 0; slot == Stock::NotFound && i < StockCount && i < Stock::StockSlots; ++i)
-        if (Stocks[size_t(i)].Name == text)
-            slot = int16_t(i);
-    RemoveStock(slot);
+    if (answer == Dialogs::vbYes)
+        RemoveStock(Stock::FindStock(symbol));
 }
 
 void frmMain::RemoveStock(int16_t slot)
@@ -344,9 +337,18 @@ void frmMain::RemoveStock(int16_t slot)
                         Dialogs::vbInformation, QStringLiteral("Stock set not saved"));
         return;
     }
+    const Stock::StockTable before = Stocks;
+    const int16_t count = StockCount;
     Stock::ClearStock(slot);
     Stock::CompactStocks();
-    Stock::SaveStocks();
+    if (!Stock::SaveStocks()) {
+        // The set stays as it is on disk, and as it was in memory.
+        Stocks = before;
+        StockCount = count;
+        Dialogs::MsgBox(QStringLiteral("The stock set could not be saved; the stock was not removed."),
+                        Dialogs::vbCritical, QStringLiteral("Stock set not saved"));
+        return;
+    }
     Stock::ReadStocks();
     Stock::CompactStocks();
     Vb::Skip([this] { initTree(); });

@@ -7,6 +7,7 @@
 #include "sheets/SheetFrame.h"
 
 #include <QList>
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -60,7 +61,8 @@ Lot Figures(const TransactionRecord &t, double shares, bool roundCommission)
     l.commission = roundCommission ? Round2(t.Commission) : double(t.Commission);
     QByteArray current = Misc::FormatP(QByteArray(t.CurrentPrice), false);
     l.current = Misc::ToNumber(current);
-    l.cost = Round2(l.shares * l.price + l.commission);
+    // A partly sold lot bears the commission of the shares it still holds.
+    l.cost = Round2(l.shares * l.price + Stock::CommissionShare(l.commission, shares, t.Shares));
     l.value = Round2(l.shares * l.current);
     l.gain = RoundWhole(l.value - l.cost);
     l.percent = Percent(l.value, l.cost);
@@ -153,6 +155,13 @@ QByteArray Plain(double v)
     return Vb::DoubleToString(v).toLatin1();
 }
 
+QByteArray ExactText(float v)
+{
+    char buf[64];
+    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    return r.ec == std::errc() ? QByteArray(buf, r.ptr - buf) : QByteArray();
+}
+
 double Round2(double v) { return RoundTo(v, 2); }
 double RoundWhole(double v) { return RoundTo(v, 0); }
 
@@ -164,7 +173,7 @@ void ReadHoldings(SheetTable &t)
     QList<QByteArray> symbols;
     for (int i = 0; i <= Stock::LastPortfolioSlot; ++i) {
         const QByteArray &s = Portfolio[size_t(i)].Symbol;
-        if (s.size() >= 2 && !symbols.contains(s))
+        if (!Stock::IsFreeSlot(s) && !symbols.contains(s))
             symbols << s;
     }
 
@@ -217,7 +226,7 @@ void ReadSelected(SheetTable &t, const QByteArray &symbol)
     Sums sums;
     bool listed = false;
     double lastCurrent = 0;
-    for (int i = 0; symbol.size() >= 2 && i <= Stock::LastPortfolioSlot; ++i) {
+    for (int i = 0; !Stock::IsFreeSlot(symbol) && i <= Stock::LastPortfolioSlot; ++i) {
         const TransactionRecord &p = Portfolio[size_t(i)];
         if (p.Symbol != symbol || !IsBuy(p))
             continue;
@@ -247,7 +256,7 @@ void ReadLog(SheetTable &t)
     double total = 0;
     for (int i = 0; i <= Stock::LastPortfolioSlot; ++i) {
         const TransactionRecord &r = Portfolio[size_t(i)];
-        if (r.Symbol.isEmpty())
+        if (Stock::IsFreeSlot(r.Symbol))
             continue;
         // A loss shows and counts with its sign.
         const double gain = Round2(r.Gain);

@@ -45,6 +45,9 @@ QByteArray Format2(double v);
 QByteArray FormatWhole(double v);
 // Shortest decimal text: "1005", "19.4", "-210".
 QByteArray Plain(double v);
+// The shortest decimal text that reads back as exactly this single, without
+// an exponent: "12.375", "10", "0.1".
+QByteArray ExactText(float v);
 // A figure passed through a pattern and read back as a number.
 double Round2(double v);
 double RoundWhole(double v);

@@ -15,7 +15,7 @@ void frmMain::FG_Portfolio_Selected(const QByteArray &symbol)
                             [this, symbol](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
                                 Stock::ReadPortfolio();
                                 PortSymbols.fill(QByteArray());
-                                if (symbol.size() >= 2
+                                if (!Stock::IsFreeSlot(symbol)
                                     && std::any_of(Portfolio.begin(), Portfolio.end() - 1,
                                                    [&](const TransactionRecord &r) { return r.Symbol == symbol; }))
                                     AddPortSymbol(symbol);

@@ -38,4 +38,26 @@ std::optional<float> AlertValue(const QString &text);
 void WriteBack(Stock::StockTable &table, const QList<QByteArray> &list, const QHash<QByteArray, Alerts> &alerts,
                int selected, std::optional<float> low, std::optional<float> high);
 
+// One change the editor made to its list. A remove or rename names the
+// entry by its symbol and, among equal symbols, by its place (0 = the first
+// of them).
+struct Edit {
+    enum Kind { Add, Remove, Rename } kind;
+    QByteArray symbol;
+    QByteArray to; // a rename's new symbol
+    int occurrence = 0;
+};
+// Alerts typed for a stock; none where its box was left empty.
+struct TypedAlerts {
+    std::optional<float> low;
+    std::optional<float> high;
+};
+
+// The editor's own changes made to the set as it is now, not to the list it
+// once showed: the symbols of table in slot order with the edits done in
+// turn (adding a symbol that is there, or removing or renaming an entry
+// that is gone, does nothing), written back as WriteBack does, then each
+// listed symbol's typed alerts.
+void ApplyEdits(Stock::StockTable &table, const QList<Edit> &edits, const QHash<QByteArray, TypedAlerts> &typed);
+
 } // namespace SetList

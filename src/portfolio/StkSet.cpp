@@ -220,7 +220,7 @@ void StkSet::LoadData()
     TableOf(set_, table);
     alerts_ = SetList::AlertsBySymbol(table);
     for (const StockRecord &r : table)
-        if (!r.Symbol.isEmpty())
+        if (!Stock::IsFreeSlot(r.Symbol))
             lstStk->addItem(Text::FromCp1252(r.Symbol));
 }
 
@@ -232,6 +232,9 @@ void StkSet::lstSets_Click()
     lblAction[0]->setEnabled(true);
     lblAction[1]->setEnabled(true);
     set_ = int16_t(row);
+    // Unapplied changes belong to the set left behind.
+    edits_.clear();
+    typed_.clear();
     // The boxes belong to the stock of the set left behind.
     {
         const QSignalBlocker quietList(lstStk);
@@ -262,10 +265,14 @@ void StkSet::lstSets_DblClick()
     lstSets_Click();
 }
 
-void StkSet::ShowAlerts(const SetList::Alerts &alerts)
+void StkSet::ShowAlerts(const QByteArray &symbol)
 {
-    txtAlert[0]->setText(Vb::SingleToString(alerts.Low));
-    txtAlert[1]->setText(Vb::SingleToString(alerts.High));
+    const SetList::Alerts stored = alerts_.value(symbol);
+    const SetList::TypedAlerts typed = typed_.value(symbol);
+    filling_ = true;
+    txtAlert[0]->setText(Vb::SingleToString(typed.low.value_or(stored.Low)));
+    txtAlert[1]->setText(Vb::SingleToString(typed.high.value_or(stored.High)));
+    filling_ = false;
 }
 
 void StkSet::lstStk_Click()
@@ -273,7 +280,15 @@ void StkSet::lstStk_Click()
     const QListWidgetItem *item = lstStk->currentItem();
     if (!item)
         return;
-    ShowAlerts(alerts_.value(Text::ToCp1252(item->text())));
+    ShowAlerts(Text::ToCp1252(item->text()));
+}
+
+int StkSet::Occurrence(int row) const
+{
+    int n = 0;
+    for (int i = 0; i < row; ++i)
+        n += lstStk->item(i)->text() == lstStk->item(row)->text();
+    return n;
 }
 
 void StkSet::lstStk_DblClick() { RenameStock(); }
@@ -282,11 +297,19 @@ void StkSet::txtAlert_Change(int index)
 {
     cmdApply->setEnabled(true);
     QLineEdit *box = txtAlert[index];
-    if (box->text().isEmpty() || SetList::ReadsAsNumber(box->text()))
+    if (!box->text().isEmpty() && !SetList::ReadsAsNumber(box->text())) {
+        Dialogs::MsgBox(QStringLiteral("Please type numbers."), Dialogs::vbInformation, QStringLiteral("Numbers only"));
+        box->clear(); // runs this again for the empty box
+        box->setFocus();
         return;
-    Dialogs::MsgBox(QStringLiteral("Please type numbers."), Dialogs::vbInformation, QStringLiteral("Numbers only"));
-    box->clear();
-    box->setFocus();
+    }
+    // What is typed stays with the selected stock until Apply or Cancel,
+    // while other stocks are chosen.
+    const QListWidgetItem *item = lstStk->currentItem();
+    if (filling_ || !item)
+        return;
+    SetList::TypedAlerts &typed = typed_[Text::ToCp1252(item->text())];
+    (index == 0 ? typed.low : typed.high) = SetList::AlertValue(box->text());
 }
 
 void StkSet::lblAction_Click(int index)
@@ -313,22 +336,28 @@ void StkSet::lblAction_Click(int index)
             }
         }
         lstStk->addItem(shown);
+        edits_.append({SetList::Edit::Add, symbol, {}, 0});
         cmdApply->setEnabled(true);
         break;
     }
     case 1: {
         const QListWidgetItem *item = lstStk->currentItem();
         if (item && !item->text().isEmpty()) {
+            const int row = lstStk->row(item);
+            const QByteArray symbol = Text::ToCp1252(item->text());
+            edits_.append({SetList::Edit::Remove, symbol, {}, Occurrence(row)});
             {
                 // Nothing is selected after the removal, so the boxes no
                 // longer speak for any stock.
                 const QSignalBlocker quiet(lstStk);
-                delete lstStk->takeItem(lstStk->row(item));
+                delete lstStk->takeItem(row);
                 lstStk->setCurrentItem(nullptr);
                 lstStk->clearSelection();
             }
             txtAlert[0]->clear();
             txtAlert[1]->clear();
+            if (lstStk->findItems(Text::FromCp1252(symbol), Qt::MatchExactly).isEmpty())
+                typed_.remove(symbol);
         }
         cmdApply->setEnabled(true);
         break;
@@ -367,7 +396,12 @@ void StkSet::RenameStock()
     if (!Usable(symbol))
         return;
     cmdApply->setEnabled(true);
+    const QByteArray old = Text::ToCp1252(item->text());
+    edits_.append({SetList::Edit::Rename, old, symbol, Occurrence(lstStk->row(item))});
     item->setText(Text::FromCp1252(symbol));
+    // Alerts typed for the stock follow it to its new symbol.
+    if (lstStk->findItems(Text::FromCp1252(old), Qt::MatchExactly).isEmpty() && typed_.contains(old))
+        typed_.insert(symbol, typed_.take(old));
 }
 
 bool StkSet::UpdateINI()
@@ -380,15 +414,13 @@ bool StkSet::UpdateINI()
                         Dialogs::vbInformation, QStringLiteral("Stock set not saved"));
         return false;
     }
+    // The set as it is on disk now, with what the main window did since
+    // the editor loaded it; a set whose file cannot be read is not written
+    // over.
     Stock::StockTable table{};
-    QList<QByteArray> list;
-    for (int i = 0; i < lstStk->count(); ++i)
-        list << Text::ToCp1252(lstStk->item(i)->text());
-    // A set whose file cannot be read is not written over.
-    bool saved = TableOf(set_, table);
+    bool saved = Stock::ReadStocks(set_, table);
     if (saved) {
-        SetList::WriteBack(table, list, SetList::AlertsBySymbol(table), lstStk->currentRow(),
-                           SetList::AlertValue(txtAlert[0]->text()), SetList::AlertValue(txtAlert[1]->text()));
+        SetList::ApplyEdits(table, edits_, typed_);
         saved = Stock::SaveStocks(set_, table);
     }
     if (!saved) {
@@ -396,10 +428,28 @@ bool StkSet::UpdateINI()
                         QStringLiteral("Stock set not saved"));
         return false;
     }
+    edits_.clear();
+    typed_.clear();
     alerts_ = SetList::AlertsBySymbol(table);
+    Relist(table);
     if (set_ == CurrentSet)
         Stock::ReadStocks();
     return true;
+}
+
+void StkSet::Relist(const Stock::StockTable &table)
+{
+    const QListWidgetItem *item = lstStk->currentItem();
+    const QString selected = item ? item->text() : QString();
+    const QSignalBlocker quiet(lstStk);
+    lstStk->clear();
+    for (const StockRecord &r : table)
+        if (!Stock::IsFreeSlot(r.Symbol))
+            lstStk->addItem(Text::FromCp1252(r.Symbol));
+    const QList<QListWidgetItem *> found = selected.isEmpty() ? QList<QListWidgetItem *>()
+                                                               : lstStk->findItems(selected, Qt::MatchExactly);
+    if (!found.isEmpty())
+        lstStk->setCurrentItem(found.first());
 }
 
 void StkSet::cmdApply_Click()

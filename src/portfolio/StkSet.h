@@ -2,9 +2,12 @@
 // The stock-set editor; the main window shows it modeless as its owner, one
 // at a time. It names the 21 sets and edits the symbols and alert prices of
 // the chosen one. It works on its own copy: choosing a set loads that set
-// into the editor only, Apply saves it (and reloads the open set when that
-// is the one edited), and only OK brings the main window onto the chosen set.
-// Cancel leaves the open set and the main window as they were.
+// into the editor only; the editor keeps its own changes (adds, removes,
+// renames, the alerts typed for each stock) and Apply makes them to the set
+// as it is on disk then, so what the main window did meanwhile stays done;
+// it saves the set (and reloads the open set when that is the one edited).
+// Only OK brings the main window onto the chosen set. Cancel leaves the open
+// set and the main window as they were.
 #include "core/Stock.h"
 #include "portfolio/SetList.h"
 
@@ -39,9 +42,9 @@ public:
     // The set the editor shows, 0 to 20.
     int16_t ChosenSet() const { return set_; }
 
-    // Writes the list and the selected stock's alerts into the chosen set
-    // and saves it. Refused, with a message, while an Update run is on or
-    // when the save fails; answers whether the set was saved.
+    // Makes the editor's changes to the chosen set as it is on disk and
+    // saves it. Refused, with a message, while an Update run is on or when
+    // the set cannot be read or saved; answers whether the set was saved.
     bool UpdateINI();
     void LoadData();
     void Make_lblAction_Blue();
@@ -78,11 +81,20 @@ private:
     // The set's records as they are now: the open set from memory, any other
     // from its file.
     bool TableOf(int16_t set, Stock::StockTable &table) const;
-    void ShowAlerts(const SetList::Alerts &alerts);
+    void ShowAlerts(const QByteArray &symbol);
+    // The place of the list's entry at row among the entries of its symbol.
+    int Occurrence(int row) const;
+    // The list shown again from the set's records, the same symbol selected.
+    void Relist(const Stock::StockTable &table);
     void Unload();
 
     int16_t set_ = 0;
     // The chosen set's alerts by symbol, as loaded or last saved; the boxes
-    // show the selected symbol's.
+    // show the selected symbol's, or what was typed for it.
     QHash<QByteArray, SetList::Alerts> alerts_;
+    // The editor's changes since the set was loaded or last saved.
+    QList<SetList::Edit> edits_;
+    QHash<QByteArray, SetList::TypedAlerts> typed_;
+    // The boxes are being filled for a stock, not typed into.
+    bool filling_ = false;
 };

@@ -8,6 +8,7 @@
 #include "platform/RunOnce.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
+#include "portfolio/PortfolioGrids.h"
 
 #include <QDate>
 #include <QGridLayout>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <limits>
 
 QString TransactionMode;
 QByteArray TransactionSymbol;
@@ -171,7 +173,7 @@ void frmPurchace::txtShares_Change()
         cmdOK->setEnabled(false);
         return;
     }
-    if (TransactionMode == QLatin1String("Sell") && *n > LotShares) {
+    if (SaleBounded() && *n > LotShares) {
         Dialogs::MsgBox(QStringLiteral("You can not sell more then buying.\r\nPlease sell less then %1 shares.")
                             .arg(LotShares),
                         Dialogs::vbInformation, QStringLiteral("Sell Less Then %1").arg(LotShares));
@@ -234,9 +236,58 @@ void frmPurchace::Unload()
     deleteLater();
 }
 
+void frmPurchace::FillStored(const TransactionRecord &t)
+{
+    stored_ = t;
+    // A sale may take what its lot has left besides it, as a new one does.
+    const std::optional<int16_t> limit = t.Action == "Sell" ? Stock::SaleLimit(TransactionSlot) : std::nullopt;
+    storedSale_ = limit.has_value();
+    if (limit)
+        LotShares = *limit;
+    txtComm->setText(QString::fromLatin1(PortfolioGrids::Format2(t.Commission)));
+    // The price as stored, not rounded to cents.
+    txtPrice->setText(QString::fromLatin1(PortfolioGrids::ExactText(t.Price)));
+    txtDate->setText(Text::FromCp1252(t.Date));
+    txtShares->setText(QString::number(t.Shares));
+    const QLineEdit *boxes[] = {txtDate, txtShares, txtPrice, txtComm};
+    for (int i = 0; i < 4; ++i)
+        filled_[i] = boxes[i]->text();
+}
+
+bool frmPurchace::Untouched(const QLineEdit *box) const
+{
+    const QLineEdit *boxes[] = {txtDate, txtShares, txtPrice, txtComm};
+    for (int i = 0; i < 4; ++i)
+        if (box == boxes[i])
+            return stored_ && box->text() == filled_[i];
+    return false;
+}
+
+bool frmPurchace::SaleBounded() const
+{
+    return TransactionMode == QLatin1String("Sell") || (TransactionMode == QLatin1String("Edit") && storedSale_);
+}
+
+bool frmPurchace::InRange(QLineEdit *box, const QLabel *label)
+{
+    constexpr double Largest = std::numeric_limits<float>::max();
+    const std::optional<double> v = Number(box->text());
+    if (Untouched(box) || (v && std::isfinite(*v) && *v >= 0 && *v <= Largest))
+        return true;
+    QString name = label->text();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    Dialogs::MsgBox(
+        QStringLiteral("Please type a number from 0 to %1 in \"%2\".").arg(Vb::SingleToString(float(Largest)), name),
+        Dialogs::vbExclamation, QStringLiteral("Number out of range"));
+    box->setFocus();
+    return false;
+}
+
 bool frmPurchace::CheckBoxes(int16_t defaultShares)
 {
-    if (!ReadsAsDate(txtDate->text()))
+    // A stored date is kept in whatever form it was written.
+    if (!Untouched(txtDate) && !ReadsAsDate(txtDate->text()))
         txtDate->setText(TodayText());
     if (txtShares->text().isEmpty()) {
         txtShares->setText(Dialogs::InputBox(QStringLiteral("How many shares do you want to buy?"),
@@ -257,7 +308,7 @@ bool frmPurchace::CheckBoxes(int16_t defaultShares)
     }
     if (txtComm->text().isEmpty())
         txtComm->setText(QStringLiteral("0"));
-    return true;
+    return InRange(txtPrice, lbl[2]) && InRange(txtComm, lbl[3]);
 }
 
 void frmPurchace::SaveFailed()
@@ -327,8 +378,13 @@ bool frmPurchace::EditTransaction()
 {
     if (!CheckBoxes(1))
         return false;
-    if (!Stock::EditTransaction(TransactionSlot, SharesOf(txtShares), float(NumberOf(txtComm)),
-                                Text::ToCp1252(txtDate->text()), NumberOf(txtPrice))) {
+    // What the user did not change is written back as it is stored.
+    const auto keep = [this](const QLineEdit *box) { return Untouched(box); };
+    const int16_t shares = keep(txtShares) ? stored_->Shares : SharesOf(txtShares);
+    const float commission = keep(txtComm) ? stored_->Commission : float(NumberOf(txtComm));
+    const QByteArray date = keep(txtDate) ? stored_->Date : Text::ToCp1252(txtDate->text());
+    const double price = keep(txtPrice) ? double(stored_->Price) : NumberOf(txtPrice);
+    if (!Stock::EditTransaction(TransactionSlot, shares, commission, date, price)) {
         SaveFailed();
         return false;
     }

@@ -5,10 +5,13 @@
 // it needs and shows it modal. OK writes one transaction and closes; a
 // write that cannot be made (portfolio full, save failed) says so and the
 // dialog stays open.
+#include "core/Stock.h"
+
 #include <QByteArray>
 #include <QDialog>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -42,6 +45,11 @@ public:
     // The current price of the symbol ("" in a correction).
     QByteArray CurrentPrice;
 
+    // A correction: the boxes filled with the stored transaction of
+    // TransactionSlot. A box the user leaves as it was filled writes the
+    // stored value back unchanged; a sale is bounded like a new one.
+    void FillStored(const TransactionRecord &t);
+
     void cmdOK_Click();
     void cmdCancel_Click();
     void reject() override;
@@ -57,11 +65,26 @@ private:
     void txtShares_Change();
     void txtPrice_Change();
     void txtComm_Change();
-    // The checks before a write; false when a box was left empty.
+    // The checks before a write; false when a box was left empty or holds
+    // a price or commission the transaction cannot keep.
     bool CheckBoxes(int16_t defaultShares);
+    // Whether the box still shows what FillStored put in it.
+    bool Untouched(const QLineEdit *box) const;
+    // A price or commission box: a number from 0 to the largest single,
+    // else a word naming the box (its label) and the focus on it.
+    bool InRange(QLineEdit *box, const QLabel *label);
+    // Whether the shares box is bounded by LotShares: a sale, new or
+    // corrected.
+    bool SaleBounded() const;
     bool Buy();
     bool Sell();
     bool EditTransaction();
+
+    // The transaction a correction started from, and the texts its boxes
+    // were filled with (date, shares, price, commission).
+    std::optional<TransactionRecord> stored_;
+    QString filled_[4];
+    bool storedSale_ = false;
     // One message for a write that did not go through.
     void SaveFailed();
     void Unload();

@@ -7,6 +7,7 @@
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
 #include "core/Misc.h"
+#include "core/Stock.h"
 
 using StockJobs::SocketPage;
 
@@ -32,7 +33,7 @@ void frmMain::UpdateSplit()
     StockJobs::FetchSocketPages(
         *this, SocketPage{"BrokerReportSite",
                           [](const QByteArray &s) { return Lower("/splits/splits-single-company.asp?symbol=", s); },
-                          "_sp.Sh", [](const QByteArray &s) { return Updating(s, " Splits History"); }, Minimum, false});
+                          "_sp.Sh", [](const QByteArray &s) { return Updating(s, " Splits History"); }, Minimum});
 }
 
 void frmMain::UpdateUPH()
@@ -40,8 +41,7 @@ void frmMain::UpdateUPH()
     StockJobs::FetchSocketPages(
         *this, SocketPage{"BrokerReportSite",
                           [](const QByteArray &s) { return Lower("/upgrades-single-company.asp?symbol=", s); },
-                          "_uph.Sh", [](const QByteArray &s) { return Updating(s, " Upgrades History"); }, Minimum,
-                          false});
+                          "_uph.Sh", [](const QByteArray &s) { return Updating(s, " Upgrades History"); }, Minimum});
 }
 
 void frmMain::UpdateDNH()
@@ -49,8 +49,7 @@ void frmMain::UpdateDNH()
     StockJobs::FetchSocketPages(
         *this, SocketPage{"BrokerReportSite",
                           [](const QByteArray &s) { return Lower("/downgrades-single-company.asp?symbol=", s); },
-                          "_dnh.Sh", [](const QByteArray &s) { return Updating(s, " Downgrades History"); }, Minimum,
-                          true});
+                          "_dnh.Sh", [](const QByteArray &s) { return Updating(s, " Downgrades History"); }, Minimum});
 }
 
 void frmMain::UpdateNMR()
@@ -58,7 +57,7 @@ void frmMain::UpdateNMR()
     StockJobs::FetchSocketPages(
         *this, SocketPage{"BrokerReportSite",
                           [](const QByteArray &s) { return Lower("/momentum-rating-single-company.asp?symbol=", s); },
-                          "_mr.Sh", [](const QByteArray &s) { return Updating(s, " Momentum Rating"); }, Minimum, true});
+                          "_mr.Sh", [](const QByteArray &s) { return Updating(s, " Momentum Rating"); }, Minimum});
 }
 
 void frmMain::UpdateBRP()
@@ -66,7 +65,7 @@ void frmMain::UpdateBRP()
     StockJobs::FetchSocketPages(
         *this, SocketPage{"BrokerReportSite",
                           [](const QByteArray &s) { return Lower("/reports-single-company.asp?symbol=", s); },
-                          "_brp.Sh", [](const QByteArray &s) { return Updating(s, " Broker Reports"); }, Minimum, true});
+                          "_brp.Sh", [](const QByteArray &s) { return Updating(s, " Broker Reports"); }, Minimum});
 }
 
 void frmMain::UpdateSI()
@@ -80,14 +79,14 @@ void frmMain::UpdateSI()
                                                   },
                                                   "_SI.Sh",
                                                   [](const QByteArray &s) { return Updating(s, " Short Interest "); },
-                                                  Minimum, false, true});
+                                                  Minimum, true});
 }
 
 void frmMain::UpdateProfile()
 {
     try {
         StockJobs::ForEachStock(*this, [this](const QByteArray &symbol) {
-            if (symbol.size() < 2 || !SheetCache::UsableSymbol(symbol))
+            if (Stock::IsFreeSlot(symbol) || !SheetCache::UsableSymbol(symbol))
                 return true;
             StockJobs::FetchInetPage(*this, "ProfileSite",
                                      QStringLiteral("/cgi-bin/brand_newsalert_mlist.cgi?symbol=")

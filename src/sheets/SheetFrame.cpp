@@ -71,6 +71,7 @@ void SheetTable::SetUp(int rows, int cols)
     setUp_ = true;
     cells_.assign(size_t(rows) * size_t(cols), Cell{});
     heights_.assign(size_t(rows), -1);
+    rowData_.assign(size_t(rows), QByteArray());
 }
 
 void SheetTable::AddRow()
@@ -78,6 +79,7 @@ void SheetTable::AddRow()
     ++rows_;
     cells_.resize(size_t(rows_) * size_t(cols_));
     heights_.push_back(-1);
+    rowData_.emplace_back();
 }
 
 void SheetTable::AddItem(const QByteArray &line)
@@ -115,6 +117,13 @@ void SheetTable::SetRowHeight(int row, int multiple)
     heights_[size_t(row)] = multiple;
 }
 
+void SheetTable::SetRowData(int row, const QByteArray &data)
+{
+    if (row < 0 || row >= rows_)
+        throw VbError(CellOutside, QStringLiteral("Subscript out of range"));
+    rowData_[size_t(row)] = data;
+}
+
 // --- drawing ---
 
 void Draw(FlexGrid *grid, const SheetTable &t, int baseRowHeight)
@@ -130,6 +139,8 @@ void Draw(FlexGrid *grid, const SheetTable &t, int baseRowHeight)
         // Rows kept from the sheet before get the default height again.
         const int h = t.RowHeight(r);
         grid->SetRowHeight(r, h < 0 ? -1 : h * baseRowHeight);
+        if (!t.RowData(r).isEmpty())
+            grid->SetRowData(r, Text::FromCp1252(t.RowData(r)));
         for (int c = 0; c < t.Cols(); ++c) {
             const QByteArray text = t.Text(r, c);
             if (!text.isEmpty())

@@ -81,6 +81,10 @@ public:
     // 0 hides the row; rows without a height of their own get the default.
     void SetRowHeight(int row, int multiple);
     int RowHeight(int row) const { return row >= 0 && row < rows_ ? heights_[size_t(row)] : -1; }
+    // What a row stands for (the grid's row data, never shown): it goes
+    // with the row when the grid is sorted.
+    void SetRowData(int row, const QByteArray &data);
+    QByteArray RowData(int row) const { return row >= 0 && row < rows_ ? rowData_[size_t(row)] : QByteArray(); }
 
     // The grid's own look.
     uint32_t backColor = White;
@@ -109,6 +113,7 @@ private:
     bool setUp_ = false;
     std::vector<Cell> cells_;
     std::vector<int> heights_;
+    std::vector<QByteArray> rowData_;
 };
 
 // Turns the page into the table; raises VbError on failure, leaving in the

@@ -7,6 +7,7 @@
 #include "core/clsRAS.h"
 #include "core/frmSplash.h"
 #include "navtree/NavState.h"
+#include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
 #include "platform/Help.h"
@@ -313,13 +314,29 @@ void frmMain::mnuSet_Click(int index)
     // open set's stocks, or its quotes would be saved into another set.
     if (index < 0 || index > 20 || UpdateRunning())
         return;
+    // The set is read before anything turns to it: the records of a set
+    // that could not be read would be the open set's, saved into its file
+    // by the next quote run.
+    Stock::StockTable table{};
+    if (!Stock::ReadStocks(int16_t(index), table)) {
+        Dialogs::MsgBox(QStringLiteral("The stock set \"%1\" could not be read, so it was not opened.")
+                            .arg(mnuSet[index]->text()),
+                        Dialogs::vbExclamation, QStringLiteral("Stock set not opened"));
+        // The open set stays; at start-up, when none is shown yet, it is
+        // shown as it is in memory.
+        if (CurrentSet < 0 || CurrentSet > 20 || mnuSet[CurrentSet]->isChecked())
+            return;
+        index = CurrentSet;
+        table = Stocks;
+    }
     for (QAction *item : mnuSet)
         item->setChecked(false);
     mnuSet[index]->setChecked(true);
     Vb::Skip([index] { Settings::Set(QStringLiteral("LastGroup"), QString::number(index)); });
     CurrentSet = int16_t(index);
     Vb::Skip([this] { ClearRecStrip(); });
-    Vb::Skip([] { Stock::ReadStocks(); });
+    Stocks = table;
+    StockCount = Stock::CountStocks(Stocks);
     Vb::Skip([this] { LoadPrices(); });
     Vb::Skip([this] { ShowRec(); });
     Panel1[1]->setText(mnuSet[index]->text());

@@ -97,7 +97,7 @@ void frmMain::LoadPrices()
     try {
         int n = 0;
         for (int i = 0; i < Rows; ++i) {
-            if (Stocks[size_t(i)].Symbol.size() > 1)
+            if (!Stock::IsFreeSlot(Stocks[size_t(i)].Symbol))
                 SetCaption(lblSbl[n++], Stocks[size_t(i)].Symbol);
         }
     } catch (const VbError &e) {
@@ -197,7 +197,7 @@ void frmMain::SelectSymbol(QByteArray &symbol)
     if (found >= 0) {
         for (int n = 0; n < Rows; ++n) {
             const QByteArray s = SlotSymbol(found + n);
-            if (!s.isEmpty()) {
+            if (!Stock::IsFreeSlot(s)) {
                 SetCaption(lblSbl[n], s);
                 ShowRec();
             } else {

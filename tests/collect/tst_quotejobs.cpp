@@ -7,6 +7,7 @@
 #include "common/TestRegistry.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
+#include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/FlexGrid.h"
 #include "platform/LoopbackServer.h"
@@ -15,6 +16,7 @@
 #include "sheets/SheetState.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -99,8 +101,8 @@ private Q_SLOTS:
 
     // --- price refresh ---
 
-    // Every stock of the set in turn, symbols in lower case; a one-letter
-    // symbol is not fetched; each record is what its page says; the set is
+    // Every stock of the set in turn, symbols in lower case, a one-letter
+    // ticker like any other; each record is what its page says; the set is
     // saved; portfolio entries get the new last sale.
     void refreshWholeSet()
     {
@@ -112,9 +114,9 @@ private Q_SLOTS:
         Portfolio[1] = Buy("A");
         Portfolio[2] = Buy("ORCL");
         Run({1});
-        QCOMPARE(f.RequestLines(), QList<QByteArray>({"GET /q?s=ibm&d=t", "GET /q?s=msft&d=t"}));
+        QCOMPARE(f.RequestLines(), QList<QByteArray>({"GET /q?s=ibm&d=t", "GET /q?s=msft&d=t", "GET /q?s=a&d=t"}));
 
-        for (int slot : {0, 1}) {
+        for (int slot : {0, 1, 2}) {
             StockRecord want = Stocks[size_t(slot)];
             want.Name = "x";
             QuotePage::Read(SampleSite::Body(f.site->get("/q?s=" + Stocks[size_t(slot)].Symbol + "&d=t")), want);
@@ -125,11 +127,11 @@ private Q_SLOTS:
         QCOMPARE(Stocks[0].LowAlert, 10.0f);
         QCOMPARE(Stocks[0].HighAlert, 200.0f);
         QCOMPARE(Stocks[1].Symbol, QByteArray("msft"));
-        QCOMPARE(Stocks[2].Name, QByteArray()); // never fetched
         QCOMPARE(SavedSet(), Stocks);
 
         QCOMPARE(Portfolio[0].CurrentPrice, Stocks[0].LastSale);
-        QCOMPARE(Portfolio[1].CurrentPrice, QByteArray("7 1/2")); // its old last sale
+        QCOMPARE(Portfolio[1].CurrentPrice, Stocks[2].LastSale);
+        QVERIFY(Stocks[2].LastSale != "7 1/2");
         QCOMPARE(Portfolio[2].CurrentPrice, QByteArray("entry"));
         Stock::ReadPortfolio();
         QCOMPARE(Portfolio[0].CurrentPrice, Stocks[0].LastSale);
@@ -184,6 +186,44 @@ private Q_SLOTS:
         QCOMPARE(Stocks[0], before);
         QCOMPARE(SavedSet()[0], before);
         QVERIFY(Stocks[1].Name.size() > 3);
+    }
+
+    // A set whose file cannot be read is not opened: the open set stays and
+    // the user is told; a quote run afterwards writes the open set's file
+    // only, never the one that was not read.
+    void switchToAnUnreadableSet()
+    {
+        Stock::StockTable zero{}, one{};
+        zero[0].Symbol = "IBM";
+        zero[0].Name = "Kept";
+        one[0].Symbol = "ONE";
+        QVERIFY(Stock::SaveStocks(0, zero));
+        QVERIFY(Stock::SaveStocks(1, one));
+        f.m->mnuSet_Click(0);
+        const QByteArray set0 = TestEnv::ReadAll(Stock::StockSetFile(0));
+        const QByteArray set1 = TestEnv::ReadAll(Stock::StockSetFile(1));
+
+        // Unreadable while the user switches (a folder in its place), then
+        // back as it was.
+        const QString path = Stock::StockSetFile(1);
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
+        QVERIFY(QDir().mkpath(path));
+        f.m->mnuSet_Click(1);
+        QVERIFY(QDir().rmdir(path));
+        QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
+
+        QCOMPARE(CurrentSet, int16_t(0));
+        QCOMPARE(Stocks[0].Symbol, QByteArray("IBM"));
+        QVERIFY(f.m->mnuSet[0]->isChecked());
+        QVERIFY(!f.m->mnuSet[1]->isChecked());
+        QCOMPARE(f.env->Get(QStringLiteral("LastGroup")), QStringLiteral("0"));
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Stock set not opened"));
+
+        QVERIFY(f.site->setFault("/q?s=ibm&d=t", Fault::Status, 404, 0));
+        Run({1});
+        QCOMPARE(TestEnv::ReadAll(Stock::StockSetFile(0)), set0);
+        QCOMPARE(TestEnv::ReadAll(Stock::StockSetFile(1)), set1);
     }
 
     // "Update Selected Stock" fetches and writes the current stock only; a
@@ -415,15 +455,14 @@ private Q_SLOTS:
     {
         f.SetStocks({"IBM", "A", "msft"});
         Run({0});
-        QCOMPARE(f.RequestLines(),
-                 QList<QByteArray>({"GET /cgi-bin/ShowFreeCompRep?IBM", "GET /cgi-bin/ShowFreeCompRep?msft"}));
-        for (int i : {0, 2}) {
+        QCOMPARE(f.RequestLines(), QList<QByteArray>({"GET /cgi-bin/ShowFreeCompRep?IBM", "GET /cgi-bin/ShowFreeCompRep?A",
+                                                      "GET /cgi-bin/ShowFreeCompRep?msft"}));
+        for (int i : {0, 1, 2}) {
             const std::optional<float> r = QuotePage::Recommendation(
                 SampleSite::Body(f.site->get("/cgi-bin/ShowFreeCompRep?" + Stocks[size_t(i)].Symbol)));
             QVERIFY(r && *r >= 1 && *r <= 5);
             QCOMPARE(Stocks[size_t(i)].Recommendation, *r);
         }
-        QCOMPARE(Stocks[1].Recommendation, 0.0f);
         QCOMPARE(SavedSet(), Stocks);
         QVERIFY(!QFile::exists(f.Sheet(QStringLiteral("Rec.Sh")))); // scratch of a whole-set run
     }
@@ -443,7 +482,7 @@ private Q_SLOTS:
         f.m->LoadPrices();
         f.m->lblSbl[3]->setText(QStringLiteral("ZETA"));
         const QPixmap otherBar = f.m->img[1]->pixmap();
-        Stocks[1].Symbol = "O"; // no fetch: only ZETA is drawn
+        Stocks[1].Symbol = "O"; // its row shows OTHER: only ZETA's rows are drawn
         Run({0});
 
         QCOMPARE(Stocks[0].Recommendation, 2.25f);

@@ -47,15 +47,16 @@ private Q_SLOTS:
                                  "GET /cgi-bin/AW/ZREPORT/DoInquiry?ticker=IBM&type=8",
                                  "GET /cgi-bin/AW/ZREPORT/DoInquiry?ticker=msft&type=8"}
             << QStringList{"A_ABS.Sh", "IBM_ABS.Sh", "msft_ABS.Sh"};
-        QTest::newRow("5 estimates, short symbols passed over")
-            << 5 << QList<QByteArray>{"GET /z/a/i/IBM.html", "GET /z/a/m/msft.html"}
-            << QStringList{"IBM_ee.Sh", "msft_ee.Sh"};
+        QTest::newRow("5 estimates")
+            << 5 << QList<QByteArray>{"GET /z/a/a/A.html", "GET /z/a/i/IBM.html", "GET /z/a/m/msft.html"}
+            << QStringList{"A_ee.Sh", "IBM_ee.Sh", "msft_ee.Sh"};
         QTest::newRow("6 filings") << 6
                                    << QList<QByteArray>{"GET /brand/yahoo/search/?sym=A", "GET /brand/yahoo/search/?sym=IBM",
                                                         "GET /brand/yahoo/search/?sym=msft"}
                                    << QStringList{"A_qr.Sh", "IBM_qr.Sh", "msft_qr.Sh"};
-        QTest::newRow("7 insiders, short symbols passed over")
-            << 7 << QList<QByteArray>{"GET /t/i/IBM.html", "GET /t/m/msft.html"} << QStringList{"IBM_it.Sh", "msft_it.Sh"};
+        QTest::newRow("7 insiders")
+            << 7 << QList<QByteArray>{"GET /t/a/A.html", "GET /t/i/IBM.html", "GET /t/m/msft.html"}
+            << QStringList{"A_it.Sh", "IBM_it.Sh", "msft_it.Sh"};
         QTest::newRow("8 options in capitals, file as stored")
             << 8
             << QList<QByteArray>{"GET /QuoteTable.dat?TICKER=A", "GET /QuoteTable.dat?TICKER=IBM",
@@ -92,18 +93,18 @@ private Q_SLOTS:
                                   << QStringList{"ACME_sp.Sh", "F_sp.Sh", "ZETA_sp.Sh"};
         QTest::newRow("10 upgrades") << 10 << lower("/upgrades-single-company.asp?symbol=", {"zeta", "acme", "f"})
                                      << QStringList{"ACME_uph.Sh", "F_uph.Sh", "ZETA_uph.Sh"};
-        QTest::newRow("11 downgrades, F passed over")
-            << 11 << lower("/downgrades-single-company.asp?symbol=", {"zeta", "acme"})
-            << QStringList{"ACME_dnh.Sh", "ZETA_dnh.Sh"};
-        QTest::newRow("12 momentum, F passed over")
-            << 12 << lower("/momentum-rating-single-company.asp?symbol=", {"zeta", "acme"})
-            << QStringList{"ACME_mr.Sh", "ZETA_mr.Sh"};
-        QTest::newRow("13 broker reports, F passed over")
-            << 13 << lower("/reports-single-company.asp?symbol=", {"zeta", "acme"})
-            << QStringList{"ACME_brp.Sh", "ZETA_brp.Sh"};
-        QTest::newRow("14 profile over the transfer control, F passed over")
-            << 14 << lower("/cgi-bin/brand_newsalert_mlist.cgi?symbol=", {"ZETA", "ACME"})
-            << QStringList{"ACME_P.Sh", "ZETA_P.Sh"};
+        QTest::newRow("11 downgrades")
+            << 11 << lower("/downgrades-single-company.asp?symbol=", {"zeta", "acme", "f"})
+            << QStringList{"ACME_dnh.Sh", "F_dnh.Sh", "ZETA_dnh.Sh"};
+        QTest::newRow("12 momentum")
+            << 12 << lower("/momentum-rating-single-company.asp?symbol=", {"zeta", "acme", "f"})
+            << QStringList{"ACME_mr.Sh", "F_mr.Sh", "ZETA_mr.Sh"};
+        QTest::newRow("13 broker reports")
+            << 13 << lower("/reports-single-company.asp?symbol=", {"zeta", "acme", "f"})
+            << QStringList{"ACME_brp.Sh", "F_brp.Sh", "ZETA_brp.Sh"};
+        QTest::newRow("14 profile over the transfer control")
+            << 14 << lower("/cgi-bin/brand_newsalert_mlist.cgi?symbol=", {"ZETA", "ACME", "F"})
+            << QStringList{"ACME_P.Sh", "F_P.Sh", "ZETA_P.Sh"};
         QTest::newRow("88 short interest")
             << 88
             << QList<QByteArray>{"GET /asp/quotes_full.asp?kind=shortint&symbol=ZETA%60&selected=ZETA%60",

@@ -153,6 +153,33 @@ private Q_SLOTS:
         QCOMPARE(env->ErrorBlocks(), 0);
     }
 
+    // After a read that failed, memory is not saved over the file the
+    // program could not read, until a read of it succeeds.
+    void noSaveOverAnUnreadFile()
+    {
+        Portfolio[1] = Trade("IBM", "Buy", 100, 1);
+        QVERIFY(Stock::SavePortfolio());
+        const QByteArray file = TestEnv::ReadAll(Stock::PortfolioFile());
+
+        const QString path = Stock::PortfolioFile();
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
+        QVERIFY(QDir().mkpath(path));
+        Portfolio[1] = Trade("OTHER", "Buy", 5, 1);
+        QVERIFY(!Stock::ReadPortfolio());
+        QVERIFY(QDir().rmdir(path));
+        QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
+
+        QVERIFY(!Stock::SavePortfolio());
+        QVERIFY(!Stock::SetTransaction("Buy", "MSFT", 10, 0, "1/2/2003", 12.5, "13", 0, 2, 2));
+        QCOMPARE(TestEnv::ReadAll(path), file);
+
+        QVERIFY(Stock::ReadPortfolio());
+        QCOMPARE(Portfolio[1], Trade("IBM", "Buy", 100, 1));
+        QVERIFY(Stock::SetTransaction("Buy", "MSFT", 10, 0, "1/2/2003", 12.5, "13", 0, 2, 2));
+        QCOMPARE(TestEnv::ReadAll(path).left(file.size() - 99 * 28), file.left(file.size() - 99 * 28));
+        QCOMPARE(Portfolio[2].Symbol, QByteArray("MSFT"));
+    }
+
     void setTransaction_data()
     {
         QTest::addColumn<QByteArray>("action");
@@ -280,12 +307,16 @@ private Q_SLOTS:
         QCOMPARE(PortfolioCount, int16_t(0));
     }
 
+    // A purge empties the free slots (no symbol, or blanks only) and slot
+    // 100; a one-letter ticker's transactions stay.
     void purge()
     {
         Portfolio[1] = Trade("IBM", "Buy", 100, 1);
         Portfolio[2] = Trade("F", "Buy", 100, 2);
         Portfolio[3] = Trade("", "Sell", 10, 1); // a deleted transaction
+        Portfolio[4] = Trade("  ", "Sell", 10, 1);
         Portfolio[5] = Trade("MSFT", "Buy", 50, 5);
+        Portfolio[6] = Trade("F", "Sell", 50, 2);
         Portfolio[100] = Trade("GE", "Buy", 1, 100);
         const auto before = Portfolio;
         QVERIFY(Stock::SavePortfolio());
@@ -293,7 +324,7 @@ private Q_SLOTS:
 
         Stock::PurgePortfolio();
         for (int i = 0; i < Stock::PortfolioSlots; ++i) {
-            const bool kept = i == 1 || i == 5;
+            const bool kept = i == 1 || i == 2 || i == 5 || i == 6;
             QVERIFY2(Portfolio[i] == (kept ? before[i] : TransactionRecord{}), qPrintable(QString::number(i)));
         }
         QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), file);

@@ -293,6 +293,7 @@ private Q_SLOTS:
         QTest::newRow("slot past count") << QByteArray("GE") << 4 << int(Stock::NotFound);
         QTest::newRow("slot 200") << QByteArray("LAST") << 200 << 200;
         QTest::newRow("full set, absent") << QByteArray("XYZ") << 201 << int(Stock::NotFound);
+        QTest::newRow("no symbol is no free slot") << QByteArray() << 3 << int(Stock::NotFound);
     }
 
     void findStock()
@@ -406,34 +407,75 @@ private Q_SLOTS:
         QVERIFY(Stocks == before);
     }
 
-    // Deleting a stock: clear its slot, pack, save, read back.
+    // Deleting a stock: clear its slot, pack, save, read back. One-letter
+    // tickers are stocks like any other; a slot whose symbol is blanks only
+    // is free.
     void deleteAndCompact()
     {
         const QList<QByteArray> symbols{"AA", "BB", "CC", "DD", "EE", "F", "GG"};
         for (int i = 0; i < symbols.size(); ++i)
             Stocks[i] = Filled(symbols[i], float(i));
         Stocks[10] = Filled("HH");
+        Stocks[11] = Filled("  ");
         Stocks[12] = Filled("X");
-        Stocks[12].Symbol = "X";
         const auto before = Stocks;
-        StockCount = 9;
+        StockCount = 10;
 
         Stock::ClearStock(3);
         Stock::CompactStocks();
-        QCOMPARE(StockCount, int16_t(9));
-        QVERIFY(Stocks[0] == before[0]);
-        QVERIFY(Stocks[1] == before[1]);
-        QVERIFY(Stocks[2] == before[2]);
-        QVERIFY(Stocks[3] == before[4]);
-        QVERIFY(Stocks[4] == before[6]);
-        QVERIFY(Stocks[5] == before[10]);
-        for (int i = 6; i < Stock::StockSlots; ++i)
+        QCOMPARE(StockCount, int16_t(10));
+        const int kept[] = {0, 1, 2, 4, 5, 6, 10, 12};
+        for (int i = 0; i < int(std::size(kept)); ++i)
+            QVERIFY2(Stocks[i] == before[kept[i]], qPrintable(QString::number(i)));
+        for (int i = int(std::size(kept)); i < Stock::StockSlots; ++i)
             QVERIFY2(Stocks[i] == StockRecord{}, qPrintable(QString::number(i)));
 
         QVERIFY(Stock::SaveStocks());
         QVERIFY(Stock::ReadStocks());
-        QCOMPARE(StockCount, int16_t(6));
-        QCOMPARE(Stock::FindStock("F"), Stock::NotFound);
+        QCOMPARE(StockCount, int16_t(8));
+        QCOMPARE(Stock::FindStock("F"), int16_t(4));
+        QCOMPARE(Stock::FindStock("X"), int16_t(7));
+    }
+
+    // After a read that failed, the file the program could not read is not
+    // written over, whatever memory holds, until a read of it succeeds.
+    void noSaveOverAnUnreadFile_data()
+    {
+        QTest::addColumn<bool>("openSet");
+        QTest::newRow("the open set") << true;
+        QTest::newRow("another set") << false;
+    }
+    void noSaveOverAnUnreadFile()
+    {
+        QFETCH(bool, openSet);
+        CurrentSet = 3;
+        const int16_t set = openSet ? int16_t(3) : int16_t(7);
+        Stock::StockTable table{};
+        table[0] = Filled("IBM");
+        QVERIFY(Stock::SaveStocks(set, table));
+        const QByteArray file = SetFileBytes(set);
+
+        // Unreadable for a moment (a folder in its place), then back.
+        const QString path = Stock::StockSetFile(set);
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
+        QVERIFY(QDir().mkpath(path));
+        Stock::StockTable other{};
+        other[0] = Filled("OTHER");
+        Stocks = other;
+        QVERIFY(openSet ? !Stock::ReadStocks() : !Stock::ReadStocks(set, other));
+        QVERIFY(QDir().rmdir(path));
+        QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
+
+        QVERIFY(openSet ? !Stock::SaveStocks() : !Stock::SaveStocks(set, other));
+        QCOMPARE(SetFileBytes(set), file);
+        // Read again: saves go through once more.
+        Stock::StockTable &read = openSet ? Stocks : other;
+        QVERIFY(openSet ? Stock::ReadStocks() : Stock::ReadStocks(set, other));
+        QCOMPARE(read[0], table[0]);
+        read[1] = Filled("MSFT");
+        QVERIFY(openSet ? Stock::SaveStocks() : Stock::SaveStocks(set, read));
+        QCOMPARE(SetFileBytes(set).left(file.size() - 66 * 200), file.left(file.size() - 66 * 200));
+        QVERIFY(SetFileBytes(set) != file);
     }
 };
 

@@ -135,18 +135,19 @@ private Q_SLOTS:
     }
 
     // Gaps in the set are skipped; a symbol twice gives two stocks; a
-    // one-character portfolio symbol gets no node.
+    // one-letter portfolio symbol gets its node, a blank one none.
     void slotsAndDuplicates()
     {
         f.SetStocks({{"DUP", ""}, {"", ""}, {"DUP", ""}});
         for (auto &t : Portfolio)
             t = {};
         Portfolio[0].Symbol = "X";
+        Portfolio[3].Symbol = " ";
         Portfolio[7].Symbol = "XY";
         f.Build(QStringLiteral("Tech"));
         QCOMPARE(f.ChildKeys("All"), QStringList({"ID0", "ID2"}));
         QCOMPARE(f.Node("IT2")->Parent()->Key(), QStringLiteral("ID2"));
-        QCOMPARE(f.ChildKeys("PortDetail"), QStringList({"TID7"}));
+        QCOMPARE(f.ChildKeys("PortDetail"), QStringList({"TID0", "TID7"}));
     }
 
     // A rebuild gives the same tree, closed again, and forgets the node last

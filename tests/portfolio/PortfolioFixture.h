@@ -105,6 +105,14 @@ public:
                 return r;
         return -1;
     }
+    // Column col of the main grid from row 2 on.
+    QStringList Column(int col) const
+    {
+        QStringList out;
+        for (int r = 2; r < Grid()->Rows(); ++r)
+            out << Grid()->TextMatrix(r, col);
+        return out;
+    }
     QStringList RowTexts(int row, int cols) const
     {
         QStringList out;

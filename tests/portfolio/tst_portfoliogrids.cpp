@@ -14,13 +14,7 @@ class tst_portfoliogrids : public QObject {
     Q_OBJECT
     PortfolioFixture f;
 
-    QStringList Column(int col) const
-    {
-        QStringList out;
-        for (int r = 2; r < f.Grid()->Rows(); ++r)
-            out << f.Grid()->TextMatrix(r, col);
-        return out;
-    }
+    QStringList Column(int col) const { return f.Column(col); }
 
 private Q_SLOTS:
     void init()
@@ -93,6 +87,32 @@ private Q_SLOTS:
         f.main->FG_Portfolio_Selected("ACME");
         QCOMPARE(CurrentView, QStringLiteral("PortSelected"));
         QCOMPARE(Column(2), selected);
+    }
+
+    // A partly sold lot bears the commission of the shares it still holds;
+    // its sale bore the rest. Bought 100 at 10 (commission 5), 40 sold at
+    // 12 (commission 5): realised 73 and unrealised 117 at 12 make the
+    // cash result, 40 x 2 + 60 x 2 - 5 - 5 = 190.
+    void partlySoldLot()
+    {
+        f.WritePortfolio({{1, {"ACME", "Buy", 100, 10, 5, 1}}});
+        f.TreeCommand("ACME", 3);
+        frmPurchace *d = f.Modal<frmPurchace>();
+        QVERIFY(d);
+        f.Type(d->txtShares, QStringLiteral("40"));
+        f.Type(d->txtPrice, QStringLiteral("12"));
+        f.Type(d->txtComm, QStringLiteral("5"));
+        f.Ok(d);
+
+        f.main->FG_PortfolioLog();
+        QCOMPARE(Column(6), QStringList({"0", "73", "73 $"}));
+        f.main->FG_Portfolio_All();
+        QCOMPARE(f.RowTexts(2, 10), QStringList({"ACME", "1/2/2024", "60", "10", "5.00", "603", "720", "19.4",
+                                                 "117", "12"}));
+        QCOMPARE(f.RowTexts(3, 9), QStringList({"    Total:", "", "60", "", "", "603 $", "720 $", "19.4", "117 $"}));
+        QCOMPARE(Column(8).last(), QStringLiteral("117"));
+        f.main->FG_Portfolio_Selected("ACME");
+        QCOMPARE(f.RowTexts(2, 9), QStringList({"ACME", "1/2/2024", "60", "10", "5", "603", "720", "19.4", "117"}));
     }
 
     // Rows by symbol in the order of first slots; the tree node of a symbol

@@ -3,6 +3,7 @@
 #include "core/Hosts.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
+#include "navtree/NavState.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -353,6 +354,58 @@ private Q_SLOTS:
         ClickItem(w->lstSets, 1);
         QCOMPARE(w->txtAlert[0]->text(), QString());
         QCOMPARE(w->txtAlert[1]->text(), QString());
+    }
+
+    // Apply brings the editor's own changes to the set as it is on disk: a
+    // stock removed in the main window meanwhile stays removed.
+    void applyOntoTheSetOnDisk()
+    {
+        WriteSet(0, {"AAA", "BBB", "CCC"});
+        f.main->mnuSet_Click(0);
+        QVERIFY(Open());
+        QCOMPARE(Items(w->lstStk), QStringList({"AAA", "BBB", "CCC"}));
+        f.main->TreeView1_NodeClick(f.main->TreeView1->Find(QStringLiteral("ID1")));
+        QCOMPARE(CurrentSymbol, QByteArray("BBB"));
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        f.main->mnuTree[6]->trigger();
+        QCOMPARE(Symbols(ReadSet(0)), QStringList({"AAA", "CCC"}));
+
+        Dialogs::QueueInput(QStringLiteral("DDD"));
+        Action(0);
+        ClickItem(w->lstStk, 0);
+        Type(w->txtAlert[1], QStringLiteral("40"));
+        Click(w->cmdApply);
+        const Stock::StockTable t = ReadSet(0);
+        QCOMPARE(Symbols(t), QStringList({"AAA", "CCC", "DDD"}));
+        QCOMPARE(t[0].HighAlert, 40.0f);
+        QCOMPARE(t[1].LastSale, QByteArray("12.5")); // untouched by the editor
+        QCOMPARE(Items(w->lstStk), QStringList({"AAA", "CCC", "DDD"}));
+        QCOMPARE(StockCount, int16_t(3));
+    }
+
+    // Alerts typed for one stock stay with it while others are chosen, and
+    // are written for each at Apply.
+    void typedAlertsStayWithTheirStock()
+    {
+        WriteSet(0, {"AAA:1:2", "BBB", "CCC"});
+        QVERIFY(Open());
+        ClickItem(w->lstStk, 0);
+        Type(w->txtAlert[0], QStringLiteral("5"));
+        ClickItem(w->lstStk, 2);
+        Type(w->txtAlert[1], QStringLiteral("30"));
+        ClickItem(w->lstStk, 1);
+        QCOMPARE(w->txtAlert[0]->text(), QStringLiteral("0"));
+        ClickItem(w->lstStk, 0);
+        QCOMPARE(w->txtAlert[0]->text(), QStringLiteral("5"));
+        QCOMPARE(w->txtAlert[1]->text(), QStringLiteral("2"));
+        Click(w->cmdApply);
+        const Stock::StockTable t = ReadSet(0);
+        QCOMPARE(t[0].LowAlert, 5.0f);
+        QCOMPARE(t[0].HighAlert, 2.0f);
+        QCOMPARE(t[1].LowAlert, 0.0f);
+        QCOMPARE(t[1].HighAlert, 0.0f);
+        QCOMPARE(t[2].LowAlert, 0.0f);
+        QCOMPARE(t[2].HighAlert, 30.0f);
     }
 
     // Typing before any stock is chosen writes no stock's alerts.

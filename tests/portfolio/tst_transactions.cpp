@@ -4,13 +4,17 @@
 #include "core/AppFolder.h"
 #include "portfolio/Properties.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 
 using tw::test::Lot;
 using tw::test::PortfolioFixture;
 using tw::test::TestEnv;
+using LotList = QList<QPair<int, Lot>>;
+Q_DECLARE_METATYPE(LotList)
 
 namespace {
 
@@ -229,6 +233,23 @@ private Q_SLOTS:
         QCOMPARE(f.Grid()->Rows(), 5);
     }
 
+    // Deleting another transaction leaves a one-letter ticker's lot byte
+    // for byte.
+    void deleteTransactionKeepsOneLetterLots()
+    {
+        f.WritePortfolio({{1, {"F", "Buy", 100, 10, 5, 1}}, {2, {"IBM", "Buy", 10, 100, 5, 2}}});
+        const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
+        f.main->FG_PortfolioLog();
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        f.GridCommand(f.RowOf(QStringLiteral("IBM")), 0, 9);
+        const QByteArray after = TestEnv::ReadAll(Stock::PortfolioFile());
+        const int lot = RecordSize(Portfolio[1]);
+        QCOMPARE(lot, 2 + 1 + 2 + 8 + 4 + 2 + 4 + 2 + 2 + 2 + 3 + 8 + 2);
+        QCOMPARE(after.left(28 + lot), before.left(28 + lot));
+        QCOMPARE(after.mid(28 + lot, 28), QByteArray(28, '\0'));
+        QCOMPARE(f.Column(0), QStringList({"F", "  =Total"}));
+    }
+
     void edit()
     {
         Buy("ACME", QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("5"));
@@ -276,6 +297,114 @@ private Q_SLOTS:
         f.Type(d->txtPrice, QStringLiteral("11"));
         f.Ok(d);
         QCOMPARE(f.Saved()[2].Gain, 90.0);
+    }
+
+    // A correction writes what the user changed and keeps the rest as it is
+    // stored: a date in any form, a price beyond cents.
+    void editKeepsWhatWasNotTouched()
+    {
+        f.WritePortfolio({{1, {"ACME", "Buy", 100, 12.375f, 5, 1}}, {2, {"ACME", "Sell", 40, 13, 5, 1, 18}}});
+        Portfolio[1].Date = "31.12.2003";
+        QVERIFY(Stock::SavePortfolio());
+        TransactionRecord want = Portfolio[1];
+        want.Commission = 6;
+        f.main->FG_PortfolioLog();
+        f.GridCommand(2, 0, 8);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        QCOMPARE(d->txtDate->text(), QStringLiteral("31.12.2003"));
+        QCOMPARE(d->txtPrice->text(), QStringLiteral("12.375"));
+        f.Type(d->txtComm, QStringLiteral("6"));
+        f.Ok(d);
+        const auto saved = f.Saved();
+        QCOMPARE(saved[1], want);
+        // The sale's gain from the lot as stored: 40 x 0.625 - 5 - 6 x 40 / 100.
+        QCOMPARE(saved[2].Gain, 40 * 0.625 - 5 - 6 * 0.4);
+    }
+
+    // A corrected sale is bounded like a new one: the lot's shares left and
+    // its own.
+    void editSaleBounded_data()
+    {
+        QTest::addColumn<LotList>("lots");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("the whole lot sold") << LotList{{1, {"ACME", "Buy", 100, 10, 5, 1}},
+                                                       {2, {"ACME", "Sell", 100, 12, 5, 1, 190}}}
+                                            << 3 << "500" << 100;
+        QTest::newRow("another sale of the lot") << LotList{{1, {"ACME", "Buy", 100, 10, 0, 1}},
+                                                            {2, {"ACME", "Sell", 30, 12, 0, 1, 60}},
+                                                            {3, {"ACME", "Sell", 40, 12, 0, 1, 80}}}
+                                                 << 4 << "71" << 70;
+    }
+    void editSaleBounded()
+    {
+        QFETCH(LotList, lots);
+        QFETCH(int, row);
+        QFETCH(QString, typed);
+        QFETCH(int, limit);
+        f.WritePortfolio(lots);
+        const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
+        f.main->FG_PortfolioLog();
+        f.GridCommand(row, 0, 8);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        f.Type(d->txtShares, typed);
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].text,
+                 QStringLiteral("You can not sell more then buying.\r\nPlease sell less then %1 shares.").arg(limit));
+        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Sell Less Then %1").arg(limit));
+        QCOMPARE(d->txtShares->text(), QString::number(limit));
+        f.Ok(d);
+        const int slot = row - 1;
+        QCOMPARE(f.Saved()[size_t(slot)].Shares, int16_t(limit));
+        // A sale that already took the whole lot: nothing changed at all.
+        for (const auto &[at, lot] : lots)
+            if (at == slot && lot.shares == limit)
+                QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
+    }
+
+    // A price or commission that a transaction cannot hold is refused at
+    // OK with a word naming the box, and nothing is written.
+    void valuesOutOfRange_data()
+    {
+        QTest::addColumn<bool>("price"); // else the commission box
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("price beyond a single") << true << "1e39" << true;
+        QTest::newRow("negative price") << true << "-1" << true;
+        QTest::newRow("negative commission") << false << "-5" << true;
+        QTest::newRow("commission beyond a single") << false << "1e39" << true;
+        QTest::newRow("price at the top") << true << "3.4e38" << false;
+    }
+    void valuesOutOfRange()
+    {
+        QFETCH(bool, price);
+        QFETCH(QString, pasted);
+        QFETCH(bool, refused);
+        const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
+        f.TreeCommand("ACME", 2);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        f.Type(d->txtShares, QStringLiteral("10"));
+        QLineEdit *box = price ? d->txtPrice : d->txtComm;
+        QGuiApplication::clipboard()->setText(pasted);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), pasted);
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        if (!refused) {
+            QTRY_VERIFY(!d->isVisible());
+            QCOMPARE(f.Saved()[1].Price, 3.4e38f);
+            return;
+        }
+        QVERIFY(d->isVisible());
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QVERIFY2(Dialogs::Log()[0].text.contains(price ? QStringLiteral("Purchase Price") : QStringLiteral("Trade Commission")),
+                 qPrintable(Dialogs::Log()[0].text));
+        QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
     }
 
     // A double click on a holdings row corrects its lot; on a Total row nothing.
@@ -365,46 +494,108 @@ private Q_SLOTS:
     }
 
     // Delete removes the stock from the set; a symbol outside it removes
-    // nothing, slot 0 included.
+    // nothing, slot 0 included; with no stock chosen nothing is asked.
     void deleteStock_data()
     {
         QTest::addColumn<QByteArray>("symbol");
         QTest::addColumn<QList<QByteArray>>("left");
-        QTest::newRow("in the set") << QByteArray("ACME") << QList<QByteArray>{"IBM"};
-        QTest::newRow("not in the set") << QByteArray("ZZZ") << QList<QByteArray>{"ACME", "IBM"};
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("in the set") << QByteArray("ACME") << QList<QByteArray>{"IBM"} << true;
+        QTest::newRow("not in the set") << QByteArray("ZZZ") << QList<QByteArray>{"ACME", "IBM"} << true;
+        QTest::newRow("no stock chosen") << QByteArray() << QList<QByteArray>{"ACME", "IBM"} << false;
     }
     void deleteStock()
     {
         QFETCH(QByteArray, symbol);
         QFETCH(QList<QByteArray>, left);
+        QFETCH(bool, asked);
         f.TreeCommand("ACME", 0); // selects ACME
         CurrentSymbol = symbol;
+        // A set with a free slot in the middle: compacting it is a change.
+        Stocks[3].Symbol = "GE";
+        QVERIFY(Stock::SaveStocks());
         const QByteArray file = TestEnv::ReadAll(Stock::StockSetFile(0));
         Dialogs::QueueAnswer(Dialogs::vbYes);
         f.main->mnuTree[6]->trigger();
-        QCOMPARE(Dialogs::Log().last().title, QStringLiteral("Delete share?"));
+        QCOMPARE(Dialogs::Log().size(), asked ? 1 : 0);
+        if (asked)
+            QCOMPARE(Dialogs::Log().last().title, QStringLiteral("Delete share?"));
         QList<QByteArray> symbols;
-        for (int i = 0; i < StockCount; ++i)
-            symbols << Stocks[size_t(i)].Symbol;
-        QCOMPARE(symbols, left);
+        for (const StockRecord &r : Stocks)
+            if (!r.Symbol.isEmpty())
+                symbols << r.Symbol;
+        QCOMPARE(symbols, left + QList<QByteArray>{"GE"});
         if (left.size() == 2)
             QCOMPARE(TestEnv::ReadAll(Stock::StockSetFile(0)), file);
     }
 
-    // Delete Share on the price list removes the stock of the clicked row.
+    // A removal that cannot be saved says so and leaves the set as it is
+    // on disk, in memory and in the tree.
+    void deleteStockNotSaved()
+    {
+        f.TreeCommand("ACME", 0);
+        const auto before = Stocks;
+        QFile::remove(Stock::StockSetFile(0));
+        QVERIFY(QDir().mkpath(Stock::StockSetFile(0))); // a folder where the file goes
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        f.main->mnuTree[6]->trigger();
+        QCOMPARE(Dialogs::Log().size(), 2);
+        QCOMPARE(Dialogs::Log().last().title, QStringLiteral("Stock set not saved"));
+        QVERIFY(Stocks == before);
+        QCOMPARE(StockCount, int16_t(2));
+        QVERIFY(f.main->TreeView1->Find(QStringLiteral("ID0")));
+        QCOMPARE(f.main->TreeView1->Find(QStringLiteral("ID0"))->Text(), QStringLiteral("ACME"));
+    }
+
+    // One-letter tickers are stocks: deleting another keeps them, in the
+    // set file and on the symbol bar.
+    void deleteKeepsOneLetterStocks()
+    {
+        f.OpenSet({"F", "IBM", "ACME"});
+        QCOMPARE(f.main->lblSbl[0]->text(), QStringLiteral("F"));
+        f.TreeCommand("IBM", 0);
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        f.main->mnuTree[6]->trigger();
+        QCOMPARE(Dialogs::Log().last().text, QStringLiteral("Do you want to remove IBM Corp (IBM)?"));
+        Stock::StockTable saved{};
+        QVERIFY(Stock::ReadStocks(0, saved));
+        QCOMPARE(saved[0].Symbol, QByteArray("F"));
+        QCOMPARE(saved[0].Name, QByteArray("F Corp"));
+        QCOMPARE(saved[1].Symbol, QByteArray("ACME"));
+        QCOMPARE(Stock::CountStocks(saved), int16_t(2));
+        f.main->mnuSet_Click(0);
+        QCOMPARE(f.main->lblSbl[0]->text(), QStringLiteral("F"));
+        QCOMPARE(f.main->lblSbl[1]->text(), QStringLiteral("ACME"));
+    }
+
+    // Delete Share on the price list removes the stock of the clicked row,
+    // named by its symbol, also among stocks of one name and after a sort.
     void deleteShareFromList()
     {
-        Stocks[1].Name = "International";
-        Stocks[1].PChange = "+1.5%";
-        Stocks[0].PChange = "+1.5%";
-        Stock::SaveStocks();
+        f.OpenSet({"BRK.A", "ACME", "BRK.B"});
+        const char *prices[] = {"300", "12", "20"};
+        for (int i = 0; i < 3; ++i) {
+            Stocks[size_t(i)].LastSale = prices[i];
+            Stocks[size_t(i)].PChange = "+1.5%";
+        }
+        Stocks[0].Name = Stocks[2].Name = "Berkshire";
+        QVERIFY(Stock::SaveStocks());
         f.main->FG_Current();
-        const int row = f.Grid()->TextMatrix(2, 1) == QStringLiteral("International") ? 2 : 3;
+        // Sorted by price either way, BRK.B moves to the middle row.
+        tw::test::DoubleClick(f.Grid()->viewport(), f.At(2, 2));
+        QCOMPARE(f.Grid()->TextMatrix(3, 2), QStringLiteral("20"));
+        QCOMPARE(f.Grid()->TextMatrix(3, 1), QStringLiteral("Berkshire"));
+        Dialogs::QueueAnswer(Dialogs::vbNo);
+        f.GridCommand(3, 1, 7);
+        QCOMPARE(Dialogs::Log().last().text, QStringLiteral("Are you sure you want to remove  (BRK.B)?"));
+        QCOMPARE(Dialogs::Log().last().title, QStringLiteral("Delete share?"));
+        QCOMPARE(StockCount, int16_t(3));
         Dialogs::QueueAnswer(Dialogs::vbYes);
-        f.GridCommand(row, 1, 7);
-        QCOMPARE(Dialogs::Log().last().text, QStringLiteral("Are you sure you want to remove  (International)?"));
-        QCOMPARE(StockCount, int16_t(1));
-        QCOMPARE(Stocks[0].Symbol, QByteArray("ACME"));
+        f.GridCommand(3, 1, 7);
+        QCOMPARE(Dialogs::Log().last().text, QStringLiteral("Are you sure you want to remove  (BRK.B)?"));
+        QCOMPARE(StockCount, int16_t(2));
+        QCOMPARE(Stocks[0].Symbol, QByteArray("BRK.A"));
+        QCOMPARE(Stocks[1].Symbol, QByteArray("ACME"));
     }
 
     void emptyStockCache()

@@ -91,13 +91,14 @@ private Q_SLOTS:
         }
     }
 
-    // Slots 0 to 6 only, one-character symbols skipped.
-    void loadPricesSkipsShortSymbols()
+    // Slots 0 to 6 only; a one-letter ticker is a stock like any other, a
+    // free slot (no symbol, or blanks) is passed over.
+    void loadPricesSkipsFreeSlots()
     {
-        SetStocks({"IBM", "MSFT", "F", "ORCL", "SUNW", "CSCO", "INTC", "DELL"});
+        SetStocks({"IBM", "MSFT", "F", "ORCL", " ", "CSCO", "INTC", "DELL"});
         m->ClearRecStrip();
         m->LoadPrices();
-        QCOMPARE(Captions(), QStringList({"IBM", "MSFT", "ORCL", "SUNW", "CSCO", "INTC", ""}));
+        QCOMPARE(Captions(), QStringList({"IBM", "MSFT", "F", "ORCL", "CSCO", "INTC", ""}));
         for (QLabel *img : m->img)
             QVERIFY(img->isHidden());
     }
