@@ -346,6 +346,21 @@ private Q_SLOTS:
         QTest::newRow("descending mixed") << QStringList{"b", "2", "a", "10"} << 2
                                           << QStringList{"b", "a", "10", "2"};
         QTest::newRow("no sort") << QStringList{"b", "a"} << 0 << QStringList{"b", "a"};
+        // Prices as the quote pages give them: fractions, signs, per cents,
+        // dollars and digit groups read as the figures they show.
+        QTest::newRow("fractions as numbers") << QStringList{"104 1/8", "137 3/8", "14 7/8", "60 7/8", "65 3/8"} << 1
+                                              << QStringList{"14 7/8", "60 7/8", "65 3/8", "104 1/8", "137 3/8"};
+        QTest::newRow("fractions among decimals") << QStringList{"14 7/8", "14.8", "15", "14", "1/2", "-1/4", "- 3/8"} << 1
+                                                  << QStringList{"- 3/8", "-1/4", "1/2", "14", "14.8", "14 7/8", "15"};
+        QTest::newRow("fractions descending") << QStringList{"60 7/8", "104 1/8", "14 7/8"} << 2
+                                              << QStringList{"104 1/8", "60 7/8", "14 7/8"};
+        QTest::newRow("per cents with signs") << QStringList{"+2.06%", "-0.50%", "0.00%", "+12.5%", "-3.10%"} << 1
+                                              << QStringList{"-3.10%", "-0.50%", "0.00%", "+2.06%", "+12.5%"};
+        QTest::newRow("dollars") << QStringList{"$1,200.50", "$950", "-$5", "$12"} << 1
+                                 << QStringList{"-$5", "$12", "$950", "$1,200.50"};
+        // A figure with anything else about it is text, after the numbers.
+        QTest::newRow("look-alikes are texts") << QStringList{"N/A", "10/12/2001", "1/0", "9", "5 %%", "$", "12 3/8 x", "3"} << 1
+                                               << QStringList{"3", "9", "$", "1/0", "10/12/2001", "12 3/8 x", "5 %%", "N/A"};
     }
     void sort()
     {

@@ -89,6 +89,55 @@ private Q_SLOTS:
         QCOMPARE(GridInteraction::SortOrder, int16_t(2));
     }
 
+    // Double-clicking a heading of the quote list sorts its stocks by the
+    // figures the cells show: fractions, signed per cents and digit groups
+    // as numbers, a stock without a figure after the others.
+    void quoteListSortsFigures_data()
+    {
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QStringList>("ascending"); // symbols, top to bottom
+        // Zeta has a name and nothing else: an empty cell, first of the texts.
+        QTest::newRow("Last Sale") << "Last Sale" << QStringList{"CCC", "DDD", "EEE", "AAA", "BBB", "Zeta", "NNN"};
+        QTest::newRow("% Change") << "% Change" << QStringList{"EEE", "BBB", "DDD", "AAA", "CCC", "Zeta", "NNN"};
+        QTest::newRow("Volume") << "Volume" << QStringList{"DDD", "AAA", "BBB", "EEE", "CCC", "Zeta", "NNN"};
+    }
+    void quoteListSortsFigures()
+    {
+        QFETCH(QString, heading);
+        QFETCH(QStringList, ascending);
+        struct Quote { const char *symbol, *last, *change, *volume; };
+        const Quote quotes[] = {
+            {"AAA", "104 1/8", "+2.06%", "987,000"},   {"BBB", "137 3/8", "-0.50%", "1,204,300"},
+            {"CCC", "14 7/8", "+12.5%", "12,450,000"}, {"DDD", "60 7/8", "0.00%", "45,100"},
+            {"EEE", "65 3/8", "-3.10%", "3,000,000"},  {"NNN", "N/A", "N/A", "N/A"},
+        };
+        for (const Quote &q : quotes) {
+            StockRecord &s = Stocks[size_t(StockCount++)];
+            s.Symbol = q.symbol;
+            s.Name = QByteArray(q.symbol) + " Corp";
+            s.LastSale = q.last;
+            s.PChange = q.change;
+            s.Volume = q.volume;
+            s.Exchange = "NYSE";
+        }
+        f.main->FG_Current();
+        const int col = SheetFixture::Cells(f.fg()).first().split(u'|').indexOf(heading);
+        QVERIFY(col > 0);
+        const auto symbols = [this] {
+            QStringList out;
+            for (const QString &name : Column(1).mid(2))
+                out << name.section(u' ', 0, 0);
+            return out;
+        };
+        DoubleClick(Port(), CellCenter(f.fg(), 0, col));
+        QCOMPARE(symbols(), ascending);
+        DoubleClick(Port(), CellCenter(f.fg(), 0, col));
+        QStringList descending = ascending;
+        std::reverse(descending.begin(), descending.end());
+        QCOMPARE(symbols(), descending);
+        QCOMPARE(f.fg()->RowHeight(1), 0); // the hidden spacer stays on top
+    }
+
     void unsortableViewKeepsOrder()
     {
         ShowIT();

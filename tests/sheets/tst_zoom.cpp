@@ -7,6 +7,7 @@
 #include "platform/Shell.h"
 #include "reports/Reports.h"
 #include "shell/MouseEvents.h"
+#include "sheets/GridInteraction.h"
 #include "sheets/Zoom.h"
 
 #include <QAction>
@@ -167,6 +168,42 @@ private Q_SLOTS:
         Press(a->cmdMin);
         QCOMPARE(a->size(), loaded);
         QCOMPARE(b->LoadWidth, a->LoadWidth);
+    }
+
+    // A double-click on a heading of the window's grid sorts it by its
+    // figures; one sort order serves it and the main grid, so after an
+    // ascending sort of the main grid the window's next sort descends.
+    void sortSharesTheOrderWithTheMainGrid()
+    {
+        for (const auto &[symbol, last] : {std::pair{"AAA", "104 1/8"}, {"BBB", "14 7/8"}, {"CCC", "60 7/8"}}) {
+            StockRecord &s = Stocks[size_t(StockCount++)];
+            s.Symbol = symbol;
+            s.Name = QByteArray(symbol) + " Corp";
+            s.LastSale = last;
+            s.PChange = "+1.00%";
+            s.Exchange = "NYSE";
+        }
+        GridInteraction::SortOrder = 0;
+        f.main->FG_Current();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        const auto lastSales = [](FlexGrid *g) {
+            QStringList out;
+            for (int r = 2; r < g->Rows(); ++r)
+                out << g->TextMatrix(r, 2);
+            return out;
+        };
+        QCOMPARE(z->FG->TextMatrix(0, 2), QStringLiteral("Last Sale"));
+        DoubleClick(f.main->FG->viewport(), CellCenter(f.main->FG, 0, 2));
+        // Zeta Corp, the fixture's stock, has no price: a text, after the figures.
+        QCOMPARE(lastSales(f.main->FG), (QStringList{"14 7/8", "60 7/8", "104 1/8", ""}));
+        QCOMPARE(lastSales(z->FG), (QStringList{"", "104 1/8", "14 7/8", "60 7/8"})); // each grid its own rows
+        DoubleClick(z->FG->viewport(), CellCenter(z->FG, 0, 2));
+        QCOMPARE(lastSales(z->FG), (QStringList{"", "104 1/8", "60 7/8", "14 7/8"}));
+        QCOMPARE(GridInteraction::SortOrder, int16_t(2));
+        DoubleClick(z->FG->viewport(), CellCenter(z->FG, 0, 2));
+        QCOMPARE(lastSales(z->FG), (QStringList{"14 7/8", "60 7/8", "104 1/8", ""}));
+        QCOMPARE(z->FG->RowHeight(1), 0); // the hidden spacer stays on top
     }
 
     // Link cells as handed to the desktop, by the window's own view.
