@@ -594,6 +594,56 @@ private Q_SLOTS:
         QCOMPARE(grid->visualRect(grid->model()->index(150, 0)).left(), 0);
     }
 
+    // A cell with a picture and a text shows both: the whole picture, then
+    // the text beside it, whatever alignments the two have.
+    void pictureAndTextBothShow_data()
+    {
+        QTest::addColumn<int>("pictureAlignment");
+        QTest::addColumn<int>("textAlignment");
+        QTest::newRow("both centred, as a list's rank and arrow") << 4 << 4;
+        QTest::newRow("both left") << 1 << 1;
+        QTest::newRow("picture right, text left") << 7 << 1;
+    }
+    void pictureAndTextBothShow()
+    {
+        QFETCH(int, pictureAlignment);
+        QFETCH(int, textAlignment);
+        grid->SetRows(3);
+        grid->SetCols(3);
+        grid->SetFixedRows(0);
+        grid->SetFixedCols(0);
+        grid->SetGridLines(FlexGrid::flexGridNone);
+        grid->SetBackColor(0xFFFFFF);
+        grid->SetColWidth(1, 1200);
+        grid->SetRowHeight(1, 400);
+        QPixmap arrow(10, 10);
+        arrow.fill(Qt::green);
+        grid->SetCellPicture(1, 1, arrow);
+        grid->SetCellPictureAlignment(1, 1, pictureAlignment);
+        grid->SetTextMatrix(1, 1, QStringLiteral("88"));
+        grid->SetCellAlignment(1, 1, textAlignment);
+        grid->SetRow(2); // away from the selection's colours
+        grid->SetCol(2);
+        Show();
+        const QRect cell = grid->visualRect(grid->model()->index(1, 1));
+        const QImage shot = grid->viewport()->grab().toImage();
+        int green = 0, greenRight = -1, ink = 0, inkLeft = cell.right() + 1;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (c.green() > 200 && c.red() < 80 && c.blue() < 80) {
+                    ++green;
+                    greenRight = std::max(greenRight, x);
+                } else if (qGray(c.rgb()) < 128) {
+                    ++ink;
+                    inkLeft = std::min(inkLeft, x);
+                }
+            }
+        QCOMPARE(green, 100);
+        QVERIFY(ink > 0);
+        QVERIFY2(inkLeft > greenRight, qPrintable(QStringLiteral("text from x=%1, picture to x=%2").arg(inkLeft).arg(greenRight)));
+    }
+
     void everyCellIsReadable()
     {
         grid->SetRows(3);
