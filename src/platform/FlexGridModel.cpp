@@ -260,6 +260,7 @@ void FlexGridModel::SetCols(int cols)
     lookIds_ = std::move(ids);
     cols_ = cols;
     colWidths_.resize(size_t(cols), -1);
+    colPercents_.resize(size_t(cols), -1);
     colAlignments_.resize(size_t(cols), GeneralAlignment);
     if (live_) {
         shownCols_ = cols;
@@ -344,6 +345,7 @@ void FlexGridModel::MoveCol(int from, int to)
         rotate(lookIds_.begin() + std::ptrdiff_t(At(r, 0)));
     }
     rotate(colWidths_.begin());
+    rotate(colPercents_.begin());
     rotate(colAlignments_.begin());
     Restructured();
 }

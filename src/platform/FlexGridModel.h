@@ -67,6 +67,10 @@ public:
     void SetRowHeightPx(int row, int px) { rowHeights_[size_t(row)] = px; }
     int ColWidthPx(int col) const { return colWidths_[size_t(col)]; }
     void SetColWidthPx(int col, int px) { colWidths_[size_t(col)] = px; }
+    // The per cent of the grid's width a column was given; -1: a width of
+    // its own. It moves with its column.
+    double ColPercent(int col) const { return colPercents_[size_t(col)]; }
+    void SetColPercent(int col, double percent) { colPercents_[size_t(col)] = percent; }
     int ColAlignment(int col) const { return colAlignments_[size_t(col)]; }
     void SetColAlignment(int col, int alignment) { colAlignments_[size_t(col)] = alignment; }
 
@@ -89,6 +93,7 @@ private:
     QHash<FlexCellLook, uint32_t> lookIndex_;
     std::vector<int> rowHeights_;
     std::vector<int> colWidths_;
+    std::vector<double> colPercents_;
     std::vector<int> colAlignments_;
 
     bool live_ = true;

@@ -497,6 +497,40 @@ private Q_SLOTS:
         QCOMPARE(grid->RowHeight(1) % 15, 0);
     }
 
+    // Shares of the grid's width: given again as the grid resizes when it
+    // follows its width, moving with their columns; a width of a column's
+    // own stays, and a grid that does not follow keeps every width.
+    void percentWidthsFollowTheGrid_data()
+    {
+        QTest::addColumn<bool>("follows");
+        QTest::newRow("following") << true;
+        QTest::newRow("not following") << false;
+    }
+    void percentWidthsFollowTheGrid()
+    {
+        QFETCH(bool, follows);
+        grid->SetCols(4);
+        grid->SetColsFollowWidth(follows);
+        Show(400, 300);
+        QCOMPARE(grid->Width(), 6000);
+        grid->SetColWidthPercent(0, 10);
+        grid->SetColWidthPercent(1, 20);
+        grid->SetColWidthPercent(2, 30);
+        grid->SetColWidth(3, 900);
+        QCOMPARE(grid->ColWidth(1), 1200);
+        grid->SetColPosition(0, 2); // widths 20, 30, 10 per cent now
+        grid->SetRedraw(false);     // applied once redraw is on again
+        grid->resize(800, 300);
+        QCOMPARE(grid->Width(), 12000);
+        grid->SetRedraw(true);
+        const QList<int> widths = follows ? QList<int>{2400, 3600, 1200, 900} : QList<int>{1200, 1800, 600, 900};
+        for (int c = 0; c < 4; ++c)
+            QCOMPARE(grid->ColWidth(c), widths[c]);
+        QCOMPARE(grid->columnWidth(1), widths[1] / 15); // as the view shows it
+        grid->resize(600, 300);
+        QCOMPARE(grid->ColWidth(0), follows ? 1800 : 1200);
+    }
+
     void redrawOffDefersAllViewWork()
     {
         Show();
