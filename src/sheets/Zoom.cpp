@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -185,9 +186,10 @@ void Zoom::Form_Load()
 
 void Zoom::Form_Resize()
 {
-    // The strip shows the bar that restores it; its controls are not laid
-    // out again, whatever inner height the desktop's frame leaves it.
-    if (strip_ || Geometry::ScaleHeight(this) < 250)
+    // Too low an inner area (the strip, the end of a roll-up) keeps the
+    // controls as they are; any other size lays them out again, however the
+    // window got there.
+    if (Geometry::ScaleHeight(this) < 250)
         return;
     if (Closing == 0) {
         if (!Resizer) {
@@ -243,10 +245,14 @@ void Zoom::MinRestore()
     if (isMaximized())
         return;
     if (Twips::ScreenInt(Geometry::ScaleWidth(this)) == LoadWidth) {
-        strip_ = true;
-        Geometry::Move(this, Geometry::Left(this), Geometry::Top(this), 1790, 500);
+        // The title bar and the top of the inner area, where the bar that
+        // restores the window lies. Under a thin frame (or none) the strip is
+        // lower, so its inner area stays under the height that lays the
+        // controls out and the bar keeps its size.
+        constexpr double StripInner = 240; // whole pixels under 250 twips
+        const double frame = Geometry::Height(this) - Geometry::ScaleHeight(this);
+        Geometry::Move(this, Geometry::Left(this), Geometry::Top(this), 1790, std::min(500.0, frame + StripInner));
     } else {
-        strip_ = false;
         resize(Twips::ToPixels(LoadWidth), Twips::ToPixels(LoadHeight));
         Misc::DoEvents();
     }

@@ -73,5 +73,4 @@ protected:
 private:
     void Popup(QMenu *menu, double x, double y);
     std::unique_ptr<clsFormResize> Resizer;
-    bool strip_ = false; // shrunk to the strip: the controls keep their size
 };

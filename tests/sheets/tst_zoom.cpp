@@ -154,9 +154,15 @@ private Q_SLOTS:
         Zoom *a = PressZoom();
         QVERIFY(a);
         const QSize loaded = a->size();
+        const QRect bar = a->cmdMin->geometry();
         Press(a->cmdMin);
         QCOMPARE(Twips::ScreenInt(Geometry::Width(a)), 1785); // 1790 in whole pixels
-        QCOMPARE(Twips::ScreenInt(Geometry::Height(a)), 495);
+        // The title bar and the top of the inner area: no more than 500
+        // twips, and inner area too low to lay the controls out, so the bar
+        // that restores the window keeps its size, however thin the frame.
+        QVERIFY(Geometry::Height(a) <= 500);
+        QVERIFY(Geometry::ScaleHeight(a) < 250);
+        QCOMPARE(a->cmdMin->geometry(), bar);
         Zoom *b = PressZoom();
         QVERIFY(b);
         Press(b->cmdMin);
@@ -204,6 +210,50 @@ private Q_SLOTS:
         DoubleClick(z->FG->viewport(), CellCenter(z->FG, 0, 2));
         QCOMPARE(lastSales(z->FG), (QStringList{"14 7/8", "60 7/8", "104 1/8", ""}));
         QCOMPARE(z->FG->RowHeight(1), 0); // the hidden spacer stays on top
+    }
+
+    // After the strip the window lays itself out at every size again:
+    // maximised, restored, and resized by its frame, the grid fills it.
+    void stripThenAnySize()
+    {
+        ShowIT();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        // The grid keeps its design share of the window's inner area.
+        const auto fills = [z] {
+            const QSize want(Twips::ToPixels(8775 * Geometry::ScaleWidth(z) / 8805),
+                             Twips::ToPixels(4455 * Geometry::ScaleHeight(z) / 5085));
+            return qAbs(z->FG->width() - want.width()) <= 1 && qAbs(z->FG->height() - want.height()) <= 1;
+        };
+        QVERIFY(fills());
+        const QSize loaded = z->size();
+        Press(z->cmdMin);
+        const QSize strip = z->size();
+        const QRect bar = z->cmdMin->geometry();
+
+        z->showMaximized();
+        QTRY_VERIFY(z->isMaximized() && z->height() > loaded.height());
+        QTRY_VERIFY(fills());
+        const QSize maximised = z->size();
+        Press(z->cmdMin); // no strip while maximised
+        QCOMPARE(z->size(), maximised);
+
+        // Restored, it is the strip it was, its bar whole to bring it back.
+        z->showNormal();
+        QTRY_COMPARE(z->size(), strip);
+        QVERIFY(z->cmdMin->geometry().contains(QPoint(z->width() / 2, bar.height() / 2)));
+        Press(z->cmdMin);
+        QCOMPARE(z->size(), loaded);
+        QVERIFY(fills());
+
+        z->showMaximized();
+        QTRY_VERIFY(z->isMaximized() && fills());
+        z->showNormal();
+        QTRY_COMPARE(z->size(), loaded);
+        QVERIFY(fills());
+        z->resize(loaded + QSize(150, 90)); // dragged by its frame
+        QTRY_COMPARE(z->size(), loaded + QSize(150, 90));
+        QVERIFY(fills());
     }
 
     // Link cells as handed to the desktop, by the window's own view.
