@@ -5,10 +5,10 @@
 #include "platform/ControlNames.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
+#include "platform/KeyPreview.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
-#include "platform/VbInput.h"
 #include "reports/Reports.h"
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetState.h"
@@ -20,9 +20,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <algorithm>
@@ -159,9 +159,12 @@ Zoom::Zoom(QWidget *owner) : QWidget(owner, Qt::Window)
     connect(FG, &FlexGrid::DragDrop, this, [this](QWidget *, float, float) { FGDrag.Drop(FG); });
     connect(FG, &FlexGrid::DragEnded, this, [this] { FGDrag.col = -1; });
     connect(FG, &FlexGrid::KeyDown, this, [this](int key, int shift) { GridInteraction::KeyDown(FG, key, shift); });
-    // Key preview: the window sees every key before the focused control.
-    FG->installEventFilter(this);
-    cmdMin->installEventFilter(this);
+    KeyPreview::Install(this, [this](int keyCode, int shift) {
+        // Keys that close the window are this window's alone.
+        const bool closes = keyCode == 13 || keyCode == 27 || (keyCode == 'X' && (shift & 4));
+        Form_KeyDown(keyCode, shift);
+        return closes;
+    });
 }
 
 Zoom::~Zoom()
@@ -281,25 +284,14 @@ void Zoom::Form_KeyDown(int keyCode, int shift)
 
 bool Zoom::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const int code = VbInput::KeyCode(key);
-        const int shift = VbInput::Shift(key->modifiers());
-        // Keys that close the window are this window's alone.
-        const bool closes = code == 13 || code == 27 || (code == 'X' && (shift & 4));
-        const QPointer<QObject> alive(watched);
-        Form_KeyDown(code, shift);
-        if (closes || !alive)
-            return true;
-        return false;
-    }
     for (int i = 0; i < 3; ++i) {
         if (watched != Panel1[i])
             continue;
         switch (event->type()) {
         case QEvent::MouseMove:
+            // The label's move is not the window's, whose own hides the frame.
             Panel1_MouseMove(i);
-            break;
+            return true;
         case QEvent::MouseButtonPress:
             Shape1->setStyleSheet(QStringLiteral("background: #00ff00;"));
             break;
@@ -315,11 +307,6 @@ bool Zoom::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void Zoom::keyPressEvent(QKeyEvent *event)
-{
-    Form_KeyDown(VbInput::KeyCode(event), VbInput::Shift(event->modifiers()));
 }
 
 void Zoom::mouseMoveEvent(QMouseEvent *event)

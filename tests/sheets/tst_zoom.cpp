@@ -147,6 +147,59 @@ private Q_SLOTS:
         QVERIFY(!TargetGrid);
     }
 
+    // Alt+E and Alt+P typed to the window's grid open their popup once, the
+    // hover frame at their label.
+    void altKeysOpenTheirPopupOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("label");
+        QTest::newRow("Alt+E Edit") << int(Qt::Key_E) << 1;
+        QTest::newRow("Alt+P Export") << int(Qt::Key_P) << 2;
+    }
+    void altKeysOpenTheirPopupOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(int, label);
+        ShowIT();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        QList<QMenu *> shown;
+        Zoom::SetPopupHook([&](QMenu *m) { shown << m; });
+        z->FG->setFocus();
+        QTest::keyClick(z->FG, Qt::Key(key), Qt::AltModifier);
+        QCOMPARE(shown, QList<QMenu *>{label == 1 ? z->mnuEdits : z->mnuExport});
+        QVERIFY(z->Shape1->isVisible());
+        QCOMPARE(z->Shape1->x(), z->Panel1[label]->x());
+        QVERIFY(z->isVisible());
+    }
+
+    // The hover frame: yellow behind the label under the pointer, green while
+    // a button is held on it, yellow again on release; gone once the pointer
+    // is on the window's free surface.
+    void hoverFrame()
+    {
+        ShowIT();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        Zoom::SetPopupHook([](QMenu *) {});
+        QLabel *edit = z->Panel1[1];
+        const auto frameColour = [z] {
+            const QRect r = z->Shape1->geometry();
+            return z->grab().toImage().pixelColor(r.left() + 2, r.top() + 2);
+        };
+        SendMouse(edit, QEvent::MouseMove, Qt::NoButton);
+        QVERIFY(z->Shape1->isVisible());
+        QCOMPARE(z->Shape1->x(), edit->x());
+        QCOMPARE(frameColour(), QColor(Qt::yellow));
+        SendMouse(edit, QEvent::MouseButtonPress, Qt::LeftButton);
+        QCOMPARE(frameColour(), QColor(Qt::green));
+        SendMouse(edit, QEvent::MouseButtonRelease, Qt::LeftButton);
+        QVERIFY(z->Shape1->isVisible());
+        QCOMPARE(frameColour(), QColor(Qt::yellow));
+        SendMouse(z, QEvent::MouseMove, Qt::NoButton, QPointF(z->width() - 5, z->height() - 5));
+        QVERIFY(!z->Shape1->isVisible());
+    }
+
     // The strip: 1790 x 500 twips, and back to this window's own load size.
     void strip()
     {
