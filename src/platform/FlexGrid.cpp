@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -393,7 +394,7 @@ int FlexGrid::ColWidth(int col) const
     return int(Twips::FromPixels(ColPx(col)));
 }
 
-void FlexGrid::SetColWidth(int col, int twips)
+void FlexGrid::StoreColWidth(int col, int twips)
 {
     if (col < 0 || col >= Cols())
         ThrowCol();
@@ -403,6 +404,35 @@ void FlexGrid::SetColWidth(int col, int twips)
         ApplySection(horizontalHeader(), col, ColPx(col));
         Repaint();
     }
+}
+
+void FlexGrid::SetColWidth(int col, int twips)
+{
+    StoreColWidth(col, twips);
+    model_->SetColPercent(col, -1);
+}
+
+int FlexGrid::PercentTwips(double percent, int gridWidth)
+{
+    return Twips::ScreenInt(percent * gridWidth / 100.0);
+}
+
+void FlexGrid::SetColWidthPercent(int col, double percent)
+{
+    StoreColWidth(col, PercentTwips(percent, Width()));
+    model_->SetColPercent(col, percent);
+}
+
+void FlexGrid::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    if (!colsFollowWidth_ || event->oldSize().width() == event->size().width())
+        return;
+    for (int c = 0; c < Cols(); ++c)
+        if (const double percent = model_->ColPercent(c); percent >= 0)
+            model_->SetColWidthPx(c, StoredPixels(PercentTwips(percent, Width())));
+    InvalidateGeometry();
+    ApplyColWidths();
 }
 
 int FlexGrid::RowHeight(int row) const
@@ -721,9 +751,17 @@ void FlexGrid::ApplySizes()
     horizontalHeader()->setDefaultSectionSize(defaultColPx_);
     for (int r = 0; r < Rows(); ++r)
         ApplySection(verticalHeader(), r, RowPx(r));
+    ApplyColWidths();
+}
+
+void FlexGrid::ApplyColWidths()
+{
+    if (!redraw_)
+        return;
     for (int c = 0; c < Cols(); ++c)
         ApplySection(horizontalHeader(), c, ColPx(c));
     updateGeometries();
+    Repaint();
 }
 
 void FlexGrid::SetSort(int code)

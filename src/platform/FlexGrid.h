@@ -90,7 +90,15 @@ public:
     // --- sizes and positions, in twips ---
     // Width 0 hides a column, height 0 a row; -1 sets the default again.
     int ColWidth(int col) const;
+    // A width of the column's own, kept whatever the grid's width.
     void SetColWidth(int col, int twips);
+    // The column's share of the grid: percent x Width / 100, to the nearest
+    // twip (halves to the even one). With SetColsFollowWidth on, every change
+    // of the grid's width gives the column its share again.
+    void SetColWidthPercent(int col, double percent);
+    static int PercentTwips(double percent, int gridWidth);
+    // Off (the default), column widths stay as set while the grid resizes.
+    void SetColsFollowWidth(bool on) { colsFollowWidth_ = on; }
     int RowHeight(int row) const;
     void SetRowHeight(int row, int twips);
     // Left edge of the column measured from the grid's left edge as it is
@@ -231,6 +239,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     friend class FlexGridDelegate;
@@ -266,6 +275,8 @@ private:
     // Bring the views in line with the store after changes made while
     // Redraw was off (or after a reset).
     void ApplySizes();
+    void ApplyColWidths();
+    void StoreColWidth(int col, int twips);
     // Size 0 hides the section.
     static void ApplySection(QHeaderView *header, int section, int px);
     void SyncSelection();
@@ -300,6 +311,7 @@ private:
     int gridLines_ = flexGridFlat;
     int defaultRowPx_ = 16;
     int defaultColPx_ = 64;
+    bool colsFollowWidth_ = false;
 
     mutable bool geometryValid_ = false;
     mutable std::vector<int> rowTops_;

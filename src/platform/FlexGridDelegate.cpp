@@ -81,14 +81,24 @@ void FlexGridDelegate::paint(QPainter *p, const QStyleOptionViewItem &option, co
     const int style = fixed ? int(FlexGrid::flexGridRaised) : grid_->gridLines_;
     const QRect inner = style == FlexGrid::flexGridNone ? rect : rect.adjusted(0, 0, -1, -1);
 
+    const QString text = DisplayText(m.Text(r, c));
+    // The text's room: the whole cell, or beside the picture when there is one.
+    QRect textRoom = inner;
     if (!look.picture.isNull()) {
         const int code = look.pictureAlignment >= 0 ? look.pictureAlignment : int(FlexGrid::flexAlignLeftCenter);
+        Qt::Alignment align = QtAlignment(code);
+        QRect room = inner;
+        if (!text.isEmpty()) { // first the picture, then the text, neither over the other
+            align = (align & Qt::AlignVertical_Mask) | Qt::AlignLeft;
+            room.setLeft(room.left() + TextMargin);
+        }
         const QSize size = look.picture.deviceIndependentSize().toSize();
-        const QRect at = QStyle::alignedRect(Qt::LeftToRight, QtAlignment(code), size, inner);
+        const QRect at = QStyle::alignedRect(Qt::LeftToRight, align, size, room);
         p->drawPixmap(at, look.picture);
+        if (!text.isEmpty())
+            textRoom.setLeft(at.right() + 1);
     }
 
-    const QString text = DisplayText(m.Text(r, c));
     if (!text.isEmpty()) {
         QFont font = grid_->font();
         font.setBold(look.bold);
@@ -112,7 +122,7 @@ void FlexGridDelegate::paint(QPainter *p, const QStyleOptionViewItem &option, co
         const QFontMetrics fm(font);
         if (text.contains(u'\n') || inner.height() >= 2 * fm.lineSpacing())
             flags |= Qt::TextWordWrap;
-        const QRect textRect = inner.adjusted(TextMargin, 0, -TextMargin, 0);
+        const QRect textRect = textRoom.adjusted(TextMargin, 0, -TextMargin, 0);
         const QColor light = VbColor::ToQColor(VbColor::ButtonHighlight);
         const QColor dark = VbColor::ToQColor(VbColor::ButtonShadow);
         const auto echo = [&](int dx, int dy, const QColor &color) {

@@ -53,10 +53,11 @@ public:
     void InsertRow(int at, const QStringList &parts);
     // Every text and look goes; sizes and alignments stay.
     void ClearCells();
-    // Rows first..Rows-1 ordered by column key: two numbers as numbers, two
-    // texts as texts without regard to case, numbers before texts; equal
-    // keys keep their order. Whole rows move, looks and heights included.
-    // Rows first to last (inclusive) reordered by column key; the rest stay put.
+    // Rows first to last (inclusive) ordered by column key; the rest stay
+    // put. Cells that show a figure ("14 7/8", "-0.50%", "$1,200", "980,000")
+    // compare as numbers, other cells as texts without regard to case, and
+    // numbers come before texts; descending is the exact reverse. Equal keys
+    // keep their order. Whole rows move, looks and heights included.
     void SortRows(int first, int last, int key, bool descending);
     // Column `from` goes to position `to`; the columns between shift by one.
     void MoveCol(int from, int to);
@@ -69,6 +70,10 @@ public:
     void SetRowData(int row, const QString &data) { rowData_[size_t(row)] = data; }
     int ColWidthPx(int col) const { return colWidths_[size_t(col)]; }
     void SetColWidthPx(int col, int px) { colWidths_[size_t(col)] = px; }
+    // The per cent of the grid's width a column was given; -1: a width of
+    // its own. It moves with its column.
+    double ColPercent(int col) const { return colPercents_[size_t(col)]; }
+    void SetColPercent(int col, double percent) { colPercents_[size_t(col)] = percent; }
     int ColAlignment(int col) const { return colAlignments_[size_t(col)]; }
     void SetColAlignment(int col, int alignment) { colAlignments_[size_t(col)] = alignment; }
 
@@ -92,6 +97,7 @@ private:
     std::vector<int> rowHeights_;
     std::vector<QString> rowData_;
     std::vector<int> colWidths_;
+    std::vector<double> colPercents_;
     std::vector<int> colAlignments_;
 
     bool live_ = true;

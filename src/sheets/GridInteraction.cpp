@@ -113,7 +113,10 @@ bool Drag::Drop(FlexGrid *grid)
         return false;
     try {
         grid->SetRedraw(false);
-        grid->SetColPosition(from, grid->MouseCol());
+        const int to = grid->MouseCol();
+        grid->SetColPosition(from, to);
+        // Placed by hand, the column keeps its width while the grid resizes.
+        grid->SetColWidth(to, grid->ColWidth(to));
         grid->SetRedraw(true);
         return true;
     } catch (const VbError &) {

@@ -11,6 +11,8 @@
 #include "platform/FlexGrid.h"
 #include "platform/Vb.h"
 
+#include <algorithm>
+
 using namespace SheetFrame;
 
 namespace {
@@ -128,6 +130,13 @@ void ReadChain(const Chain &ch, const QByteArray &page, SheetTable &t)
             row.replace("(", "\r\n(");
         }
         t.AddItem(row);
+        // A row is as tall as its cell of the most lines, so a description
+        // shows its option code below it.
+        int lines = 1;
+        for (const QByteArray &cell : row.split('\t'))
+            lines = std::max(lines, int(cell.count("\r\n")) + 1);
+        if (lines > 1)
+            t.SetRowHeight(t.Rows() - 1, lines);
     }
 
     for (int c = 0; c < ch.cols; ++c)

@@ -348,7 +348,7 @@ void frmMain::ShowGridMessage(const QString &message)
     Skip([&] { fg->SetRows(1); });
     Skip([&] { fg->SetTextMatrix(0, 0, message); });
     Skip([&] { fg->SetRowHeight(0, 3 * BaseRowHeight); });
-    Skip([&] { fg->SetColWidth(0, fg->Width()); });
+    Skip([&] { fg->SetColWidthPercent(0, 100); }); // the whole grid, as wide as it grows
     Skip([&] { fg->SetCellAlignment(0, 0, FlexGrid::flexAlignCenterCenter); });
     Skip([&] { fg->SetBackColor(VbColor::Window); });
     Skip([&] { fg->SetGridLines(FlexGrid::flexGridNone); });

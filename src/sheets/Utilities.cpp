@@ -1,7 +1,6 @@
 #include "sheets/Utilities.h"
 
 #include "platform/FlexGrid.h"
-#include "platform/Twips.h"
 #include "platform/Vb.h"
 
 namespace Utilities {
@@ -15,17 +14,14 @@ bool Inside(const FlexGrid *grid, int row, int col)
 
 } // namespace
 
-int ColWidthTwips(double percent, int gridWidth)
-{
-    return Twips::ScreenInt(percent * gridWidth / 100.0);
-}
+int ColWidthTwips(double percent, int gridWidth) { return FlexGrid::PercentTwips(percent, gridWidth); }
 
 void SetColWidth(FlexGrid *grid, const QList<double> &percents)
 {
     if (!grid)
         return;
     for (qsizetype i = 0; i < percents.size(); ++i)
-        Skip([&] { grid->SetColWidth(int(i), ColWidthTwips(percents[i], grid->Width())); });
+        Skip([&] { grid->SetColWidthPercent(int(i), percents[i]); });
 }
 
 void SetColAlignment(FlexGrid *grid, const QList<int> &alignments)

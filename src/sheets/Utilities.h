@@ -29,7 +29,8 @@ void Skip(Step step)
 // the nearest whole twip, halves to the even neighbour.
 int ColWidthTwips(double percent, int gridWidth);
 
-// Column i gets percents[i] per cent of the grid's outer width.
+// Column i gets percents[i] per cent of the grid's outer width, and keeps
+// that share when the grid follows its width (the main grid does).
 void SetColWidth(FlexGrid *grid, const QList<double> &percents);
 // Column i gets alignment code alignments[i].
 void SetColAlignment(FlexGrid *grid, const QList<int> &alignments);

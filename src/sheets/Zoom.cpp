@@ -5,10 +5,10 @@
 #include "platform/ControlNames.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
+#include "platform/KeyPreview.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
-#include "platform/VbInput.h"
 #include "reports/Reports.h"
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetState.h"
@@ -20,11 +20,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -158,9 +159,12 @@ Zoom::Zoom(QWidget *owner) : QWidget(owner, Qt::Window)
     connect(FG, &FlexGrid::DragDrop, this, [this](QWidget *, float, float) { FGDrag.Drop(FG); });
     connect(FG, &FlexGrid::DragEnded, this, [this] { FGDrag.col = -1; });
     connect(FG, &FlexGrid::KeyDown, this, [this](int key, int shift) { GridInteraction::KeyDown(FG, key, shift); });
-    // Key preview: the window sees every key before the focused control.
-    FG->installEventFilter(this);
-    cmdMin->installEventFilter(this);
+    KeyPreview::Install(this, [this](int keyCode, int shift) {
+        // Keys that close the window are this window's alone.
+        const bool closes = keyCode == 13 || keyCode == 27 || (keyCode == 'X' && (shift & 4));
+        Form_KeyDown(keyCode, shift);
+        return closes;
+    });
 }
 
 Zoom::~Zoom()
@@ -185,9 +189,10 @@ void Zoom::Form_Load()
 
 void Zoom::Form_Resize()
 {
-    // The strip shows the bar that restores it; its controls are not laid
-    // out again, whatever inner height the desktop's frame leaves it.
-    if (strip_ || Geometry::ScaleHeight(this) < 250)
+    // Too low an inner area (the strip, the end of a roll-up) keeps the
+    // controls as they are; any other size lays them out again, however the
+    // window got there.
+    if (Geometry::ScaleHeight(this) < 250)
         return;
     if (Closing == 0) {
         if (!Resizer) {
@@ -243,10 +248,14 @@ void Zoom::MinRestore()
     if (isMaximized())
         return;
     if (Twips::ScreenInt(Geometry::ScaleWidth(this)) == LoadWidth) {
-        strip_ = true;
-        Geometry::Move(this, Geometry::Left(this), Geometry::Top(this), 1790, 500);
+        // The title bar and the top of the inner area, where the bar that
+        // restores the window lies. Under a thin frame (or none) the strip is
+        // lower, so its inner area stays under the height that lays the
+        // controls out and the bar keeps its size.
+        constexpr double StripInner = 240; // whole pixels under 250 twips
+        const double frame = Geometry::Height(this) - Geometry::ScaleHeight(this);
+        Geometry::Move(this, Geometry::Left(this), Geometry::Top(this), 1790, std::min(500.0, frame + StripInner));
     } else {
-        strip_ = false;
         resize(Twips::ToPixels(LoadWidth), Twips::ToPixels(LoadHeight));
         Misc::DoEvents();
     }
@@ -275,25 +284,14 @@ void Zoom::Form_KeyDown(int keyCode, int shift)
 
 bool Zoom::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const int code = VbInput::KeyCode(key);
-        const int shift = VbInput::Shift(key->modifiers());
-        // Keys that close the window are this window's alone.
-        const bool closes = code == 13 || code == 27 || (code == 'X' && (shift & 4));
-        const QPointer<QObject> alive(watched);
-        Form_KeyDown(code, shift);
-        if (closes || !alive)
-            return true;
-        return false;
-    }
     for (int i = 0; i < 3; ++i) {
         if (watched != Panel1[i])
             continue;
         switch (event->type()) {
         case QEvent::MouseMove:
+            // The label's move is not the window's, whose own hides the frame.
             Panel1_MouseMove(i);
-            break;
+            return true;
         case QEvent::MouseButtonPress:
             Shape1->setStyleSheet(QStringLiteral("background: #00ff00;"));
             break;
@@ -309,11 +307,6 @@ bool Zoom::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void Zoom::keyPressEvent(QKeyEvent *event)
-{
-    Form_KeyDown(VbInput::KeyCode(event), VbInput::Shift(event->modifiers()));
 }
 
 void Zoom::mouseMoveEvent(QMouseEvent *event)

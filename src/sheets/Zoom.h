@@ -65,7 +65,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -73,5 +72,4 @@ protected:
 private:
     void Popup(QMenu *menu, double x, double y);
     std::unique_ptr<clsFormResize> Resizer;
-    bool strip_ = false; // shrunk to the strip: the controls keep their size
 };

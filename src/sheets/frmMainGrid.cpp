@@ -17,6 +17,8 @@
 
 void frmMain::WireGrid()
 {
+    // The sheet's columns keep their shares as the window grows or shrinks.
+    FG->SetColsFollowWidth(true);
     connect(FG, &FlexGrid::Click, this, &frmMain::FG_Click);
     connect(FG, &FlexGrid::DblClick, this, &frmMain::FG_DblClick);
     connect(FG, &FlexGrid::MouseDown, this, &frmMain::FG_MouseDown);

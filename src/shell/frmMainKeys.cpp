@@ -1,70 +1,13 @@
 #include "shell/frmMain.h"
 
 #include "platform/FlexGrid.h"
+#include "platform/KeyPreview.h"
 #include "platform/TreeView.h"
 #include "platform/Vb.h"
-#include "platform/VbInput.h"
-
-#include <QApplication>
-#include <QKeyEvent>
-#include <QPointer>
-#include <QTimer>
 
 // Keyboard shortcuts of the main window.
 
 namespace {
-
-// Shows the window every key pressed in it before the focused control gets
-// it, and lets the key go on unchanged.
-class KeyPreview : public QObject {
-public:
-    explicit KeyPreview(frmMain *window) : QObject(window), window_(window) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return false;
-        auto *w = static_cast<QWidget *>(watched);
-        if (PassingUp(event, w))
-            return false;
-        if (w->window() != window_)
-            return false;
-        // A key the focused control leaves unused travels up to its parents;
-        // only its first delivery is the key press the window previews.
-        QWidget *first = QApplication::focusWidget();
-        if (!first || first->window() != window_)
-            first = window_;
-        if (w != first)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QPointer<KeyPreview> self(this);
-        window_->Form_KeyDown(VbInput::KeyCode(key), VbInput::Shift(key->modifiers()));
-        if (!self)
-            return false;
-        // A box the key opened gives the focus back elsewhere when it closes,
-        // so the same key travelling on to the parents could look like a
-        // first delivery again: it is previewed once, until the loop turns.
-        previewed_ = event;
-        previewedAt_ = w;
-        QTimer::singleShot(0, this, [this] { previewed_ = nullptr; });
-        return false;
-    }
-
-private:
-    // The key just previewed, on its way from the control it was sent to
-    // up to that control's parents.
-    bool PassingUp(const QEvent *event, QWidget *w) const
-    {
-        if (event != previewed_)
-            return false;
-        return !previewedAt_ || (w != previewedAt_ && w->isAncestorOf(previewedAt_));
-    }
-
-    frmMain *window_;
-    const QEvent *previewed_ = nullptr;
-    QPointer<QWidget> previewedAt_;
-};
 
 enum : int {
     KeyEsc = 27, KeyF2 = 113, KeyF3 = 114, KeyF4 = 115, KeyF5 = 116, KeyF6 = 117, KeyF9 = 120,
@@ -72,7 +15,14 @@ enum : int {
 
 } // namespace
 
-void frmMain::WireKeys() { qApp->installEventFilter(new KeyPreview(this)); }
+void frmMain::WireKeys()
+{
+    // The focused control still gets every key.
+    KeyPreview::Install(this, [this](int keyCode, int shift) {
+        Form_KeyDown(keyCode, shift);
+        return false;
+    });
+}
 
 void frmMain::Form_KeyDown(int keyCode, int shift)
 {

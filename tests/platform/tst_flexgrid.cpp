@@ -346,6 +346,21 @@ private Q_SLOTS:
         QTest::newRow("descending mixed") << QStringList{"b", "2", "a", "10"} << 2
                                           << QStringList{"b", "a", "10", "2"};
         QTest::newRow("no sort") << QStringList{"b", "a"} << 0 << QStringList{"b", "a"};
+        // Prices as the quote pages give them: fractions, signs, per cents,
+        // dollars and digit groups read as the figures they show.
+        QTest::newRow("fractions as numbers") << QStringList{"104 1/8", "137 3/8", "14 7/8", "60 7/8", "65 3/8"} << 1
+                                              << QStringList{"14 7/8", "60 7/8", "65 3/8", "104 1/8", "137 3/8"};
+        QTest::newRow("fractions among decimals") << QStringList{"14 7/8", "14.8", "15", "14", "1/2", "-1/4", "- 3/8"} << 1
+                                                  << QStringList{"- 3/8", "-1/4", "1/2", "14", "14.8", "14 7/8", "15"};
+        QTest::newRow("fractions descending") << QStringList{"60 7/8", "104 1/8", "14 7/8"} << 2
+                                              << QStringList{"104 1/8", "60 7/8", "14 7/8"};
+        QTest::newRow("per cents with signs") << QStringList{"+2.06%", "-0.50%", "0.00%", "+12.5%", "-3.10%"} << 1
+                                              << QStringList{"-3.10%", "-0.50%", "0.00%", "+2.06%", "+12.5%"};
+        QTest::newRow("dollars") << QStringList{"$1,200.50", "$950", "-$5", "$12"} << 1
+                                 << QStringList{"-$5", "$12", "$950", "$1,200.50"};
+        // A figure with anything else about it is text, after the numbers.
+        QTest::newRow("look-alikes are texts") << QStringList{"N/A", "10/12/2001", "1/0", "9", "5 %%", "$", "12 3/8 x", "3"} << 1
+                                               << QStringList{"3", "9", "$", "1/0", "10/12/2001", "12 3/8 x", "5 %%", "N/A"};
     }
     void sort()
     {
@@ -482,6 +497,40 @@ private Q_SLOTS:
         QCOMPARE(grid->RowHeight(1) % 15, 0);
     }
 
+    // Shares of the grid's width: given again as the grid resizes when it
+    // follows its width, moving with their columns; a width of a column's
+    // own stays, and a grid that does not follow keeps every width.
+    void percentWidthsFollowTheGrid_data()
+    {
+        QTest::addColumn<bool>("follows");
+        QTest::newRow("following") << true;
+        QTest::newRow("not following") << false;
+    }
+    void percentWidthsFollowTheGrid()
+    {
+        QFETCH(bool, follows);
+        grid->SetCols(4);
+        grid->SetColsFollowWidth(follows);
+        Show(400, 300);
+        QCOMPARE(grid->Width(), 6000);
+        grid->SetColWidthPercent(0, 10);
+        grid->SetColWidthPercent(1, 20);
+        grid->SetColWidthPercent(2, 30);
+        grid->SetColWidth(3, 900);
+        QCOMPARE(grid->ColWidth(1), 1200);
+        grid->SetColPosition(0, 2); // widths 20, 30, 10 per cent now
+        grid->SetRedraw(false);     // applied once redraw is on again
+        grid->resize(800, 300);
+        QCOMPARE(grid->Width(), 12000);
+        grid->SetRedraw(true);
+        const QList<int> widths = follows ? QList<int>{2400, 3600, 1200, 900} : QList<int>{1200, 1800, 600, 900};
+        for (int c = 0; c < 4; ++c)
+            QCOMPARE(grid->ColWidth(c), widths[c]);
+        QCOMPARE(grid->columnWidth(1), widths[1] / 15); // as the view shows it
+        grid->resize(600, 300);
+        QCOMPARE(grid->ColWidth(0), follows ? 1800 : 1200);
+    }
+
     void redrawOffDefersAllViewWork()
     {
         Show();
@@ -577,6 +626,56 @@ private Q_SLOTS:
         QCOMPARE(grid->ColPos(5), before - 160 * 15);
         QCOMPARE(grid->ColPos(0), grid->viewport()->x() * 15);
         QCOMPARE(grid->visualRect(grid->model()->index(150, 0)).left(), 0);
+    }
+
+    // A cell with a picture and a text shows both: the whole picture, then
+    // the text beside it, whatever alignments the two have.
+    void pictureAndTextBothShow_data()
+    {
+        QTest::addColumn<int>("pictureAlignment");
+        QTest::addColumn<int>("textAlignment");
+        QTest::newRow("both centred, as a list's rank and arrow") << 4 << 4;
+        QTest::newRow("both left") << 1 << 1;
+        QTest::newRow("picture right, text left") << 7 << 1;
+    }
+    void pictureAndTextBothShow()
+    {
+        QFETCH(int, pictureAlignment);
+        QFETCH(int, textAlignment);
+        grid->SetRows(3);
+        grid->SetCols(3);
+        grid->SetFixedRows(0);
+        grid->SetFixedCols(0);
+        grid->SetGridLines(FlexGrid::flexGridNone);
+        grid->SetBackColor(0xFFFFFF);
+        grid->SetColWidth(1, 1200);
+        grid->SetRowHeight(1, 400);
+        QPixmap arrow(10, 10);
+        arrow.fill(Qt::green);
+        grid->SetCellPicture(1, 1, arrow);
+        grid->SetCellPictureAlignment(1, 1, pictureAlignment);
+        grid->SetTextMatrix(1, 1, QStringLiteral("88"));
+        grid->SetCellAlignment(1, 1, textAlignment);
+        grid->SetRow(2); // away from the selection's colours
+        grid->SetCol(2);
+        Show();
+        const QRect cell = grid->visualRect(grid->model()->index(1, 1));
+        const QImage shot = grid->viewport()->grab().toImage();
+        int green = 0, greenRight = -1, ink = 0, inkLeft = cell.right() + 1;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (c.green() > 200 && c.red() < 80 && c.blue() < 80) {
+                    ++green;
+                    greenRight = std::max(greenRight, x);
+                } else if (qGray(c.rgb()) < 128) {
+                    ++ink;
+                    inkLeft = std::min(inkLeft, x);
+                }
+            }
+        QCOMPARE(green, 100);
+        QVERIFY(ink > 0);
+        QVERIFY2(inkLeft > greenRight, qPrintable(QStringLiteral("text from x=%1, picture to x=%2").arg(inkLeft).arg(greenRight)));
     }
 
     void everyCellIsReadable()

@@ -6,6 +6,7 @@
 #include "shell/MouseEvents.h"
 #include "sheets/GridInteraction.h"
 #include "sheets/LayOut.h"
+#include "sheets/Utilities.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -87,6 +88,55 @@ private Q_SLOTS:
             QVERIFY(Number(after[r - 1]) >= Number(after[r]));
         QCOMPARE(after.mid(rows - 2), before.mid(rows - 2));
         QCOMPARE(GridInteraction::SortOrder, int16_t(2));
+    }
+
+    // Double-clicking a heading of the quote list sorts its stocks by the
+    // figures the cells show: fractions, signed per cents and digit groups
+    // as numbers, a stock without a figure after the others.
+    void quoteListSortsFigures_data()
+    {
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QStringList>("ascending"); // symbols, top to bottom
+        // Zeta has a name and nothing else: an empty cell, first of the texts.
+        QTest::newRow("Last Sale") << "Last Sale" << QStringList{"CCC", "DDD", "EEE", "AAA", "BBB", "Zeta", "NNN"};
+        QTest::newRow("% Change") << "% Change" << QStringList{"EEE", "BBB", "DDD", "AAA", "CCC", "Zeta", "NNN"};
+        QTest::newRow("Volume") << "Volume" << QStringList{"DDD", "AAA", "BBB", "EEE", "CCC", "Zeta", "NNN"};
+    }
+    void quoteListSortsFigures()
+    {
+        QFETCH(QString, heading);
+        QFETCH(QStringList, ascending);
+        struct Quote { const char *symbol, *last, *change, *volume; };
+        const Quote quotes[] = {
+            {"AAA", "104 1/8", "+2.06%", "987,000"},   {"BBB", "137 3/8", "-0.50%", "1,204,300"},
+            {"CCC", "14 7/8", "+12.5%", "12,450,000"}, {"DDD", "60 7/8", "0.00%", "45,100"},
+            {"EEE", "65 3/8", "-3.10%", "3,000,000"},  {"NNN", "N/A", "N/A", "N/A"},
+        };
+        for (const Quote &q : quotes) {
+            StockRecord &s = Stocks[size_t(StockCount++)];
+            s.Symbol = q.symbol;
+            s.Name = QByteArray(q.symbol) + " Corp";
+            s.LastSale = q.last;
+            s.PChange = q.change;
+            s.Volume = q.volume;
+            s.Exchange = "NYSE";
+        }
+        f.main->FG_Current();
+        const int col = SheetFixture::Cells(f.fg()).first().split(u'|').indexOf(heading);
+        QVERIFY(col > 0);
+        const auto symbols = [this] {
+            QStringList out;
+            for (const QString &name : Column(1).mid(2))
+                out << name.section(u' ', 0, 0);
+            return out;
+        };
+        DoubleClick(Port(), CellCenter(f.fg(), 0, col));
+        QCOMPARE(symbols(), ascending);
+        DoubleClick(Port(), CellCenter(f.fg(), 0, col));
+        QStringList descending = ascending;
+        std::reverse(descending.begin(), descending.end());
+        QCOMPARE(symbols(), descending);
+        QCOMPARE(f.fg()->RowHeight(1), 0); // the hidden spacer stays on top
     }
 
     void unsortableViewKeepsOrder()
@@ -194,6 +244,52 @@ private Q_SLOTS:
         f.main->LoadLayOut();
         f.main->FG_Current();
         QCOMPARE(f.fg()->TextMatrix(0, 2), QStringLiteral("Volume"));
+    }
+
+    // The quote list drawn in a small window, which then grows: every column
+    // takes its share of the wider grid again, so the headings show whole,
+    // but a column the user dragged elsewhere keeps the width it had.
+    void columnsFollowTheGridsWidth()
+    {
+        const QList<double> percents{3, 20, 12, 10, 12, 14, 15, 15, 10, 10, 12, 10, 15, 15, 15, 12, 15, 10, 14, 20, 15};
+        f.main->ShowWindow(); // loaded, so its controls follow its size
+        f.main->resize(632, 425);
+        QTRY_COMPARE(f.main->width(), 632);
+        ShowQuotes();
+        // The share of the grid's width, to the pixel the screen can show.
+        const auto follows = [this](int col, double percent) {
+            return qAbs(f.fg()->ColWidth(col) - Utilities::ColWidthTwips(percent, f.fg()->Width())) < 15;
+        };
+        const int small = f.fg()->Width();
+        QVERIFY(follows(12, 15));
+
+        f.main->resize(1600, 1200);
+        QTRY_VERIFY(f.fg()->Width() > 2 * small);
+        for (int c = 0; c < f.fg()->Cols(); ++c)
+            QVERIFY2(follows(c, percents[c]), qPrintable(f.fg()->TextMatrix(0, c)));
+        const QFontMetrics metrics(f.fg()->font());
+        QCOMPARE(f.fg()->TextMatrix(0, 12), QStringLiteral("Previous Close"));
+        QVERIFY(15 * (metrics.horizontalAdvance(QStringLiteral("Previous Close")) + 4) <= f.fg()->ColWidth(12));
+
+        // "Volume" dragged onto the second column.
+        const QPoint from = CellCenter(f.fg(), 0, 5);
+        SendMouse(Port(), QEvent::MouseButtonPress, Qt::LeftButton, from);
+        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, from + QPoint(-8, 0));
+        SendMouse(Port(), QEvent::MouseMove, Qt::LeftButton, CellCenter(f.fg(), 0, 2));
+        SendMouse(Port(), QEvent::MouseButtonRelease, Qt::LeftButton, CellCenter(f.fg(), 0, 2));
+        QCOMPARE(f.fg()->TextMatrix(0, 2), QStringLiteral("Volume"));
+        const int dragged = f.fg()->ColWidth(2);
+        f.main->resize(1000, 700);
+        QTRY_VERIFY(f.fg()->Width() < 1000 * 15);
+        QCOMPARE(f.fg()->ColWidth(2), dragged);
+        QVERIFY(follows(1, 20)); // "Companey"
+        QVERIFY(follows(3, 12)); // "Last Sale", shifted by the drop
+
+        // A message in place of a sheet spans the grid at any width.
+        f.main->ShowGridMessage(QStringLiteral("No data"));
+        f.main->resize(1400, 900);
+        QTRY_VERIFY(f.fg()->Width() > 1000 * 15);
+        QVERIFY(follows(0, 100));
     }
 
     // The drag distance is across plus down, in twips: 49 starts nothing.

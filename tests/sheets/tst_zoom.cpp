@@ -7,6 +7,7 @@
 #include "platform/Shell.h"
 #include "reports/Reports.h"
 #include "shell/MouseEvents.h"
+#include "sheets/GridInteraction.h"
 #include "sheets/Zoom.h"
 
 #include <QAction>
@@ -146,6 +147,59 @@ private Q_SLOTS:
         QVERIFY(!TargetGrid);
     }
 
+    // Alt+E and Alt+P typed to the window's grid open their popup once, the
+    // hover frame at their label.
+    void altKeysOpenTheirPopupOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("label");
+        QTest::newRow("Alt+E Edit") << int(Qt::Key_E) << 1;
+        QTest::newRow("Alt+P Export") << int(Qt::Key_P) << 2;
+    }
+    void altKeysOpenTheirPopupOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(int, label);
+        ShowIT();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        QList<QMenu *> shown;
+        Zoom::SetPopupHook([&](QMenu *m) { shown << m; });
+        z->FG->setFocus();
+        QTest::keyClick(z->FG, Qt::Key(key), Qt::AltModifier);
+        QCOMPARE(shown, QList<QMenu *>{label == 1 ? z->mnuEdits : z->mnuExport});
+        QVERIFY(z->Shape1->isVisible());
+        QCOMPARE(z->Shape1->x(), z->Panel1[label]->x());
+        QVERIFY(z->isVisible());
+    }
+
+    // The hover frame: yellow behind the label under the pointer, green while
+    // a button is held on it, yellow again on release; gone once the pointer
+    // is on the window's free surface.
+    void hoverFrame()
+    {
+        ShowIT();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        Zoom::SetPopupHook([](QMenu *) {});
+        QLabel *edit = z->Panel1[1];
+        const auto frameColour = [z] {
+            const QRect r = z->Shape1->geometry();
+            return z->grab().toImage().pixelColor(r.left() + 2, r.top() + 2);
+        };
+        SendMouse(edit, QEvent::MouseMove, Qt::NoButton);
+        QVERIFY(z->Shape1->isVisible());
+        QCOMPARE(z->Shape1->x(), edit->x());
+        QCOMPARE(frameColour(), QColor(Qt::yellow));
+        SendMouse(edit, QEvent::MouseButtonPress, Qt::LeftButton);
+        QCOMPARE(frameColour(), QColor(Qt::green));
+        SendMouse(edit, QEvent::MouseButtonRelease, Qt::LeftButton);
+        QVERIFY(z->Shape1->isVisible());
+        QCOMPARE(frameColour(), QColor(Qt::yellow));
+        SendMouse(z, QEvent::MouseMove, Qt::NoButton, QPointF(z->width() - 5, z->height() - 5));
+        QVERIFY(!z->Shape1->isVisible());
+    }
+
     // The strip: 1790 x 500 twips, and back to this window's own load size.
     void strip()
     {
@@ -153,9 +207,15 @@ private Q_SLOTS:
         Zoom *a = PressZoom();
         QVERIFY(a);
         const QSize loaded = a->size();
+        const QRect bar = a->cmdMin->geometry();
         Press(a->cmdMin);
         QCOMPARE(Twips::ScreenInt(Geometry::Width(a)), 1785); // 1790 in whole pixels
-        QCOMPARE(Twips::ScreenInt(Geometry::Height(a)), 495);
+        // The title bar and the top of the inner area: no more than 500
+        // twips, and inner area too low to lay the controls out, so the bar
+        // that restores the window keeps its size, however thin the frame.
+        QVERIFY(Geometry::Height(a) <= 500);
+        QVERIFY(Geometry::ScaleHeight(a) < 250);
+        QCOMPARE(a->cmdMin->geometry(), bar);
         Zoom *b = PressZoom();
         QVERIFY(b);
         Press(b->cmdMin);
@@ -167,6 +227,86 @@ private Q_SLOTS:
         Press(a->cmdMin);
         QCOMPARE(a->size(), loaded);
         QCOMPARE(b->LoadWidth, a->LoadWidth);
+    }
+
+    // A double-click on a heading of the window's grid sorts it by its
+    // figures; one sort order serves it and the main grid, so after an
+    // ascending sort of the main grid the window's next sort descends.
+    void sortSharesTheOrderWithTheMainGrid()
+    {
+        for (const auto &[symbol, last] : {std::pair{"AAA", "104 1/8"}, {"BBB", "14 7/8"}, {"CCC", "60 7/8"}}) {
+            StockRecord &s = Stocks[size_t(StockCount++)];
+            s.Symbol = symbol;
+            s.Name = QByteArray(symbol) + " Corp";
+            s.LastSale = last;
+            s.PChange = "+1.00%";
+            s.Exchange = "NYSE";
+        }
+        GridInteraction::SortOrder = 0;
+        f.main->FG_Current();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        const auto lastSales = [](FlexGrid *g) {
+            QStringList out;
+            for (int r = 2; r < g->Rows(); ++r)
+                out << g->TextMatrix(r, 2);
+            return out;
+        };
+        QCOMPARE(z->FG->TextMatrix(0, 2), QStringLiteral("Last Sale"));
+        DoubleClick(f.main->FG->viewport(), CellCenter(f.main->FG, 0, 2));
+        // Zeta Corp, the fixture's stock, has no price: a text, after the figures.
+        QCOMPARE(lastSales(f.main->FG), (QStringList{"14 7/8", "60 7/8", "104 1/8", ""}));
+        QCOMPARE(lastSales(z->FG), (QStringList{"", "104 1/8", "14 7/8", "60 7/8"})); // each grid its own rows
+        DoubleClick(z->FG->viewport(), CellCenter(z->FG, 0, 2));
+        QCOMPARE(lastSales(z->FG), (QStringList{"", "104 1/8", "60 7/8", "14 7/8"}));
+        QCOMPARE(GridInteraction::SortOrder, int16_t(2));
+        DoubleClick(z->FG->viewport(), CellCenter(z->FG, 0, 2));
+        QCOMPARE(lastSales(z->FG), (QStringList{"14 7/8", "60 7/8", "104 1/8", ""}));
+        QCOMPARE(z->FG->RowHeight(1), 0); // the hidden spacer stays on top
+    }
+
+    // After the strip the window lays itself out at every size again:
+    // maximised, restored, and resized by its frame, the grid fills it.
+    void stripThenAnySize()
+    {
+        ShowIT();
+        Zoom *z = PressZoom();
+        QVERIFY(z);
+        // The grid keeps its design share of the window's inner area.
+        const auto fills = [z] {
+            const QSize want(Twips::ToPixels(8775 * Geometry::ScaleWidth(z) / 8805),
+                             Twips::ToPixels(4455 * Geometry::ScaleHeight(z) / 5085));
+            return qAbs(z->FG->width() - want.width()) <= 1 && qAbs(z->FG->height() - want.height()) <= 1;
+        };
+        QVERIFY(fills());
+        const QSize loaded = z->size();
+        Press(z->cmdMin);
+        const QSize strip = z->size();
+        const QRect bar = z->cmdMin->geometry();
+
+        z->showMaximized();
+        QTRY_VERIFY(z->isMaximized() && z->height() > loaded.height());
+        QTRY_VERIFY(fills());
+        const QSize maximised = z->size();
+        Press(z->cmdMin); // no strip while maximised
+        QCOMPARE(z->size(), maximised);
+
+        // Restored, it is the strip it was, its bar whole to bring it back.
+        z->showNormal();
+        QTRY_COMPARE(z->size(), strip);
+        QVERIFY(z->cmdMin->geometry().contains(QPoint(z->width() / 2, bar.height() / 2)));
+        Press(z->cmdMin);
+        QCOMPARE(z->size(), loaded);
+        QVERIFY(fills());
+
+        z->showMaximized();
+        QTRY_VERIFY(z->isMaximized() && fills());
+        z->showNormal();
+        QTRY_COMPARE(z->size(), loaded);
+        QVERIFY(fills());
+        z->resize(loaded + QSize(150, 90)); // dragged by its frame
+        QTRY_COMPARE(z->size(), loaded + QSize(150, 90));
+        QVERIFY(fills());
     }
 
     // Link cells as handed to the desktop, by the window's own view.
