@@ -76,8 +76,9 @@ void frmMain::TreeView1_MouseDown(int button, int, float x, float y)
 {
     if (button != 2)
         return;
-    // The menu is about the node last clicked or opened, not the one under
-    // the pointer; its stock commands only for a stock.
+    // The menu is about the node last clicked or opened: a node under the
+    // pointer has just been selected as such, so it is that one. Its stock
+    // commands only for a stock.
     const TreeNode *node = TreeView1->Node(LastNodeIndex);
     const bool stock = node && node->Image() == StockImage;
     mnuTree[0]->setVisible(true);

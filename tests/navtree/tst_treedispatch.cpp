@@ -6,6 +6,7 @@
 #include "platform/Shell.h"
 #include "sheets/SheetState.h"
 
+#include <QApplication>
 #include <QTest>
 
 using NavTree::Call;
@@ -39,6 +40,23 @@ class tst_treedispatch : public QObject {
     Q_OBJECT
     tw::test::TreeFixture f;
     Calls calls;
+
+    // The node of the test row, with the row's sheet on show.
+    TreeNode *RowNode()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, view);
+        CurrentView = view;
+        TreeNode *node = f.Node(key);
+        if (!node)
+            qWarning("no node %s", qPrintable(key));
+        return node;
+    }
+
+    void VerifyCalls(const Calls &expected) const
+    {
+        QVERIFY2(calls == expected, qPrintable(Describe(calls) + QStringLiteral("  expected  ") + Describe(expected)));
+    }
 
 private Q_SLOTS:
     void init()
@@ -107,15 +125,12 @@ private Q_SLOTS:
     }
     void nodeToCall()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, view);
         QFETCH(Calls, expected);
-        CurrentView = view;
-        TreeNode *node = f.Node(key);
-        QVERIFY2(node, qPrintable(key));
+        TreeNode *node = RowNode();
+        QVERIFY(node);
         Dialogs::QueueAnswer(Dialogs::vbNo); // the portfolio question, if asked
-        f.Click(key);
-        QVERIFY2(calls == expected, qPrintable(Describe(calls) + QStringLiteral("  expected  ") + Describe(expected)));
+        f.main->TreeView1_NodeClick(node);
+        VerifyCalls(expected);
     }
 
     // The same nodes reached by the arrow keys: what draws in the grid
@@ -123,13 +138,10 @@ private Q_SLOTS:
     void moveToCall_data() { nodeToCall_data(); }
     void moveToCall()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, view);
         QFETCH(Calls, expected);
         QFETCH(bool, opens);
-        CurrentView = view;
-        TreeNode *node = f.Node(key);
-        QVERIFY2(node, qPrintable(key));
+        TreeNode *node = RowNode();
+        QVERIFY(node);
         QVERIFY(f.Show(QSize(1000, 800)));
         for (TreeNode *p = node->Parent(); p; p = p->Parent())
             p->SetExpanded(true);
@@ -137,6 +149,7 @@ private Q_SLOTS:
         // The keyboard comes from the node beside it, put there by the program.
         QTreeWidgetItem *above = f.tree->itemAbove(node);
         f.tree->setCurrentItem(above ? above : f.tree->itemBelow(node));
+        QApplication::setActiveWindow(f.main);
         f.tree->setFocus();
         QTRY_VERIFY(f.tree->hasFocus());
         Dialogs::QueueAnswer(Dialogs::vbNo);
@@ -144,8 +157,7 @@ private Q_SLOTS:
 
         QCOMPARE(f.tree->currentItem(), node);
         QCOMPARE(f.main->LastNodeIndex, int16_t(node->Index()));
-        const Calls moved = opens ? Calls{} : expected;
-        QVERIFY2(calls == moved, qPrintable(Describe(calls) + QStringLiteral("  expected  ") + Describe(moved)));
+        VerifyCalls(opens ? Calls{} : expected);
         if (opens) {
             QCOMPARE(Dialogs::Log().size(), 0);
             QCOMPARE(Shell::Opened(), QStringList());
