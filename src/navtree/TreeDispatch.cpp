@@ -1,6 +1,6 @@
-// A click on a tree node becomes an action here: portfolio symbol and stock
-// nodes first, then the message boards, then the node's caption (inside a
-// stock's subtree) and its key.
+// A click on a tree node, or the selection moving onto it, becomes an
+// action here: portfolio symbol and stock nodes first, then the message
+// boards, then the node's caption (inside a stock's subtree) and its key.
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "links/WebDirectory.h"
@@ -65,7 +65,13 @@ Call CallOf(const Action &a, const QString &key)
 
 void NavTree::SetCallRecorder(std::function<void(const Call &)> recorder) { Recorder() = std::move(recorder); }
 
-void frmMain::TreeView1_NodeClick(TreeNode *node)
+void frmMain::TreeView1_NodeClick(TreeNode *node) { RunNodeRules(node, true); }
+
+void frmMain::TreeView1_NodeSelect(TreeNode *node) { RunNodeRules(node, false); }
+
+// opening false: the selection only passed by, so a rule that would open a
+// window, a message or a page keeps still; sheets and lists still draw.
+void frmMain::RunNodeRules(TreeNode *node, bool opening)
 {
     if (!node)
         return;
@@ -83,6 +89,8 @@ void frmMain::TreeView1_NodeClick(TreeNode *node)
     const QString stockCaption = stock ? stock->Text() : QString();
 
     auto run = [&](const Call &a) {
+        if (!opening && !DrawsInGrid(a.kind))
+            return;
         if (a.kind != Kind::None && Recorder())
             Recorder()(a);
         switch (a.kind) {

@@ -15,12 +15,17 @@
 
 using namespace NavTree;
 
+namespace {
+constexpr int KeyRight = 39;
+}
+
 void frmMain::WireTree()
 {
     TreeView1->SetImageList(TreeIcons::ImageList1());
     // A closed node draws its closed picture by itself, so closing needs no
     // handler.
     connect(TreeView1, &TreeView::NodeClick, this, [this](TreeNode *node) { TreeView1_NodeClick(node); });
+    connect(TreeView1, &TreeView::NodeSelect, this, [this](TreeNode *node) { TreeView1_NodeSelect(node); });
     connect(TreeView1, &TreeView::Expand, this, [this](TreeNode *node) { TreeView1_Expand(node); });
     connect(TreeView1, &TreeView::KeyDown, this, [this](int key, int shift) { TreeView1_KeyDown(key, shift); });
     connect(TreeView1, &TreeView::MouseDown, this,
@@ -42,6 +47,10 @@ void frmMain::TreeView1_KeyDown(int keyCode, int)
 {
     TreeNode *node = TreeView1->Node(LastNodeIndex);
     if (!node || node->Image() != StockImage || node->Expanded())
+        return;
+    // Right on the stock the keyboard rests on opens it by itself; opened
+    // here first, the same key would step on into its first leaf.
+    if (keyCode == KeyRight && TreeView1->currentItem() == node)
         return;
     node->SetExpanded(true);
     if (keyCode != 80) // P: on to the stock's profile
@@ -67,8 +76,9 @@ void frmMain::TreeView1_MouseDown(int button, int, float x, float y)
 {
     if (button != 2)
         return;
-    // The menu is about the node last clicked or opened, not the one under
-    // the pointer; its stock commands only for a stock.
+    // The menu is about the node last clicked or opened: a node under the
+    // pointer has just been selected as such, so it is that one. Its stock
+    // commands only for a stock.
     const TreeNode *node = TreeView1->Node(LastNodeIndex);
     const bool stock = node && node->Image() == StockImage;
     mnuTree[0]->setVisible(true);

@@ -43,6 +43,41 @@ enum class Kind : uint8_t {
     SectorBoard,  // OpenSectorBoard(folder, key)
 };
 
+// Whether an action only draws in the main grid (a sheet or a list) rather
+// than opening a window, a dialog, a message or an outside page. Moving
+// through the tree runs the first sort only; a click runs both.
+constexpr bool DrawsInGrid(Kind kind)
+{
+    switch (kind) {
+    case Kind::None:
+    case Kind::Sheet:
+    case Kind::Call:
+    case Kind::Consult:
+    case Kind::MostActive:
+    case Kind::OptSum:
+    case Kind::Splits:
+    case Kind::BrokerList:
+    case Kind::Index:
+    case Kind::Fund:
+    case Kind::PortSymbol:
+        return true;
+    case Kind::ChartForm:
+    case Kind::TechForm:
+    case Kind::Chart:
+    case Kind::News:
+    case Kind::Ratio:
+    case Kind::Board:
+    case Kind::Industry:
+    case Kind::Video:
+    case Kind::Radio:
+    case Kind::PortClear:
+    case Kind::Web:
+    case Kind::SectorBoard:
+        return false;
+    }
+    return false;
+}
+
 struct Action {
     Kind kind = Kind::None;
     int16_t n = 0;

@@ -7,6 +7,7 @@
 #include <QBitmap>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 // ---------------------------------------------------------------- ImageList
 
@@ -238,15 +239,20 @@ TreeNode *TreeView::HitTest(float x, float y) const
 void TreeView::keyPressEvent(QKeyEvent *event)
 {
     Q_EMIT KeyDown(VbInput::KeyCode(event), VbInput::Shift(event->modifiers()));
-    // A node reached by the keyboard is clicked, as a mouse click on it
-    // would be, so the tree works without a mouse; Enter clicks the node
-    // the keyboard rests on. A selection made by the program is no click.
+    // Moving through the tree only selects: a node whose click opens a
+    // window or a page would otherwise open on the way past. Enter and
+    // Space click the node the keyboard rests on, so the tree works
+    // without a mouse. A selection made by the program is neither.
     const QTreeWidgetItem *before = currentItem();
     QTreeWidget::keyPressEvent(event);
     auto *after = static_cast<TreeNode *>(currentItem());
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (after && (after != before || enter))
+    if (!after)
+        return;
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
         Q_EMIT NodeClick(after);
+    else if (after != before)
+        Q_EMIT NodeSelect(after);
 }
 
 void TreeView::EmitMouse(QMouseEvent *event, bool press)
@@ -264,8 +270,23 @@ void TreeView::EmitMouse(QMouseEvent *event, bool press)
 
 void TreeView::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() != Qt::RightButton) {
+        EmitMouse(event, true);
+        QTreeWidget::mousePressEvent(event);
+        return;
+    }
+    // The right button is about the node under the pointer: it becomes the
+    // selected node before the button is reported. The view's own press
+    // handling is left out, as it could take the selection away again
+    // (Ctrl held) and a right press has nothing else to do in the tree.
+    const QPointer<TreeView> self(this);
+    if (auto *node = static_cast<TreeNode *>(itemAt(event->position().toPoint()))) {
+        setCurrentItem(node);
+        Q_EMIT NodeSelect(node);
+        if (!self)
+            return;
+    }
     EmitMouse(event, true);
-    QTreeWidget::mousePressEvent(event);
 }
 
 void TreeView::mouseMoveEvent(QMouseEvent *event)

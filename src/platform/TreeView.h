@@ -110,7 +110,12 @@ public:
     void SetToolTipText(const QString &text) { setToolTip(text); }
 
 Q_SIGNALS:
+    // A click on a node, or Enter or Space on the node the keyboard rests on.
     void NodeClick(TreeNode *node);
+    // The user moved the selection onto a node without asking to open it:
+    // by a key that moves it, or by a right click on the node (said before
+    // that click's MouseDown, so a menu opened there is about the node).
+    void NodeSelect(TreeNode *node);
     void Expand(TreeNode *node);
     void Collapse(TreeNode *node);
     void KeyDown(int keyCode, int shift);

@@ -493,6 +493,9 @@ private:
     // ------------------------------------------------------------------
 public:
     void TreeView1_NodeClick(class TreeNode *node);
+    // The selection moved onto the node (keys, right click): the node's
+    // rules run as for a click, but only those that draw in the grid.
+    void TreeView1_NodeSelect(class TreeNode *node);
     void TreeView1_Expand(class TreeNode *node);
     void TreeView1_KeyDown(int keyCode, int shift);
     void TreeView1_MouseDown(int button, int shift, float x, float y);
@@ -539,6 +542,7 @@ public:
 
 private:
     void WireTree();
+    void RunNodeRules(class TreeNode *node, bool opening);
     void WireGrid();
     // ------------------------------------------------------------------
     // --- sheet frame (sheets/SheetFrame.cpp) ---

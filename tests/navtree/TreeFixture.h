@@ -6,6 +6,7 @@
 #include "core/Stock.h"
 #include "platform/TreeView.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QStringList>
 #include <QTest>
@@ -82,6 +83,17 @@ public:
     }
 
     void Click(const QString &key) { main->TreeView1_NodeClick(Node(key)); }
+
+    // Every window on show, popup menus aside: a node that opens a window
+    // adds one.
+    static QList<QWidget *> Windows()
+    {
+        QList<QWidget *> shown;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowType() != Qt::Popup)
+                shown << w;
+        return shown;
+    }
 
     // A mouse click where the node shows, its branch opened first.
     void ClickOnScreen(const QString &key)

@@ -3,7 +3,10 @@
 #include "common/TestRegistry.h"
 #include "core/AppFolder.h"
 #include "navtree/NavState.h"
+#include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
+#include "platform/Shell.h"
+#include "queries/TechGraph.h"
 #include "sheets/SheetState.h"
 
 #include <QAction>
@@ -27,13 +30,37 @@ class tst_treeevents : public QObject {
         return visible;
     }
 
-    // A press of the right button in the tree, as the desktop sends it.
-    void RightClick() { SendMouse(f.tree->viewport(), QEvent::MouseButtonPress, Qt::RightButton, QPointF(5, 5)); }
+    // A press of the right button in the tree below its nodes, as the
+    // desktop sends it; the tree is made taller than its closed branches.
+    void RightClick()
+    {
+        QVERIFY(f.main->isVisible() || f.Show(QSize(1000, 800)));
+        QTreeWidgetItem *last = f.tree->topLevelItem(f.tree->topLevelItemCount() - 1);
+        const QPoint below(5, f.tree->visualItemRect(last).bottom() + 5);
+        f.tree->resize(f.tree->width(), below.y() + 100);
+        QVERIFY(f.tree->viewport()->rect().contains(below));
+        QCOMPARE(f.tree->itemAt(below), nullptr);
+        SendMouse(f.tree->viewport(), QEvent::MouseButtonPress, Qt::RightButton, below);
+    }
 
     static void WriteProfile(const QString &name, const QByteArray &page)
     {
         tw::test::TestEnv::WriteAll(AppFolder + QStringLiteral("/Cache/DataSheet/") + name, page);
     }
+
+    // The window on show with the focus in the grid, then F5 as the user
+    // presses it: the tree has the focus.
+    void FocusTreeByF5()
+    {
+        f.main->show();
+        QApplication::setActiveWindow(f.main);
+        QVERIFY(QTest::qWaitForWindowActive(f.main));
+        f.main->FG->setFocus();
+        QTRY_VERIFY(f.main->FG->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QTRY_VERIFY(f.tree->hasFocus());
+    }
+
 
 private Q_SLOTS:
     void init() { f.StartTech(); }
@@ -87,8 +114,9 @@ private Q_SLOTS:
             QVERIFY2(!f.tree->Node(i)->Expanded(), qPrintable(f.tree->Node(i)->Key()));
     }
 
-    // The menu is about the node last clicked or opened; after a rebuild
-    // there is none, so only "&Collapse All" shows.
+    // A right click beside the nodes: the menu is about the node last
+    // clicked or opened; after a rebuild there is none, so only "&Collapse
+    // All" shows.
     void rightClickMenu_data()
     {
         QTest::addColumn<QString>("clicked"); // "" none
@@ -123,6 +151,64 @@ private Q_SLOTS:
         QCOMPARE(f.popups.size(), 1);
     }
 
+    // A right click is about the node under the pointer, whatever was
+    // clicked before: the tree's menu opens with that node's commands, and
+    // they act on it. Opening the menu opens no window of the node's own.
+    void rightClickMenuOfThePointedNode_data()
+    {
+        QTest::addColumn<QString>("clicked"); // left-clicked first; "" none
+        QTest::addColumn<QString>("pointed");
+        QTest::addColumn<QByteArray>("symbol"); // current once the menu is open
+        QTest::addColumn<bool>("stockItems");
+        QTest::newRow("stock after another stock") << "ID0" << "ID1" << QByteArray("ACME") << true;
+        QTest::newRow("one-letter stock, nothing clicked") << "" << "ID2" << QByteArray("F") << true;
+        QTest::newRow("market after a stock") << "ID0" << "Market" << QByteArray("ZETA") << false;
+        QTest::newRow("technical graphs after a stock") << "ID1" << "TG0" << QByteArray("ACME") << false;
+    }
+    void rightClickMenuOfThePointedNode()
+    {
+        QFETCH(QString, clicked);
+        QFETCH(QString, pointed);
+        QFETCH(QByteArray, symbol);
+        QFETCH(bool, stockItems);
+        QVERIFY(f.Show(QSize(1000, 800)));
+        frmMain::SetPopupHook(nullptr); // the real menu
+        if (!clicked.isEmpty())
+            f.ClickOnScreen(clicked);
+        const QList<QWidget *> windows = f.Windows();
+
+        TreeNode *node = f.Node(pointed);
+        f.tree->scrollToItem(node);
+        for (TreeNode *p = node->Parent(); p; p = p->Parent())
+            p->setExpanded(true);
+        QTest::mouseClick(f.tree->viewport(), Qt::RightButton, {}, f.tree->visualItemRect(node).center());
+        QTRY_COMPARE(QApplication::activePopupWidget(), f.main->mnuTrees);
+
+        QCOMPARE(f.tree->SelectedItem(), node);
+        QCOMPARE(CurrentSymbol, symbol);
+        QCOMPARE(f.Windows(), windows);
+        QStringList offered;
+        for (QAction *a : f.main->mnuTrees->actions())
+            if (a->isVisible() && !a->isSeparator())
+                offered << a->text();
+        QCOMPARE(offered, stockItems ? QStringList({"&Collapse All", "&Buy", "&Sell", "S&plit", "&Delete",
+                                                    "Empty S&tock Cache", "&Update Selected Stock", "&Properties"})
+                                     : QStringList({"&Collapse All"}));
+        if (!stockItems) {
+            QTest::keyClick(f.main->mnuTrees, Qt::Key_Escape);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            return;
+        }
+        // Delete, by its letter, asks about the stock pointed at.
+        Dialogs::QueueAnswer(Dialogs::vbNo);
+        QTest::keyClick(f.main->mnuTrees, Qt::Key_D);
+        QTRY_COMPARE(Dialogs::Log().size(), 1);
+        const QByteArray name = Stock::CurrentStockName();
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("Do you want to remove %1 (%2)?")
+                                             .arg(QString::fromLatin1(name), QString::fromLatin1(symbol)));
+        QCOMPARE(StockCount, int16_t(3));
+    }
+
     // After a click on a closed stock node any key opens it; P goes on to
     // the stock's profile leaf. Other nodes, open stocks and a rebuilt tree
     // are left alone.
@@ -138,6 +224,15 @@ private Q_SLOTS:
         QTest::keyClick(f.tree, Qt::Key_P);
         QVERIFY(f.Node("ID0")->Expanded());
         QTRY_COMPARE(f.tree->SelectedItem(), f.Node("AR0"));
+
+        // Right on the clicked stock opens it once, as the tree's own Right
+        // does, and stays on it instead of stepping into it.
+        f.Node("All")->SetExpanded(true);
+        f.Click(QStringLiteral("ID2"));
+        f.tree->SetSelectedItem(f.Node("ID2"));
+        QTest::keyClick(f.tree, Qt::Key_Right);
+        QVERIFY(f.Node("ID2")->Expanded());
+        QCOMPARE(f.tree->currentItem(), f.Node("ID2"));
 
         f.Click(QStringLiteral("Market"));
         QTest::keyClick(f.tree, Qt::Key_X);
@@ -156,13 +251,7 @@ private Q_SLOTS:
     {
         WriteProfile(QStringLiteral("ACME_ABS.Sh"),
                      tw::test::TestEnv::ReadAll(QStringLiteral(TW_TESTDATA "/sheets/fixtures/ZETA_ABS.Sh")));
-        f.main->show();
-        QApplication::setActiveWindow(f.main);
-        QVERIFY(QTest::qWaitForWindowActive(f.main));
-        f.main->FG->setFocus();
-        QTRY_VERIFY(f.main->FG->hasFocus());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
-        QTRY_VERIFY(f.tree->hasFocus());
+        FocusTreeByF5();
 
         TreeNode *target = nullptr;
         for (TreeNode *c = f.Node("ID1")->Child(); c && !target; c = c->Next())
@@ -185,6 +274,36 @@ private Q_SLOTS:
         QCOMPARE(CurrentSymbol, QByteArray("ACME"));
         QCOMPARE(f.main->FG->Cols(), 6);
         QVERIFY(f.main->FG->Rows() > 40);
+    }
+
+    // Arrows only move: from the stocks root down a stock to its "Annual
+    // Balance Sheet" the sheet shows, and the chart and graph windows and
+    // the browser stay shut on the way; Enter opens the node it rests on.
+    void arrowsOpenNothingEnterDoes()
+    {
+        WriteProfile(QStringLiteral("ZETA_ABS.Sh"),
+                     tw::test::TestEnv::ReadAll(QStringLiteral(TW_TESTDATA "/sheets/fixtures/ZETA_ABS.Sh")));
+        FocusTreeByF5();
+        const QList<QWidget *> windows = f.Windows();
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Right})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        for (int i = 0; i < 7; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+
+        QCOMPARE(f.tree->currentItem(), f.Node("ABS0"));
+        QCOMPARE(CurrentView, QStringLiteral("ABS"));
+        QCOMPARE(CurrentSymbol, QByteArray("ZETA"));
+        QCOMPARE(f.main->FG->Cols(), 6);
+        QCOMPARE(f.Windows(), windows);
+        QCOMPARE(Shell::Opened(), QStringList());
+        QVERIFY(f.tree->hasFocus());
+
+        QTest::keyClick(f.tree, Qt::Key_Up);
+        QTest::keyClick(f.tree, Qt::Key_Up);
+        QCOMPARE(f.tree->currentItem(), f.Node("TG0"));
+        QCOMPARE(f.Windows(), windows);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(TechGraph::Loaded() && TechGraph::Loaded()->isVisible());
     }
 
     // Moving over the tree stops the symbol bar's scrolling and shows the

@@ -239,36 +239,78 @@ private Q_SLOTS:
         QCOMPARE(click.size(), 0);
     }
 
-    // The keyboard clicks the node it moves to, once per move; a mouse
-    // click is one click, not a second one for the selection it made.
-    void keyboardMovesClickOnce()
+    // The keyboard selects the node it moves to, once per move, and clicks
+    // only on Enter or Space, where it rests; a mouse click is one click,
+    // not a selection besides.
+    void keyboardSelectsEnterAndSpaceClick()
     {
         Show();
         tree->setFocus();
         QSignalSpy click(tree.get(), &TreeView::NodeClick);
+        QSignalSpy select(tree.get(), &TreeView::NodeSelect);
         TreeNode *r1 = tree->Find(QStringLiteral("R1"));
         TreeNode *r2 = tree->Find(QStringLiteral("R2"));
         tree->setCurrentItem(r1);
-        QCOMPARE(click.size(), 0); // moved by the program
+        QCOMPARE(select.size(), 0); // moved by the program
         QTest::keyClick(tree.get(), Qt::Key_Down);
-        QCOMPARE(click.size(), 1);
-        QCOMPARE(click[0][0].value<TreeNode *>(), r2);
+        QCOMPARE(select.size(), 1);
+        QCOMPARE(select[0][0].value<TreeNode *>(), r2);
         QTest::keyClick(tree.get(), Qt::Key_Right); // opens, does not move
         QVERIFY(r2->Expanded());
-        QCOMPARE(click.size(), 1);
-        QTest::keyClick(tree.get(), Qt::Key_Return); // clicks where it rests
-        QCOMPARE(click.size(), 2);
-        QCOMPARE(click[1][0].value<TreeNode *>(), r2);
+        QCOMPARE(select.size(), 1);
+        QCOMPARE(click.size(), 0);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QTest::keyClick(tree.get(), key);
+            QCOMPARE(click.size(), 1);
+            QCOMPARE(click.takeFirst()[0].value<TreeNode *>(), r2);
+            QCOMPARE(tree->currentItem(), r2);
+        }
         QTest::keyClick(tree.get(), Qt::Key_Up);
-        QCOMPARE(click.size(), 3);
-        QCOMPARE(click[2][0].value<TreeNode *>(), r1);
+        QCOMPARE(select.size(), 2);
+        QCOMPARE(select[1][0].value<TreeNode *>(), r1);
         QTest::keyClick(tree.get(), Qt::Key_Up); // already first: no move
-        QCOMPARE(click.size(), 3);
+        QCOMPARE(select.size(), 2);
 
         TreeNode *r3 = tree->Find(QStringLiteral("R3"));
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(r3).center());
-        QCOMPARE(click.size(), 4);
-        QCOMPARE(click[3][0].value<TreeNode *>(), r3);
+        QCOMPARE(click.size(), 1);
+        QCOMPARE(click[0][0].value<TreeNode *>(), r3);
+        QCOMPARE(select.size(), 2);
+    }
+
+    // A right click on a node selects it and says so before the button's
+    // own event, so a menu opened there is about that node; it clicks
+    // nothing. Below the nodes it selects nothing.
+    void rightClickSelectsThePointedNode()
+    {
+        Show();
+        TreeNode *r1 = tree->Find(QStringLiteral("R1"));
+        TreeNode *r3 = tree->Find(QStringLiteral("R3"));
+        tree->SetSelectedItem(r1);
+        QStringList events;
+        connect(tree.get(), &TreeView::NodeSelect, this,
+                [&](TreeNode *n) { events << QStringLiteral("select ") + n->Key(); });
+        connect(tree.get(), &TreeView::NodeClick, this,
+                [&](TreeNode *n) { events << QStringLiteral("click ") + n->Key(); });
+        connect(tree.get(), &TreeView::MouseDown, this,
+                [&](int button, int, float, float) { events << QStringLiteral("down %1").arg(button); });
+
+        QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, tree->visualItemRect(r3).center());
+        QCOMPARE(events, QStringList({"select R3", "down 2"}));
+        QCOMPARE(tree->SelectedItem(), r3);
+        QCOMPARE(tree->currentItem(), r3);
+
+        // Again, after a left click there: still no click of its own.
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(r3).center());
+        events.clear();
+        QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, tree->visualItemRect(r3).center());
+        QCOMPARE(events, QStringList({"select R3", "down 2"}));
+
+        events.clear();
+        const QPoint below(20, tree->visualItemRect(r3).bottom() + 40);
+        QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, below);
+        QCOMPARE(events, QStringList({"down 2"}));
+        QCOMPARE(tree->SelectedItem(), r3);
     }
 
     void ensureVisibleOpensAncestors()

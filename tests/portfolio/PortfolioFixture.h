@@ -134,16 +134,19 @@ public:
             main->mnuEdit[item]->trigger();
     }
 
-    // The stock's node clicked, then the tree popup's item.
+    // The stock's node clicked, then the tree popup's item, the menu opened
+    // by the right button on that node.
     void TreeCommand(const QByteArray &symbol, int item)
     {
-        for (int i = 0; i < Stock::StockSlots; ++i) {
-            if (Stocks[size_t(i)].Symbol != symbol)
-                continue;
-            main->TreeView1_NodeClick(main->TreeView1->Find(QStringLiteral("ID%1").arg(i)));
-            break;
-        }
-        SendMouse(main->TreeView1->viewport(), QEvent::MouseButtonPress, Qt::RightButton, QPointF(5, 5));
+        TreeNode *node = nullptr;
+        for (int i = 0; i < Stock::StockSlots && !node; ++i)
+            if (Stocks[size_t(i)].Symbol == symbol)
+                node = main->TreeView1->Find(QStringLiteral("ID%1").arg(i));
+        QVERIFY(node);
+        main->TreeView1_NodeClick(node);
+        main->TreeView1->EnsureVisible(node);
+        SendMouse(main->TreeView1->viewport(), QEvent::MouseButtonPress, Qt::RightButton,
+                  main->TreeView1->visualItemRect(node).center());
         QVERIFY(!popups.isEmpty() && popups.last().first == main->mnuTrees);
         emit main->mnuTrees->aboutToShow(); // the menu's own click as it opens
         if (main->mnuTree[item]->isEnabled())
