@@ -87,7 +87,6 @@ void frmMain::ClearStockQuote(int16_t index)
 void frmMain::UpdatePrices()
 {
     const QString page = SheetCache::DataSheet(QStringLiteral("Yahooquote.Sh"));
-    QByteArray name; // of the last page read
     ForEachSlot(*this, [&](int16_t slot) {
         try {
             const QByteArray symbol = Stocks[size_t(slot)].Symbol;
@@ -106,7 +105,7 @@ void frmMain::UpdatePrices()
                     Misc::DoEvents();
                 }
                 if (fetched) {
-                    name = Parse_PricePage(slot);
+                    Parse_PricePage(slot);
                     Misc::DoEvents();
                 }
             }
@@ -124,7 +123,7 @@ void frmMain::UpdatePrices()
             }
             if (CurrentView == QLatin1String("Current")) {
                 FG_Current();
-                ShowCurrentRow(Text::FromCp1252(name));
+                ShowCurrentRow(symbol);
             }
             SelectTreeStock(Sym(symbol));
             Misc::DoEvents();

@@ -191,7 +191,7 @@ QByteArray Text(int16_t kind, const QDate &today)
                + " -->\r\n    <Stocks>\r\n";
     for (int i = 0; i < StockCount && i < Stock::StockSlots; ++i) {
         const StockRecord &s = Stocks[size_t(i)];
-        if (s.Symbol.isEmpty() && kind != 5)
+        if (Stock::IsFreeSlot(s.Symbol) && kind != 5)
             break;
         text += Line(kind, s, today);
     }

@@ -264,7 +264,7 @@ void frmMain::img_Click(int index)
     RefreshTicker();
 
     if (CurrentView == QLatin1String("Current")) {
-        Vb::Skip([this] { ShowCurrentRow(Text::FromCp1252(Stock::CurrentStockName())); });
+        Vb::Skip([this] { ShowCurrentRow(CurrentSymbol); });
         return;
     }
     using Filler = void (frmMain::*)();
@@ -378,11 +378,13 @@ void frmMain::ImgDn_MouseUp(int, int, float, float) { TmrNav->stop(); }
 void frmMain::PicCont_MouseMove(int, int, float, float) { TmrNav->stop(); }
 
 // The current stock shown where it stands: its row of the quote list made
-// current, and its node of the tree selected.
-void frmMain::ShowCurrentRow(const QString &name)
+// current, and its node of the tree selected. Rows are found by the symbol
+// they carry, as two stocks can share a company name.
+void frmMain::ShowCurrentRow(const QByteArray &symbol)
 {
+    const QString wanted = Text::FromCp1252(symbol);
     for (int r = 2; r < FG->Rows(); ++r) {
-        if (FG->TextMatrix(r, 1) != name)
+        if (wanted.isEmpty() || FG->RowData(r) != wanted)
             continue;
         FG->SetRedraw(false);
         if (r > FG->TopRow() + 6 || r < FG->TopRow())

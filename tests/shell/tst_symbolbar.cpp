@@ -401,7 +401,7 @@ private Q_SLOTS:
     // selected and scrolled into view.
     void rowClickSelectsCurrentGridRow_data()
     {
-        QTest::addColumn<int>("matchRow"); // -1: no row holds the name
+        QTest::addColumn<int>("matchRow"); // -1: no row holds the symbol
         QTest::addColumn<int>("topBefore");
         QTest::addColumn<int>("topAfter");
         QTest::newRow("below view") << 30 << 2 << 30;
@@ -422,11 +422,18 @@ private Q_SLOTS:
         FlexGrid *fg = m->FG;
         fg->SetRows(40);
         fg->SetCols(4);
-        for (int r = 2; r < 40; ++r)
+        for (int r = 2; r < 40; ++r) {
             fg->SetTextMatrix(r, 1, QStringLiteral("Name %1").arg(r));
-        if (matchRow >= 0)
+            fg->SetRowData(r, QStringLiteral("S%1").arg(r));
+        }
+        if (matchRow >= 0) {
             fg->SetTextMatrix(matchRow, 1, QStringLiteral("MSFT Corp"));
+            fg->SetRowData(matchRow, QStringLiteral("MSFT"));
+        }
+        // Another stock of the same name: rows are told apart by symbol.
+        fg->SetTextMatrix(4, 1, QStringLiteral("MSFT Corp"));
         fg->SetTextMatrix(1, 1, QStringLiteral("MSFT Corp")); // rows above 2 are not searched
+        fg->SetRowData(1, QStringLiteral("MSFT"));
         fg->SetTopRow(topBefore);
         fg->SetRow(3);
         fg->SetCol(2);
