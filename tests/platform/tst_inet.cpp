@@ -178,6 +178,8 @@ private Q_SLOTS:
         QTest::newRow("chunked, closed before the last chunk") << s << false << 0;
         s.reply = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n<html>a\r\n0\r\n\r\n";
         QTest::newRow("chunk size not a number") << s << false << 0;
+        s.reply = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabcd\r\n0\r\n\r\n";
+        QTest::newRow("chunk longer than its size") << s << false << 0;
     }
     void failure()
     {
