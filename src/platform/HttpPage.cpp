@@ -201,8 +201,10 @@ Reply Read(const QByteArray &bytes, bool cleanEnd)
         case Chunks::Partial:
             break;
         }
-    } else if (reply.announced >= 0) {
-        reply.size = qMin<qint64>(bytes.size(), bodyStart + reply.announced);
+    } else if (reply.announced >= 0 && reply.announced < reply.bodyArrived) {
+        // Compared with what came, not added to where the body starts: any
+        // announced length, however large, is read without overflow.
+        reply.size = bodyStart + reply.announced;
     }
     return reply;
 }
@@ -243,6 +245,16 @@ QByteArray Body(const QByteArray &bytes, const Reply &r)
         return body;
     }
     return r.announced >= 0 ? bytes.mid(r.bodyStart, r.announced) : bytes.mid(r.bodyStart);
+}
+
+void Incoming::Read(bool cleanEnd)
+{
+    for (;;) {
+        reply = HttpPage::Read(raw, cleanEnd);
+        if (!reply.headEnded || reply.status < 100 || reply.status >= 200)
+            return;
+        raw.remove(0, reply.bodyStart);
+    }
 }
 
 } // namespace HttpPage

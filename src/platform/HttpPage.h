@@ -49,4 +49,14 @@ bool IsPage(const Reply &r, qint64 minimum);
 // else the announced bytes, else all that came.
 QByteArray Body(const QByteArray &bytes, const Reply &r);
 
+// A reply to the transfer control's HTTP/1.1 request as it arrives:
+// interim replies ("100 Continue" and the like) before it are dropped,
+// the rest is read by the rule above.
+struct Incoming {
+    QByteArray raw;
+    Reply reply;
+    // After more bytes were added to raw, or once the peer has closed.
+    void Read(bool cleanEnd);
+};
+
 } // namespace HttpPage

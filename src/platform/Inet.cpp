@@ -39,23 +39,6 @@ QNetworkProxy NamedProxy(const QString &text)
     return QNetworkProxy(QNetworkProxy::NoProxy);
 }
 
-// The reply as it comes in, read by the one rule of both page transports;
-// interim replies ("100 Continue" and the like) before it are dropped.
-struct Incoming {
-    QByteArray raw;
-    HttpPage::Reply reply;
-
-    void Read(bool cleanEnd)
-    {
-        for (;;) {
-            reply = HttpPage::Read(raw, cleanEnd);
-            if (!reply.headEnded || reply.status < 100 || reply.status >= 200)
-                return;
-            raw.remove(0, reply.bodyStart);
-        }
-    }
-};
-
 } // namespace
 
 struct Inet::Pending {
@@ -63,7 +46,7 @@ struct Inet::Pending {
     QEventLoop loop;
     QTimer silence;
     QTimer overall; // a drip that never goes silent still ends
-    Incoming in;
+    HttpPage::Incoming in;
     qint64 toSend = 0;
     int last = icNone;
     bool finished = false;

@@ -96,6 +96,8 @@ private Q_SLOTS:
         QTest::newRow("announced, more behind it") << head + "0123456789" + QByteArray(3500, 'x') << false
                                                    << qint64(head.size() + 10) << QByteArray("0123456789");
         QTest::newRow("announced, cut") << head + "01234" << true << qint64(head.size() + 5) << QByteArray("01234");
+        const QByteArray huge = "HTTP/1.0 200 OK\r\nContent-Length: 9223372036854775807\r\n\r\nabc";
+        QTest::newRow("announced, the largest length") << huge << true << qint64(huge.size()) << QByteArray("abc");
         const QByteArray chunkedHead = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
         const QByteArray chunked = chunkedHead + "4\r\n0123\r\n6;x=y\r\n456789\r\n0\r\nA: b\r\n\r\n";
         QTest::newRow("chunked, exact") << chunked << false << qint64(chunked.size()) << QByteArray("0123456789");
