@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fuzz::CheckTable(t, 2 * input.size() + 64);
     }
     const HttpPage::Reply reply = HttpPage::Read(input, size % 2);
-    TW_FUZZ_CHECK(reply.size == qint64(size));
-    TW_FUZZ_CHECK(!reply.headEnded || reply.bodyArrived <= reply.size);
+    TW_FUZZ_CHECK(reply.size <= qint64(size));
+    TW_FUZZ_CHECK(!reply.headEnded || reply.bodyArrived <= qint64(size));
     return 0;
 }

@@ -149,10 +149,11 @@ void frmMain::Winsock1_DataArrival(int)
             SocketBusy = 0;
             return;
         }
-        // A reply whose announced length has come is whole, whether or not
-        // the peer ever closes.
+        // A reply whose announced length or last chunk has come is whole,
+        // whether or not the peer ever closes; one whose chunks cannot be
+        // read never will be.
         const HttpPage::Reply reply = HttpPage::Read(ResponseBuffer, false);
-        if (reply.announced >= 0 && HttpPage::Complete(reply))
+        if (HttpPage::Settled(reply))
             StoreSocketPage(reply);
     } catch (...) {
     }
@@ -168,9 +169,11 @@ void frmMain::Winsock1_Close()
 
 void frmMain::StoreSocketPage(const HttpPage::Reply &reply)
 {
-    // Only a whole 200 reply of the job's size replaces the cached page.
+    // Only a whole 200 reply of the job's size replaces the cached page,
+    // and only the reply: bytes that came behind it in the same arrival
+    // are not part of it.
     if (HttpPage::IsPage(reply, TargetMinimum))
-        pageWritten_ = SheetCache::Store(TargetFile, ResponseBuffer);
+        pageWritten_ = SheetCache::Store(TargetFile, ResponseBuffer.left(reply.size));
     SocketBusy = 0;
     Winsock1->Close();
 }

@@ -39,77 +39,6 @@ QNetworkProxy NamedProxy(const QString &text)
     return QNetworkProxy(QNetworkProxy::NoProxy);
 }
 
-// The reply as it comes in: the head once it has ended, then the body,
-// whose end is its announced length, its last chunk, or the close.
-struct Incoming {
-    QByteArray raw;
-    bool headDone = false;
-    int status = 0;
-    qint64 announced = -1;
-    bool chunked = false;
-    qsizetype bodyStart = 0;
-    QByteArray body;      // a chunked body, decoded
-    qsizetype chunkAt = 0; // the next chunk's size line in raw
-    bool whole = false;
-
-    void Read()
-    {
-        while (!headDone) {
-            const HttpPage::Reply r = HttpPage::Read(raw, false);
-            if (!r.headEnded)
-                return;
-            if (r.status >= 100 && r.status < 200) { // "100 Continue" and the like come before the reply
-                raw.remove(0, r.bodyStart);
-                continue;
-            }
-            headDone = true;
-            status = r.status;
-            announced = r.announced;
-            chunked = r.chunked;
-            bodyStart = r.bodyStart;
-            chunkAt = bodyStart;
-        }
-        if (chunked)
-            ReadChunks();
-        else if (announced >= 0)
-            whole = raw.size() - bodyStart >= announced;
-    }
-    void ReadChunks()
-    {
-        while (!whole) {
-            const qsizetype eol = raw.indexOf("\r\n", chunkAt);
-            if (eol < 0)
-                return;
-            QByteArray size = raw.mid(chunkAt, eol - chunkAt);
-            if (const qsizetype semi = size.indexOf(';'); semi >= 0)
-                size.truncate(semi);
-            bool ok = false;
-            const qint64 n = size.trimmed().toLongLong(&ok, 16);
-            if (!ok || n < 0 || n > HttpPage::MaxBytes) {
-                status = 0; // not a reply this side can read
-                whole = true;
-                return;
-            }
-            if (n == 0) {
-                // Trailers, if any, end with a blank line.
-                if (raw.indexOf("\r\n\r\n", eol) >= 0)
-                    whole = true;
-                return;
-            }
-            if (raw.size() < eol + 2 + n + 2)
-                return;
-            body += raw.mid(eol + 2, n);
-            chunkAt = eol + 2 + n + 2;
-        }
-    }
-    QByteArray Body() const
-    {
-        if (chunked)
-            return body;
-        return announced >= 0 ? raw.mid(bodyStart, announced) : raw.mid(bodyStart);
-    }
-};
-
 } // namespace
 
 struct Inet::Pending {
@@ -117,7 +46,7 @@ struct Inet::Pending {
     QEventLoop loop;
     QTimer silence;
     QTimer overall; // a drip that never goes silent still ends
-    Incoming in;
+    HttpPage::Incoming in;
     qint64 toSend = 0;
     int last = icNone;
     bool finished = false;
@@ -196,16 +125,23 @@ void Inet::Take(Pending &p)
     }
     // Read before the state event: its handler may yield, and the close
     // that comes meanwhile must find these bytes counted.
-    p.in.Read();
+    p.in.Read(false);
     Reach(p, icReceivingResponse);
     if (p.gone || p.finished)
         return;
-    if (p.in.whole) {
-        p.complete = p.in.status != 0;
-        if (!p.complete)
-            p.error = QStringLiteral("Reply not understood");
-        p.End();
-    }
+    // Whole by its length or last chunk: no close needed.
+    if (HttpPage::Settled(p.in.reply))
+        Judge(p);
+}
+
+// A reply with a status line that is whole is a reply, whatever its status.
+void Inet::Judge(Pending &p)
+{
+    p.complete = p.in.reply.status != 0 && HttpPage::Complete(p.in.reply);
+    if (!p.complete)
+        p.error = p.in.reply.status == 0 || p.in.reply.malformed ? QStringLiteral("Reply not understood")
+                                                                  : QStringLiteral("Transfer cut short");
+    p.End();
 }
 
 QByteArray Inet::OpenURL(const QString &url)
@@ -306,10 +242,8 @@ QByteArray Inet::OpenURL(const QString &url)
             return;
         // Judged on what came, not on who saw it first: the bytes may have
         // been taken by a call still waiting on its state event.
-        p.complete = p.in.headDone && p.in.status != 0 && (p.in.whole || (!p.in.chunked && p.in.announced < 0));
-        if (!p.complete)
-            p.error = QStringLiteral("Transfer cut short");
-        p.End();
+        p.in.Read(true);
+        Judge(p);
     };
     connect(socket, &QAbstractSocket::disconnected, this, closed);
     connect(socket, &QAbstractSocket::errorOccurred, this, [&p, socket, closed](QAbstractSocket::SocketError e) {
@@ -346,7 +280,7 @@ QByteArray Inet::OpenURL(const QString &url)
     socket->disconnect(this);
     // A refused nested call may have written these meanwhile.
     completed_ = false;
-    responseCode_ = p.in.status;
+    responseCode_ = p.in.reply.headEnded ? p.in.reply.status : 0;
     responseInfo_.clear();
     QByteArray body;
     if (p.cancelled) {
@@ -356,7 +290,7 @@ QByteArray Inet::OpenURL(const QString &url)
     } else if (p.tooBig) {
         responseInfo_ = QStringLiteral("Reply too large");
     } else if (p.complete) {
-        body = p.in.Body();
+        body = HttpPage::Body(p.in.raw, p.in.reply);
         completed_ = true;
     } else {
         responseInfo_ = p.error.isEmpty() ? QStringLiteral("Transfer cut short") : p.error;

@@ -68,6 +68,7 @@ private:
     int SilenceMs() const;
     void Reach(Pending &p, int state);
     void Take(Pending &p);
+    void Judge(Pending &p);
 
     Pending *pending_ = nullptr;
     int requestTimeout_ = 60;

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 namespace tw::test {
@@ -100,6 +101,22 @@ public:
     }
 
     static QString Sheet(const QString &name) { return SheetCache::DataSheet(name); }
+
+    // Calls action once, from the event loop, as soon as the site has
+    // received n requests: a stop then cuts a fetch that is under way, however
+    // long the machine takes to get there.
+    void OnceRequested(qsizetype n, const std::function<void()> &action) const
+    {
+        auto *poll = new QTimer(m);
+        QObject::connect(poll, &QTimer::timeout, m, [this, n, poll, action] {
+            if (site->requests().size() < n)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            action();
+        });
+        poll->start(10);
+    }
 
     // The request lines the site received, in order ("GET /t/x/XYZ.html").
     QList<QByteArray> RequestLines() const

@@ -83,7 +83,9 @@ private Q_SLOTS:
         QElapsedTimer t;
         t.start();
         f.m->RunUpdate();
-        QVERIFY2(t.elapsed() < 6000, "a failing fetch outlived its time-out");
+        // Far from the 90 s of the transfer control's own limit, and from
+        // anything a busy machine adds.
+        QVERIFY2(t.elapsed() < 30000, "a failing fetch outlived its time-out");
         if (left == -1) {
             QVERIFY(!QFile::exists(file));
         } else if (left == -2) {
@@ -127,7 +129,7 @@ private Q_SLOTS:
         QElapsedTimer t;
         t.start();
         f.m->RunUpdate();
-        QVERIFY(t.elapsed() < 5000);
+        QVERIFY(t.elapsed() < 30000);
         QCOMPARE(Dialogs::Log().size(), 1);
         QVERIFY(QDir(AppFolder + QStringLiteral("/Cache/DataSheet")).entryList(QDir::Files)
                 == QStringList{QStringLiteral("BrPG_N.Sh")});
@@ -144,7 +146,7 @@ private Q_SLOTS:
         t.start();
         f.m->RunUpdate();
         QVERIFY(t.elapsed() >= 1400);
-        QVERIFY(t.elapsed() < 4000);
+        QVERIFY(t.elapsed() < 30000);
         QCOMPARE(f.m->Winsock1->State(), 0);
         QCOMPARE(f.m->SocketBusy, int16_t(0));
         QVERIFY(!QFile::exists(f.Sheet(QStringLiteral("XYZ_it.Sh"))));

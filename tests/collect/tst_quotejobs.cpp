@@ -295,7 +295,7 @@ private Q_SLOTS:
         f.SetStocks({"IBM", "MSFT", "ORCL"});
         const auto before = Stocks;
         QVERIFY(f.site->setFault("/q?s=ibm&d=t", Fault::Delay, 3000));
-        QTimer::singleShot(300, f.m, [this] { f.m->StopUpdate(); });
+        f.OnceRequested(1, [this] { f.m->StopUpdate(); });
         Run({1});
         QCOMPARE(f.RequestLines(), QList<QByteArray>({"GET /q?s=ibm&d=t"}));
         QCOMPARE(Stocks, before);

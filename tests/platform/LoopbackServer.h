@@ -9,6 +9,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <sys/socket.h>
 
@@ -23,6 +24,11 @@ public:
         int delayMs = 0;               // before the first byte
         int pieceSize = 0;             // 0: the reply in one piece
         int pieceGapMs = 0;
+        // Pieces that end at these offsets of the reply instead; each next
+        // piece goes once clientHas(bytes sent so far) holds, so where the
+        // client's reads split the reply is fixed, whatever the machine.
+        QList<qsizetype> cuts;
+        std::function<bool(qsizetype)> clientHas;
         End end = End::Close;
         bool silent = false; // never answer, never close
     };
@@ -82,10 +88,29 @@ private:
 
     void Send(QTcpSocket *s, QByteArray rest)
     {
-        const qsizetype n = script.pieceSize > 0 ? qMin<qsizetype>(script.pieceSize, rest.size()) : rest.size();
+        const qsizetype sent = script.reply.size() - rest.size();
+        qsizetype n = script.pieceSize > 0 ? qMin<qsizetype>(script.pieceSize, rest.size()) : rest.size();
+        for (const qsizetype cut : script.cuts)
+            if (cut > sent) {
+                n = qMin(cut - sent, rest.size());
+                break;
+            }
         s->write(rest.left(n));
         s->flush();
         rest.remove(0, n);
+        if (!rest.isEmpty() && !script.cuts.isEmpty()) {
+            // Polled: the client's progress raises no signal of its own here.
+            auto *poll = new QTimer(s);
+            QObject::connect(poll, &QTimer::timeout, s, [this, s, rest, poll, upTo = sent + n] {
+                if (!script.clientHas(upTo))
+                    return;
+                poll->deleteLater();
+                poll->stop();
+                Send(s, rest);
+            });
+            poll->start(1);
+            return;
+        }
         if (!rest.isEmpty()) {
             QTimer::singleShot(script.pieceGapMs, s, [this, s, rest] { Send(s, rest); });
             return;

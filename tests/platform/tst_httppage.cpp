@@ -32,6 +32,46 @@ private Q_SLOTS:
         QTest::newRow("length in other case") << "HTTP/1.1 200 OK\r\ncontent-length:  100 \r\n\r\n" + body << false
                                               << qint64(0) << true;
         QTest::newRow("status of four figures") << "HTTP/1.0 2000 OK\r\n\r\n" + body << true << qint64(0) << false;
+
+        // A chunked reply is whole at its last chunk, and only then.
+        const QByteArray chunkedHead = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+        const QByteArray chunks = "32\r\n" + body.left(50) + "\r\n32\r\n" + body.left(50) + "\r\n";
+        const QByteArray chunked = chunkedHead + chunks + "0\r\n\r\n";
+        QTest::newRow("chunked, closed") << chunked << true << qint64(0) << true;
+        QTest::newRow("chunked, never closed") << chunked << false << qint64(0) << true;
+        QTest::newRow("chunked, cut after a chunk, closed") << chunkedHead + chunks << true << qint64(0) << false;
+        QTest::newRow("chunked, cut in a chunk, closed") << chunked.left(chunked.size() - 30) << true << qint64(0)
+                                                         << false;
+        QTest::newRow("chunked, last chunk without its blank line")
+            << chunkedHead + chunks + "0\r\n" << true << qint64(0) << false;
+        QTest::newRow("chunked, trailers") << chunkedHead + chunks + "0\r\nExpires: never\r\n\r\n" << false
+                                           << qint64(0) << true;
+        QTest::newRow("chunked, extensions and blanks")
+            << chunkedHead + "32 ;name=\"v\"\r\n" + body.left(50) + "\r\n0;x\r\n\r\n" << false << qint64(0)
+            << true;
+        QTest::newRow("chunked, bare LF lines") << "HTTP/1.1 200 OK\nTransfer-Encoding: chunked\n\n32\n"
+                                                       + body.left(50) + "\n0\n\n"
+                                                << false << qint64(0) << true;
+        QTest::newRow("chunked, upper-case size") << chunkedHead + "1A\r\n" + body.left(26) + "\r\n0\r\n\r\n"
+                                                  << false << qint64(0) << true;
+        QTest::newRow("chunked, length header ignored")
+            << "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nTransfer-Encoding: chunked\r\n\r\n" + chunks
+                   + "0\r\n\r\n"
+            << true << qint64(0) << true;
+        // Every size line must read as a size; a later last chunk does not
+        // make a page of it.
+        const std::pair<const char *, QByteArray> badSizes[] = {
+            {"not hex", "zz"},     {"empty", ""},         {"0x prefix", "0x32"},
+            {"plus sign", "+32"},  {"minus sign", "-32"}, {"blank inside", "3 2"},
+            {"stray CR", "32\r"}, {"too many digits", "ffffffffffffffffff"},
+        };
+        for (const auto &[what, bad] : badSizes)
+            QTest::addRow("chunked, size line %s", what)
+                << chunkedHead + bad + "\r\n" + body.left(50) + "\r\n0\r\n\r\n" << true << qint64(0) << false;
+        QTest::newRow("chunked, more data than its size")
+            << chunkedHead + "31\r\n" + body.left(50) + "\r\n0\r\n\r\n" << true << qint64(0) << false;
+        QTest::newRow("chunked, larger than any page")
+            << chunkedHead + QByteArray::number(HttpPage::MaxBytes + 1, 16) + "\r\nxx" << true << qint64(0) << false;
     }
     void socketReplies()
     {
@@ -40,6 +80,41 @@ private Q_SLOTS:
         QFETCH(qint64, minimum);
         QFETCH(bool, page);
         QCOMPARE(HttpPage::IsPage(HttpPage::Read(bytes, cleanEnd), minimum), page);
+    }
+
+    // What a reply stores is the reply itself, however many bytes follow
+    // it in the same arrival; the transfer control hands on its body.
+    void extent_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("cleanEnd");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QByteArray>("body");
+        const QByteArray head = "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n";
+        QTest::newRow("announced, exact") << head + "0123456789" << false << qint64(head.size() + 10)
+                                          << QByteArray("0123456789");
+        QTest::newRow("announced, more behind it") << head + "0123456789" + QByteArray(3500, 'x') << false
+                                                   << qint64(head.size() + 10) << QByteArray("0123456789");
+        QTest::newRow("announced, cut") << head + "01234" << true << qint64(head.size() + 5) << QByteArray("01234");
+        const QByteArray huge = "HTTP/1.0 200 OK\r\nContent-Length: 9223372036854775807\r\n\r\nabc";
+        QTest::newRow("announced, the largest length") << huge << true << qint64(huge.size()) << QByteArray("abc");
+        const QByteArray chunkedHead = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+        const QByteArray chunked = chunkedHead + "4\r\n0123\r\n6;x=y\r\n456789\r\n0\r\nA: b\r\n\r\n";
+        QTest::newRow("chunked, exact") << chunked << false << qint64(chunked.size()) << QByteArray("0123456789");
+        QTest::newRow("chunked, more behind it") << chunked + "HTTP/1.1 200 OK\r\n" << false
+                                                 << qint64(chunked.size()) << QByteArray("0123456789");
+        QTest::newRow("no length: all of it") << QByteArray("HTTP/1.0 200 OK\r\n\r\nabc") << true << qint64(22)
+                                              << QByteArray("abc");
+    }
+    void extent()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, cleanEnd);
+        QFETCH(qint64, size);
+        QFETCH(QByteArray, body);
+        const HttpPage::Reply r = HttpPage::Read(bytes, cleanEnd);
+        QCOMPARE(r.size, size);
+        QCOMPARE(HttpPage::Body(bytes, r), body);
     }
 
     void sizeCap()
