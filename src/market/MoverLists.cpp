@@ -81,8 +81,7 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
 {
     page.replace("\t", "");
     Misc::FixTags(page, true, true, true, true);
-    page.replace("TH", "td");
-    page.replace("Th", "td");
+    Misc::ReplaceInTags(page, {{"TH", "td"}, {"Th", "td"}});
     page.replace("&#187;", "");
     // The small table around each company link becomes a cell of its own.
     page.replace("</tr></table>", "");
@@ -132,8 +131,7 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
 void ReadScreener(const QString &file, const QByteArray &title, QByteArray &page, SheetTable &t)
 {
     Misc::FixTags(page, true, true, true, true);
-    page.replace("TH", "td");
-    page.replace("Th", "td");
+    Misc::ReplaceInTags(page, {{"TH", "td"}, {"Th", "td"}});
     page.replace("&#187;", "");
     const QByteArray block = CutBetween(page, "Go To", "Here");
 

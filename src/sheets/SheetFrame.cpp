@@ -274,10 +274,44 @@ QByteArray RowLine(QByteArrayView row, bool skipEmpty)
     return line;
 }
 
+namespace {
+
+// A letter or digit of a word; bytes of the upper half are the code page's
+// accented letters.
+bool WordByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u >= 0x80;
+}
+
+// Every occurrence of word with no letter or digit right before or after it.
+void DropWord(QByteArray &page, QByteArrayView word)
+{
+    QByteArray out;
+    qsizetype from = 0;
+    for (qsizetype at = page.indexOf(word); at >= 0; at = page.indexOf(word, qMax(at + 1, from))) {
+        const qsizetype after = at + word.size();
+        if ((at > 0 && WordByte(page[at - 1])) || (after < page.size() && WordByte(page[after])))
+            continue;
+        out.append(page.constData() + from, at - from);
+        from = after;
+    }
+    if (from == 0)
+        return;
+    out.append(page.constData() + from, page.size() - from);
+    page = out;
+}
+
+} // namespace
+
 void DropLinkWords(QByteArray &page)
 {
-    for (const char *word : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare"})
-        page.replace(word, "");
+    // The words first, while a blank entity or a comma still parts them
+    // from their neighbours.
+    for (const char *word : {"News", "BrokerReports", "Chart", "Compare"})
+        DropWord(page, word);
+    page.replace("&nbsp;", "");
+    page.replace(",", "");
 }
 
 void LinkLook(CellLook &look)

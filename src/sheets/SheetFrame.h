@@ -207,8 +207,9 @@ void ForEachCell(QByteArrayView row, Each each)
 // A page row as AddItem takes it: each cell's text followed by a Tab;
 // empty texts left out when asked.
 QByteArray RowLine(QByteArrayView row, bool skipEmpty = false);
-// The broker research pages' words that are no data: every one goes, also
-// inside longer words, and so does every comma.
+// The broker research pages' link words that are no data go where they
+// stand as words ("Newstar" keeps its letters); every blank entity and
+// every comma goes.
 void DropLinkWords(QByteArray &page);
 // The blue underlined look of a link cell.
 void LinkLook(CellLook &look);

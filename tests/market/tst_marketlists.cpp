@@ -20,7 +20,7 @@ namespace {
 const QByteArray UpgradesPage =
     HttpHead + "<html><body><b>Upgrades</b><table><TR><TH>Company</TH><TH>Ticker</TH><TH>Firm</TH><TH>From</TH>"
                "<TH>To</TH><TH>More</TH></TR><TR><TD colspan=6>June 2</TD></TR><TR><TD>Acme Corp</TD><TD>ACME</TD>"
-               "<TD>Smith &amp; Co</TD><TD>Hold</TD><TD>Buy</TD><TD>News</TD></TR></table>";
+               "<TD>Thomas Weisel &amp; Co</TD><TD>Hold</TD><TD>Buy</TD><TD>News</TD></TR></table>";
 
 // A mover report as the site writes it: the head ending "P/E<BR>Ratio",
 // the spacer row, rows whose company cell is a small table, two blank rows.
@@ -60,8 +60,8 @@ QByteArray BrokerPage()
 {
     return HttpHead + "<html><table><tr><td><a href=\"/\">Home</a> / <span class=\"/Breadcrumb\">Reports</span></td></tr></table>"
                       "<table><tr><td>Ticker</td><td>Company</td><td>Broker</td><td>Report</td></tr>"
-                      "<tr><td>ACME</td><td>Acme, Inc. News</td><td>Birch Capital</td><td>Raised to Buy Chart Compare</td></tr>"
-                      "<tr><td>ZETA</td><td>Zeta Corp</td><td>Dune Research</td><td>Initiated &nbsp;</td></tr></table>"
+                      "<tr><td>ACME</td><td>Acme, Inc. News</td><td>Newstar Securities</td><td>Raised to Buy Chart Compare</td></tr>"
+                      "<tr><td>ZETA</td><td>Zeta Corp</td><td>Thomas Weisel</td><td>Initiated &nbsp;</td></tr></table>"
                       "<!-- START BLOOMBERG NEWS --><table><tr><td>06/02</td><td>IBM</td><td>IBM rated 1,200 News</td>"
                       "<td>Wire</td></tr></table></html>";
 }
@@ -100,7 +100,8 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(1, 0), QStringLiteral("Upgrades"));
         QVERIFY(fg()->CellFontBold(1, 0));
         QCOMPARE(fg()->CellBackColor(1, 0), 0xFFFFFFu);
-        QCOMPARE(f.RowTexts(2), (QStringList{"Acme Corp", "ACME", "Smith & Co", "Hold", "Buy", "News"}));
+        // The firm keeps its capital: only the tags lose theirs.
+        QCOMPARE(f.RowTexts(2), (QStringList{"Acme Corp", "ACME", "Thomas Weisel & Co", "Hold", "Buy", "News"}));
         QVERIFY(f.Link(2, 1) && f.Link(2, 5));
         QVERIFY(!f.Link(2, 0) && !f.Link(2, 2));
         QCOMPARE(fg()->RowHeight(0), 2 * f.base());
@@ -365,9 +366,10 @@ private Q_SLOTS:
         QCOMPARE(f.RowTexts(0), (QStringList{"Ticker", "Company", "Broker", "Report"}));
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Today's Broker Reports"));
         QVERIFY(fg()->CellFontBold(1, 1));
-        // Commas and the link labels are gone from every cell.
-        QCOMPARE(f.RowTexts(2), (QStringList{"ACME", "Acme Inc.", "Birch Capital", "Raised to Buy"}));
-        QCOMPARE(f.RowTexts(3), (QStringList{"ZETA", "Zeta Corp", "Dune Research", "Initiated"}));
+        // Commas and the link labels are gone from every cell; the names
+        // keep every letter.
+        QCOMPARE(f.RowTexts(2), (QStringList{"ACME", "Acme Inc.", "Newstar Securities", "Raised to Buy"}));
+        QCOMPARE(f.RowTexts(3), (QStringList{"ZETA", "Zeta Corp", "Thomas Weisel", "Initiated"}));
         QVERIFY(f.Link(2, 0) && f.Link(3, 0));
         QVERIFY(!f.Link(2, 1));
         QCOMPARE(fg()->RowHeight(0), f.base());
@@ -490,7 +492,7 @@ private Q_SLOTS:
         for (int i = 1; i <= 2; ++i) {
             QTest::mouseClick(f.main->Picture1[3], Qt::LeftButton);
             QCOMPARE(SheetFixture::ZoomWindows().size(), i);
-            QCOMPARE(SheetFixture::ZoomWindows().last()->FG->TextMatrix(2, 2), QStringLiteral("Smith & Co"));
+            QCOMPARE(SheetFixture::ZoomWindows().last()->FG->TextMatrix(2, 2), QStringLiteral("Thomas Weisel & Co"));
             QCOMPARE(ZoomMode, int16_t(0));
         }
         f.main->FG_Upgrade();

@@ -510,8 +510,8 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(0, 3), QStringLiteral("Announce Date"));
         QVERIFY(!f.Link(2, 0));
 
-        // The tech list's marker holds "The", which the page's tags step
-        // lower-cases like every "Th".
+        // The tech list's marker holds "The", which the tags step leaves
+        // as it stands outside the tags.
         SheetFixture::WritePage(QStringLiteral("FMS_Tech.Sh"),
                                 SplitsPage("<tr><td><b>Tech Stocks with The Most Splits</b></td></tr>",
                                            {CellsRow({"GHI", "Ghi Co", "7", "News", "Chart"})}));

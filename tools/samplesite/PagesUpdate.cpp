@@ -193,8 +193,7 @@ QList<qint64> BalanceYear(SymbolData &d)
 // six cells a row under the statement's name, the header row first. Section
 // headings stand where the sheets give their rows the heading look (in the
 // balance sheet a heading and one empty cell), totals on the rows the sheets
-// make bold or band. No label starts with "Tr", "Td" or "Th": the
-// sheets lower-case those wherever they stand.
+// make bold or band.
 Reply AnnualReport(const Request &r)
 {
     const QByteArray sym = SymbolOf(r.Query("ticker"));
@@ -251,8 +250,8 @@ Reply AnnualReport(const Request &r)
 // value cell holding a column's figures split by "<br>". The figures hang
 // together: a surprise is the difference over the estimate, the estimates'
 // growth is over the year-ago figure, the trend drifts towards today's
-// estimate. Headers and labels carry no "Th" or "Tr" that the page's tag
-// normalisation would lower-case.
+// estimate. Headers and labels carry no "TR", which the earnings sheets
+// lower-case wherever it stands.
 Reply EarningsPage(const Request &r)
 {
     const QByteArray sym = SymbolOf(r.Arg("sym"));
