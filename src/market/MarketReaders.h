@@ -118,8 +118,9 @@ const SplitsList *FindSplitsList(int mode);
 void ReadSplits(int mode, QByteArray &page, SheetTable &t);
 
 // A row's last page cell split at each `separator` into cells of their own:
-// the link words of the IPO and world-market rows. Commas anywhere else
-// (a company name, a figure with thousands separators) stay in their cell.
+// the link words of the IPO rows (the registrations' excepted) and the
+// world-market rows. Commas anywhere else (a company name, a figure with
+// thousands separators) stay in their cell.
 QByteArray SplitLastCell(QByteArrayView row, const char *separator);
 
 } // namespace MarketReaders

@@ -103,16 +103,19 @@ private Q_SLOTS:
     void cleanup() { f.Stop(); }
 
     // The page row of "More Info" is not walked; the last page row and the
-    // empty row after it are hidden.
+    // empty row after it are hidden. Registrations keep their cells whole,
+    // commas and all.
     void registrations()
     {
         SheetFixture::WritePage(QStringLiteral("IPO_Reg.sh"),
-                                IpoPage({CellsRow({"06/01", "New Co", "NEWC", "1,000", "$10M", "12.00", "06/20", "Profile"}),
+                                IpoPage({CellsRow({"06/01", "New Co", "NEWC", "1,000", "$10M", "12.00", "06/20", "Profile, News"}),
                                          CellsRow({"05/01", "Old Co, Inc.", "OLDC", "2,000", "$20M", "14.00", "06/30", "Profile"})},
                                         "<HTML>"));
         f.OpenNode("ipo_reg");
         QCOMPARE(CurrentView, QStringLiteral("IPO_Reg"));
         QCOMPARE(fg()->Rows(), 6);
+        QCOMPARE(fg()->TextMatrix(2, 7), QStringLiteral("Profile, News"));
+        QCOMPARE(fg()->TextMatrix(2, 3), QStringLiteral("1,000"));
         QCOMPARE(fg()->TextMatrix(2, 2), QStringLiteral("NEWC"));
         QCOMPARE(fg()->TextMatrix(3, 2), QStringLiteral("OLDC"));
         QCOMPARE(fg()->TextMatrix(3, 1), QStringLiteral("Old Co, Inc."));
@@ -163,14 +166,23 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(2, 7), QStringLiteral("Chart"));
         QVERIFY(f.Link(2, 1) && f.Link(2, 6) && !f.Link(2, 5));
 
-        // Fifteen cells: the fill ends at the fifteenth, without a message.
+        // Fifteen cells, and link words past the last column: the cells
+        // beyond the grid are dropped and the rest is drawn whole.
         QList<QByteArray> wide;
         for (int i = 0; i < 15; ++i)
             wide << QByteArray::number(i);
-        SheetFixture::WritePage(QStringLiteral("IPO_Prc.sh"), IpoPage({CellsRow(wide)}));
+        SheetFixture::WritePage(QStringLiteral("IPO_Prc.sh"),
+                                IpoPage({CellsRow(wide), CellsRow({"06/03", "Wide Co", "WIDE", "1.00", "2.00",
+                                                                   "a, b, c, d, e, f, g, h, i, j"}),
+                                         CellsRow({"06/04", "Next Co", "NEXT"})}));
         f.main->FG_IPO_Price();
+        QCOMPARE(fg()->Rows(), 7);
         QCOMPARE(fg()->TextMatrix(2, 13), QStringLiteral("13"));
-        QCOMPARE(fg()->TextMatrix(1, 1), QString());
+        QCOMPARE(fg()->TextMatrix(3, 13), QStringLiteral("i"));
+        QCOMPARE(fg()->TextMatrix(4, 2), QStringLiteral("NEXT"));
+        QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("IPO Pricings"));
+        QCOMPARE(fg()->TextMatrix(0, 1), QStringLiteral("Company"));
+        QCOMPARE(f.Percent(1), 25);
         QVERIFY(fg()->Redraw());
 
         f.main->FG_IPO_Loss();
@@ -184,10 +196,13 @@ private Q_SLOTS:
         SheetFixture::WritePage(QStringLiteral("IPO_wp.sh"),
                                 IpoPage({CellsRow({"06/01", "Ab Co", "AB", "100", "9.00", "05/01", "Profile"}),
                                          CellsRow({"06/02", "No Sym, Inc.", "", "200", "8.00", "05/02", "Profile"}),
-                                         CellsRow({"06/03", "Abc<br>Two", "ABC", "300", "7.00", "05/03", "Profile"})}));
+                                         CellsRow({"06/03", "Abc<br>Two", "ABC", "300", "7.00", "05/03", "Profile"}),
+                                         CellsRow({"06/04", "Wide Co", "WIDE", "400", "6.00", "05/04", "Profile", "x", "y"})}));
         f.main->FG_IPO_With();
         QCOMPARE(CurrentView, QStringLiteral("IPO_With"));
-        QCOMPARE(fg()->Rows(), 7);
+        QCOMPARE(fg()->Rows(), 8);
+        QCOMPARE(fg()->TextMatrix(5, 2), QStringLiteral("WIDE")); // its cells past column 6 dropped
+        QCOMPARE(fg()->TextMatrix(0, 6), QStringLiteral("More Info"));
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("IPO Withdrawals"));
         QCOMPARE(fg()->TextMatrix(2, 6), QString());
         QVERIFY(f.Link(2, 6));
@@ -222,6 +237,20 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(5, 1), QStringLiteral("FILD"));
         QCOMPARE(fg()->TextMatrix(6, 2), QStringLiteral("Latest Withdrawals"));
         QCOMPARE(fg()->RowHeight(fg()->Rows() - 1), 0);
+
+        // A row wider than the grid loses the cells past column 13 only.
+        QList<QByteArray> wide{"06/09", "WIDE"};
+        for (int i = 2; i < 16; ++i)
+            wide << QByteArray::number(i);
+        QByteArray widePage = page;
+        widePage.replace("<b>Withdrawals</b><table>", "<b>Withdrawals</b><table>" + CellsRow(wide));
+        SheetFixture::WritePage(QStringLiteral("IPO_lts.sh"), widePage);
+        f.main->FG_IPO_Last();
+        QCOMPARE(fg()->Rows(), 3 + 2 + 1 + 4);
+        QCOMPARE(fg()->TextMatrix(6, 1), QStringLiteral("WIDE"));
+        QCOMPARE(fg()->TextMatrix(6, 13), QStringLiteral("13"));
+        QCOMPARE(fg()->TextMatrix(1, 2), QStringLiteral("Latest IPO Events"));
+        QCOMPARE(fg()->TextMatrix(0, 0), QStringLiteral("Date"));
 
         QByteArray noNews = page;
         noNews.replace("<b>News</b>", "");
