@@ -383,7 +383,7 @@ private Q_SLOTS:
 
     // The parse takes the four values after each label's symbol; a label
     // the page lacks keeps its record; "Composite" and "Volume in 000's"
-    // go by their order.
+    // go by their symbols.
     void parseUS()
     {
         USMarket.fill({});
@@ -423,6 +423,43 @@ private Q_SLOTS:
         QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/US.Sh"));
         f.main->Parse_US();
         QVERIFY(!QFile::exists(Stock::USFile()));
+    }
+
+    // A page without one of the two "Composite" rows: that record keeps
+    // what US.dat held, and every other record takes its own row's figures,
+    // never its neighbour's.
+    void parseUSRowMissing_data()
+    {
+        QTest::addColumn<QByteArray>("symbol");
+        QTest::addColumn<int>("record");
+        QTest::newRow("no NYSE Composite") << QByteArray("^NYA") << 5;
+        QTest::newRow("no Nasdaq Composite") << QByteArray("^IXIC") << 8;
+        QTest::newRow("no NYSE volume") << QByteArray("^TV.N") << 4;
+    }
+    void parseUSRowMissing()
+    {
+        QFETCH(QByteArray, symbol);
+        QFETCH(int, record);
+        USMarket.fill(Index("old", "old", "old", "old"));
+        QVERIFY(Stock::SaveUS());
+        QList<std::array<QByteArray, 6>> rows;
+        int k = 0;
+        for (const MarketReaders::IndexRow &row : MarketReaders::USIndexRows()) {
+            if (!row.symbol)
+                continue;
+            const QByteArray n = QByteArray::number(k++);
+            if (symbol != row.symbol)
+                rows.append({row.label, row.symbol, "t" + n, "l" + n, "+" + n, "p" + n});
+        }
+        SheetFixture::WritePage(QStringLiteral("US.Sh"), USPage(rows));
+        f.main->Parse_US();
+        USMarket.fill({});
+        QVERIFY(Stock::ReadUS());
+        for (int i = 0; i < Stock::USMarketSlots; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            const MarketIndexRecord expected = i == record ? Index("old", "old", "old", "old") : Index("l" + n, "t" + n, "+" + n, "p" + n);
+            QVERIFY2(USMarket[size_t(i)] == expected, n.constData());
+        }
     }
 
     // Each region's title lands on the spacer row before it; the last
