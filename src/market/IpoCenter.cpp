@@ -265,8 +265,7 @@ void ReadIpoNews(QByteArray &reply, SheetTable &t)
         if (e < 0)
             e = page.size();
         QByteArray item = page.mid(d, e - d);
-        QByteArray anchor = item;
-        const QByteArray link = Misc::CleanHTML(anchor, false, false, true);
+        const QByteArray link = LinkAddress(item);
         const QByteArray text = CellText(item);
         t.AddItem('\t' + text + '\t' + link);
         if (!link.isEmpty())

@@ -346,6 +346,51 @@ void ChangeColors(SheetTable &t, int first, int col)
 
 QByteArray CellText(QByteArray &cell) { return Trim(Misc::CleanHTML(cell, false, true, false)); }
 
+QByteArray LinkAddress(QByteArrayView text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    const qsizetype n = text.size();
+    for (qsizetype open = text.indexOf('<'); open >= 0 && open + 2 < n; open = text.indexOf('<', open + 1)) {
+        if ((text[open + 1] != 'a' && text[open + 1] != 'A') || !blank(text[open + 2]))
+            continue;
+        // The anchor's attributes, one by one, up to the end of its tag.
+        qsizetype i = open + 2;
+        while (i < n) {
+            while (i < n && blank(text[i]))
+                ++i;
+            if (i >= n || text[i] == '>')
+                break;
+            const qsizetype name = i;
+            while (i < n && !blank(text[i]) && text[i] != '=' && text[i] != '>')
+                ++i;
+            const QByteArrayView attribute = text.sliced(name, i - name);
+            while (i < n && blank(text[i]))
+                ++i;
+            if (i >= n || text[i] != '=')
+                continue; // an attribute without a value
+            ++i;
+            while (i < n && blank(text[i]))
+                ++i;
+            qsizetype start = i, end;
+            if (i < n && (text[i] == '"' || text[i] == '\'')) {
+                start = i + 1;
+                end = text.indexOf(text[i], start);
+                if (end < 0)
+                    return {};
+                i = end + 1;
+            } else {
+                while (i < n && !blank(text[i]) && text[i] != '>')
+                    ++i;
+                end = i;
+            }
+            if (attribute.compare("href", Qt::CaseInsensitive) == 0)
+                return Trim(text.sliced(start, end - start).toByteArray());
+        }
+        return {}; // the first anchor has no address
+    }
+    return {};
+}
+
 QByteArray Trim(const QByteArray &text)
 {
     qsizetype b = 0, e = text.size();

@@ -222,6 +222,10 @@ void ChangePictures(SheetTable &t, int first, int changeCol);
 void ChangeColors(SheetTable &t, int first, int col);
 // A cell's text: tags dropped, "&amp;" as "&", blanks trimmed.
 QByteArray CellText(QByteArray &cell);
+// The address of the text's first anchor: its href value alone, in double,
+// single or no quotes, whatever other attributes stand around it; empty when
+// the text has no anchor with an address.
+QByteArray LinkAddress(QByteArrayView text);
 // Leading and trailing blanks removed (other white space stays).
 QByteArray Trim(const QByteArray &text);
 

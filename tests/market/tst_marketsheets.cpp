@@ -6,6 +6,7 @@
 #include "core/Hosts.h"
 #include "market/MarketReaders.h"
 #include "platform/Artwork.h"
+#include "platform/Shell.h"
 #include "shell/MouseEvents.h"
 #include "sheets/GridInteraction.h"
 
@@ -260,31 +261,40 @@ private Q_SLOTS:
     }
 
     // Five items, the last one ending at "</ul>": rows 2 to 6; the address
-    // without quotes in column 4; an item without a link has none.
+    // alone in column 4, whatever its quotes and the anchor's other
+    // attributes; an item without a link has none and opens nothing.
     void ipoNews()
     {
+        f.ShowMain();
+        const QByteArray anchors[] = {"<a href=\"n/i/x.html\" target=\"_blank\">", "<a href='n/i/x2.html'>", "",
+                                      "<A class=hot HREF=n/i/x4.html>", "<a href = \"n/i/x5.html\" >"};
         QByteArray page = HttpHead + "<html><body><ul>\r\n";
         for (int i = 1; i <= 5; ++i) {
             const QByteArray text = "Headline " + QByteArray::number(i) + " - Wire - 10:3" + QByteArray::number(i);
-            page += i == 3 ? "<li>" + text + "\r\n" : "<li><a href=\"n/i/x" + QByteArray::number(i) + ".html\">" + text + "</a>\r\n";
+            const QByteArray &a = anchors[i - 1];
+            page += a.isEmpty() ? "<li>" + text + "\r\n" : "<li>" + a + text + "</a>\r\n";
         }
         page += "</ul><p>More news</p></body></html>";
-        page.replace("n/i/x1.html", "n/i/x.html");
         SheetFixture::WritePage(QStringLiteral("IPO_News.sh"), page);
         f.OpenNode("ipo_news");
         QCOMPARE(CurrentView, QStringLiteral("IPO_News"));
         QCOMPARE(fg()->Rows(), 7);
-        QCOMPARE(fg()->TextMatrix(2, 4), QStringLiteral("n/i/x.html"));
+        QCOMPARE((QStringList{fg()->TextMatrix(2, 4), fg()->TextMatrix(3, 4), fg()->TextMatrix(4, 4),
+                              fg()->TextMatrix(5, 4), fg()->TextMatrix(6, 4)}),
+                 (QStringList{"n/i/x.html", "n/i/x2.html", "", "n/i/x4.html", "n/i/x5.html"}));
         QCOMPARE(fg()->TextMatrix(2, 2), QStringLiteral("Wire "));
         QCOMPARE(fg()->TextMatrix(2, 3), QStringLiteral("10:31"));
         QCOMPARE(fg()->TextMatrix(6, 1), QStringLiteral("Headline 5 "));
-        QCOMPARE(fg()->TextMatrix(6, 4), QStringLiteral("n/i/x5.html"));
-        QCOMPARE(fg()->TextMatrix(4, 4), QString());
         QVERIFY(!f.Link(4, 1));
-        QVERIFY(f.Link(2, 1) && f.Link(6, 1));
+        QVERIFY(f.Link(2, 1) && f.Link(3, 1) && f.Link(5, 1) && f.Link(6, 1));
         QCOMPARE(fg()->RowHeight(1), 0);
         QCOMPARE(fg()->TextMatrix(0, 1), QStringLiteral("IPO News"));
         QCOMPARE(f.Percent(4), 0);
+
+        ClickCell(fg(), 4, 1);
+        QCOMPARE(Shell::Opened(), QStringList());
+        ClickCell(fg(), 2, 1);
+        QCOMPARE(Shell::Opened(), QStringList{Hosts::Url(QStringLiteral("BizNewsHost"), QStringLiteral("/n/i/x.html"))});
 
         QByteArray noHtml = page;
         noHtml.replace("<html>", "<body>");
