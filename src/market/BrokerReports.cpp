@@ -45,11 +45,10 @@ void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
         t.headers = {"Date", "Symbol", "News", "Source"};
         t.alignments = {1, 1, 1, 1};
         t.widths = {12, 12, 72, 0};
+        // Colours 0 stand for the grid's own: the emptied cell looks plain.
         t.SetText(1, 1, "");
         t.Look(1, 1) = CellLook{};
         t.Look(1, 1).alignment = 0;
-        t.Look(1, 1).foreColor = 0;
-        t.Look(1, 1).backColor = 0;
         t.SetText(1, 0, "");
         for (int col : {0, 2}) {
             CellLook &look = t.Look(1, col);
