@@ -24,11 +24,12 @@ void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
     page.replace("&#039", "'");
     page.replace("&#096", "'");
 
-    // Mode 0 starts after the first row of the table behind the marker's.
+    // Mode 0 starts after the first row of the table behind the marker's;
+    // a page without the marker, after the first row of its first table.
     qsizetype c = page.indexOf(marker);
     if (mode == 0) {
-        c = page.indexOf("</table>", c + 1);
-        c = page.indexOf("</tr>", c + 1);
+        c = c >= 0 ? page.indexOf("</table>", c + 1) : page.indexOf("<table");
+        c = page.indexOf("</tr>", Need(c) + 1);
     }
     const qsizetype end = Need(page.indexOf("</table>", Need(c)));
     const QByteArray block = page.mid(c, end - c);

@@ -381,18 +381,26 @@ private Q_SLOTS:
         QCOMPARE(f.RowTexts(0), (QStringList{"Date", "Symbol", "News", "Source"}));
         QCOMPARE(fg()->TextMatrix(1, 2), QStringLiteral("Bloomberg Analysts Recommendations"));
         QCOMPARE(fg()->TextMatrix(1, 1), QString());
+        // The emptied cell has the grid's own look, not a black box.
+        QCOMPARE(fg()->CellBackColor(1, 1), 0xFFFFFFu);
+        QCOMPARE(fg()->CellForeColor(1, 1), fg()->CellForeColor(1, 3));
         QCOMPARE(f.RowTexts(2), (QStringList{"06/02", "IBM", "IBM rated 1200", "Wire"}));
         QVERIFY(!f.Link(2, 0));
         QCOMPARE(fg()->RowHeight(1), f.base());
         QCOMPARE(f.Percent(3), 0);
 
-        // Without the breadcrumb: the table after the page's first one, from
-        // its second row.
+        // Without the breadcrumb, and no table before the reports: the
+        // block starts after the first row of the page's first table, so
+        // the reports show under their headings.
         QByteArray plain = BrokerPage();
-        plain.replace("/Breadcrumb", "crumbs");
+        plain.remove(plain.indexOf("<table>"), plain.indexOf("</table>") + 8 - plain.indexOf("<table>"));
+        QVERIFY(!plain.contains("Breadcrumb"));
         SheetFixture::WritePage(QStringLiteral("M_BRP.Sh"), plain);
         f.main->FG_M_BRP(0);
-        QCOMPARE(fg()->TextMatrix(2, 0), QStringLiteral("ACME"));
+        QCOMPARE(fg()->Rows(), 4);
+        QCOMPARE(f.RowTexts(0), (QStringList{"Ticker", "Company", "Broker", "Report"}));
+        QCOMPARE(f.RowTexts(2), (QStringList{"ACME", "Acme Inc.", "Newstar Securities", "Raised to Buy"}));
+        QCOMPARE(fg()->TextMatrix(3, 0), QStringLiteral("ZETA"));
 
         for (int16_t mode : {int16_t(0), int16_t(1)}) {
             QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/M_BRP.Sh"));
