@@ -5,6 +5,7 @@
 #include "common/TestRegistry.h"
 #include "market/MarketReaders.h"
 #include "platform/Artwork.h"
+#include "platform/Dialogs.h"
 #include "platform/TreeView.h"
 #include "shell/MouseEvents.h"
 #include "sheets/GridInteraction.h"
@@ -273,6 +274,39 @@ private Q_SLOTS:
         QCOMPARE(f.Picture(2), QStringLiteral("DN"));
         QCOMPARE(fg()->TextMatrix(0, 8), QStringLiteral("Dollars Traded"));
         QCOMPARE(fg()->RowHeight(2), f.base());
+    }
+
+    // A list without rows: its title and headings, visible, and no box.
+    void emptyLists_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("heading"); // of column 1
+        QTest::newRow("screener") << "BrPU_N.Sh" << QByteArray("<html><p>Go To page</p><p>Click Here</p></html>")
+                                  << "Most Active By Price Up" << "Symbol";
+        QTest::newRow("movers") << "BrMAS_Q.Sh"
+                                << QByteArray("<html><table><tr><TH>Rank</TH><TH>P/E<BR>Ratio</TH></tr></table>"
+                                              "<p>Show next 25</p></html>")
+                                << "Most Active Stocks (NASDAQ)" << "Company Name";
+    }
+    void emptyLists()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, page);
+        QFETCH(QString, title);
+        QFETCH(QString, heading);
+        SheetFixture::WritePage(file, page);
+        if (file.startsWith(QLatin1String("BrPU")))
+            f.OpenNode("brpu_N");
+        else
+            f.main->FG_BR(QStringLiteral("brMAS_Q.Sh"));
+        QCOMPARE(Dialogs::Log().size(), 0);
+        QCOMPARE(CurrentView, QStringLiteral("BR"));
+        QCOMPARE(fg()->TextMatrix(0, 1), heading);
+        QCOMPARE(fg()->TextMatrix(1, 1), title);
+        QVERIFY(fg()->RowHeight(0) > 0);
+        QVERIFY(fg()->RowHeight(1) > 0);
     }
 
     void movers()
