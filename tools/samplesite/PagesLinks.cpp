@@ -5,6 +5,9 @@
 // through every sheet meets no broken page.
 #include "Pages.h"
 
+#include "../common/Gif.h"
+
+#include <QImage>
 #include <QRegularExpression>
 
 namespace Pages {
@@ -31,50 +34,6 @@ QByteArray About(const QByteArray &sym, const char *what)
     SymbolData d(sym + what);
     return "<p>" + Company(d) + " (" + sym + ") " + what + " as of " + QByteArray::number(d.Between(1, 12)) + "/"
            + QByteArray::number(d.Between(1, 28)) + "/2000.</p>\r\n";
-}
-
-// GIF codes of one pixel colour index each, with a clear code before every
-// second one, so every code stays three bits wide and no table is needed.
-QByteArray UncompressedGif(int width, int height, const QByteArray &pixels, const QByteArray &palette)
-{
-    QByteArray data;
-    quint32 bits = 0;
-    int count = 0;
-    const auto put = [&](int code) {
-        bits |= quint32(code) << count;
-        count += 3;
-        while (count >= 8) {
-            data.append(char(bits & 0xFF));
-            bits >>= 8;
-            count -= 8;
-        }
-    };
-    for (qsizetype i = 0; i < pixels.size(); ++i) {
-        if (i % 2 == 0)
-            put(4); // clear
-        put(pixels[i]);
-    }
-    put(5); // end
-    if (count > 0)
-        data.append(char(bits & 0xFF));
-
-    QByteArray gif = "GIF89a";
-    gif.append(char(width & 0xFF)).append(char(width >> 8)).append(char(height & 0xFF)).append(char(height >> 8));
-    gif.append(char(0x81)).append('\0').append('\0'); // a global table of four colours
-    gif += palette;
-    gif += ",";
-    gif.append(4, '\0');
-    gif.append(char(width & 0xFF)).append(char(width >> 8)).append(char(height & 0xFF)).append(char(height >> 8));
-    gif.append('\0');
-    gif.append('\x02'); // smallest code size
-    for (qsizetype at = 0; at < data.size(); at += 255) {
-        const QByteArray block = data.mid(at, 255);
-        gif.append(char(block.size()));
-        gif += block;
-    }
-    gif.append('\0');
-    gif += ";";
-    return gif;
 }
 
 } // namespace
@@ -173,30 +132,31 @@ Reply CompanyDigestPage(const Request &r)
     return Page(sym + " company digest", About(sym, "digest"));
 }
 
-// The three-month chart of the summary page: a GIF of the symbol's prices.
+// The three-month chart of the summary page: a GIF of the symbol's prices,
+// a blue line over grey rules between black axes.
 Reply ChartPicture(const Request &r)
 {
     const QByteArray sym = Symbol(r.Arg("sym"));
     if (sym.isEmpty() || r.Arg("l") != sym.left(1).toLower())
         return Reply::Status(404);
     constexpr int w = 160, h = 90;
-    QByteArray pixels(w * h, '\0'); // 0 white, 1 grey, 2 blue, 3 black
+    QImage chart(w, h, QImage::Format_RGB32);
+    chart.fill(qRgb(255, 255, 255));
     for (int x = 0; x < w; ++x) {
-        pixels[(h - 1) * w + x] = 3;
         for (int y = 10; y < h - 1; y += 20)
-            pixels[y * w + x] = 1;
+            chart.setPixel(x, y, qRgb(192, 192, 192));
+        chart.setPixel(x, h - 1, qRgb(0, 0, 0));
     }
     for (int y = 0; y < h; ++y)
-        pixels[y * w] = 3;
+        chart.setPixel(0, y, qRgb(0, 0, 0));
     SymbolData d(sym + "chart");
     int y = h / 2;
     for (int x = 1; x < w; ++x) {
         y = qBound(2, y + d.Between(-3, 3), h - 3);
-        pixels[y * w + x] = 2;
-        pixels[(y + 1) * w + x] = 2;
+        chart.setPixel(x, y, qRgb(0, 0, 255));
+        chart.setPixel(x, y + 1, qRgb(0, 0, 255));
     }
-    const QByteArray palette = QByteArray::fromHex("ffffff" "c0c0c0" "0000ff" "000000");
-    return Reply{200, "image/gif", UncompressedGif(w, h, pixels, palette)};
+    return Reply{200, "image/gif", Gif(chart)};
 }
 
 } // namespace Pages
