@@ -9,7 +9,26 @@
 #include "platform/Winsock.h"
 #include "shell/frmMain.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace StockJobs {
+
+namespace {
+
+// After a fetch that took any whole answer: one under the minimum is the
+// site's "no data" page, and the stock then has no page at all. True when a
+// page stays.
+bool KeepWhole(bool stored, const QString &file, qint64 minimum)
+{
+    if (stored && QFileInfo(file).size() < minimum) {
+        QFile::remove(file);
+        return false;
+    }
+    return stored;
+}
+
+} // namespace
 
 void ForEachStock(const frmMain &m, const std::function<bool(const QByteArray &)> &turn)
 {
@@ -34,7 +53,10 @@ void FetchSocketPages(frmMain &m, const SocketPage &p)
             if (Stock::IsFreeSlot(symbol) || !SheetCache::UsableSymbol(symbol))
                 return true;
             const QString file = SheetCache::DataSheet(QString::fromLatin1(symbol) + QLatin1String(p.suffix));
-            m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol), p.minimum);
+            if (p.shortIsNoData)
+                KeepWhole(m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol), 0), file, p.minimum);
+            else
+                m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol), p.minimum);
             return true;
         });
     } catch (const VbError &e) {
@@ -46,9 +68,12 @@ void FetchSocketPages(frmMain &m, const SocketPage &p)
 }
 
 bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QString &file, const QString &status,
-                   qint64 minimum)
+                   qint64 minimum, bool shortIsNoData)
 {
-    return m.DownloadURL(file, Hosts::Url(QLatin1String(site), path), status, minimum);
+    const QString url = Hosts::Url(QLatin1String(site), path);
+    if (shortIsNoData)
+        return KeepWhole(m.DownloadURL(file, url, status, 0), file, minimum);
+    return m.DownloadURL(file, url, status, minimum);
 }
 
 void FetchMarketPage(frmMain &m, const char *site, const QString &path, const QString &name, const QString &status,

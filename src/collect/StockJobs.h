@@ -24,15 +24,18 @@ struct SocketPage {
     QString (*status)(const QByteArray &symbol);
     qint64 minimum;
     bool tellFailure = false; // a failure of the job is shown before it ends
+    // A whole answer under minimum is the site's "no data for this symbol"
+    // page: the older page goes too. Else such an answer keeps the older page.
+    bool shortIsNoData = false;
 };
 // Each stock's page in turn; a failing step ends the job, the run goes on.
 void FetchSocketPages(frmMain &m, const SocketPage &p);
 
 // One page over the transfer control, kept only when it is a page of at
 // least minimum bytes; true when it was stored. A stock whose page could not
-// be fetched leaves the next ones to go on.
+// be fetched leaves the next ones to go on. shortIsNoData as for SocketPage.
 bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QString &file, const QString &status,
-                   qint64 minimum);
+                   qint64 minimum, bool shortIsNoData = false);
 
 // A whole-market page over the transfer control; nothing after a stop.
 void FetchMarketPage(frmMain &m, const char *site, const QString &path, const QString &name, const QString &status,

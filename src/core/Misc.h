@@ -3,11 +3,13 @@
 // text routines, the online check and link opening, window effects and the
 // start-up procedure.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QPoint>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 class QWidget;
 class QLabel;
@@ -34,6 +36,11 @@ QString ErrorLogPath();
 
 // --- page text routines (bytes in, bytes out) ---
 QByteArray ReadFile(const QString &path);
+// Each swap's first text becomes its second, of the same length, in the
+// order given, inside tags only (from a "<" to the next ">"), so the words of
+// a page keep their letters. FixTags is this with the tag words' swaps.
+using TagSwap = std::pair<QByteArrayView, QByteArrayView>;
+void ReplaceInTags(QByteArray &text, const QList<TagSwap> &swaps);
 QByteArray FixTags(QByteArray &text, bool table, bool td, bool tr, bool th);
 QByteArray GetTable(QByteArray &page, int16_t n);
 QByteArray CleanHTML(QByteArray &text, bool brToCrLf = false, bool fixAmp = false, bool hrefMode = false);

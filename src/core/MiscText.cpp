@@ -161,24 +161,39 @@ QByteArray ReadFile(const QString &path)
     return all;
 }
 
+void ReplaceInTags(QByteArray &text, const QList<TagSwap> &swaps)
+{
+    if (swaps.isEmpty() || !text.contains('<'))
+        return;
+    char *d = text.data();
+    const char *const end = d + text.size();
+    for (char *open = static_cast<char *>(std::memchr(d, '<', size_t(text.size()))); open;) {
+        char *close = static_cast<char *>(std::memchr(open, '>', size_t(end - open)));
+        if (!close)
+            return; // no tag without its end
+        const std::string_view tag(open, size_t(close - open));
+        for (const auto &[before, after] : swaps) {
+            Q_ASSERT(before.size() == after.size());
+            const std::string_view b(before.data(), size_t(before.size()));
+            for (size_t at = tag.find(b); at != std::string_view::npos; at = tag.find(b, at + b.size()))
+                std::memcpy(open + at, after.data(), size_t(after.size()));
+        }
+        open = static_cast<char *>(std::memchr(close, '<', size_t(end - close)));
+    }
+}
+
 QByteArray FixTags(QByteArray &text, bool table, bool td, bool tr, bool th)
 {
-    if (table) {
-        Replace(text, "Table", "table");
-        Replace(text, "TABLE", "table");
-    }
-    if (td) {
-        Replace(text, "Td", "td");
-        Replace(text, "TD", "td");
-    }
-    if (tr) {
-        Replace(text, "Tr", "tr");
-        Replace(text, "TR", "tr");
-    }
-    if (th) {
-        Replace(text, "Th", "th");
-        Replace(text, "TH", "th");
-    }
+    QList<TagSwap> swaps;
+    if (table)
+        swaps << TagSwap{"Table", "table"} << TagSwap{"TABLE", "table"};
+    if (td)
+        swaps << TagSwap{"Td", "td"} << TagSwap{"TD", "td"};
+    if (tr)
+        swaps << TagSwap{"Tr", "tr"} << TagSwap{"TR", "tr"};
+    if (th)
+        swaps << TagSwap{"Th", "th"} << TagSwap{"TH", "th"};
+    ReplaceInTags(text, swaps);
     return text;
 }
 

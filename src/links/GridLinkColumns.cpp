@@ -168,8 +168,11 @@ QString Address(const QString &view, int row, int col, const CellText &cell)
         return PageWordAddress(here, ShortSymbol(cell(row, 2)), true);
     if (view == QLatin1String("IPO_Reg") || view == QLatin1String("IPO_With"))
         return Hosts::Url(QStringLiteral("BizNewsHost"), QStringLiteral("/p/") + Encoded(cell(row, 2)) + QStringLiteral(".html"));
-    if (view == QLatin1String("IPO_News"))
-        return Hosts::Url(QStringLiteral("BizNewsHost"), u'/' + KeptPath(cell(row, 4)));
+    if (view == QLatin1String("IPO_News")) {
+        // A headline without a link opens nothing.
+        const QString path = KeptPath(cell(row, 4).trimmed());
+        return path.isEmpty() ? QString() : Hosts::Url(QStringLiteral("BizNewsHost"), u'/' + path);
+    }
     if (view == QLatin1String("FMS1") || view == QLatin1String("FMS2"))
         return Hosts::Url(QStringLiteral("SplitQuoteHost"), QStringLiteral("/quote.asp?symbol=") + Encoded(cell(row, 0))
                                                                  + QStringLiteral("&Whattoget=detailquote"));

@@ -27,13 +27,10 @@ const ActionList &Profile(Action action)
 void ReadActions(Action action, QByteArray &page, SheetTable &t)
 {
     const ActionList &l = Profile(action);
-    if (l.coverage) {
-        page.replace("HTML", "html");
-        page.replace("Html", "html");
-    }
+    if (l.coverage)
+        Misc::ReplaceInTags(page, {{"HTML", "html"}, {"Html", "html"}});
     // Header cells become ordinary cells, so the head row is walked too.
-    page.replace("TH", "td");
-    page.replace("Th", "td");
+    Misc::ReplaceInTags(page, {{"TH", "td"}, {"Th", "td"}});
     Misc::FixTags(page, true, true, true, true);
     page.replace("&#187;", "");
     if (l.coverage)

@@ -24,11 +24,12 @@ void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
     page.replace("&#039", "'");
     page.replace("&#096", "'");
 
-    // Mode 0 starts after the first row of the table behind the marker's.
+    // Mode 0 starts after the first row of the table behind the marker's;
+    // a page without the marker, after the first row of its first table.
     qsizetype c = page.indexOf(marker);
     if (mode == 0) {
-        c = page.indexOf("</table>", c + 1);
-        c = page.indexOf("</tr>", c + 1);
+        c = c >= 0 ? page.indexOf("</table>", c + 1) : page.indexOf("<table");
+        c = page.indexOf("</tr>", Need(c) + 1);
     }
     const qsizetype end = Need(page.indexOf("</table>", Need(c)));
     const QByteArray block = page.mid(c, end - c);
@@ -45,11 +46,10 @@ void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
         t.headers = {"Date", "Symbol", "News", "Source"};
         t.alignments = {1, 1, 1, 1};
         t.widths = {12, 12, 72, 0};
+        // Colours 0 stand for the grid's own: the emptied cell looks plain.
         t.SetText(1, 1, "");
         t.Look(1, 1) = CellLook{};
         t.Look(1, 1).alignment = 0;
-        t.Look(1, 1).foreColor = 0;
-        t.Look(1, 1).backColor = 0;
         t.SetText(1, 0, "");
         for (int col : {0, 2}) {
             CellLook &look = t.Look(1, col);

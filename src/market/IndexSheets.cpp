@@ -111,43 +111,61 @@ void ReadUSMarket(const std::array<MarketIndexRecord, Stock::USMarketSlots> &rec
     t.widths = {4, 30, 9, 10, 12, 10, 12, 20, 0};
 }
 
+namespace {
+
+// The cleaned texts of a page row's "<TD" .. "</TD>" cells.
+QList<QByteArray> IndexCells(QByteArrayView row)
+{
+    QList<QByteArray> cells;
+    for (qsizetype from = 0;;) {
+        const qsizetype start = row.indexOf("<TD", from);
+        const qsizetype end = start < 0 ? -1 : row.indexOf("</TD>", start);
+        if (end < 0)
+            return cells;
+        QByteArray text = row.sliced(start, end - start).toByteArray();
+        cells.append(Misc::CleanHTML(text, false, false, false));
+        from = end;
+    }
+}
+
+} // namespace
+
 int ParseUS(const QByteArray &cached, std::array<MarketIndexRecord, Stock::USMarketSlots> &records)
 {
     QByteArray page = cached;
     page.replace("\r", "");
     page.replace("\n", "");
+    // Page rows, each from one "<TR" to the next.
+    QList<QList<QByteArray>> rows;
+    for (qsizetype at = 0; at < page.size();) {
+        qsizetype next = page.indexOf("<TR", at + 1);
+        if (next < 0)
+            next = page.size();
+        rows.append(IndexCells(QByteArrayView(page).sliced(at, next - at)));
+        at = next;
+    }
+    // Two groups share the labels "Composite" and "Volume in 000's": a
+    // record takes its figures only from the row that holds its label and,
+    // in the next cell, its own symbol.
     int found = 0;
-    qsizetype p = 0;
     size_t k = 0;
-    for (const IndexRow &row : USIndexRows()) {
-        if (!row.symbol)
+    for (const IndexRow &index : USIndexRows()) {
+        if (!index.symbol)
             continue;
         MarketIndexRecord &rec = records[k++];
-        const qsizetype a = page.indexOf(row.label, p);
-        if (a < 0)
-            continue;
-        // The symbol's cell, then time, last, change and per cent change.
-        QByteArray cells[5];
-        qsizetype end = a;
-        bool whole = true;
-        for (QByteArray &cell : cells) {
-            const qsizetype start = page.indexOf("<TD", end);
-            end = start < 0 ? -1 : page.indexOf("</TD>", start);
-            if (end < 0) {
-                whole = false;
-                break;
-            }
-            QByteArray text = page.mid(start, end - start);
-            cell = Misc::CleanHTML(text, false, false, false);
+        for (const QList<QByteArray> &cells : std::as_const(rows)) {
+            qsizetype i = 0;
+            while (i + 5 < cells.size() && !(Trim(cells[i]) == index.label && Trim(cells[i + 1]) == index.symbol))
+                ++i;
+            if (i + 5 >= cells.size())
+                continue;
+            rec.TradeTime = cells[i + 2];
+            rec.LastTrade = cells[i + 3];
+            rec.Change = cells[i + 4];
+            rec.PercentChange = cells[i + 5];
+            ++found;
+            break;
         }
-        if (!whole)
-            continue;
-        rec.TradeTime = cells[1];
-        rec.LastTrade = cells[2];
-        rec.Change = cells[3];
-        rec.PercentChange = cells[4];
-        p = end;
-        ++found;
     }
     return found;
 }

@@ -132,9 +132,14 @@ void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
     t.SetUp(3, l.cols);
     int r = 2;
     ForEachRow(block, [&](QByteArrayView pageRow) {
-        const QByteArray row = SplitLastCell(pageRow, withdrawals ? ", " : ",");
+        // The registrations' cells stay whole; the other calendars spread
+        // their link words over columns of their own.
+        const QByteArray row = registrations ? pageRow.toByteArray() : SplitLastCell(pageRow, withdrawals ? ", " : ",");
         int c = 0;
         const auto put = [&](QByteArray cell) {
+            // A row wider than the grid loses the cells past its last column.
+            if (c >= l.cols)
+                return;
             const QByteArray text = Trim(Misc::CleanHTML(cell, withdrawals, true, false));
             t.SetText(r, c, text);
             if (IsLink(l.links, c))
@@ -201,6 +206,8 @@ void ReadIpoLatest(QByteArray &reply, SheetTable &t)
         ForEachBetween(section, "<tr", "</tr>", [&](QByteArrayView pageRow) {
             int c = 0;
             ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) {
+                if (c >= t.Cols())
+                    return; // past the last column: dropped
                 t.SetText(r, c, CellText(cell));
                 if (c == 1 || c >= 5)
                     LinkLook(t.Look(r, c));
@@ -258,8 +265,7 @@ void ReadIpoNews(QByteArray &reply, SheetTable &t)
         if (e < 0)
             e = page.size();
         QByteArray item = page.mid(d, e - d);
-        QByteArray anchor = item;
-        const QByteArray link = Misc::CleanHTML(anchor, false, false, true);
+        const QByteArray link = LinkAddress(item);
         const QByteArray text = CellText(item);
         t.AddItem('\t' + text + '\t' + link);
         if (!link.isEmpty())

@@ -95,9 +95,10 @@ struct IndexRow {
 const std::array<IndexRow, 44> &USIndexRows();
 // The US table from the records, each index row with its quote-page address.
 void ReadUSMarket(const std::array<MarketIndexRecord, Stock::USMarketSlots> &records, SheetTable &t);
-// Takes time, last, change and per cent change of every index whose label
-// the page holds into its record; a label not found leaves its record as it
-// was. Answers how many were found.
+// Takes time, last, change and per cent change of every index into its
+// record from the page row whose cells hold its label and, next to it, its
+// symbol; an index without such a row keeps its record as it was. Answers
+// how many were found.
 int ParseUS(const QByteArray &page, std::array<MarketIndexRecord, Stock::USMarketSlots> &records);
 // The world markets page in four regional sections.
 void ReadWorldMarkets(QByteArray &page, SheetTable &t);
@@ -118,8 +119,9 @@ const SplitsList *FindSplitsList(int mode);
 void ReadSplits(int mode, QByteArray &page, SheetTable &t);
 
 // A row's last page cell split at each `separator` into cells of their own:
-// the link words of the IPO and world-market rows. Commas anywhere else
-// (a company name, a figure with thousands separators) stay in their cell.
+// the link words of the IPO rows (the registrations' excepted) and the
+// world-market rows. Commas anywhere else (a company name, a figure with
+// thousands separators) stay in their cell.
 QByteArray SplitLastCell(QByteArrayView row, const char *separator);
 
 } // namespace MarketReaders

@@ -45,7 +45,8 @@ QList<QByteArray> MoverHeaders(const QString &file)
     return {};
 }
 
-// Title row and the row after it, shared by both kinds of list.
+// Title row and the first list row, shared by both kinds of list; a list
+// without rows has no row 2.
 void Title(SheetTable &t, const QByteArray &title)
 {
     t.SetText(1, 1, title);
@@ -54,7 +55,8 @@ void Title(SheetTable &t, const QByteArray &title)
     look.backColor = White;
     t.SetRowHeight(0, 2);
     t.SetRowHeight(1, 2);
-    t.SetRowHeight(2, 1);
+    if (t.Rows() > 2)
+        t.SetRowHeight(2, 1);
 }
 
 QByteArray NbspAsBlank(QByteArray text) { return text.replace("&nbsp;", " "); }
@@ -81,8 +83,7 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
 {
     page.replace("\t", "");
     Misc::FixTags(page, true, true, true, true);
-    page.replace("TH", "td");
-    page.replace("Th", "td");
+    Misc::ReplaceInTags(page, {{"TH", "td"}, {"Th", "td"}});
     page.replace("&#187;", "");
     // The small table around each company link becomes a cell of its own.
     page.replace("</tr></table>", "");
@@ -119,8 +120,11 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
         t.Look(0, c).alignment = 4;
     t.topRow = 1;
     Title(t, title);
-    t.SetRowHeight(t.Rows() - 1, 0);
-    t.SetRowHeight(t.Rows() - 2, 0);
+    // The page's two blank rows after the movers are hidden; the headings
+    // and the title never are.
+    for (int r : {t.Rows() - 1, t.Rows() - 2})
+        if (r >= 2)
+            t.SetRowHeight(r, 0);
     t.sortFirst = 2; // the movers, between the title and the two hidden rows
     t.sortLast = t.Rows() - 3;
     // Column 9 keeps the company's address for the link click, unseen.
@@ -132,8 +136,7 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
 void ReadScreener(const QString &file, const QByteArray &title, QByteArray &page, SheetTable &t)
 {
     Misc::FixTags(page, true, true, true, true);
-    page.replace("TH", "td");
-    page.replace("Th", "td");
+    Misc::ReplaceInTags(page, {{"TH", "td"}, {"Th", "td"}});
     page.replace("&#187;", "");
     const QByteArray block = CutBetween(page, "Go To", "Here");
 

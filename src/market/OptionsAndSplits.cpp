@@ -68,11 +68,7 @@ void ReadSplits(int mode, QByteArray &page, SheetTable &t)
     // Figures lose their separators, link cells their words.
     DropLinkWords(page);
     page.replace("\t", "");
-    // The marker is normalised with the page, else "The" of the tech list's
-    // marker, turned into "the" there, would never be found.
-    QByteArray marker = list->marker;
-    Misc::FixTags(marker, true, true, true, true);
-    const QByteArray block = CutBetween(page, marker.constData(), "</table>");
+    const QByteArray block = CutBetween(page, list->marker, "</table>");
 
     t.SetUp(2, 7);
     ForEachRow(block, [&](QByteArrayView row) { t.AddItem(RowLine(row, true)); });

@@ -26,60 +26,70 @@ QString Lower(const char *path, const QByteArray &symbol)
     return QLatin1String(path) + SheetCache::ForUrl(symbol.toLower());
 }
 
+// One research page per stock. A whole answer under the minimum is the
+// site's "no data for this symbol" page, so the stock's older page goes.
+SocketPage Research(const char *site, QString (*path)(const QByteArray &), const char *suffix,
+                    QString (*status)(const QByteArray &), bool tellFailure = false)
+{
+    SocketPage page{site, path, suffix, status, Minimum, tellFailure};
+    page.shortIsNoData = true;
+    return page;
+}
+
 } // namespace
 
 void frmMain::UpdateSplit()
 {
     StockJobs::FetchSocketPages(
-        *this, SocketPage{"BrokerReportSite",
-                          [](const QByteArray &s) { return Lower("/splits/splits-single-company.asp?symbol=", s); },
-                          "_sp.Sh", [](const QByteArray &s) { return Updating(s, " Splits History"); }, Minimum});
+        *this, Research("BrokerReportSite",
+                        [](const QByteArray &s) { return Lower("/splits/splits-single-company.asp?symbol=", s); },
+                        "_sp.Sh", [](const QByteArray &s) { return Updating(s, " Splits History"); }));
 }
 
 void frmMain::UpdateUPH()
 {
     StockJobs::FetchSocketPages(
-        *this, SocketPage{"BrokerReportSite",
-                          [](const QByteArray &s) { return Lower("/upgrades-single-company.asp?symbol=", s); },
-                          "_uph.Sh", [](const QByteArray &s) { return Updating(s, " Upgrades History"); }, Minimum});
+        *this, Research("BrokerReportSite",
+                        [](const QByteArray &s) { return Lower("/upgrades-single-company.asp?symbol=", s); },
+                        "_uph.Sh", [](const QByteArray &s) { return Updating(s, " Upgrades History"); }));
 }
 
 void frmMain::UpdateDNH()
 {
     StockJobs::FetchSocketPages(
-        *this, SocketPage{"BrokerReportSite",
-                          [](const QByteArray &s) { return Lower("/downgrades-single-company.asp?symbol=", s); },
-                          "_dnh.Sh", [](const QByteArray &s) { return Updating(s, " Downgrades History"); }, Minimum});
+        *this, Research("BrokerReportSite",
+                        [](const QByteArray &s) { return Lower("/downgrades-single-company.asp?symbol=", s); },
+                        "_dnh.Sh", [](const QByteArray &s) { return Updating(s, " Downgrades History"); }));
 }
 
 void frmMain::UpdateNMR()
 {
     StockJobs::FetchSocketPages(
-        *this, SocketPage{"BrokerReportSite",
-                          [](const QByteArray &s) { return Lower("/momentum-rating-single-company.asp?symbol=", s); },
-                          "_mr.Sh", [](const QByteArray &s) { return Updating(s, " Momentum Rating"); }, Minimum});
+        *this, Research("BrokerReportSite",
+                        [](const QByteArray &s) { return Lower("/momentum-rating-single-company.asp?symbol=", s); },
+                        "_mr.Sh", [](const QByteArray &s) { return Updating(s, " Momentum Rating"); }));
 }
 
 void frmMain::UpdateBRP()
 {
     StockJobs::FetchSocketPages(
-        *this, SocketPage{"BrokerReportSite",
-                          [](const QByteArray &s) { return Lower("/reports-single-company.asp?symbol=", s); },
-                          "_brp.Sh", [](const QByteArray &s) { return Updating(s, " Broker Reports"); }, Minimum});
+        *this, Research("BrokerReportSite",
+                        [](const QByteArray &s) { return Lower("/reports-single-company.asp?symbol=", s); },
+                        "_brp.Sh", [](const QByteArray &s) { return Updating(s, " Broker Reports"); }));
 }
 
 void frmMain::UpdateSI()
 {
-    StockJobs::FetchSocketPages(*this, SocketPage{"ExchangeSite",
-                                                  [](const QByteArray &s) {
-                                                      const QString sym = SheetCache::ForUrl(s.toUpper());
-                                                      return QStringLiteral("/asp/quotes_full.asp?kind=shortint&symbol=")
-                                                             + sym + QStringLiteral("%60&selected=") + sym
-                                                             + QStringLiteral("%60");
-                                                  },
-                                                  "_SI.Sh",
-                                                  [](const QByteArray &s) { return Updating(s, " Short Interest "); },
-                                                  Minimum, true});
+    StockJobs::FetchSocketPages(*this, Research("ExchangeSite",
+                                                [](const QByteArray &s) {
+                                                    const QString sym = SheetCache::ForUrl(s.toUpper());
+                                                    return QStringLiteral("/asp/quotes_full.asp?kind=shortint&symbol=")
+                                                           + sym + QStringLiteral("%60&selected=") + sym
+                                                           + QStringLiteral("%60");
+                                                },
+                                                "_SI.Sh",
+                                                [](const QByteArray &s) { return Updating(s, " Short Interest "); },
+                                                true));
 }
 
 void frmMain::UpdateProfile()
@@ -92,7 +102,8 @@ void frmMain::UpdateProfile()
                                      QStringLiteral("/cgi-bin/brand_newsalert_mlist.cgi?symbol=")
                                          + SheetCache::ForUrl(symbol.toUpper()),
                                      SheetCache::DataSheet(QString::fromLatin1(symbol) + QStringLiteral("_P.Sh")),
-                                     BaseCaption + QStringLiteral("    ") + Updating(symbol, " Profile"), Minimum);
+                                     BaseCaption + QStringLiteral("    ") + Updating(symbol, " Profile"), Minimum,
+                                     true);
             Misc::DoEvents();
             return true;
         });

@@ -285,10 +285,44 @@ QByteArray RowLine(QByteArrayView row, bool skipEmpty)
     return line;
 }
 
+namespace {
+
+// A letter or digit of a word; bytes of the upper half are the code page's
+// accented letters.
+bool WordByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u >= 0x80;
+}
+
+// Every occurrence of word with no letter or digit right before or after it.
+void DropWord(QByteArray &page, QByteArrayView word)
+{
+    QByteArray out;
+    qsizetype from = 0;
+    for (qsizetype at = page.indexOf(word); at >= 0; at = page.indexOf(word, qMax(at + 1, from))) {
+        const qsizetype after = at + word.size();
+        if ((at > 0 && WordByte(page[at - 1])) || (after < page.size() && WordByte(page[after])))
+            continue;
+        out.append(page.constData() + from, at - from);
+        from = after;
+    }
+    if (from == 0)
+        return;
+    out.append(page.constData() + from, page.size() - from);
+    page = out;
+}
+
+} // namespace
+
 void DropLinkWords(QByteArray &page)
 {
-    for (const char *word : {"&nbsp;", ",", "News", "BrokerReports", "Chart", "Compare"})
-        page.replace(word, "");
+    // The words first, while a blank entity or a comma still parts them
+    // from their neighbours.
+    for (const char *word : {"News", "BrokerReports", "Chart", "Compare"})
+        DropWord(page, word);
+    page.replace("&nbsp;", "");
+    page.replace(",", "");
 }
 
 void LinkLook(CellLook &look)
@@ -322,6 +356,51 @@ void ChangeColors(SheetTable &t, int first, int col)
 }
 
 QByteArray CellText(QByteArray &cell) { return Trim(Misc::CleanHTML(cell, false, true, false)); }
+
+QByteArray LinkAddress(QByteArrayView text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    const qsizetype n = text.size();
+    for (qsizetype open = text.indexOf('<'); open >= 0 && open + 2 < n; open = text.indexOf('<', open + 1)) {
+        if ((text[open + 1] != 'a' && text[open + 1] != 'A') || !blank(text[open + 2]))
+            continue;
+        // The anchor's attributes, one by one, up to the end of its tag.
+        qsizetype i = open + 2;
+        while (i < n) {
+            while (i < n && blank(text[i]))
+                ++i;
+            if (i >= n || text[i] == '>')
+                break;
+            const qsizetype name = i;
+            while (i < n && !blank(text[i]) && text[i] != '=' && text[i] != '>')
+                ++i;
+            const QByteArrayView attribute = text.sliced(name, i - name);
+            while (i < n && blank(text[i]))
+                ++i;
+            if (i >= n || text[i] != '=')
+                continue; // an attribute without a value
+            ++i;
+            while (i < n && blank(text[i]))
+                ++i;
+            qsizetype start = i, end;
+            if (i < n && (text[i] == '"' || text[i] == '\'')) {
+                start = i + 1;
+                end = text.indexOf(text[i], start);
+                if (end < 0)
+                    return {};
+                i = end + 1;
+            } else {
+                while (i < n && !blank(text[i]) && text[i] != '>')
+                    ++i;
+                end = i;
+            }
+            if (attribute.compare("href", Qt::CaseInsensitive) == 0)
+                return Trim(text.sliced(start, end - start).toByteArray());
+        }
+        return {}; // the first anchor has no address
+    }
+    return {};
+}
 
 QByteArray Trim(const QByteArray &text)
 {

@@ -212,8 +212,9 @@ void ForEachCell(QByteArrayView row, Each each)
 // A page row as AddItem takes it: each cell's text followed by a Tab;
 // empty texts left out when asked.
 QByteArray RowLine(QByteArrayView row, bool skipEmpty = false);
-// The broker research pages' words that are no data: every one goes, also
-// inside longer words, and so does every comma.
+// The broker research pages' link words that are no data go where they
+// stand as words ("Newstar" keeps its letters); every blank entity and
+// every comma goes.
 void DropLinkWords(QByteArray &page);
 // The blue underlined look of a link cell.
 void LinkLook(CellLook &look);
@@ -226,6 +227,10 @@ void ChangePictures(SheetTable &t, int first, int changeCol);
 void ChangeColors(SheetTable &t, int first, int col);
 // A cell's text: tags dropped, "&amp;" as "&", blanks trimmed.
 QByteArray CellText(QByteArray &cell);
+// The address of the text's first anchor: its href value alone, in double,
+// single or no quotes, whatever other attributes stand around it; empty when
+// the text has no anchor with an address.
+QByteArray LinkAddress(QByteArrayView text);
 // Leading and trailing blanks removed (other white space stays).
 QByteArray Trim(const QByteArray &text);
 

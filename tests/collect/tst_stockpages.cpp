@@ -237,6 +237,63 @@ private Q_SLOTS:
             QCOMPARE(QFileInfo(f.Sheet(file)).size(), bytes);
     }
 
+    // The research site's whole answer under the minimum is its "no data
+    // for this symbol" page: the older page goes and the sheet says there is
+    // no data. A failed, cut or non-200 answer keeps the older page as it
+    // was, byte for byte.
+    void researchNoData_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<bool>("kept");
+        const struct {
+            int box;
+            const char *path, *file;
+        } jobs[] = {{9, "/splits/splits-single-company.asp", "ZETA_sp.Sh"},
+                    {10, "/upgrades-single-company.asp", "ZETA_uph.Sh"}};
+        for (const auto &j : jobs) {
+            const auto row = [&](const char *what, Fault mode, qint64 value, bool kept) {
+                QTest::addRow("%d, %s", j.box, what)
+                    << j.box << QByteArray(j.path) << QString::fromLatin1(j.file) << int(mode) << value << kept;
+            };
+            row("whole and short", Fault::Bytes, 600, false);
+            row("status 500", Fault::Status, 500, true);
+            row("404 with a whole page", Fault::ErrorPage, 404, true);
+            row("cut short", Fault::Cut, 600, true);
+            row("reset", Fault::Reset, 600, true);
+        }
+    }
+    void researchNoData()
+    {
+        QFETCH(int, box);
+        QFETCH(QByteArray, path);
+        QFETCH(QString, file);
+        QFETCH(int, mode);
+        QFETCH(qint64, value);
+        QFETCH(bool, kept);
+        const QByteArray older = f.site->get(path + "?symbol=zeta");
+        QVERIFY(older.size() >= 2500);
+        TestEnv::WriteAll(f.Sheet(file), older);
+        f.SetStocks({"ZETA"});
+        Stocks[0].Name = "Zeta Corp";
+        f.TickOnly({box});
+        QVERIFY(f.site->setFault(path, Fault(mode), value));
+        f.m->RunUpdate();
+        QCOMPARE(f.RequestLines().last(), "GET " + path + "?symbol=zeta");
+        QCOMPARE(QFile::exists(f.Sheet(file)), kept);
+        if (kept)
+            QCOMPARE(TestEnv::ReadAll(f.Sheet(file)), older);
+
+        CurrentSymbol = "ZETA";
+        box == 9 ? f.m->FG_Split() : f.m->FG_UPH();
+        const QString message = f.m->FG->TextMatrix(0, 0);
+        QCOMPARE(message.startsWith(QLatin1String(box == 9 ? "No splits were found" : "No upgrades were found")), !kept);
+        CurrentSymbol.clear();
+    }
+
     // A peer that breaks off or never answers: the fetch ends, nothing is
     // written, the older page stays, and the next stock is fetched.
     void researchFailedFetch_data()

@@ -207,7 +207,7 @@ private Q_SLOTS:
         const qsizetype hv = page.indexOf("<tr>", hh);
         QCOMPARE(values(page.mid(hv, page.indexOf("</tr>", hv) - hv + 5)), 24);
         for (const auto &[marker, count] : {std::pair{QByteArray("Earnings Estimates<br>"), 24},
-                                            std::pair{QByteArray("Consensus EPS trend"), 20}}) {
+                                            std::pair{QByteArray("Consensus EPS Trend"), 20}}) {
             const qsizetype u = page.indexOf("</table>", page.indexOf("<table", page.indexOf(marker)));
             const qsizetype v = page.indexOf("</td>", u);
             QCOMPARE(values("<tr>" + page.mid(v, page.indexOf("</tr>", v) - v) + "</tr>"), count);

@@ -35,7 +35,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("flags"); // letters: b=table d=td r=tr h=th
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("cell text too") << QByteArray("THE TRADE") << QByteArray("rh") << QByteArray("thE trADE");
+        // Only tags change: the words between them keep their letters.
+        QTest::newRow("cell text kept") << QByteArray("THE TRADE") << QByteArray("rh") << QByteArray("THE TRADE");
+        QTest::newRow("names beside tags") << QByteArray("<TR><TD>Thomas Weisel</TD><TD>TRW Table</TD></TR>")
+                                           << QByteArray("bdrh")
+                                           << QByteArray("<tr><td>Thomas Weisel</td><td>TRW Table</td></tr>");
+        QTest::newRow("attributes are the tag's") << QByteArray("<TD TITLE=\"Th\">x</TD>") << QByteArray("dh")
+                                                  << QByteArray("<td TITLE=\"th\">x</td>");
+        QTest::newRow("unclosed tag left alone") << QByteArray("a <TD>b</TD> c <TD") << QByteArray("d")
+                                                 << QByteArray("a <td>b</td> c <TD");
         QTest::newRow("table both forms") << QByteArray("<TABLE><Table>x</TABLE>") << QByteArray("b") << QByteArray("<table><table>x</table>");
         QTest::newRow("mixed forms kept") << QByteArray("<tD><tR><tH><tABLE>") << QByteArray("bdrh") << QByteArray("<tD><tR><tH><tABLE>");
         QTest::newRow("only flagged") << QByteArray("<TABLE><TR><TD><TH>") << QByteArray("d") << QByteArray("<TABLE><TR><td><TH>");

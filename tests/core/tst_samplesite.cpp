@@ -4,7 +4,9 @@
 #include "core/Hosts.h"
 #include "platform/Registry.h"
 
+#include <QColor>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QTest>
 #include <memory>
 
@@ -247,6 +249,44 @@ private Q_SLOTS:
         QVERIFY(site->clearFaults());
         QVERIFY(Ordinary("/Tkw58.txt").startsWith("HTTP/1.0 200 "));
         QVERIFY(site->get("/_ctl/reply?path=/x").startsWith("HTTP/1.0 400 "));
+    }
+
+    // A fund has no research: every research page is a whole, short answer,
+    // under the size of a page with data; a stock's pages are not.
+    void researchOfAFund_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::newRow("splits") << QByteArray("/splits/splits-single-company.asp?symbol=%1");
+        QTest::newRow("upgrades") << QByteArray("/upgrades-single-company.asp?symbol=%1");
+        QTest::newRow("downgrades") << QByteArray("/downgrades-single-company.asp?symbol=%1");
+        QTest::newRow("momentum") << QByteArray("/momentum-rating-single-company.asp?symbol=%1");
+        QTest::newRow("broker reports") << QByteArray("/reports-single-company.asp?symbol=%1");
+        QTest::newRow("profile") << QByteArray("/cgi-bin/brand_newsalert_mlist.cgi?symbol=%1");
+        QTest::newRow("short interest") << QByteArray("/asp/quotes_full.asp?kind=shortint&symbol=%1%60&selected=%1%60");
+    }
+    void researchOfAFund()
+    {
+        QFETCH(QByteArray, path);
+        const QByteArray fund = Ordinary(QByteArray(path).replace("%1", "VFINX"));
+        QVERIFY(fund.startsWith("HTTP/1.0 200 OK"));
+        QCOMPARE(Parse(fund).contentLength, Parse(fund).body.size());
+        QVERIFY(fund.size() < 1000);
+        QVERIFY(Ordinary(QByteArray(path).replace("%1", "VFIN")).size() >= 2500);
+    }
+
+    // The summary's chart picture is a GIF a browser shows; the letter
+    // folder must be the symbol's.
+    void chartPicture()
+    {
+        const Parsed p = Parse(Ordinary("/c/3m/z/ZETA.gif"));
+        QCOMPARE(p.statusLine, QByteArray("HTTP/1.0 200 OK"));
+        QVERIFY(p.head.contains("\r\nContent-Type: image/gif\r\n"));
+        const QImage picture = QImage::fromData(p.body, "GIF");
+        QCOMPARE(picture.size(), QSize(160, 90));
+        QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(picture.pixelColor(80, 0), QColor(Qt::white));
+        QVERIFY(Parse(Ordinary("/c/3m/z/ZETA.gif")).body == p.body);
+        QVERIFY(Ordinary("/c/3m/a/ZETA.gif").startsWith("HTTP/1.0 404 "));
     }
 
     void productPage()

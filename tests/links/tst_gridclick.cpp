@@ -116,6 +116,7 @@ private Q_SLOTS:
             << "BR" << Row{{1, "IBM"}, {9, "http://reports.test/r?id=1&a=b"}} << 2 << 1 << "http://reports.test/r?id=1&a=b";
         QTest::newRow("IPO_News path with a quote")
             << "IPO_News" << Row{{1, "Headline"}, {4, "news/a.html\""}} << 2 << 1 << "{BizNewsHost}/news/a.html";
+        QTest::newRow("IPO_News headline without a link") << "IPO_News" << Row{{1, "Headline"}} << 2 << 1 << "";
     }
     void linkCells()
     {

@@ -7,6 +7,8 @@
 #include "sheets/SheetState.h"
 
 #include <QElapsedTimer>
+#include <QMap>
+#include <QRegularExpression>
 #include <QFileInfo>
 
 using namespace tw::test;
@@ -81,6 +83,68 @@ private Q_SLOTS:
         QCOMPARE(f.m->windowTitle(), QStringLiteral("busy"));
         QVERIFY(!QFile::exists(Page()));
         f.m->AbortFlag = 0;
+    }
+
+    // Each mover and screener list of the site, fetched by its box and
+    // opened from the tree: every cell under a heading reads as that
+    // heading's kind of figure.
+    void listColumns_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("signedCol"); // the column whose figures all carry `sign`; -1: none
+        QTest::addColumn<QString>("sign");
+        QTest::newRow("price gain") << 20 << "pg" << 3 << "+";
+        QTest::newRow("price loss") << 24 << "pl_N" << 3 << "-";
+        QTest::newRow("volume gain") << 28 << "vg_A" << 3 << "+";
+        QTest::newRow("volume loss") << 29 << "vl" << 3 << "-";
+        QTest::newRow("52-week highs") << 32 << "52h" << -1 << "";
+        QTest::newRow("52-week lows") << 36 << "52l_N" << 4 << "-";
+        QTest::newRow("most active") << 38 << "mas" << -1 << "";
+        QTest::newRow("money movers") << 42 << "lmm_N" << -1 << "";
+        QTest::newRow("dollars traded") << 89 << "brdt" << -1 << "";
+        QTest::newRow("price up") << 93 << "brpu_N" << 5 << "+";
+        QTest::newRow("price down") << 97 << "brpd_A" << 5 << "-";
+    }
+    void listColumns()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, key);
+        QFETCH(int, signedCol);
+        QFETCH(QString, sign);
+        const QRegularExpression percent(QStringLiteral("^[+-]\\d+\\.\\d\\d%$"));
+        const QRegularExpression count(QStringLiteral("^\\d{1,3}(,\\d{3})*$"));
+        const QRegularExpression price(QStringLiteral("^\\d+\\.\\d\\d$"));
+        const QRegularExpression change(QStringLiteral("^[+-]\\d+\\.\\d\\d$"));
+        const QMap<QString, QRegularExpression> kinds{
+            {"% Increase in Price", percent}, {"% Increase in Volume", percent}, {"% Change in Volume", percent},
+            {"% Change", percent},           {"Volume", count},                 {"50-Day Avg. Vol.", count},
+            {"Total Dollars Traded", count}, {"Dollars Traded", count},         {"Closing Price", price},
+            {"Closing price", price},        {"52-Week High", price},           {"52-Week Low", price},
+            {"P/E Ratio", price},            {"Price", price},                  {"Price Change", change},
+            {"Change", change}};
+        f.TickOnly({box});
+        f.m->RunUpdate();
+        f.m->initTree();
+        f.Open(key);
+        FlexGrid *fg = f.m->FG;
+        QCOMPARE(CurrentView, QStringLiteral("BR"));
+        int checked = 0;
+        for (int c = 0; c < fg->Cols(); ++c) {
+            const QString heading = fg->TextMatrix(0, c);
+            if (!kinds.contains(heading))
+                continue;
+            for (int r = 2; r < fg->Rows(); ++r) {
+                if (fg->RowHeight(r) == 0)
+                    continue;
+                const QString cell = fg->TextMatrix(r, c);
+                QVERIFY2(kinds[heading].match(cell).hasMatch(), qPrintable(heading + QStringLiteral(": ") + cell));
+                if (c == signedCol)
+                    QVERIFY2(cell.startsWith(sign), qPrintable(heading + QStringLiteral(": ") + cell));
+                ++checked;
+            }
+        }
+        QVERIFY(checked >= 5 * 20);
     }
 
     // A run of the upgrades, the NASDAQ price gainers and the broker

@@ -5,6 +5,7 @@
 #include "common/TestRegistry.h"
 #include "market/MarketReaders.h"
 #include "platform/Artwork.h"
+#include "platform/Dialogs.h"
 #include "platform/TreeView.h"
 #include "shell/MouseEvents.h"
 #include "sheets/GridInteraction.h"
@@ -20,7 +21,7 @@ namespace {
 const QByteArray UpgradesPage =
     HttpHead + "<html><body><b>Upgrades</b><table><TR><TH>Company</TH><TH>Ticker</TH><TH>Firm</TH><TH>From</TH>"
                "<TH>To</TH><TH>More</TH></TR><TR><TD colspan=6>June 2</TD></TR><TR><TD>Acme Corp</TD><TD>ACME</TD>"
-               "<TD>Smith &amp; Co</TD><TD>Hold</TD><TD>Buy</TD><TD>News</TD></TR></table>";
+               "<TD>Thomas Weisel &amp; Co</TD><TD>Hold</TD><TD>Buy</TD><TD>News</TD></TR></table>";
 
 // A mover report as the site writes it: the head ending "P/E<BR>Ratio",
 // the spacer row, rows whose company cell is a small table, two blank rows.
@@ -60,8 +61,8 @@ QByteArray BrokerPage()
 {
     return HttpHead + "<html><table><tr><td><a href=\"/\">Home</a> / <span class=\"/Breadcrumb\">Reports</span></td></tr></table>"
                       "<table><tr><td>Ticker</td><td>Company</td><td>Broker</td><td>Report</td></tr>"
-                      "<tr><td>ACME</td><td>Acme, Inc. News</td><td>Birch Capital</td><td>Raised to Buy Chart Compare</td></tr>"
-                      "<tr><td>ZETA</td><td>Zeta Corp</td><td>Dune Research</td><td>Initiated &nbsp;</td></tr></table>"
+                      "<tr><td>ACME</td><td>Acme, Inc. News</td><td>Newstar Securities</td><td>Raised to Buy Chart Compare</td></tr>"
+                      "<tr><td>ZETA</td><td>Zeta Corp</td><td>Thomas Weisel</td><td>Initiated &nbsp;</td></tr></table>"
                       "<!-- START BLOOMBERG NEWS --><table><tr><td>06/02</td><td>IBM</td><td>IBM rated 1,200 News</td>"
                       "<td>Wire</td></tr></table></html>";
 }
@@ -100,7 +101,8 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(1, 0), QStringLiteral("Upgrades"));
         QVERIFY(fg()->CellFontBold(1, 0));
         QCOMPARE(fg()->CellBackColor(1, 0), 0xFFFFFFu);
-        QCOMPARE(f.RowTexts(2), (QStringList{"Acme Corp", "ACME", "Smith & Co", "Hold", "Buy", "News"}));
+        // The firm keeps its capital: only the tags lose theirs.
+        QCOMPARE(f.RowTexts(2), (QStringList{"Acme Corp", "ACME", "Thomas Weisel & Co", "Hold", "Buy", "News"}));
         QVERIFY(f.Link(2, 1) && f.Link(2, 5));
         QVERIFY(!f.Link(2, 0) && !f.Link(2, 2));
         QCOMPARE(fg()->RowHeight(0), 2 * f.base());
@@ -274,6 +276,39 @@ private Q_SLOTS:
         QCOMPARE(fg()->RowHeight(2), f.base());
     }
 
+    // A list without rows: its title and headings, visible, and no box.
+    void emptyLists_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("heading"); // of column 1
+        QTest::newRow("screener") << "BrPU_N.Sh" << QByteArray("<html><p>Go To page</p><p>Click Here</p></html>")
+                                  << "Most Active By Price Up" << "Symbol";
+        QTest::newRow("movers") << "BrMAS_Q.Sh"
+                                << QByteArray("<html><table><tr><TH>Rank</TH><TH>P/E<BR>Ratio</TH></tr></table>"
+                                              "<p>Show next 25</p></html>")
+                                << "Most Active Stocks (NASDAQ)" << "Company Name";
+    }
+    void emptyLists()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, page);
+        QFETCH(QString, title);
+        QFETCH(QString, heading);
+        SheetFixture::WritePage(file, page);
+        if (file.startsWith(QLatin1String("BrPU")))
+            f.OpenNode("brpu_N");
+        else
+            f.main->FG_BR(QStringLiteral("brMAS_Q.Sh"));
+        QCOMPARE(Dialogs::Log().size(), 0);
+        QCOMPARE(CurrentView, QStringLiteral("BR"));
+        QCOMPARE(fg()->TextMatrix(0, 1), heading);
+        QCOMPARE(fg()->TextMatrix(1, 1), title);
+        QVERIFY(fg()->RowHeight(0) > 0);
+        QVERIFY(fg()->RowHeight(1) > 0);
+    }
+
     void movers()
     {
         SheetFixture::WritePage(QStringLiteral("BrPG_Q.Sh"),
@@ -365,9 +400,10 @@ private Q_SLOTS:
         QCOMPARE(f.RowTexts(0), (QStringList{"Ticker", "Company", "Broker", "Report"}));
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Today's Broker Reports"));
         QVERIFY(fg()->CellFontBold(1, 1));
-        // Commas and the link labels are gone from every cell.
-        QCOMPARE(f.RowTexts(2), (QStringList{"ACME", "Acme Inc.", "Birch Capital", "Raised to Buy"}));
-        QCOMPARE(f.RowTexts(3), (QStringList{"ZETA", "Zeta Corp", "Dune Research", "Initiated"}));
+        // Commas and the link labels are gone from every cell; the names
+        // keep every letter.
+        QCOMPARE(f.RowTexts(2), (QStringList{"ACME", "Acme Inc.", "Newstar Securities", "Raised to Buy"}));
+        QCOMPARE(f.RowTexts(3), (QStringList{"ZETA", "Zeta Corp", "Thomas Weisel", "Initiated"}));
         QVERIFY(f.Link(2, 0) && f.Link(3, 0));
         QVERIFY(!f.Link(2, 1));
         QCOMPARE(fg()->RowHeight(0), f.base());
@@ -379,18 +415,26 @@ private Q_SLOTS:
         QCOMPARE(f.RowTexts(0), (QStringList{"Date", "Symbol", "News", "Source"}));
         QCOMPARE(fg()->TextMatrix(1, 2), QStringLiteral("Bloomberg Analysts Recommendations"));
         QCOMPARE(fg()->TextMatrix(1, 1), QString());
+        // The emptied cell has the grid's own look, not a black box.
+        QCOMPARE(fg()->CellBackColor(1, 1), 0xFFFFFFu);
+        QCOMPARE(fg()->CellForeColor(1, 1), fg()->CellForeColor(1, 3));
         QCOMPARE(f.RowTexts(2), (QStringList{"06/02", "IBM", "IBM rated 1200", "Wire"}));
         QVERIFY(!f.Link(2, 0));
         QCOMPARE(fg()->RowHeight(1), f.base());
         QCOMPARE(f.Percent(3), 0);
 
-        // Without the breadcrumb: the table after the page's first one, from
-        // its second row.
+        // Without the breadcrumb, and no table before the reports: the
+        // block starts after the first row of the page's first table, so
+        // the reports show under their headings.
         QByteArray plain = BrokerPage();
-        plain.replace("/Breadcrumb", "crumbs");
+        plain.remove(plain.indexOf("<table>"), plain.indexOf("</table>") + 8 - plain.indexOf("<table>"));
+        QVERIFY(!plain.contains("Breadcrumb"));
         SheetFixture::WritePage(QStringLiteral("M_BRP.Sh"), plain);
         f.main->FG_M_BRP(0);
-        QCOMPARE(fg()->TextMatrix(2, 0), QStringLiteral("ACME"));
+        QCOMPARE(fg()->Rows(), 4);
+        QCOMPARE(f.RowTexts(0), (QStringList{"Ticker", "Company", "Broker", "Report"}));
+        QCOMPARE(f.RowTexts(2), (QStringList{"ACME", "Acme Inc.", "Newstar Securities", "Raised to Buy"}));
+        QCOMPARE(fg()->TextMatrix(3, 0), QStringLiteral("ZETA"));
 
         for (int16_t mode : {int16_t(0), int16_t(1)}) {
             QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/M_BRP.Sh"));
@@ -490,7 +534,7 @@ private Q_SLOTS:
         for (int i = 1; i <= 2; ++i) {
             QTest::mouseClick(f.main->Picture1[3], Qt::LeftButton);
             QCOMPARE(SheetFixture::ZoomWindows().size(), i);
-            QCOMPARE(SheetFixture::ZoomWindows().last()->FG->TextMatrix(2, 2), QStringLiteral("Smith & Co"));
+            QCOMPARE(SheetFixture::ZoomWindows().last()->FG->TextMatrix(2, 2), QStringLiteral("Thomas Weisel & Co"));
             QCOMPARE(ZoomMode, int16_t(0));
         }
         f.main->FG_Upgrade();

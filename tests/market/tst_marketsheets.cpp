@@ -6,6 +6,7 @@
 #include "core/Hosts.h"
 #include "market/MarketReaders.h"
 #include "platform/Artwork.h"
+#include "platform/Shell.h"
 #include "shell/MouseEvents.h"
 #include "sheets/GridInteraction.h"
 
@@ -103,16 +104,19 @@ private Q_SLOTS:
     void cleanup() { f.Stop(); }
 
     // The page row of "More Info" is not walked; the last page row and the
-    // empty row after it are hidden.
+    // empty row after it are hidden. Registrations keep their cells whole,
+    // commas and all.
     void registrations()
     {
         SheetFixture::WritePage(QStringLiteral("IPO_Reg.sh"),
-                                IpoPage({CellsRow({"06/01", "New Co", "NEWC", "1,000", "$10M", "12.00", "06/20", "Profile"}),
+                                IpoPage({CellsRow({"06/01", "New Co", "NEWC", "1,000", "$10M", "12.00", "06/20", "Profile, News"}),
                                          CellsRow({"05/01", "Old Co, Inc.", "OLDC", "2,000", "$20M", "14.00", "06/30", "Profile"})},
                                         "<HTML>"));
         f.OpenNode("ipo_reg");
         QCOMPARE(CurrentView, QStringLiteral("IPO_Reg"));
         QCOMPARE(fg()->Rows(), 6);
+        QCOMPARE(fg()->TextMatrix(2, 7), QStringLiteral("Profile, News"));
+        QCOMPARE(fg()->TextMatrix(2, 3), QStringLiteral("1,000"));
         QCOMPARE(fg()->TextMatrix(2, 2), QStringLiteral("NEWC"));
         QCOMPARE(fg()->TextMatrix(3, 2), QStringLiteral("OLDC"));
         QCOMPARE(fg()->TextMatrix(3, 1), QStringLiteral("Old Co, Inc."));
@@ -163,14 +167,23 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(2, 7), QStringLiteral("Chart"));
         QVERIFY(f.Link(2, 1) && f.Link(2, 6) && !f.Link(2, 5));
 
-        // Fifteen cells: the fill ends at the fifteenth, without a message.
+        // Fifteen cells, and link words past the last column: the cells
+        // beyond the grid are dropped and the rest is drawn whole.
         QList<QByteArray> wide;
         for (int i = 0; i < 15; ++i)
             wide << QByteArray::number(i);
-        SheetFixture::WritePage(QStringLiteral("IPO_Prc.sh"), IpoPage({CellsRow(wide)}));
+        SheetFixture::WritePage(QStringLiteral("IPO_Prc.sh"),
+                                IpoPage({CellsRow(wide), CellsRow({"06/03", "Wide Co", "WIDE", "1.00", "2.00",
+                                                                   "a, b, c, d, e, f, g, h, i, j"}),
+                                         CellsRow({"06/04", "Next Co", "NEXT"})}));
         f.main->FG_IPO_Price();
+        QCOMPARE(fg()->Rows(), 7);
         QCOMPARE(fg()->TextMatrix(2, 13), QStringLiteral("13"));
-        QCOMPARE(fg()->TextMatrix(1, 1), QString());
+        QCOMPARE(fg()->TextMatrix(3, 13), QStringLiteral("i"));
+        QCOMPARE(fg()->TextMatrix(4, 2), QStringLiteral("NEXT"));
+        QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("IPO Pricings"));
+        QCOMPARE(fg()->TextMatrix(0, 1), QStringLiteral("Company"));
+        QCOMPARE(f.Percent(1), 25);
         QVERIFY(fg()->Redraw());
 
         f.main->FG_IPO_Loss();
@@ -184,10 +197,13 @@ private Q_SLOTS:
         SheetFixture::WritePage(QStringLiteral("IPO_wp.sh"),
                                 IpoPage({CellsRow({"06/01", "Ab Co", "AB", "100", "9.00", "05/01", "Profile"}),
                                          CellsRow({"06/02", "No Sym, Inc.", "", "200", "8.00", "05/02", "Profile"}),
-                                         CellsRow({"06/03", "Abc<br>Two", "ABC", "300", "7.00", "05/03", "Profile"})}));
+                                         CellsRow({"06/03", "Abc<br>Two", "ABC", "300", "7.00", "05/03", "Profile"}),
+                                         CellsRow({"06/04", "Wide Co", "WIDE", "400", "6.00", "05/04", "Profile", "x", "y"})}));
         f.main->FG_IPO_With();
         QCOMPARE(CurrentView, QStringLiteral("IPO_With"));
-        QCOMPARE(fg()->Rows(), 7);
+        QCOMPARE(fg()->Rows(), 8);
+        QCOMPARE(fg()->TextMatrix(5, 2), QStringLiteral("WIDE")); // its cells past column 6 dropped
+        QCOMPARE(fg()->TextMatrix(0, 6), QStringLiteral("More Info"));
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("IPO Withdrawals"));
         QCOMPARE(fg()->TextMatrix(2, 6), QString());
         QVERIFY(f.Link(2, 6));
@@ -223,6 +239,20 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(6, 2), QStringLiteral("Latest Withdrawals"));
         QCOMPARE(fg()->RowHeight(fg()->Rows() - 1), 0);
 
+        // A row wider than the grid loses the cells past column 13 only.
+        QList<QByteArray> wide{"06/09", "WIDE"};
+        for (int i = 2; i < 16; ++i)
+            wide << QByteArray::number(i);
+        QByteArray widePage = page;
+        widePage.replace("<b>Withdrawals</b><table>", "<b>Withdrawals</b><table>" + CellsRow(wide));
+        SheetFixture::WritePage(QStringLiteral("IPO_lts.sh"), widePage);
+        f.main->FG_IPO_Last();
+        QCOMPARE(fg()->Rows(), 3 + 2 + 1 + 4);
+        QCOMPARE(fg()->TextMatrix(6, 1), QStringLiteral("WIDE"));
+        QCOMPARE(fg()->TextMatrix(6, 13), QStringLiteral("13"));
+        QCOMPARE(fg()->TextMatrix(1, 2), QStringLiteral("Latest IPO Events"));
+        QCOMPARE(fg()->TextMatrix(0, 0), QStringLiteral("Date"));
+
         QByteArray noNews = page;
         noNews.replace("<b>News</b>", "");
         SheetFixture::WritePage(QStringLiteral("IPO_lts.sh"), noNews);
@@ -231,31 +261,40 @@ private Q_SLOTS:
     }
 
     // Five items, the last one ending at "</ul>": rows 2 to 6; the address
-    // without quotes in column 4; an item without a link has none.
+    // alone in column 4, whatever its quotes and the anchor's other
+    // attributes; an item without a link has none and opens nothing.
     void ipoNews()
     {
+        f.ShowMain();
+        const QByteArray anchors[] = {"<a href=\"n/i/x.html\" target=\"_blank\">", "<a href='n/i/x2.html'>", "",
+                                      "<A class=hot HREF=n/i/x4.html>", "<a href = \"n/i/x5.html\" >"};
         QByteArray page = HttpHead + "<html><body><ul>\r\n";
         for (int i = 1; i <= 5; ++i) {
             const QByteArray text = "Headline " + QByteArray::number(i) + " - Wire - 10:3" + QByteArray::number(i);
-            page += i == 3 ? "<li>" + text + "\r\n" : "<li><a href=\"n/i/x" + QByteArray::number(i) + ".html\">" + text + "</a>\r\n";
+            const QByteArray &a = anchors[i - 1];
+            page += a.isEmpty() ? "<li>" + text + "\r\n" : "<li>" + a + text + "</a>\r\n";
         }
         page += "</ul><p>More news</p></body></html>";
-        page.replace("n/i/x1.html", "n/i/x.html");
         SheetFixture::WritePage(QStringLiteral("IPO_News.sh"), page);
         f.OpenNode("ipo_news");
         QCOMPARE(CurrentView, QStringLiteral("IPO_News"));
         QCOMPARE(fg()->Rows(), 7);
-        QCOMPARE(fg()->TextMatrix(2, 4), QStringLiteral("n/i/x.html"));
+        QCOMPARE((QStringList{fg()->TextMatrix(2, 4), fg()->TextMatrix(3, 4), fg()->TextMatrix(4, 4),
+                              fg()->TextMatrix(5, 4), fg()->TextMatrix(6, 4)}),
+                 (QStringList{"n/i/x.html", "n/i/x2.html", "", "n/i/x4.html", "n/i/x5.html"}));
         QCOMPARE(fg()->TextMatrix(2, 2), QStringLiteral("Wire "));
         QCOMPARE(fg()->TextMatrix(2, 3), QStringLiteral("10:31"));
         QCOMPARE(fg()->TextMatrix(6, 1), QStringLiteral("Headline 5 "));
-        QCOMPARE(fg()->TextMatrix(6, 4), QStringLiteral("n/i/x5.html"));
-        QCOMPARE(fg()->TextMatrix(4, 4), QString());
         QVERIFY(!f.Link(4, 1));
-        QVERIFY(f.Link(2, 1) && f.Link(6, 1));
+        QVERIFY(f.Link(2, 1) && f.Link(3, 1) && f.Link(5, 1) && f.Link(6, 1));
         QCOMPARE(fg()->RowHeight(1), 0);
         QCOMPARE(fg()->TextMatrix(0, 1), QStringLiteral("IPO News"));
         QCOMPARE(f.Percent(4), 0);
+
+        ClickCell(fg(), 4, 1);
+        QCOMPARE(Shell::Opened(), QStringList());
+        ClickCell(fg(), 2, 1);
+        QCOMPARE(Shell::Opened(), QStringList{Hosts::Url(QStringLiteral("BizNewsHost"), QStringLiteral("/n/i/x.html"))});
 
         QByteArray noHtml = page;
         noHtml.replace("<html>", "<body>");
@@ -354,7 +393,7 @@ private Q_SLOTS:
 
     // The parse takes the four values after each label's symbol; a label
     // the page lacks keeps its record; "Composite" and "Volume in 000's"
-    // go by their order.
+    // go by their symbols.
     void parseUS()
     {
         USMarket.fill({});
@@ -394,6 +433,43 @@ private Q_SLOTS:
         QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/US.Sh"));
         f.main->Parse_US();
         QVERIFY(!QFile::exists(Stock::USFile()));
+    }
+
+    // A page without one of the two "Composite" rows: that record keeps
+    // what US.dat held, and every other record takes its own row's figures,
+    // never its neighbour's.
+    void parseUSRowMissing_data()
+    {
+        QTest::addColumn<QByteArray>("symbol");
+        QTest::addColumn<int>("record");
+        QTest::newRow("no NYSE Composite") << QByteArray("^NYA") << 5;
+        QTest::newRow("no Nasdaq Composite") << QByteArray("^IXIC") << 8;
+        QTest::newRow("no NYSE volume") << QByteArray("^TV.N") << 4;
+    }
+    void parseUSRowMissing()
+    {
+        QFETCH(QByteArray, symbol);
+        QFETCH(int, record);
+        USMarket.fill(Index("old", "old", "old", "old"));
+        QVERIFY(Stock::SaveUS());
+        QList<std::array<QByteArray, 6>> rows;
+        int k = 0;
+        for (const MarketReaders::IndexRow &row : MarketReaders::USIndexRows()) {
+            if (!row.symbol)
+                continue;
+            const QByteArray n = QByteArray::number(k++);
+            if (symbol != row.symbol)
+                rows.append({row.label, row.symbol, "t" + n, "l" + n, "+" + n, "p" + n});
+        }
+        SheetFixture::WritePage(QStringLiteral("US.Sh"), USPage(rows));
+        f.main->Parse_US();
+        USMarket.fill({});
+        QVERIFY(Stock::ReadUS());
+        for (int i = 0; i < Stock::USMarketSlots; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            const MarketIndexRecord expected = i == record ? Index("old", "old", "old", "old") : Index("l" + n, "t" + n, "+" + n, "p" + n);
+            QVERIFY2(USMarket[size_t(i)] == expected, n.constData());
+        }
     }
 
     // Each region's title lands on the spacer row before it; the last
@@ -510,8 +586,8 @@ private Q_SLOTS:
         QCOMPARE(fg()->TextMatrix(0, 3), QStringLiteral("Announce Date"));
         QVERIFY(!f.Link(2, 0));
 
-        // The tech list's marker holds "The", which the page's tags step
-        // lower-cases like every "Th".
+        // The tech list's marker holds "The", which the tags step leaves
+        // as it stands outside the tags.
         SheetFixture::WritePage(QStringLiteral("FMS_Tech.Sh"),
                                 SplitsPage("<tr><td><b>Tech Stocks with The Most Splits</b></td></tr>",
                                            {CellsRow({"GHI", "Ghi Co", "7", "News", "Chart"})}));

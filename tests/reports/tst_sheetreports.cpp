@@ -496,7 +496,7 @@ private Q_SLOTS:
         QTest::newRow("split, no marker") << 0 << "<tr><td>Type</td></tr>" + split + "</table>" << QByteArray();
         QTest::newRow("split, row left open") << 0 << QByteArray("begin splits</tr><tr><td>x</td></table>") << nd;
         QTest::newRow("split, no page") << 0 << QByteArray() << nd;
-        // "News" goes wherever it stands, in "Newstar" too.
+        // "News" goes where it stands as a word; "Newstar" keeps its letters.
         QTest::newRow("changes")
             << 1
             << QByteArray("begin splits<table><tr><th>Date</th></tr><tr><td>Jan 5, 2001</td><td>Newstar News</td><td></td>"
@@ -505,7 +505,7 @@ private Q_SLOTS:
                           "</th>\r\n<TH ALIGN=\"LEFT\" WIDTH=\"30%\"><Font size=-1 Face=\"Arial\">Broker</Font><HR></th>\r\n"
                           "<TH ALIGN=\"LEFT\" WIDTH=\"50%\"><Font size=-1 Face=\"Arial\">Comments</Font><HR></th>\r\n"
                           "</TR>\r\n<TR><TD><FONT color=#484848 size=-1 Face=\"Arial\"><B>Jan 5 2001</B></FONT></td>\r\n"
-                          "<TD><FONT color=#484848 size=-1 Face=\"Arial\">tar</FONT></td>\r\n"
+                          "<TD><FONT color=#484848 size=-1 Face=\"Arial\">Newstar</FONT></td>\r\n"
                           "<TD><FONT color=#484848 size=-1 Face=\"Arial\"></FONT></td>\r\n</tr>\r\n<tr>\r\n"
                           "<TD><FONT color=#484848 size=-1 Face=\"Arial\"><B>Feb 1</B></FONT></td>\r\n"
                           "<TD><FONT color=#484848 size=-1 Face=\"Arial\">B</FONT></td>\r\n"

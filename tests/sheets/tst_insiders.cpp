@@ -169,7 +169,7 @@ private Q_SLOTS:
                                                                     kSeven};
         QTest::newRow("tag words in texts")
             << Filings(Filing("S-8", "Trust N/A TABLE")) << QStringList{kFilingHeads, kFilingTitle,
-                                                                       QStringLiteral("2024-01-02|S-8|trust N table||?id=ZETA-1||"),
+                                                                       QStringLiteral("2024-01-02|S-8|Trust N TABLE||?id=ZETA-1||"),
                                                                        kSeven};
         QTest::newRow("empty and blank cells")
             << Filings("<tr><td>2024-01-02</td><td></td><td>&nbsp;</td><td>Note</td></tr>")

@@ -23,7 +23,7 @@ QByteArray Row(const QList<QByteArray> &texts)
 }
 
 const QByteArray kNewstar = Row({"Jan 5, 2001", "Newstar Securities", "Upgraded to Buy, from Hold"});
-const QByteArray kThomas = Row({"Feb 1, 2001", "Thomas Capital", "Upgraded to Strong Buy"});
+const QByteArray kThomas = Row({"Feb 1, 2001", "Thomas Weisel", "Upgraded to Strong Buy"});
 
 // Upgrades, downgrades: "begin splits", a head row, rows, "</table>".
 QByteArray Changes(const QByteArray &rows, const QByteArray &lead = {})
@@ -71,8 +71,10 @@ const QByteArray kInterest = Row({"Jan 15, 2001", "1,234,567", "456,789", "2.70"
 
 const QString kUpHeads = QStringLiteral("Date|Broker|Comments on Zeta Corp");
 const QString kUpTitle = QStringLiteral("ZETA\r\nUpgrades||");
-const QString kUpNewstar = QStringLiteral("Jan 5 2001|tar Securities|Upgraded to Buy from Hold");
-const QString kUpThomas = QStringLiteral("Feb 1 2001|thomas Capital|Upgraded to Strong Buy");
+// Names keep every letter: tag clean-up touches tags, and the link words go
+// only where they stand as words.
+const QString kUpNewstar = QStringLiteral("Jan 5 2001|Newstar Securities|Upgraded to Buy from Hold");
+const QString kUpThomas = QStringLiteral("Feb 1 2001|Thomas Weisel|Upgraded to Strong Buy");
 const QString kSplitHeads = QStringLiteral("Type|Amount|Ex-Date|Pay-Date|Rec-Date|An-Date");
 const QString kSplitTitle = QStringLiteral("ZETA\r\nSplits History|||||");
 const QString kBrpTitle = QStringLiteral("ZETA\r\nBroker Reports||");
@@ -130,10 +132,13 @@ private Q_SLOTS:
             << &frmMain::FG_UPH << uph
             << Changes(Row({"Jan\t5", "Chart&nbsp;Compare BrokerReports Firm", "a &amp; b"}))
             << QStringList{kUpHeads, kUpTitle, QStringLiteral("Jan 5|Firm|a & b")};
+        QTest::newRow("link words only as words")
+            << &frmMain::FG_UPH << uph << Changes(Row({"Mar 3, 2001", "Newsome Charts", "Raised News Chart,Compare"}))
+            << QStringList{kUpHeads, kUpTitle, QStringLiteral("Mar 3 2001|Newsome Charts|Raised")};
         QTest::newRow("downgrades keep a capital Th")
             << &frmMain::FG_DNH << QStringLiteral("ZETA_dnh.Sh") << Changes(kThomas, tw::test::LongLead)
             << QStringList{kUpHeads, QStringLiteral("ZETA\r\nDowngrades||"),
-                           QStringLiteral("Feb 1 2001|Thomas Capital|Upgraded to Strong Buy")};
+                           QStringLiteral("Feb 1 2001|Thomas Weisel|Upgraded to Strong Buy")};
         const QStringList splits{kSplitHeads, kSplitTitle, QStringLiteral("Split|2 for 1|a|b|c|d"),
                                  QStringLiteral("Split|3 for 1|a|b|c|d"), QStringLiteral("Split|4 for 1|a|b|c|d")};
         QTest::newRow("splits, an empty row among them")

@@ -6,6 +6,8 @@
 //   pages/                 up.gif, dn.gif, bar.jpg, gmb.jpg of the report pages
 // Everything is drawn from code with fixed seeds, so a run gives the same
 // files on any machine with the same fonts.
+#include "../common/Gif.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -351,74 +353,6 @@ void GridPictures()
 }
 
 // ------------------------------------------------- report page pictures
-
-// A GIF89a file of an image of at most 256 colours. Codes stay 9 bits wide:
-// every pixel is written as its own code and the table is cleared before it
-// would grow, which any reader decodes.
-QByteArray Gif(const QImage &source)
-{
-    QList<QRgb> palette;
-    QList<uint8_t> indexes;
-    for (int y = 0; y < source.height(); ++y)
-        for (int x = 0; x < source.width(); ++x) {
-            const QRgb c = source.pixel(x, y) | 0xFF000000u;
-            qsizetype i = palette.indexOf(c);
-            if (i < 0) {
-                i = palette.size();
-                palette.append(c);
-            }
-            indexes.append(uint8_t(i));
-        }
-    Q_ASSERT(palette.size() <= 256);
-    QByteArray out = "GIF89a";
-    auto word = [&out](int v) { out += char(v & 0xFF); out += char((v >> 8) & 0xFF); };
-    word(source.width());
-    word(source.height());
-    out += char(0xF7); // global colour table of 256 entries
-    out += char(0);
-    out += char(0);
-    for (int i = 0; i < 256; ++i) {
-        const QRgb c = i < palette.size() ? palette[i] : 0;
-        out += char(qRed(c));
-        out += char(qGreen(c));
-        out += char(qBlue(c));
-    }
-    out += ',';
-    word(0);
-    word(0);
-    word(source.width());
-    word(source.height());
-    out += char(0);
-    out += char(8); // minimum code size
-    QByteArray data;
-    uint32_t bits = 0;
-    int count = 0;
-    auto code = [&](int c) {
-        bits |= uint32_t(c) << count;
-        count += 9;
-        while (count >= 8) {
-            data += char(bits & 0xFF);
-            bits >>= 8;
-            count -= 8;
-        }
-    };
-    for (qsizetype i = 0; i < indexes.size(); ++i) {
-        if (i % 250 == 0)
-            code(256); // clear
-        code(indexes[i]);
-    }
-    code(257); // end of information
-    if (count > 0)
-        data += char(bits & 0xFF);
-    for (qsizetype at = 0; at < data.size(); at += 255) {
-        const QByteArray block = data.mid(at, 255);
-        out += char(block.size());
-        out += block;
-    }
-    out += char(0);
-    out += ';';
-    return out;
-}
 
 void SaveBytes(const QByteArray &bytes, const QString &rel)
 {

@@ -78,6 +78,19 @@ Reply USMarketPage(const Request &r);
 Reply WorldMarketsPage(const Request &r);
 Reply SplitsCalendarPage(const Request &r);
 
+// Pages the program opens in the browser from its sheets and summary
+// (PagesLinks.cpp).
+Reply OptionQuotePage(const Request &r);
+Reply CompanyPage(const Request &r);
+Reply StoryPage(const Request &r);
+Reply CompanyProfilePage(const Request &r);
+Reply SplitQuotePage(const Request &r);
+Reply InsiderPersonPage(const Request &r);
+Reply FilingDocument(const Request &r);
+Reply EarningsNotePage(const Request &r);
+Reply CompanyDigestPage(const Request &r);
+Reply ChartPicture(const Request &r);
+
 // Quote pages (PagesQuotes.cpp). /q serves the detailed quote with d=t and
 // the page with the news otherwise.
 Reply QuotePage(const Request &r);

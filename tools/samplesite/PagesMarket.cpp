@@ -70,8 +70,9 @@ Reply IpoCalendarPage(const Request &r)
         if (page == "reg_cal") {
             head = Head({"File Date", "Company", "Proposed Symbol", "Shares", "File Amount", "Price", "Expected Date",
                          "More Info"});
+            // The registrations' link cell stays one cell, commas and all.
             rows += Cells({Date(d), company, sym, Grouped(d.Between(1, 90) * 100000), "$" + Grouped(d.Between(10, 900)) + "M",
-                           price, Date(d), LinkWords(sym, {"Profile"})});
+                           price, Date(d), LinkWords(sym, {"Profile", "News"})});
         } else if (page == "prc_cal") {
             head = Head({"Offer Date", "Company", "Symbol", "Proposed", "Initial", "More Info"});
             rows += Cells({Date(d), company, sym, price, Pages::Hundredths(d.Between(800, 3000)),
@@ -126,16 +127,24 @@ Reply IpoEventsPage(const Request &)
     return Reply::Html(Html("Latest IPO events", body));
 }
 
-// Headlines "Headline - Source - Time", each linking to its story.
+// Headlines "Headline - Source - Time", each linking to its story, the
+// links written in the ways pages write them: double quotes with a target,
+// single quotes, no quotes; one headline has no link.
 Reply IpoNewsPage(const Request &)
 {
     SymbolData d("ipo-news");
     QByteArray items;
     for (int i = 1; i <= 8; ++i) {
         const QByteArray sym = Ticker(d);
-        items += "<li><a href=\"n/i/" + sym.toLower() + ".html\">" + Company(d) + " sets terms for its offering - Wire "
-                 + QByteArray::number(d.Between(1, 9)) + " - " + QByteArray::number(d.Between(8, 16)) + ":"
-                 + QByteArray::number(d.Between(10, 59)) + "</a>\r\n";
+        const QByteArray story = "n/i/" + sym.toLower() + ".html";
+        const QByteArray text = Company(d) + " sets terms for its offering - Wire " + QByteArray::number(d.Between(1, 9))
+                                + " - " + QByteArray::number(d.Between(8, 16)) + ":" + QByteArray::number(d.Between(10, 59));
+        switch (i % 4) {
+        case 0: items += "<li><a href=\"" + story + "\" target=\"_blank\">" + text + "</a>\r\n"; break;
+        case 1: items += "<li><a href=\"" + story + "\">" + text + "</a>\r\n"; break;
+        case 2: items += "<li><a href='" + story + "'>" + text + "</a>\r\n"; break;
+        default: items += i == 3 ? "<li>" + text + "\r\n" : "<li><a href=" + story + ">" + text + "</a>\r\n"; break;
+        }
     }
     return Reply::Html(Html("IPO headlines", "<ul>\r\n" + items + "</ul>\r\n" + Padding()));
 }

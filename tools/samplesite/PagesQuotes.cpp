@@ -27,8 +27,7 @@ struct Quote {
 // The day of every last trade: one fixed trading day.
 const char kTradeDate[] = "6/2/2000";
 
-// No part of a name starts with "Th", "Tr" or "Td": quote pages are read
-// with those letters lower-cased wherever they stand.
+// A company name, exchange and figures fixed per symbol.
 Quote QuoteOf(const QByteArray &sym)
 {
     static const char *const first[] = {"Acme", "Bluewater", "Cobalt", "Driftwood", "Evergreen", "Foxglove",

@@ -4,7 +4,8 @@
 // table shape its sheet reads, and is padded with a comment that holds no
 // marker to the size under which the program throws a page away. None holds
 // a comma or one of the words the research sheets strike unless the row of a
-// check wants it.
+// check wants it. A fund has no research: each page then is the site's short
+// "no data" answer.
 #include "Pages.h"
 
 #include <QList>
@@ -58,6 +59,25 @@ QByteArray Date(SymbolData &d, int year)
            + QByteArray::number(year);
 }
 
+// A mutual fund's symbol: five capitals ending in "X". The research site
+// does not cover funds.
+bool Fund(const QByteArray &sym)
+{
+    if (sym.size() != 5 || !sym.endsWith('X'))
+        return false;
+    for (char c : sym)
+        if (c < 'A' || c > 'Z')
+            return false;
+    return true;
+}
+
+// The site's whole answer for a stock it does not cover: a short page,
+// under the size of any page with data.
+Reply NoData(const QByteArray &sym)
+{
+    return Reply::Html(Head(sym) + "<p>There is no data for " + sym + ".</p>\r\n" + kEnd);
+}
+
 } // namespace
 
 // Splits: six cells a row between "begin splits" and "end splits", an
@@ -67,6 +87,8 @@ Reply SplitsPage(const Request &r)
     const QByteArray sym = SymbolOf(r, "symbol");
     if (sym.isEmpty())
         return Reply::Status(404);
+    if (Fund(sym))
+        return NoData(sym);
     SymbolData d(sym + "sp");
     QByteArray rows;
     static const char *const amounts[] = {"2 for 1", "3 for 2", "5 for 4", "3 for 1"};
@@ -91,6 +113,8 @@ Reply RatingChanges(const Request &r)
     const QByteArray sym = SymbolOf(r, "symbol");
     if (sym.isEmpty())
         return Reply::Status(404);
+    if (Fund(sym))
+        return NoData(sym);
     const bool up = r.path.startsWith("/upgrades");
     const QByteArray title = sym + (up ? " Upgrades" : " Downgrades");
     const QByteArray rows =
@@ -111,6 +135,8 @@ Reply MomentumPage(const Request &r)
     const QByteArray sym = SymbolOf(r, "symbol");
     if (sym.isEmpty())
         return Reply::Status(404);
+    if (Fund(sym))
+        return NoData(sym);
     return Reply::Html(Padded(Head(sym + " Momentum") + "<h2>" + sym + " Momentum</h2>\r\n<table>"
                                   "<tr><th>Rank</th><th>Rating</th><th>Buys</th><th>Holds</th><th>Sells</th></tr>\r\n"
                                   "<tr><td>12</td><td>25</td><td>8</td><td>3</td><td>1</td></tr></table>\r\n",
@@ -124,6 +150,8 @@ Reply BrokerReportsPage(const Request &r)
     const QByteArray sym = SymbolOf(r, "symbol");
     if (sym.isEmpty())
         return Reply::Status(404);
+    if (Fund(sym))
+        return NoData(sym);
     SymbolData d(sym + "brp");
     static const char *const firms[] = {"Alder Securities", "Birch Capital", "Crane Partners", "Dune Research"};
     static const char *const notes[] = {"Initiated at Buy", "Target raised", "Estimates cut", "Reiterated Hold"};
@@ -142,6 +170,8 @@ Reply ProfilePage(const Request &r)
     const QByteArray sym = SymbolOf(r, "symbol");
     if (sym.isEmpty())
         return Reply::Status(404);
+    if (Fund(sym))
+        return NoData(sym);
     return Reply::Html(Padded("<html><head><title>" + sym + " Profile</title></head><body><hr>" + sym
                                   + " Corp. makes widgets. It sells them worldwide.<hr>\r\n",
                               kEnd));
@@ -153,6 +183,8 @@ Reply ShortInterestPage(const Request &r)
     const QByteArray sym = SymbolOf(r, "symbol", true);
     if (sym.isEmpty() || r.Query("kind") != "shortint" || SymbolOf(r, "selected", true) != sym)
         return Reply::Status(404);
+    if (Fund(sym))
+        return NoData(sym);
     SymbolData d(sym + "si");
     QByteArray rows = Row({"Jan 15, 2001", "1,234,567", "456,789", "2.70"});
     for (int i = 0; i < 3; ++i)

@@ -193,8 +193,7 @@ QList<qint64> BalanceYear(SymbolData &d)
 // six cells a row under the statement's name, the header row first. Section
 // headings stand where the sheets give their rows the heading look (in the
 // balance sheet a heading and one empty cell), totals on the rows the sheets
-// make bold or band. No label starts with "Tr", "Td" or "Th": the
-// sheets lower-case those wherever they stand.
+// make bold or band.
 Reply AnnualReport(const Request &r)
 {
     const QByteArray sym = SymbolOf(r.Query("ticker"));
@@ -251,8 +250,8 @@ Reply AnnualReport(const Request &r)
 // value cell holding a column's figures split by "<br>". The figures hang
 // together: a surprise is the difference over the estimate, the estimates'
 // growth is over the year-ago figure, the trend drifts towards today's
-// estimate. Headers and labels carry no "Th" or "Tr" that the page's tag
-// normalisation would lower-case.
+// estimate. Headers and labels carry no "TR", which the earnings sheets
+// lower-case wherever it stands.
 Reply EarningsPage(const Request &r)
 {
     const QByteArray sym = SymbolOf(r.Arg("sym"));
@@ -466,8 +465,8 @@ Reply AnalystActions(const Request &r)
     const bool coverage = kind == "i";
     const QByteArray heading = kind == "u" ? "<b>Upgrades</b>" : kind == "d" ? "<b>Downgrades</b>" : "<b>New Coverage</b>";
     SymbolData d("actions" + kind);
-    static const char *const firms[] = {"Alder Securities", "Birch Capital", "Crane Partners", "Dune Research",
-                                        "Elm Street Advisors"};
+    static const char *const firms[] = {"Alder Securities", "Birch Capital", "Crane Partners", "Thomas Weisel",
+                                        "Newstar Securities"};
     static const char *const ratings[] = {"Sell", "Underperform", "Hold", "Buy", "Strong Buy"};
     const QByteArray heads = coverage ? "<tr><TH>Company</TH><TH>Symbol</TH><TH>Brokerage</TH><TH>Rating</TH><TH>More</TH></tr>\r\n"
                                       : "<tr><TH>Company</TH><TH>Symbol</TH><TH>Brokerage</TH><TH>From</TH><TH>To</TH>"
@@ -502,7 +501,10 @@ Reply WeeklyTip(const Request &)
 
 // Market movers report: rows between the "P/E<BR>Ratio" head and "Show", the
 // company cell a small table holding the company's link; the one-pixel
-// spacer row after the head and two blank rows after the data.
+// spacer row after the head and two blank rows after the data. Each report
+// has its own figures, in the order of its list's headings: 1 and 2 the
+// price gainers and losers, 3 and 4 the volume gainers and losers, 5 and 6
+// the new highs and lows, 7 the most active stocks, 8 the money movers.
 Reply MoversReport(const Request &r)
 {
     const QByteArray report = r.Query("report");
@@ -511,22 +513,37 @@ Reply MoversReport(const Request &r)
     if (code < 1 || code > 8 || data.toInt() < 1 || data.toInt() > 3 || r.Query("date").size() != 8)
         return Reply::Status(404);
     SymbolData d("movers" + report + data + r.Query("date"));
-    const bool highsLows = code == 5 || code == 6;
+    const bool losers = code == 2 || code == 4 || code == 6;
     QByteArray rows;
     for (int i = 1; i <= 25; ++i) {
         const QByteArray sym = Ticker(d);
         const int close = d.Between(100, 20000);
-        const int change = (code == 2 || code == 6 ? -1 : 1) * d.Between(1, 900);
+        // Price gainers and new highs rise, price losers and new lows fall,
+        // the others go either way.
+        const int direction = code == 1 || code == 5 ? 1 : code == 2 || code == 6 ? -1 : d.Between(0, 1) ? 1 : -1;
+        const int change = direction * d.Between(1, 900);
+        const QByteArray percent = (losers ? "-" : "+") + Hundredths(d.Between(1, 5000)) + "%";
+        const qint64 volume = d.Between(1000, 9000000);
         QList<QByteArray> cells{QByteArray::number(i),
                                 "<table cellpadding=0 cellspacing=0 border=0><tr><td><a href=\"" + Root(r) + "/q?s="
                                     + sym + "\">" + Company(d) + "</a></td></tr></table>",
                                 sym};
-        if (highsLows)
+        switch (code) {
+        case 1: case 2: case 3: case 4:
+            cells << percent << Grouped(volume) << Hundredths(close) << Signed(change);
+            break;
+        case 5: case 6:
             cells << Hundredths(close) << Signed(change) << Hundredths(close + d.Between(0, 500))
                   << Hundredths(close - d.Between(0, 99)) << Signed(d.Between(-5000, 5000)) + "%";
-        else
-            cells << Signed(d.Between(1, 5000)) + "%" << Grouped(d.Between(1000, 9000000)) << Hundredths(close)
+            break;
+        case 7:
+            cells << Grouped(volume) << Grouped(volume * d.Between(50, 150) / 100) << Hundredths(close) << Signed(change);
+            break;
+        default:
+            cells << Grouped(volume * close / 100) << Grouped(volume * d.Between(50, 150) / 100) << Hundredths(close)
                   << Signed(change);
+            break;
+        }
         cells << Hundredths(d.Between(300, 6000));
         rows += Cells(cells);
     }
@@ -570,7 +587,7 @@ Reply ScreenerList(const Request &r)
 Reply ReportsToday(const Request &r)
 {
     SymbolData d("reports-today");
-    static const char *const brokers[] = {"Alder Securities", "Birch Capital", "Crane Partners", "Dune Research"};
+    static const char *const brokers[] = {"Alder Securities", "Newstar Securities", "Crane Partners", "Thomas Weisel"};
     static const char *const actions[] = {"Raised to Buy", "Cut to Hold", "Started at Outperform", "Target raised"};
     QByteArray reports = Cells({"Ticker", "Company", "Broker", "Report"});
     for (int i = 0; i < 12; ++i) {

@@ -50,6 +50,17 @@ constexpr Route kRoutes[] = {
     {"/m2", Pages::WorldMarketsPage},
     {"/splits/{page}.asp", Pages::SplitsCalendarPage},
     {"/mostsplits.asp", Pages::SplitsCalendarPage},
+    {"/cgi-bin/cboeget.exe", Pages::OptionQuotePage},
+    {"/c/3m/{l}/{sym}.gif", Pages::ChartPicture},
+    {"/c/{l}/{sym}.html", Pages::CompanyPage},
+    {"/n/i/{sym}.html", Pages::StoryPage},
+    {"/p/e/{sym}.html", Pages::CompanyProfilePage},
+    {"/p/{sym}.html", Pages::CompanyProfilePage},
+    {"/quote.asp", Pages::SplitQuotePage},
+    {"/insider/{name}.html", Pages::InsiderPersonPage},
+    {"/auth/doctrans/doc/{name}.txt", Pages::FilingDocument},
+    {"/ows-bin/owa/zbrc", Pages::EarningsNotePage},
+    {"/cgi/inet/qndigest.trn", Pages::CompanyDigestPage},
 };
 
 struct Compiled {

@@ -1,0 +1,1 @@
+<html><p>Go To page</p><p>Click Here</p></html>

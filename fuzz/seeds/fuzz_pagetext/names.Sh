@@ -1,0 +1,1 @@
+<TABLE><TR><TD>Thomas Weisel</TD><TD>Newstar TRW</TD><TD Title=Th>x</TD></TR></TABLE> a <TD
