@@ -163,23 +163,8 @@ void frmMain::RunNodeRules(TreeNode *node, bool opening)
             } else {
                 if (CurrentView != QLatin1String("Current"))
                     run({Kind::Call, 0, &frmMain::FG_Current, {}, {}});
-                // The stock's row of the quote list, found by its name.
-                const QString name = Text::FromCp1252(Stock::CurrentStockName());
-                for (int row = 2; !name.isEmpty() && row < FG->Rows(); ++row) {
-                    if (FG->TextMatrix(row, 1) != name)
-                        continue;
-                    FG->SetRedraw(false);
-                    if (row > FG->TopRow() + 6)
-                        FG->SetTopRow(row);
-                    if (row < FG->TopRow())
-                        FG->SetTopRow(row);
-                    FG->SetCol(0);
-                    FG->SetRow(row);
-                    FG->SetRowSel(row);
-                    FG->SetColSel(1);
-                    FG->SetRedraw(true);
+                if (ShowCurrentRow(CurrentSymbol))
                     return;
-                }
             }
         }
 

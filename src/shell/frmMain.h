@@ -571,7 +571,7 @@ private:
     bool FetchWorkFile(const QString &file, const QString &url, const QString &status, qint64 minimum = 0);
     // Brings the main grid's row whose company cell reads name into view
     // and selects it.
-    void ShowCurrentRow(const QByteArray &symbol);
+    bool ShowCurrentRow(const QByteArray &symbol);
     // Selects and focuses the first stock node of the tree showing symbol.
     void SelectTreeStock(const QString &symbol);
 

@@ -377,10 +377,10 @@ void frmMain::ImgDn_MouseDown(int, int, float, float) { TmrNav->stop(); }
 void frmMain::ImgDn_MouseUp(int, int, float, float) { TmrNav->stop(); }
 void frmMain::PicCont_MouseMove(int, int, float, float) { TmrNav->stop(); }
 
-// The current stock shown where it stands: its row of the quote list made
-// current, and its node of the tree selected. Rows are found by the symbol
-// they carry, as two stocks can share a company name.
-void frmMain::ShowCurrentRow(const QByteArray &symbol)
+// The stock's row of the quote list made current and scrolled into view.
+// Rows are found by the symbol they carry, as two stocks can share a
+// company name. False when no row carries it.
+bool frmMain::ShowCurrentRow(const QByteArray &symbol)
 {
     const QString wanted = Text::FromCp1252(symbol);
     for (int r = 2; r < FG->Rows(); ++r) {
@@ -394,8 +394,9 @@ void frmMain::ShowCurrentRow(const QByteArray &symbol)
         FG->SetRowSel(r);
         FG->SetColSel(1);
         FG->SetRedraw(true);
-        return;
+        return true;
     }
+    return false;
 }
 
 void frmMain::SelectTreeStock(const QString &symbol)

@@ -142,8 +142,8 @@ private Q_SLOTS:
         QVERIFY(f.Node("TID4"));
     }
 
-    // A stock node while the quote list is on show: its row (by the name in
-    // column 1) is selected in place, scrolled to the top only when it lies
+    // A stock node while the quote list is on show: its row (by the symbol
+    // the row carries, not the shown name) is selected in place, scrolled to the top only when it lies
     // outside the rows near the top.
     void stockRowInQuoteList_data()
     {
@@ -163,10 +163,15 @@ private Q_SLOTS:
         FlexGrid *fg = f.main->FG;
         fg->SetRows(200);
         fg->SetCols(4);
-        for (int r = 2; r < 200; ++r)
+        for (int r = 2; r < 200; ++r) {
             fg->SetTextMatrix(r, 1, QStringLiteral("Company %1").arg(r));
+            fg->SetRowData(r, QStringLiteral("C%1").arg(r));
+        }
         fg->SetTextMatrix(row, 1, QStringLiteral("Acme Inc"));
-        fg->SetTextMatrix(row + 1, 2, QStringLiteral("Zeta Corp")); // not column 1
+        fg->SetRowData(row, QStringLiteral("ACME"));
+        // Another stock of the same name, above: not ACME's row.
+        fg->SetTextMatrix(3, 1, QStringLiteral("Acme Inc"));
+        fg->SetTextMatrix(row + 1, 2, QStringLiteral("Zeta Corp"));
         fg->SetTopRow(top);
         QCOMPARE(fg->TopRow(), top);
         CurrentView = QStringLiteral("Current");
@@ -182,7 +187,7 @@ private Q_SLOTS:
         QCOMPARE(fg->Rows(), 200); // not refilled
         QCOMPARE(fg->TextMatrix(row, 1), QStringLiteral("Acme Inc"));
 
-        // The name stands in column 2 only: no row is chosen.
+        // No row carries ZETA: no row is chosen.
         f.Click(QStringLiteral("ID0"));
         QCOMPARE(CurrentSymbol, QByteArray("ZETA"));
         QCOMPARE(fg->Row(), row);
