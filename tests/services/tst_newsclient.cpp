@@ -259,23 +259,26 @@ private slots:
     void endlessListEndsAtItsBound_data()
     {
         QTest::addColumn<Turn>("reply");
+        QTest::addColumn<int>("limitMs"); // the exchange's time; 0: as the program has it
         QTest::addColumn<QString>("status");
         QByteArray lines = "215 list follows\r\n";
         for (int i = 0; i < 500; ++i)
             lines += "alt.group" + QByteArray::number(i) + " 1 1 y\r\n";
-        QTest::newRow("no final dot") << Turn(lines.left(60), "LIST") << QStringLiteral("No complete reply from ");
-        QTest::newRow("a byte at a time") << Turn(lines, "LIST", 0, 1, 5) << QStringLiteral("No complete reply from ");
+        QTest::newRow("no final dot") << Turn(lines.left(60), "LIST") << 1500 << QStringLiteral("No complete reply from ");
+        QTest::newRow("a byte at a time") << Turn(lines, "LIST", 0, 1, 5) << 1500
+                                          << QStringLiteral("No complete reply from ");
         QTest::newRow("a flood") << Turn::Flood("215 list follows\r\n", "LIST", "alt.flood 1 1 y\r\n", qint64(100) << 20)
-                                 << QStringLiteral("Too much data from ");
+                                 << 0 << QStringLiteral("Too much data from ");
         QTest::newRow("a line that never ends")
-            << Turn::Flood("215 list follows\r\nalt.", "LIST", QByteArray(1024, 'x'), qint64(100) << 20)
+            << Turn::Flood("215 list follows\r\nalt.", "LIST", QByteArray(1024, 'x'), qint64(100) << 20) << 0
             << QStringLiteral("Too much data from ");
     }
     void endlessListEndsAtItsBound()
     {
         QFETCH(Turn, reply);
+        QFETCH(int, limitMs);
         QFETCH(QString, status);
-        News::SetExchangeLimitMs(1500);
+        News::SetExchangeLimitMs(limitMs);
         ScriptedPeer peer;
         peer.greeting = {"200 ready\r\n"};
         peer.turns = {reply};

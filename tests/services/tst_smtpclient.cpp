@@ -525,13 +525,16 @@ private Q_SLOTS:
     // large body on a slow link is no silent server, and goes once.
     void slowLinkStillDelivered()
     {
+        // The body takes the peer about five seconds to read, twice the wait
+        // for a reply; it keeps moving all the while.
+        frmEmail::SetReplyTimeoutMs(2500);
         ScriptedPeer peer;
         Accepting(peer);
         peer.SetReceiveBuffer(8192);
         peer.readChunk = 16384;
         peer.readGapMs = 50;
         QString body;
-        while (body.size() < (1 << 20))
+        while (body.size() < (3 << 19))
             body += Paragraph(99) + u'\n';
         frmEmail w;
         QVERIFY(Send(w, peer.hostPort(), body));
@@ -554,6 +557,8 @@ private Q_SLOTS:
     void floodedReplyEndsTheMail()
     {
         QFETCH(Turn, greeting);
+        // Only the size bound may end it, however slow the machine.
+        frmEmail::SetReplyTimeoutMs(60000);
         ScriptedPeer peer;
         peer.greeting = greeting;
         frmEmail w;
