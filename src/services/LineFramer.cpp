@@ -27,7 +27,7 @@ void LineFramer::Feed(QByteArrayView bytes)
     if (open > 0 && buffer_.endsWith('\r'))
         --open;
     if (open > maxLine_) {
-        Clear();
+        buffer_.truncate(lineStart_);
         overflowed_ = true;
     }
 }

@@ -13,8 +13,9 @@
 // end lines with LF alone are read alike.
 //
 // A peer that never ends its line would have the framer keep everything it
-// sends: past maxLine bytes in one line the framer drops what it holds,
-// keeps nothing more and says Overflowed() until Clear().
+// sends: past maxLine bytes in one line the framer drops that line and all
+// after it and says Overflowed() until Clear(). The whole lines before it
+// can still be taken, so where the stream was cut changes nothing.
 #include <QByteArray>
 #include <QByteArrayView>
 #include <limits>

@@ -677,7 +677,7 @@ std::optional<Nntp::Reply> News::Exchange(const QByteArray &command)
     }
     if (link_ != link)
         return std::nullopt;
-    if (replies_.HasReply())
+    if (replies_.HasReply() && !replies_.Overflowed())
         return replies_.TakeReply();
     if (replies_.Overflowed())
         Status(QStringLiteral("Too much data from ") + NewsHost);

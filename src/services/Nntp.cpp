@@ -105,7 +105,9 @@ void ReplyReader::Feed(QByteArrayView bytes)
         }
     }
     if (framer_.Overflowed() || partialBytes_ > MaxReply) {
-        Clear();
+        partial_.reset();
+        partialBytes_ = 0;
+        framer_.Clear();
         overflowed_ = true;
     }
 }

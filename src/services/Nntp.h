@@ -33,9 +33,10 @@ bool MultiLine(QByteArrayView command, QByteArrayView status);
 // tells which reply is which, however the bytes were cut or merged.
 //
 // A server that never ends a line or a list would have the client keep all
-// it sends. Past MaxLine bytes in a line, or MaxReply bytes of one reply's
-// data, the reader drops what it holds, reads no more and says Overflowed()
-// until Clear(). A whole group list of a large server is a few megabytes.
+// it sends. Past MaxLine bytes in a line, or MaxReply bytes of one reply,
+// the reader drops that reply and all after it, reads no more and says
+// Overflowed() until Clear(); the whole replies before it stay. A whole
+// group list of a large server is a few megabytes.
 constexpr qsizetype MaxLine = 64 * 1024;
 constexpr qsizetype MaxReply = 16 * 1024 * 1024;
 class ReplyReader {

@@ -41,8 +41,13 @@ void ReplyReader::Feed(QByteArrayView bytes)
             partial_.clear();
         }
     }
-    if (framer_.Overflowed() || held_ > MaxReply) {
+    if (held_ > MaxReply) {
         Clear();
+        overflowed_ = true;
+    } else if (framer_.Overflowed()) {
+        held_ -= partial_.size();
+        partial_.clear();
+        framer_.Clear();
         overflowed_ = true;
     }
 }

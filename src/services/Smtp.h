@@ -23,11 +23,12 @@ constexpr quint16 DefaultPort = 25;
 //
 // A reply line holds at most 512 bytes and a reply a few lines; a server
 // that floods one would have the client keep all it sends. Past
-// MaxReplyLine bytes in a line, or MaxReply bytes held (the unfinished
-// reply and those not yet taken), the reader drops what it holds, reads no
-// more and says Overflowed() until Clear().
+// MaxReplyLine bytes in a line the reader keeps the replies whole before
+// it, drops the rest, reads no more and says Overflowed() until Clear();
+// past MaxReply bytes held (the unfinished reply and those not yet taken)
+// it drops everything.
 constexpr qsizetype MaxReplyLine = 4096;
-constexpr qsizetype MaxReply = 64 * 1024;
+constexpr qsizetype MaxReply = 256 * 1024;
 class ReplyReader {
 public:
     void Feed(QByteArrayView bytes);

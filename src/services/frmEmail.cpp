@@ -219,7 +219,7 @@ frmEmail::Wait frmEmail::WaitForReply(const QByteArray &code)
     WaitUntil([&] { return !self || Answered(); }, g_replyTimeoutMs);
     if (!self)
         return Wait::Gone;
-    if (aborted_ || !replies_.HasReply())
+    if (aborted_ || replies_.Overflowed() || !replies_.HasReply())
         return Fault();
     SmtpReply = replies_.TakeReply();
     return Smtp::Accepts(code, SmtpReply) ? Wait::Accepted : Wait::WrongCode;
@@ -243,7 +243,7 @@ frmEmail::Wait frmEmail::WaitForSent()
         return Wait::Gone;
     // A reply that came early is the reply wait's to judge.
     const bool allLeft = !closed_ && errorNumber_ == 0 && Winsock1->BytesToSend() == 0;
-    if (!aborted_ && (replies_.HasReply() || allLeft))
+    if (!aborted_ && !replies_.Overflowed() && (replies_.HasReply() || allLeft))
         return Wait::Accepted;
     return Fault();
 }
