@@ -5,6 +5,7 @@
 #include "services/frmEmail.h"
 #include "shell/frmMain.h"
 
+#include <QPointer>
 #include <memory>
 #include <utility>
 
@@ -25,6 +26,13 @@ MailSender &Sender()
 {
     static MailSender sender;
     return sender;
+}
+
+// The window whose mail is on its way, for Stop.
+QPointer<frmEmail> &Sending()
+{
+    static QPointer<frmEmail> window;
+    return window;
 }
 
 template <typename F> Job Row(int box, F f) { return Job{int16_t(box), std::function<void(frmMain &)>(f)}; }
@@ -162,8 +170,15 @@ bool SendMail(const Mail &mail)
         return Sender()(mail);
     // A fresh mail window for this one message, released afterwards.
     std::unique_ptr<frmEmail> window(new frmEmail);
+    Sending() = window.get();
     return window->SendEmail(mail.server, mail.fromName, mail.fromAddress, mail.toName, mail.toAddress,
                              mail.subject, mail.body);
+}
+
+void StopMail()
+{
+    if (Sending())
+        Sending()->Abort();
 }
 
 void SetMailSender(MailSender sender) { Sender() = std::move(sender); }

@@ -60,5 +60,7 @@ struct Mail {
 using MailSender = std::function<bool(const Mail &)>;
 bool SendMail(const Mail &mail);
 void SetMailSender(MailSender sender);
+// Stop of the run: the mail on its way is given up at once (it stays queued).
+void StopMail();
 
 } // namespace UpdateJobs

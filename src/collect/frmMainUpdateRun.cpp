@@ -132,16 +132,10 @@ void frmMain::SendQueuedFeedback()
         return;
     const QString sender = frmEmail::CannedSender();
     Panel1[6]->setText(QStringLiteral("Sending Email.."));
-    QString server = Settings::Get(QStringLiteral("EmailServer")).ToText();
-    if (server.size() < 2) {
-        Dialogs::MsgBox(QStringLiteral("Enter mail server in options"), Dialogs::vbCritical,
-                        QStringLiteral("Missing mail server"));
-        Panel1[6]->setText(QStringLiteral("No Email Server"));
-        // The answer serves this mail only.
-        server = frmEmail::AskMailServer();
-        if (server.size() < 2)
-            return;
-    }
+    const QString server = frmEmail::CannedServer(QStringLiteral("Enter mail server in options"),
+                                                  QStringLiteral("Missing mail server"), Panel1[6]);
+    if (server.isEmpty())
+        return;
     const UpdateJobs::Mail mail{server, sender, sender, QStringLiteral("Zandor"), Hosts::SupportAddress,
                                 QStringLiteral("Tickerwatch User Feedback"), queued};
     const bool sent = UpdateJobs::SendMail(mail);
@@ -157,6 +151,7 @@ void frmMain::SendQueuedFeedback()
 void frmMain::StopUpdate()
 {
     AbortFlag = -1;
+    UpdateJobs::StopMail();
     // Every step may be repeated; a step that keeps failing gets one more try.
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQueue>
@@ -63,6 +64,9 @@ int MsgBox(const QString &text, int flags, const QString &title)
     }
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
+    // Box texts carry outside text (a server's reply, a page, a stored
+    // value): markup in it shows as typed and never becomes a link.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (flags & 0x70) {
     case vbCritical: box.setIcon(QMessageBox::Critical); break;
@@ -97,10 +101,13 @@ QString InputBox(const QString &prompt, const QString &title, const QString &def
             st().onShow(s);
         return st().inputs.isEmpty() ? defaultText : st().inputs.dequeue();
     }
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(caption);
+    box.setLabelText(prompt);
+    for (QLabel *label : box.findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+    box.setTextValue(defaultText);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 void SetScripted(bool on) { st().scripted = on; }

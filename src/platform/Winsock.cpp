@@ -9,8 +9,10 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
+#include <linux/sockios.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -334,6 +336,14 @@ void Winsock::Flush()
     }
     if (writeNote_)
         writeNote_->setEnabled(!outbox_.isEmpty());
+}
+
+qsizetype Winsock::BytesToSend() const
+{
+    int unacknowledged = 0;
+    if (fd_ >= 0 && state_ == sckConnected && ::ioctl(fd_, SIOCOUTQ, &unacknowledged) != 0)
+        unacknowledged = 0;
+    return outbox_.size() + unacknowledged;
 }
 
 void Winsock::GetData(QByteArray &out)

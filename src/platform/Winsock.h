@@ -56,6 +56,9 @@ public:
     // Queues the bytes for sending. Throws VbError sckBadState when not
     // connected.
     void SendData(const QByteArray &data);
+    // Bytes given to SendData that the peer has not yet acknowledged: still
+    // queued here, or handed to the system and not yet confirmed.
+    qsizetype BytesToSend() const;
     // Takes every byte received and not yet taken.
     void GetData(QByteArray &out);
     int BytesReceived() const { return int(qMin<qsizetype>(inbox_.size(), INT_MAX)); }

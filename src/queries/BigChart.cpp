@@ -347,7 +347,7 @@ void BigChart::cmdSave_Click()
     o.move = Position(cboMove);
     o.size = Position(cboSize);
     o.up = Position(cboUp);
-    o.maval = txtMaval->text();
+    o.maval = Queries::ChartMaval(txtMaval->text());
     o.slider = Slider1->value();
     Settings::Set(kChartOpt, Queries::ChartOptText(o));
     cmdSave->setEnabled(false);

@@ -406,7 +406,7 @@ QString ChartOptText(const ChartOptions &o)
     QString text;
     for (int v : {o.back, o.disp, o.frq, o.index, o.low, o.move, o.size, o.up})
         text += u',' + QString::number(v);
-    return text + u',' + o.maval + u',' + QString::number(o.slider) + u',';
+    return text + u',' + QString::number(o.maval) + u',' + QString::number(o.slider) + u',';
 }
 
 QList<std::optional<int16_t>> ChartOptFields(const QString &text)

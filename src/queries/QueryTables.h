@@ -79,10 +79,12 @@ int16_t ChartMaval(const QString &box);
 
 // "ChartOpt": the list positions in alphabetical order of the control names
 // (cboBack, cboDisp, cboFrq, cboIndex, cboLow, cboMove, cboSize, cboUp, -1
-// for no selection), the value box's text, the slider position.
+// for no selection), the value as the address sends it, the slider
+// position. The box's own text could hold a comma ("1,5" reads as 15) and
+// split its field in two.
 struct ChartOptions {
     int back = -1, disp = -1, frq = -1, index = -1, low = -1, move = -1, size = -1, up = -1;
-    QString maval;
+    int16_t maval = 0;
     int slider = 0;
 };
 QString ChartOptText(const ChartOptions &o);

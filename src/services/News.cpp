@@ -43,6 +43,10 @@ News *g_news = nullptr;
 // A long group list keeps arriving; only a server silent this long is given up.
 constexpr int kDefaultReplyTimeoutMs = 60000;
 int g_replyTimeoutMs = kDefaultReplyTimeoutMs;
+// However it keeps arriving, no reply takes longer: a large server's whole
+// group list comes over a slow line in a minute or two.
+constexpr int kDefaultExchangeLimitMs = 300000;
+int g_exchangeLimitMs = kDefaultExchangeLimitMs;
 
 // Laying out and painting the grid costs far more than a header's round
 // trip: a walk's rows go in a few times a second instead of one by one.
@@ -71,6 +75,7 @@ QString Latin(QByteArrayView bytes) { return Text::FromCp1252(bytes); }
 } // namespace
 
 void News::SetReplyTimeoutMs(int ms) { g_replyTimeoutMs = ms > 0 ? ms : kDefaultReplyTimeoutMs; }
+void News::SetExchangeLimitMs(int ms) { g_exchangeLimitMs = ms > 0 ? ms : kDefaultExchangeLimitMs; }
 
 void News::EnsureNewsList()
 {
@@ -212,6 +217,8 @@ void News::BuildControls()
     StatusBar1->setSizeGripEnabled(false);
     StatusPanel = new QLabel(StatusBar1);
     StatusPanel->setObjectName(QStringLiteral("StatusBar1_1"));
+    // It shows server replies: as text, never as markup.
+    StatusPanel->setTextFormat(Qt::PlainText);
     StatusBar1->addWidget(StatusPanel, 1);
     Tag(StatusBar1, "@TW");
     Geometry::Move(StatusBar1, 0, 5550, 9300, 255);
@@ -573,6 +580,7 @@ void News::Winsock1_DataArrival(int)
     Winsock1->GetData(bytes);
     received_ += bytes.size();
     replies_.Feed(bytes);
+    mostBuffered_ = qMax(mostBuffered_, replies_.Buffered());
 }
 
 void News::Drop()
@@ -615,7 +623,7 @@ void News::WaitOnSocket(quint64 link)
     } else {
         QElapsedTimer waited;
         waited.start();
-        while (self && link_ == link && !replies_.HasReply()) {
+        while (self && link_ == link && !replies_.HasReply() && !replies_.Overflowed()) {
             const qint64 left = kTurnMs - turn_.elapsed();
             if (left <= 0 || !Winsock1->WaitForData(int(left)))
                 break;
@@ -649,21 +657,34 @@ std::optional<Nntp::Reply> News::Exchange(const QByteArray &command)
         }
     }
     const QPointer<News> self(this);
+    QElapsedTimer overall;
+    overall.start();
     WaitOnSocket(link);
     if (!self)
         return std::nullopt;
-    if (!replies_.HasReply()) {
-        WaitUntil([&] { return !self || replies_.HasReply(); }, g_replyTimeoutMs,
-                  [&] { return !self || link_ != link; }, [&] { return self ? received_ : 0; });
+    bool overLimit = false;
+    if (!replies_.HasReply() && !replies_.Overflowed()) {
+        // Silence ends the wait, and so does the limit, however the bytes keep coming.
+        QTimer limit;
+        limit.setSingleShot(true);
+        connect(&limit, &QTimer::timeout, &limit, [&overLimit] { overLimit = true; });
+        limit.start(int(qMax<qint64>(0, g_exchangeLimitMs - overall.elapsed())));
+        WaitUntil([&] { return !self || replies_.HasReply() || replies_.Overflowed(); }, g_replyTimeoutMs,
+                  [&] { return !self || link_ != link || overLimit; }, [&] { return self ? received_ : 0; });
         if (!self)
             return std::nullopt;
         turn_.restart();
     }
     if (link_ != link)
         return std::nullopt;
-    if (replies_.HasReply())
+    if (replies_.HasReply() && !replies_.Overflowed())
         return replies_.TakeReply();
-    Status(QStringLiteral("No reply from ") + NewsHost);
+    if (replies_.Overflowed())
+        Status(QStringLiteral("Too much data from ") + NewsHost);
+    else if (overLimit)
+        Status(QStringLiteral("No complete reply from ") + NewsHost);
+    else
+        Status(QStringLiteral("No reply from ") + NewsHost);
     Drop();
     return std::nullopt;
 }
@@ -842,8 +863,10 @@ void News::OpenGroup(const QByteArray &name)
     if (!self || !group)
         return;
     const std::optional<Nntp::GroupRange> range = Nntp::ParseGroup(group->status);
-    if (!range)
+    if (!range) {
+        Status(QStringLiteral("Could not open group ") + Latin(name) + QStringLiteral(": ") + Latin(group->status));
         return;
+    }
     Status(QStringLiteral("Downloading Header Number ") + Latin(range->first) + QStringLiteral(" to ")
            + Latin(range->last));
     NewsState = QStringLiteral("STAT");

@@ -6,8 +6,9 @@
 // batch a few times a second; a click on an article shows its text.
 //
 // Each command waits for its own reply (Nntp::ReplyReader matches replies
-// to the commands sent), at most a minute without data arriving, and a
-// close or socket error ends the wait at once. One request talks to the
+// to the commands sent), at most a minute without data arriving and five
+// minutes in all; a close or socket error, or a reply past the reader's
+// size bounds, ends the wait at once and the connection with it. One request talks to the
 // server at a time: an article clicked during the header walk is fetched
 // between two of its steps, another group opened ends the walk first.
 #include "services/Nntp.h"
@@ -86,6 +87,11 @@ public:
 
     // How long a reply may keep silent; tests shorten it (0: the default).
     static void SetReplyTimeoutMs(int ms);
+    // How long a reply may take in all, however it keeps coming; tests
+    // shorten it (0: the default, 5 minutes).
+    static void SetExchangeLimitMs(int ms);
+    // The most the reply reader held at once since the window opened.
+    qsizetype MostBuffered() const { return mostBuffered_; }
 
     // The shipped list, put into AppFolder when it is missing there.
     static void EnsureNewsList();
@@ -127,6 +133,7 @@ private:
 
     Nntp::ReplyReader replies_;
     qint64 received_ = 0;
+    qsizetype mostBuffered_ = 0;
     // Waiting on the socket between turns of the event loop.
     QElapsedTimer turn_;
     int skip_ = 0;

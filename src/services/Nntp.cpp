@@ -57,19 +57,38 @@ bool MultiLine(QByteArrayView command, QByteArrayView status)
 
 void ReplyReader::Expect(const QByteArray &command) { expected_.append(command); }
 
+namespace {
+
+qsizetype Size(const Reply &r)
+{
+    qsizetype n = r.status.size() + 2;
+    for (const QByteArray &l : r.lines)
+        n += l.size() + 2;
+    return n;
+}
+
+} // namespace
+
 void ReplyReader::Feed(QByteArrayView bytes)
 {
+    if (overflowed_)
+        return;
     framer_.Feed(bytes);
     while (framer_.HasLine()) {
         QByteArray line = framer_.TakeLine();
         if (partial_) {
             if (line == ".") {
+                held_ += partialBytes_;
+                partialBytes_ = 0;
                 replies_.append(std::move(*partial_));
                 partial_.reset();
             } else {
                 if (line.startsWith('.'))
                     line.remove(0, 1);
+                partialBytes_ += line.size() + 2;
                 partial_->lines.append(std::move(line));
+                if (partialBytes_ > MaxReply)
+                    break;
             }
             continue;
         }
@@ -77,21 +96,39 @@ void ReplyReader::Feed(QByteArrayView bytes)
         if (expected_.isEmpty())
             continue;
         Reply reply{expected_.takeFirst(), std::move(line), {}};
-        if (MultiLine(reply.command, reply.status))
+        if (MultiLine(reply.command, reply.status)) {
+            partialBytes_ = reply.status.size() + 2;
             partial_ = std::move(reply);
-        else
+        } else {
+            held_ += reply.status.size() + 2;
             replies_.append(std::move(reply));
+        }
+    }
+    if (framer_.Overflowed() || partialBytes_ > MaxReply) {
+        partial_.reset();
+        partialBytes_ = 0;
+        framer_.Clear();
+        overflowed_ = true;
     }
 }
 
-Reply ReplyReader::TakeReply() { return replies_.isEmpty() ? Reply() : replies_.takeFirst(); }
+Reply ReplyReader::TakeReply()
+{
+    if (replies_.isEmpty())
+        return Reply();
+    held_ -= Size(replies_.first());
+    return replies_.takeFirst();
+}
 
 void ReplyReader::Clear()
 {
     framer_.Clear();
     expected_.clear();
     partial_.reset();
+    partialBytes_ = 0;
     replies_.clear();
+    held_ = 0;
+    overflowed_ = false;
 }
 
 QByteArray GroupName(QByteArrayView line)

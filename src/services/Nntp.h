@@ -31,6 +31,14 @@ bool MultiLine(QByteArrayView command, QByteArrayView status);
 // Replies in order of arrival, each with the command it answers: commands
 // are answered in the order they were sent, so a queue of the commands sent
 // tells which reply is which, however the bytes were cut or merged.
+//
+// A server that never ends a line or a list would have the client keep all
+// it sends. Past MaxLine bytes in a line, or MaxReply bytes of one reply,
+// the reader drops that reply and all after it, reads no more and says
+// Overflowed() until Clear(); the whole replies before it stay. A whole
+// group list of a large server is a few megabytes.
+constexpr qsizetype MaxLine = 64 * 1024;
+constexpr qsizetype MaxReply = 16 * 1024 * 1024;
 class ReplyReader {
 public:
     // The next reply still to be read answers this line (the greeting: an
@@ -41,13 +49,19 @@ public:
     Reply TakeReply();
     // Commands whose reply has not yet come in full.
     qsizetype Outstanding() const { return expected_.size() + (partial_ ? 1 : 0); }
+    bool Overflowed() const { return overflowed_; }
+    // Bytes held: replies not yet taken, the unfinished one, the open line.
+    qsizetype Buffered() const { return held_ + partialBytes_ + framer_.Buffered(); }
     void Clear();
 
 private:
-    LineFramer framer_;
+    LineFramer framer_{MaxLine};
     QList<QByteArray> expected_;
     std::optional<Reply> partial_;
+    qsizetype partialBytes_ = 0; // data of partial_
     QList<Reply> replies_;
+    qsizetype held_ = 0; // data of replies_
+    bool overflowed_ = false;
 };
 
 // A group list line's group: its first field, up to a blank or a tab.

@@ -3,6 +3,9 @@
 #include "platform/Text.h"
 
 #include <QLocale>
+#include <QUuid>
+#include <algorithm>
+#include <cstring>
 
 namespace Smtp {
 
@@ -24,24 +27,46 @@ bool IsLastLine(QByteArrayView line)
 
 void ReplyReader::Feed(QByteArrayView bytes)
 {
+    if (overflowed_)
+        return;
     framer_.Feed(bytes);
     while (framer_.HasLine()) {
         const QByteArray line = framer_.TakeLine();
         partial_ += line + "\r\n";
+        held_ += line.size() + 2;
+        if (held_ > MaxReply)
+            break;
         if (IsLastLine(line)) {
             replies_.append(partial_);
             partial_.clear();
         }
     }
+    if (held_ > MaxReply) {
+        Clear();
+        overflowed_ = true;
+    } else if (framer_.Overflowed()) {
+        held_ -= partial_.size();
+        partial_.clear();
+        framer_.Clear();
+        overflowed_ = true;
+    }
 }
 
-QByteArray ReplyReader::TakeReply() { return replies_.isEmpty() ? QByteArray() : replies_.takeFirst(); }
+QByteArray ReplyReader::TakeReply()
+{
+    if (replies_.isEmpty())
+        return QByteArray();
+    held_ -= replies_.first().size();
+    return replies_.takeFirst();
+}
 
 void ReplyReader::Clear()
 {
     framer_.Clear();
     partial_.clear();
     replies_.clear();
+    held_ = 0;
+    overflowed_ = false;
 }
 
 bool Accepts(QByteArrayView expected, QByteArrayView reply)
@@ -60,47 +85,171 @@ QByteArray DateText(const QDateTime &local)
     return QLocale::c().toString(local, QStringLiteral("ddd, dd MMM yyyy HH:mm:ss ")).toLatin1() + zone.toLatin1();
 }
 
-QByteArray HeaderValue(const QString &text)
+namespace {
+
+// Longer header text goes as encoded words, which fold: no line reaches the
+// 998 bytes a mail line may hold.
+constexpr qsizetype kLongestPlainHeader = 900;
+// UTF-8 bytes per encoded word: 60 base64 characters, 72 with the frame,
+// under the 75 an encoded word may take.
+constexpr qsizetype kWordBytes = 45;
+// A quoted-printable line holds 76 bytes, its soft break "=" included.
+constexpr qsizetype kQpLine = 75;
+
+QString Blanked(const QString &text)
 {
-    QByteArray bytes = Text::ToCp1252(text);
-    bytes.replace('\r', ' ').replace('\n', ' ');
-    return bytes;
+    QString out = text;
+    for (QChar &c : out)
+        if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7f)
+            c = u' ';
+    return out;
 }
 
-QByteArray HeaderBlock(const QString &fromName, const QByteArray &date, const QString &toName,
-                       const QString &subject)
+// Printable ASCII that no reader takes for an encoded word.
+bool Plain(const QString &text)
 {
-    return "From: " + HeaderValue(fromName) + "\r\nDate: " + date + "\r\nX-Mailer: Kelmira Post v 2.x\r\nTo: "
-           + HeaderValue(toName) + "\r\nSubject: " + HeaderValue(subject) + "\r\n\r\n";
+    for (const QChar c : text)
+        if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() > 0x7e)
+            return false;
+    return !text.contains(QLatin1String("=?")) && text.size() <= kLongestPlainHeader;
+}
+
+QByteArray EncodedWords(const QString &text)
+{
+    QByteArray out, chunk;
+    const auto flush = [&] {
+        if (chunk.isEmpty())
+            return;
+        if (!out.isEmpty())
+            out += "\r\n ";
+        out += "=?UTF-8?B?" + chunk.toBase64() + "?=";
+        chunk.clear();
+    };
+    // A word holds whole characters only.
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        const QByteArray ch = QStringView(text).sliced(i, n).toUtf8();
+        if (chunk.size() + ch.size() > kWordBytes)
+            flush();
+        chunk += ch;
+        i += n;
+    }
+    flush();
+    return out;
+}
+
+bool Atext(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')
+           || (u < 0x80 && std::strchr("!#$%&'*+-/=?^_`{|}~ \t", char(u)) && u != 0);
+}
+
+// A display name: words as they are, other ASCII quoted, the rest encoded.
+QByteArray Phrase(const QString &name)
+{
+    if (!Plain(name))
+        return EncodedWords(name);
+    if (std::all_of(name.begin(), name.end(), Atext))
+        return name.toLatin1();
+    QByteArray quoted = "\"";
+    for (const QChar c : name) {
+        if (c == u'"' || c == u'\\')
+            quoted += '\\';
+        quoted += char(c.unicode());
+    }
+    return quoted + '"';
+}
+
+} // namespace
+
+QByteArray HeaderValue(const QString &text)
+{
+    const QString value = Blanked(text);
+    return Plain(value) ? value.toLatin1() : EncodedWords(value);
+}
+
+QByteArray Mailbox(const QString &name, const QString &address)
+{
+    const QString n = Blanked(name).trimmed();
+    const QString a = Blanked(address).trimmed();
+    if (!a.contains(u'@'))
+        return n.isEmpty() ? HeaderValue(a) : Phrase(n);
+    if (n.isEmpty() || n == a)
+        return Text::ToCp1252(a);
+    return Phrase(n) + " <" + Text::ToCp1252(a) + '>';
+}
+
+QByteArray MessageId(const QString &domain, const QDateTime &now)
+{
+    return '<' + now.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + '.'
+           + QUuid::createUuid().toByteArray(QUuid::Id128) + '@' + domain.toLatin1() + '>';
+}
+
+QByteArray HeaderBlock(const QString &fromName, const QString &fromAddress, const QByteArray &date,
+                       const QString &toName, const QString &toAddress, const QString &subject,
+                       const QByteArray &messageId)
+{
+    return "From: " + Mailbox(fromName, fromAddress) + "\r\nDate: " + date
+           + "\r\nX-Mailer: Kelmira Post v 2.x\r\nTo: " + Mailbox(toName, toAddress) + "\r\nSubject: "
+           + HeaderValue(subject) + "\r\nMessage-ID: " + messageId
+           + "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=UTF-8\r\n"
+             "Content-Transfer-Encoding: quoted-printable\r\n\r\n";
 }
 
 QByteArray DataBody(const QString &body)
 {
-    const QByteArray bytes = Text::ToCp1252(body);
-    QByteArray out;
-    out.reserve(bytes.size() + bytes.size() / 16 + 8);
-    bool lineStart = true;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
+    const QByteArray bytes = body.toUtf8();
+    QByteArray out, line;
+    out.reserve(bytes.size() + bytes.size() / 8 + 8);
+    const auto endLine = [&] {
+        if (line.startsWith('.'))
+            out += '.';
+        out += line + "\r\n";
+        line.clear();
+    };
+    const auto put = [&](QByteArrayView piece) {
+        if (line.size() + piece.size() > kQpLine) {
+            line += '=';
+            endLine();
+        }
+        line += piece;
+    };
+    const auto escaped = [](char c) {
+        static const char hex[] = "0123456789ABCDEF";
+        const char e[3] = {'=', hex[uchar(c) >> 4], hex[uchar(c) & 15]};
+        return QByteArray(e, 3);
+    };
+    for (qsizetype i = 0;; ++i) {
+        const bool end = i == bytes.size();
+        const char c = end ? '\n' : bytes[i];
         if (c == '\r' || c == '\n') {
+            // A blank at a line's end would be lost on the way.
+            if (line.endsWith(' ') || line.endsWith('\t')) {
+                const char blank = line.back();
+                line.chop(1);
+                put(escaped(blank));
+            }
+            endLine();
+            if (end)
+                break;
             if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
                 ++i;
-            out += "\r\n";
-            lineStart = true;
             continue;
         }
-        if (lineStart && c == '.')
-            out += '.';
-        out += c;
-        lineStart = false;
+        const uchar u = uchar(c);
+        if ((u >= 33 && u <= 126 && c != '=') || c == ' ' || c == '\t')
+            put(QByteArrayView(&c, 1));
+        else
+            put(escaped(c));
     }
-    return out + "\r\n\r\n";
+    return out + "\r\n";
 }
 
 bool AddressUsable(const QString &address)
 {
     for (const QChar c : address)
-        if (c == u'\r' || c == u'\n' || c == u' ' || c == u'<' || c == u'>')
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == u' ' || c == u'<' || c == u'>')
             return false;
     return true;
 }

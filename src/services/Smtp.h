@@ -20,18 +20,32 @@ constexpr quint16 DefaultPort = 25;
 // last has its code followed by a blank or standing alone. The reader hands
 // out whole replies only, in order of arrival, so each command gets exactly
 // one reply however the server's bytes were split or merged.
+//
+// A reply line holds at most 512 bytes and a reply a few lines; a server
+// that floods one would have the client keep all it sends. Past
+// MaxReplyLine bytes in a line the reader keeps the replies whole before
+// it, drops the rest, reads no more and says Overflowed() until Clear();
+// past MaxReply bytes held (the unfinished reply and those not yet taken)
+// it drops everything.
+constexpr qsizetype MaxReplyLine = 4096;
+constexpr qsizetype MaxReply = 256 * 1024;
 class ReplyReader {
 public:
     void Feed(QByteArrayView bytes);
     bool HasReply() const { return !replies_.isEmpty(); }
     // Every line of the next reply, each ended with CR LF.
     QByteArray TakeReply();
+    bool Overflowed() const { return overflowed_; }
+    // Bytes held: replies not yet taken, the unfinished one, the open line.
+    qsizetype Buffered() const { return held_ + framer_.Buffered(); }
     void Clear();
 
 private:
-    LineFramer framer_;
+    LineFramer framer_{MaxReplyLine};
     QByteArray partial_; // lines of a reply whose last line has not come
     QList<QByteArray> replies_;
+    qsizetype held_ = 0; // bytes of partial_ and replies_
+    bool overflowed_ = false;
 };
 bool IsLastLine(QByteArrayView line);
 
@@ -44,19 +58,33 @@ bool Accepts(QByteArrayView expected, QByteArrayView reply);
 // language, and the zone offset that holds at that moment on this machine.
 QByteArray DateText(const QDateTime &local);
 
-// A header value in the mail's code page, CR and LF turned into blanks, so
-// no typed text can start a header line of its own.
+// Header text never holds a control character but tab: CR and LF would
+// start a header line of their own, and a receiving parser may take a
+// vertical tab or form feed for a line end too. Text that is not plain
+// ASCII, or too long for one line, goes as RFC 2047 encoded words (UTF-8),
+// folded onto continuation lines.
 QByteArray HeaderValue(const QString &text);
-// The five headers and the empty line after them.
-QByteArray HeaderBlock(const QString &fromName, const QByteArray &date, const QString &toName,
-                       const QString &subject);
-// The body as the data section carries it: every line end CR LF, a line
-// that begins with "." doubled at its start (else a lone "." would end the
-// data early), then a line end and an empty line.
+// A From or To header's value: "Name <address>", the address alone when
+// the name is empty or the address itself, the name alone when the address
+// is none (no "@", as the canned mails' "-"). A name that is not plain
+// words is quoted or encoded.
+QByteArray Mailbox(const QString &name, const QString &address);
+// "<time.random@domain>": one of its own for every mail.
+QByteArray MessageId(const QString &domain, const QDateTime &now);
+// The headers and the empty line after them: the five the mail always had,
+// then the message id and what says the body is UTF-8, quoted-printable.
+QByteArray HeaderBlock(const QString &fromName, const QString &fromAddress, const QByteArray &date,
+                       const QString &toName, const QString &toAddress, const QString &subject,
+                       const QByteArray &messageId);
+// The body as the data section carries it: UTF-8, quoted-printable (so no
+// wire line passes 76 bytes however long a typed paragraph), every line end
+// CR LF, a line that begins with "." doubled at its start (else a lone "."
+// would end the data early), then a line end and an empty line.
 QByteArray DataBody(const QString &body);
 
-// An envelope address goes into a command line as it is: CR, LF, a blank
-// or an angle bracket in it could add a command or a second address.
+// An envelope address goes into a command line as it is: a control
+// character (CR, LF, NUL, tab ...), a blank or an angle bracket in it could
+// add a command or a second address.
 bool AddressUsable(const QString &address);
 
 // "host" or "host:port"; without a colon the port is defaultPort (25 for

@@ -24,6 +24,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,6 +35,10 @@ frmEmail *g_email = nullptr;
 // given less, and a silent server still lets the window go on.
 constexpr int kDefaultReplyTimeoutMs = 50000;
 int g_replyTimeoutMs = kDefaultReplyTimeoutMs;
+// A large body on a slow modem takes minutes; a peer that takes it a byte
+// at a time for longer holds nobody.
+constexpr int kDefaultSendLimitMs = 600000;
+int g_sendLimitMs = kDefaultSendLimitMs;
 
 void ShowFailure(const QString &description, int number)
 {
@@ -92,6 +97,7 @@ frmEmail::frmEmail(QWidget *parent) : QWidget(parent, Qt::Window)
     StatusTxt->setSizeGripEnabled(false);
     StatusPanel = new QLabel(StatusTxt);
     StatusPanel->setObjectName(QStringLiteral("StatusTxt_1"));
+    StatusPanel->setTextFormat(Qt::PlainText);
     StatusTxt->addWidget(StatusPanel, 1);
     outer->addWidget(StatusTxt);
 
@@ -150,6 +156,7 @@ void frmEmail::Form_Load()
 }
 
 void frmEmail::SetReplyTimeoutMs(int ms) { g_replyTimeoutMs = ms > 0 ? ms : kDefaultReplyTimeoutMs; }
+void frmEmail::SetSendLimitMs(int ms) { g_sendLimitMs = ms > 0 ? ms : kDefaultSendLimitMs; }
 
 QString frmEmail::CannedSender()
 {
@@ -164,6 +171,20 @@ QString frmEmail::AskMailServer()
                              QStringLiteral("Mail Server"), Hosts::DefaultMailServer);
 }
 
+QString frmEmail::CannedServer(const QString &boxText, const QString &boxTitle, QLabel *status)
+{
+    const QString server = Settings::Get(QStringLiteral("EmailServer")).ToText();
+    if (server.size() >= 2)
+        return server;
+    const QPointer<QLabel> line(status);
+    Dialogs::MsgBox(boxText, Dialogs::vbCritical, boxTitle);
+    if (!line)
+        return QString();
+    line->setText(QStringLiteral("No Email Server"));
+    const QString answer = AskMailServer();
+    return answer.size() < 2 || !line ? QString() : answer;
+}
+
 void frmEmail::Status(const QString &text) { StatusPanel->setText(text); }
 
 void frmEmail::Winsock1_DataArrival(int)
@@ -171,26 +192,66 @@ void frmEmail::Winsock1_DataArrival(int)
     QByteArray bytes;
     Winsock1->GetData(bytes);
     replies_.Feed(bytes);
+    mostBuffered_ = qMax(mostBuffered_, replies_.Buffered());
 }
 
-frmEmail::Wait frmEmail::WaitForReply(const QByteArray &code)
+void frmEmail::Abort() { aborted_ = true; }
+
+bool frmEmail::Answered() const
 {
-    const QPointer<frmEmail> self(this);
-    WaitUntil([&] { return !self || replies_.HasReply() || closed_ || errorNumber_ != 0; }, g_replyTimeoutMs);
-    if (!self)
-        return Wait::Gone;
-    if (replies_.HasReply()) {
-        SmtpReply = replies_.TakeReply();
-        return Smtp::Accepts(code, SmtpReply) ? Wait::Accepted : Wait::WrongCode;
-    }
+    return aborted_ || replies_.HasReply() || replies_.Overflowed() || closed_ || errorNumber_ != 0;
+}
+
+frmEmail::Wait frmEmail::Fault() const
+{
+    if (aborted_)
+        return Wait::Aborted;
+    if (replies_.Overflowed())
+        return Wait::TooLong;
     if (closed_ || errorNumber_ != 0)
         return Wait::SocketError;
     return Wait::TimedOut;
 }
 
+frmEmail::Wait frmEmail::WaitForReply(const QByteArray &code)
+{
+    const QPointer<frmEmail> self(this);
+    WaitUntil([&] { return !self || Answered(); }, g_replyTimeoutMs);
+    if (!self)
+        return Wait::Gone;
+    if (aborted_ || replies_.Overflowed() || !replies_.HasReply())
+        return Fault();
+    SmtpReply = replies_.TakeReply();
+    return Smtp::Accepts(code, SmtpReply) ? Wait::Accepted : Wait::WrongCode;
+}
+
+frmEmail::Wait frmEmail::WaitForSent()
+{
+    const QPointer<frmEmail> self(this);
+    bool overLimit = false;
+    QTimer limit;
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, &limit, [&overLimit] { overLimit = true; });
+    limit.start(g_sendLimitMs);
+    // The system tells nobody when the peer acknowledges bytes; a light
+    // tick has the wait look.
+    QTimer look;
+    look.start(50);
+    WaitUntil([&] { return !self || Answered() || Winsock1->BytesToSend() == 0; }, g_replyTimeoutMs,
+              [&] { return overLimit; }, [&] { return self ? Winsock1->BytesToSend() : 0; });
+    if (!self)
+        return Wait::Gone;
+    // A reply that came early is the reply wait's to judge.
+    const bool allLeft = !closed_ && errorNumber_ == 0 && Winsock1->BytesToSend() == 0;
+    if (!aborted_ && !replies_.Overflowed() && (replies_.HasReply() || allLeft))
+        return Wait::Accepted;
+    return Fault();
+}
+
 void frmEmail::Fail(Wait how, const QByteArray &code, bool greeted)
 {
-    if (greeted && Winsock1->State() == Winsock::sckConnected)
+    // A server that floods its reply is told nothing more.
+    if (greeted && how != Wait::TooLong && Winsock1->State() == Winsock::sckConnected)
         Winsock1->SendData("quit\r\n");
     Winsock1->Close();
     switch (how) {
@@ -204,6 +265,10 @@ void frmEmail::Fail(Wait how, const QByteArray &code, bool greeted)
         Dialogs::MsgBox(QStringLiteral("SMTP service error, timed out while waiting for response"),
                         Dialogs::vbInformation, Dialogs::EmptyTitle);
         break;
+    case Wait::TooLong:
+        Dialogs::MsgBox(QStringLiteral("SMTP service error, response too long"), Dialogs::vbInformation,
+                        Dialogs::EmptyTitle);
+        break;
     case Wait::SocketError:
         if (errorNumber_ != 0)
             ShowFailure(errorDescription_, errorNumber_);
@@ -211,6 +276,7 @@ void frmEmail::Fail(Wait how, const QByteArray &code, bool greeted)
             ShowFailure(Winsock::Description(Winsock::sckConnectAborted), Winsock::sckConnectAborted);
         break;
     case Wait::Accepted:
+    case Wait::Aborted:
     case Wait::Gone:
         break;
     }
@@ -237,19 +303,22 @@ bool frmEmail::SendEmail(const QString &server, const QString &fromName, const Q
     for (const QString &address : {fromAddress, toAddress}) {
         if (!Smtp::AddressUsable(address)) {
             Dialogs::MsgBox(QStringLiteral("The address \"") + address
-                                + QStringLiteral("\" cannot be used: it holds a line break, a blank or an angle bracket."),
+                                + QStringLiteral("\" cannot be used: it holds a control character, a blank or an angle bracket."),
                             Dialogs::vbExclamation);
             return false;
         }
     }
-    const QByteArray date = Smtp::DateText(UpdateJobs::Now());
+    const QDateTime now = UpdateJobs::Now();
     const QByteArray mailFrom = "mail from: " + Text::ToCp1252(fromAddress) + "\r\n";
     const QByteArray rcptTo = "rcpt to: " + Text::ToCp1252(toAddress) + "\r\n";
-    const QByteArray headers = Smtp::HeaderBlock(fromName, date, toName, subject);
+    const QByteArray headers = Smtp::HeaderBlock(fromName, fromAddress, Smtp::DateText(now), toName, toAddress,
+                                                 subject, Smtp::MessageId(Hosts::HeloDomain, now));
     const QByteArray data = Smtp::DataBody(body);
 
     const QPointer<frmEmail> self(this);
     sending_ = true;
+    aborted_ = false;
+    mostBuffered_ = 0;
     replies_.Clear();
     SmtpReply.clear();
     closed_ = false;
@@ -281,7 +350,12 @@ bool frmEmail::SendEmail(const QString &server, const QString &fromName, const Q
             if (exchange(QByteArray(), "250") && exchange(rcptTo, "250") && exchange("data\r\n", "354")) {
                 Winsock1->SendData(headers);
                 Winsock1->SendData(data);
-                sent = exchange(".\r\n", "250");
+                Winsock1->SendData(".\r\n");
+                const Wait handedOver = WaitForSent();
+                if (handedOver == Wait::Accepted)
+                    sent = exchange(QByteArray(), "250");
+                else if (handedOver != Wait::Gone)
+                    Fail(handedOver, "250", greeted);
             }
         }
         if (sent) {
@@ -298,6 +372,8 @@ bool frmEmail::SendEmail(const QString &server, const QString &fromName, const Q
         return false;
     Winsock1->Close();
     sending_ = false;
+    if (!sent)
+        Status(QStringLiteral("Mail Not Sent"));
     if (unloadAfterSend_)
         deleteLater();
     return sent;

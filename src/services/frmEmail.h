@@ -6,10 +6,13 @@
 //
 // The dialogue: greeting, HELO, mail from, rcpt to, data, headers and body,
 // ".", quit. Each step waits for its one reply (Smtp::ReplyReader frames
-// them), with a time-out; a reply of the wrong class, a time-out, a close
-// or a socket error ends the dialogue at once ("quit" when the server has
-// greeted, then the socket is closed) and is reported in a box. The mail
-// counts as sent only when the server accepted the data.
+// them), with a time-out; a reply of the wrong class or past the reader's
+// size bounds, a time-out, a close or a socket error ends the dialogue at
+// once ("quit" when the server has greeted, then the socket is closed) and
+// is reported in a box. The wait for the reply to "." starts once the
+// message has left, so a large body on a slow link is never taken for a
+// silent server. The mail counts as sent only when the server accepted the
+// data.
 #include "services/Smtp.h"
 
 #include <QByteArray>
@@ -64,18 +67,31 @@ public:
     void cmdClose_Click();
 
     // How a wait for one reply ended.
-    enum class Wait { Accepted, WrongCode, TimedOut, SocketError, Gone };
+    enum class Wait { Accepted, WrongCode, TimedOut, TooLong, SocketError, Aborted, Gone };
     Wait WaitForReply(const QByteArray &code);
+    // Ends a running dialogue at once, without a box (Stop of an Update run).
+    void Abort();
+    // The most the reply reader held at once in the last dialogue.
+    qsizetype MostBuffered() const { return mostBuffered_; }
 
     // Shared by the canned mails. The sender address: "Email", or "-" when
     // it has fewer than two characters (servers refuse an empty sender).
     static QString CannedSender();
     // The "Mail Server" prompt; Cancel gives "".
     static QString AskMailServer();
+    // The server of a canned mail: "EmailServer", or when it has fewer than
+    // two characters the box (text and title as the caller's mail gives
+    // them), "No Email Server" on the status line and the prompt, whose
+    // answer serves this mail only. "" when there is none to use.
+    static QString CannedServer(const QString &boxText, const QString &boxTitle, QLabel *status);
 
     // How long one wait for a reply may last; tests shorten it (0 restores
-    // the default, 50 s).
+    // the default, 50 s). While the message leaves, this is how long it may
+    // stand still.
     static void SetReplyTimeoutMs(int ms);
+    // How long the message may take to leave, however it moves; tests
+    // shorten it (0 restores the default, 10 minutes).
+    static void SetSendLimitMs(int ms);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,6 +100,12 @@ protected:
 private:
     void Winsock1_DataArrival(int bytesTotal);
     void Status(const QString &text);
+    // Waits until the peer has every byte sent: Accepted, or how it failed.
+    Wait WaitForSent();
+    // A reply, a fault or Stop ends a wait on the server.
+    bool Answered() const;
+    // How a wait ended that has no reply to judge.
+    Wait Fault() const;
     // Ends a failed dialogue: "quit" when greeted, close, the box for how
     // the wait ended.
     void Fail(Wait how, const QByteArray &code, bool greeted);
@@ -93,5 +115,7 @@ private:
     int errorNumber_ = 0;
     QString errorDescription_;
     bool sending_ = false;
+    bool aborted_ = false;
     bool unloadAfterSend_ = false;
+    qsizetype mostBuffered_ = 0;
 };

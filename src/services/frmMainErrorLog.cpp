@@ -3,7 +3,6 @@
 
 #include "core/Hosts.h"
 #include "core/Misc.h"
-#include "core/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/RunOnce.h"
 #include "platform/Text.h"
@@ -28,18 +27,10 @@ void frmMain::SendErrorLog()
                         Dialogs::vbExclamation, QStringLiteral("Empty Error Log"));
         return;
     }
-    QString server = Settings::Get(QStringLiteral("EmailServer")).ToText();
-    if (server.size() < 2) {
-        Dialogs::MsgBox(QStringLiteral("Missing mail server"), Dialogs::vbCritical,
-                        QStringLiteral("Enter mail server in options"));
-        if (!self)
-            return;
-        Panel1[6]->setText(QStringLiteral("No Email Server"));
-        // The answer serves this mail only.
-        server = frmEmail::AskMailServer();
-        if (server.size() < 2 || !self)
-            return;
-    }
+    const QString server = frmEmail::CannedServer(QStringLiteral("Missing mail server"),
+                                                  QStringLiteral("Enter mail server in options"), Panel1[6]);
+    if (server.isEmpty() || !self)
+        return;
     const QString sender = frmEmail::CannedSender();
     bool sent = false;
     {

@@ -21,16 +21,16 @@
 
 namespace {
 
-// "True", a number other than 0 and any text that reads as neither choose
-// the user's mail program; a missing value and "False" our own window.
+// "True" or a number other than 0 chooses the user's mail program; a
+// missing value, "False" and any other text our own window.
 bool ExternalMail()
 {
     const QString t = Settings::Get(QStringLiteral("ExternalMailServer")).ToText().trimmed();
-    if (t.isEmpty() || t.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
-        return false;
+    if (t.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+        return true;
     bool number = false;
     const double n = Vb::ParseNumber(t, &number);
-    return !number || n != 0;
+    return number && n != 0;
 }
 
 // Typed addresses and texts are percent-encoded, so "a@b?cc=c@d" stays one

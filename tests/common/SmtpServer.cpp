@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 
 
 namespace tw::test {
@@ -39,7 +40,7 @@ bool SmtpServer::StartOn(quint16 port, Handler handler)
     QStringList args{QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
                      QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("-c")};
     if (handler == Handler::Mailbox)
-        args << QStringLiteral("aiosmtpd.handlers.Mailbox") << maildir_;
+        args << QStringLiteral("smtphandlers.Keep") << maildir_;
     else
         args << QStringLiteral("smtphandlers.RefuseRecipient");
     process_.start(QStringLiteral("/usr/bin/python3"), args);
@@ -70,6 +71,36 @@ QList<QByteArray> SmtpServer::mails() const
             out.append(f.readAll());
     }
     return out;
+}
+
+QList<QByteArray> SmtpServer::received() const
+{
+    QList<QByteArray> out;
+    const QString dir = maildir_ + QStringLiteral("/received");
+    for (const QString &name : QDir(dir).entryList(QDir::Files, QDir::Name)) {
+        if (name.endsWith(QLatin1String(".tmp")))
+            continue;
+        QFile f(dir + u'/' + name);
+        if (f.open(QIODevice::ReadOnly))
+            out.append(f.readAll());
+    }
+    return out;
+}
+
+QJsonObject SmtpServer::read(const QByteArray &mail)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(TW_TESTDATA "/common/mailcheck.py")});
+    if (!python.waitForStarted(15000))
+        return {{QStringLiteral("error"), QStringLiteral("python3 did not start")}};
+    python.write(mail);
+    python.closeWriteChannel();
+    if (!python.waitForFinished(30000))
+        return {{QStringLiteral("error"), QStringLiteral("mailcheck.py did not finish")}};
+    const QJsonDocument doc = QJsonDocument::fromJson(python.readAllStandardOutput());
+    if (!doc.isObject())
+        return {{QStringLiteral("error"), QString::fromUtf8(python.readAllStandardError())}};
+    return doc.object();
 }
 
 QList<QByteArray> SmtpServer::lines(const QByteArray &mail)

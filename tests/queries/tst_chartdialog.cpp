@@ -2,13 +2,13 @@
 // address; "ChartOpt" keeps and restores the choices.
 #include "QueryFixture.h"
 #include "common/TestRegistry.h"
+#include "common/UserInput.h"
 #include "core/Settings.h"
 #include "navtree/NavState.h"
 #include "queries/BigChart.h"
 #include "queries/QueryTables.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -60,11 +60,19 @@ class tst_chartdialog : public QObject {
         box->setFocus();
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Backspace);
-        // One key event per character, so text beyond ASCII types too.
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(box, &press);
-        }
+        tw::test::TypeChars(box, text);
+    }
+    // Replaces the value box's "9" by typing.
+    void TypeValue(const QString &typed)
+    {
+        w->txtMaval->setFocus();
+        QTest::keyClick(w->txtMaval, Qt::Key_End);
+        // Emptying the box already reads as no number: it shows "9" again,
+        // so the typed text goes in front of that "9" and the 9 is removed.
+        QTest::keyClick(w->txtMaval, Qt::Key_Home);
+        QTest::keyClicks(w->txtMaval, typed);
+        QTest::keyClick(w->txtMaval, Qt::Key_End);
+        QTest::keyClick(w->txtMaval, Qt::Key_Backspace);
     }
     QString Query() { return QueryFixture::QueryAndClose(w); }
     static QString Chart(const QString &path) { return QueryFixture::Url("ChartHost", path); }
@@ -204,14 +212,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(QString, maval);
         Open();
-        w->txtMaval->setFocus();
-        QTest::keyClick(w->txtMaval, Qt::Key_End);
-        // Emptying the box already reads as no number: it shows "9" again,
-        // so the typed text goes in front of that "9" and the 9 is removed.
-        QTest::keyClick(w->txtMaval, Qt::Key_Home);
-        QTest::keyClicks(w->txtMaval, typed);
-        QTest::keyClick(w->txtMaval, Qt::Key_End);
-        QTest::keyClick(w->txtMaval, Qt::Key_Backspace);
+        TypeValue(typed);
         QCOMPARE(w->txtMaval->text(), shown);
         QCOMPARE(Query(), Chart(With("maval", maval)));
     }
@@ -261,6 +262,25 @@ private Q_SLOTS:
         QVERIFY(w->isVisible());
         // Stepped through the daily positions: the daily list, its first entry.
         QCOMPARE(Query(), Chart(With("time", "20").replace("freq=9", "freq=").replace("style=1", "style=9").replace("lf=0", "lf=8192")));
+    }
+
+    // A value typed with a comma is saved as the number the address sends,
+    // so the stored fields keep their places: the slider comes back where
+    // it was saved.
+    void commaInTheValueSavedAsSent()
+    {
+        Open();
+        TypeValue(QStringLiteral("1,5"));
+        QCOMPARE(w->txtMaval->text(), QStringLiteral("1,5"));
+        QueryFixture::SlideTo(w->Slider1, 14);
+        QueryFixture::Click(w->cmdSave);
+        QCOMPARE(f.env->Get(QStringLiteral("ChartOpt")), QStringLiteral(",0,2,0,3,0,0,1,0,15,14,"));
+        QueryFixture::Click(w->cmdCancel);
+        QTRY_VERIFY(!w);
+        Open();
+        QCOMPARE(w->Slider1->value(), 14);
+        QCOMPARE(w->txtMaval->text(), QStringLiteral("15"));
+        QCOMPARE(Query(), Chart(With("time", "20").replace("freq=9", "freq=").replace("maval=9", "maval=15")));
     }
 
     void restore_data()

@@ -3,8 +3,10 @@
 // next Update run sends.
 #include "collect/UpdateFixture.h"
 #include "collect/UpdateJobs.h"
+#include "common/ScriptedPeer.h"
 #include "common/SmtpServer.h"
 #include "common/TestRegistry.h"
+#include "common/UserInput.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "platform/Dialogs.h"
@@ -18,6 +20,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -26,7 +30,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
+using tw::test::ScriptedPeer;
 using tw::test::SmtpServer;
 using tw::test::LabelRecorder;
 using tw::test::UpdateFixture;
@@ -34,7 +40,11 @@ using tw::test::UpdateFixture;
 namespace {
 
 QList<QByteArray> HeaderLines(const QByteArray &mail) { return SmtpServer::lines(mail.left(mail.indexOf("\n\n"))); }
-QList<QByteArray> BodyLines(const QByteArray &mail) { return SmtpServer::lines(mail.mid(mail.indexOf("\n\n") + 2)); }
+// The body's lines as a mail reader decodes them.
+QList<QByteArray> BodyLines(const QByteArray &mail)
+{
+    return SmtpServer::read(mail)[QStringLiteral("body")].toString().toUtf8().split('\n');
+}
 
 void Type(QWidget *box, const QString &text)
 {
@@ -122,8 +132,9 @@ private Q_SLOTS:
         const QList<QByteArray> mails = server.mails();
         QCOMPARE(mails.size(), 1);
         const QList<QByteArray> head = HeaderLines(mails[0]);
-        for (const char *line : {"X-MailFrom: -", "From: -", "To: Zandor", "Subject: Tickerwatch User Error Log"})
+        for (const char *line : {"X-MailFrom: -", "From: -", "Subject: Tickerwatch User Error Log"})
             QVERIFY2(head.contains(line), line);
+        QVERIFY(head.contains("To: Zandor <" + Hosts::SupportAddress.toLatin1() + '>'));
         QVERIFY(head.contains("X-RcptTo: " + Hosts::SupportAddress.toLatin1()));
         QCOMPARE(BodyLines(mails[0]).mid(0, 2), (QList<QByteArray>{"first line", "second line"}));
     }
@@ -162,15 +173,77 @@ private Q_SLOTS:
         const QList<QByteArray> mails = server.mails();
         QCOMPARE(mails.size(), 1);
         const QList<QByteArray> head = HeaderLines(mails[0]);
-        for (const char *line : {"X-MailFrom: ann@example.test", "From: Tickerwatch User", "To: Zandor",
+        for (const char *line : {"X-MailFrom: ann@example.test", "From: Tickerwatch User <ann@example.test>",
                                  "Subject: Tickerwatch Technical Support Request"})
             QVERIFY2(head.contains(line), line);
+        QVERIFY(head.contains("To: Zandor <" + Hosts::SupportAddress.toLatin1() + '>'));
         QCOMPARE(BodyLines(mails[0]).mid(0, 13),
                  (QList<QByteArray>{"Date: 12/9/2026", "From: Ann", "Email: ann@example.test",
                                     "Tickerwatch version: Zandor Tickerwatch 5.7", "Operating system: Windows 98",
                                     "Internet Connection: Don't Know", "Proxy: Don't Know", "Error Message: No",
                                     "Error Descreption: ", QByteArray(41, '*'), "Note: It crashes",
                                     "*************************ErrorLog***********************", "logged fault"}));
+    }
+
+    // A description with accents and a paragraph longer than a mail line
+    // arrives whole and reads as typed.
+    void supportDescriptionReadsRight()
+    {
+        SmtpServer server;
+        QVERIFY(server.port());
+        f.env->Set(QStringLiteral("Email"), QStringLiteral("ann@example.test"));
+        f.env->Set(QStringLiteral("EmailServer"), server.hostPort());
+        frmSupport *w = OpenSupport();
+        QVERIFY(w);
+        QTest::mouseClick(w->chkError, Qt::LeftButton, {}, QPoint(6, w->chkError->height() / 2));
+        QVERIFY(!w->chkError->isChecked());
+        QString paragraph;
+        for (int i = 0; paragraph.size() < 1500; ++i)
+            paragraph += QStringLiteral("w%1 ").arg(i);
+        const QString description = QStringLiteral("caf\u00e9 cr\u00e8me ") + paragraph;
+        QTest::mouseClick(w->txtDesc, Qt::LeftButton, {}, QPoint(5, 5));
+        tw::test::TypeChars(QApplication::focusWidget(), description);
+        QTest::mouseClick(w->Panel1[1], Qt::LeftButton);
+        QVERIFY(!frmSupport::Loaded());
+        QVERIFY(Dialogs::Log().isEmpty());
+        QCOMPARE(server.received().size(), 1);
+        const QJsonObject read = SmtpServer::read(server.received()[0]);
+        QCOMPARE(read[QStringLiteral("defects")].toArray(), QJsonArray());
+        const QString body = read[QStringLiteral("body")].toString();
+        QVERIFY2(body.endsWith(QStringLiteral("\nNote: ") + description + QStringLiteral("\n\n")), qPrintable(body.right(80)));
+        QVERIFY(read[QStringLiteral("longest")].toInt() <= 998);
+    }
+
+    // Stop during the run's mailing step ends it at once: no wait for the
+    // silent server, no box, and the answers stay queued.
+    void stopEndsTheMailingStep()
+    {
+        ScriptedPeer peer;
+        peer.greeting = {"220 ready\r\n"};
+        f.env->Set(QStringLiteral("Q_Message"), QStringLiteral("5.70|12/9/2026||||||||"));
+        f.env->Set(QStringLiteral("EmailServer"), peer.hostPort());
+        // Far longer than any wait here: only Stop can end it this soon.
+        frmEmail::SetReplyTimeoutMs(120000);
+        const auto stopOnHelo = [&](const auto &self) -> void {
+            QTimer::singleShot(20, f.m, [&, self] {
+                if (peer.lines().isEmpty()) {
+                    self(self);
+                    return;
+                }
+                // To the control that has the focus, as a user's key goes.
+                QWidget *focus = QApplication::focusWidget();
+                QTest::keyClick(focus && focus->window() == f.m ? focus : f.m, Qt::Key_Escape);
+            });
+        };
+        stopOnHelo(stopOnHelo);
+        LabelRecorder status(f.m->Panel1[6]);
+        f.m->RunUpdate();
+        QVERIFY2(Dialogs::Log().isEmpty(), qPrintable(Dialogs::Log().value(0).text));
+        QTRY_VERIFY(peer.ended());
+        QCOMPARE(peer.lines(), (QList<QByteArray>{"HELO " + Hosts::HeloDomain.toLatin1(), "quit"}));
+        QCOMPARE(f.env->Get(QStringLiteral("Q_Message")), QStringLiteral("5.70|12/9/2026||||||||"));
+        QVERIFY(!status.Seen().contains(QStringLiteral("Mail Sent")));
+        QCOMPARE(f.m->lblDesc[0]->text(), QStringLiteral("Update"));
     }
 
     // The answers follow the option buttons; Reset brings the defaults back.
@@ -260,9 +333,10 @@ private Q_SLOTS:
         const QList<QByteArray> mails = server.mails();
         QCOMPARE(mails.size(), 1);
         const QList<QByteArray> head = HeaderLines(mails[0]);
-        for (const char *line : {"From: ann@example.test", "To: Zandor", "Subject: Tickerwatch User Feedback",
+        for (const char *line : {"From: ann@example.test", "Subject: Tickerwatch User Feedback",
                                  "X-MailFrom: ann@example.test"})
             QVERIFY2(head.contains(line), line);
+        QVERIFY(head.contains("To: Zandor <" + Hosts::SupportAddress.toLatin1() + '>'));
         QCOMPARE(BodyLines(mails[0]).first(), record.toLatin1());
     }
 };

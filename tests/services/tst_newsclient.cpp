@@ -77,6 +77,7 @@ private slots:
         if (News *w = News::Loaded())
             delete w;
         News::SetReplyTimeoutMs(0);
+        News::SetExchangeLimitMs(0);
         env.reset();
     }
 
@@ -250,6 +251,74 @@ private slots:
         QVERIFY(!w->cmdDisconnect->isEnabled());
         QTRY_VERIFY(peer.ended());
         QVERIFY(peer.received().isEmpty());
+    }
+
+    // A list that never ends (no final dot, a byte at a time, a flood)
+    // ends at the exchange's time or size bound: one status text, the
+    // connection closed, the client holding no more than the bound.
+    void endlessListEndsAtItsBound_data()
+    {
+        QTest::addColumn<Turn>("reply");
+        QTest::addColumn<int>("limitMs"); // the exchange's time; 0: as the program has it
+        QTest::addColumn<QString>("status");
+        QByteArray lines = "215 list follows\r\n";
+        for (int i = 0; i < 500; ++i)
+            lines += "alt.group" + QByteArray::number(i) + " 1 1 y\r\n";
+        QTest::newRow("no final dot") << Turn(lines.left(60), "LIST") << 1500 << QStringLiteral("No complete reply from ");
+        QTest::newRow("a byte at a time") << Turn(lines, "LIST", 0, 1, 5) << 1500
+                                          << QStringLiteral("No complete reply from ");
+        QTest::newRow("a flood") << Turn::Flood("215 list follows\r\n", "LIST", "alt.flood 1 1 y\r\n", qint64(100) << 20)
+                                 << 0 << QStringLiteral("Too much data from ");
+        QTest::newRow("a line that never ends")
+            << Turn::Flood("215 list follows\r\nalt.", "LIST", QByteArray(1024, 'x'), qint64(100) << 20) << 0
+            << QStringLiteral("Too much data from ");
+    }
+    void endlessListEndsAtItsBound()
+    {
+        QFETCH(Turn, reply);
+        QFETCH(int, limitMs);
+        QFETCH(QString, status);
+        News::SetExchangeLimitMs(limitMs);
+        ScriptedPeer peer;
+        peer.greeting = {"200 ready\r\n"};
+        peer.turns = {reply};
+        WriteMyList("alt.a\n");
+        News *w = ConnectTo(peer);
+        QVERIFY(w);
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        ClickLabel(w->lblGroups[14]);
+        QCOMPARE(StatusOf(w), status + peer.hostPort());
+        QCOMPARE(Dialogs::Log().size(), 1); // the question before the list
+        QCOMPARE(w->NewsConnected, 0);
+        QVERIFY(w->cmdConnect->isEnabled());
+        QTRY_VERIFY(peer.ended());
+        QVERIFY2(w->MostBuffered() <= Nntp::MaxReply + Nntp::MaxLine, qPrintable(QString::number(w->MostBuffered())));
+        if (reply.floodBytes)
+            QVERIFY(peer.flooded() < reply.floodBytes);
+        QCOMPARE(Column(w->FG_Groups, 1), QStringList{"alt.a"});
+    }
+
+    // A group the server will not open says so, with the server's reply.
+    void refusedGroupSaysSo_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("no such group") << QByteArray("411 no such group");
+        QTest::newRow("a reply without its numbers") << QByteArray("211 <b>many</b>");
+    }
+    void refusedGroupSaysSo()
+    {
+        QFETCH(QByteArray, reply);
+        ScriptedPeer peer;
+        peer.greeting = {"200 ready\r\n"};
+        peer.turns = {{reply + "\r\n", "GROUP alt.b"}};
+        WriteMyList("alt.b\n");
+        News *w = ConnectTo(peer);
+        QVERIFY(w);
+        DoubleClickRow(w->FG_Groups, 1);
+        QCOMPARE(StatusOf(w), QStringLiteral("Could not open group alt.b: ") + QString::fromLatin1(reply));
+        QCOMPARE(w->StatusPanel->textFormat(), Qt::PlainText);
+        QCOMPARE(peer.lines(), QList<QByteArray>{"GROUP alt.b"});
+        QVERIFY(w->NewsConnected);
     }
 
     void cutInTheMiddleOfAWalk()

@@ -74,6 +74,35 @@ private slots:
         QCOMPARE(got[4].lines, (QList<QByteArray>{".dot", "", "plain", "."}));
     }
 
+    // Past a bound the reader stops: the whole replies before it still
+    // come, however the bytes were cut, and nothing after it.
+    void boundsStopTheReader_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        const QByteArray before = "200 hi\r\n211 2 2 3 g\r\n";
+        QTest::newRow("a line past its bound")
+            << before + "215 list\r\n" + QByteArray(Nntp::MaxLine + 1, 'x') + "\r\n.\r\n223 2 <a>\r\n";
+        QByteArray list = before + "215 list\r\n";
+        while (list.size() <= Nntp::MaxReply + before.size())
+            list += QByteArray(1000, 'x') + "\r\n";
+        QTest::newRow("a reply past its bound") << list + ".\r\n223 2 <a>\r\n";
+    }
+    void boundsStopTheReader()
+    {
+        QFETCH(QByteArray, stream);
+        for (const QList<int> &cuts : {QList<int>{}, QList<int>{30}, QList<int>{int(stream.size()) - 20}}) {
+            const QList<Reply> got = Read({"", "GROUP g", "LIST", "STAT 2"}, stream, cuts);
+            QCOMPARE(got.size(), 2);
+            QCOMPARE(got[1].status, QByteArray("211 2 2 3 g"));
+        }
+        ReplyReader r;
+        for (const char *c : {"", "GROUP g", "LIST"})
+            r.Expect(c);
+        r.Feed(stream);
+        QVERIFY(r.Overflowed());
+        QVERIFY(r.Buffered() < 100);
+    }
+
     void unaskedLinesAreNoReply()
     {
         ReplyReader r;

@@ -5,6 +5,7 @@
 #include "common/ScriptedPeer.h"
 #include "common/SmtpServer.h"
 #include "common/TestEnv.h"
+#include "common/UserInput.h"
 #include "common/TestRegistry.h"
 #include "core/Hosts.h"
 #include "platform/Dialogs.h"
@@ -16,6 +17,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -54,6 +57,45 @@ QByteArray Body(const QByteArray &mail)
     return at < 0 ? QByteArray() : mail.mid(at + 2);
 }
 
+// The wire with the message id, which is each mail's own, as "<ID>".
+QByteArray MaskedId(QByteArray wire)
+{
+    const qsizetype at = wire.indexOf("Message-ID: <");
+    if (at >= 0)
+        wire.replace(at + 12, wire.indexOf('>', at) - at - 11, "<ID>");
+    return wire;
+}
+
+// A paragraph typed without a line break, longer than a mail line may be.
+QString Paragraph(int size)
+{
+    QString text;
+    for (int i = 0; text.size() < size; ++i)
+        text += QStringLiteral("word%1 ").arg(i);
+    return text.left(size);
+}
+
+QStringList Strings(const QJsonValue &list)
+{
+    QStringList out;
+    for (const QJsonValue &v : list.toArray())
+        out << v.toString();
+    return out;
+}
+
+// Every header name in order, as a mail reader parses them.
+QStringList HeaderNames(const QJsonObject &read)
+{
+    QStringList out;
+    for (const QJsonValue &h : read[QStringLiteral("headers")].toArray())
+        out << h.toArray().first().toString();
+    return out;
+}
+
+const QStringList kHeaderNames{"From",       "Date",         "X-Mailer",     "To",
+                               "Subject",    "Message-ID",   "MIME-Version", "Content-Type",
+                               "Content-Transfer-Encoding"};
+
 } // namespace
 
 class tst_smtpclient : public QObject {
@@ -74,6 +116,12 @@ class tst_smtpclient : public QObject {
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(QApplication::focusWidget(), box);
         QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+    // Into the box as a user would, text beyond ASCII too.
+    static void TypeText(QWidget *box, const QString &text)
+    {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
+        tw::test::TypeChars(QApplication::focusWidget(), text);
     }
     static void Fill(frmEmail *w, const QString &server)
     {
@@ -132,11 +180,13 @@ private Q_SLOTS:
         const QPointer<frmEmail> window(w);
         QTest::mouseClick(w->cmdSend, Qt::LeftButton);
         QTRY_VERIFY(peer.ended());
-        QCOMPARE(peer.received(),
+        QCOMPARE(MaskedId(peer.received()),
                  QByteArray("HELO ") + Hosts::HeloDomain.toLatin1()
                      + "\r\nmail from: ann@example.test\r\nrcpt to: bob@example.test\r\ndata\r\n"
-                       "From: Ann\r\nDate: Wed, 09 Dec 2026 01:48:37 -0600\r\nX-Mailer: Kelmira Post v 2.x\r\n"
-                       "To: Bob\r\nSubject: Hi\r\n\r\nLine1\r\n\r\n\r\n.\r\nquit\r\n");
+                       "From: Ann <ann@example.test>\r\nDate: Wed, 09 Dec 2026 01:48:37 -0600\r\n"
+                       "X-Mailer: Kelmira Post v 2.x\r\nTo: Bob <bob@example.test>\r\nSubject: Hi\r\n"
+                       "Message-ID: <ID>\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=UTF-8\r\n"
+                       "Content-Transfer-Encoding: quoted-printable\r\n\r\nLine1\r\n\r\n\r\n.\r\nquit\r\n");
         QVERIFY(!peer.overtaken());
         QVERIFY(Dialogs::Log().isEmpty());
         QVERIFY(window);
@@ -178,7 +228,7 @@ private Q_SLOTS:
         peer.turns = turns;
         frmEmail w;
         QVERIFY(Send(w, peer.hostPort()));
-        QTRY_COMPARE(peer.lines().size(), 14);
+        QTRY_COMPARE(peer.lines().size(), 18);
         QCOMPARE(peer.lines().first(), "HELO " + Hosts::HeloDomain.toLatin1());
         QCOMPARE(peer.lines().last(), QByteArray("quit"));
         QVERIFY(!peer.overtaken());
@@ -239,7 +289,7 @@ private Q_SLOTS:
         QCOMPARE(Dialogs::Log()[0].title, QString(""));
         QCOMPARE(frmEmail::Loaded(), w);
         QVERIFY(w->isVisible());
-        QVERIFY(w->StatusPanel->text() != QStringLiteral("Mail Sent"));
+        QCOMPARE(w->StatusPanel->text(), QStringLiteral("Mail Not Sent"));
         QVERIFY(Boxes(w, address));
         if (realServer) {
             QVERIFY(server->mails().isEmpty());
@@ -291,11 +341,15 @@ private Q_SLOTS:
                                  "mail from: ann@example.test",
                                  "rcpt to: bob@example.test",
                                  "data",
-                                 "From: Ann",
+                                 "From: Ann <ann@example.test>",
                                  "Date: Wed, 09 Dec 2026 01:48:37 -0600",
                                  "X-Mailer: Kelmira Post v 2.x",
-                                 "To: Bob",
+                                 "To: Bob <bob@example.test>",
                                  "Subject: Hi",
+                                 "Message-ID: <ID>",
+                                 "MIME-Version: 1.0",
+                                 "Content-Type: text/plain; charset=UTF-8",
+                                 "Content-Transfer-Encoding: quoted-printable",
                                  "",
                                  "Line1",
                                  "",
@@ -322,8 +376,10 @@ private Q_SLOTS:
         QCOMPARE(w.Winsock1->State(), int(Winsock::sckClosed));
         QCOMPARE(Dialogs::Log().size(), 1);
         QCOMPARE(Dialogs::Log()[0].text, box);
+        QCOMPARE(w.StatusPanel->text(), QStringLiteral("Mail Not Sent"));
         QTRY_VERIFY(peer.ended());
-        QCOMPARE(peer.lines(), lines);
+        QCOMPARE(SmtpServer::lines(MaskedId(peer.received())).mid(0, lines.size()), lines);
+        QCOMPARE(peer.lines().size(), lines.size());
         QCOMPARE(peer.connections(), 1);
     }
 
@@ -335,6 +391,185 @@ private Q_SLOTS:
         QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("Connection is forcefully rejected 10061"));
         QCOMPARE(Dialogs::Log()[0].title, Dialogs::AppTitle());
         QCOMPARE(w.Winsock1->State(), int(Winsock::sckClosed));
+    }
+
+    // What the real server was given reads right in a careful mail reader:
+    // From and To are the addresses typed with their names, the subject and
+    // body decode to the text sent, every control character but tab in a
+    // header is a blank (no header of its own), and no line is too long.
+    void mailReadsRight_data()
+    {
+        QTest::addColumn<QString>("fromName");
+        QTest::addColumn<QString>("toName");
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("readSubject");
+        QTest::newRow("plain") << "Ann" << "Bob" << "Hi" << "Line1" << "Hi";
+        QTest::newRow("beyond ASCII, a long paragraph")
+            << QStringLiteral("Zo\u00eb Caf\u00e9") << QStringLiteral("B\u00f6b \U0001F600") << QStringLiteral("caf\u00e9")
+            << QStringLiteral("caf\u00e9 cr\u00e8me\n") + Paragraph(1500) << QStringLiteral("caf\u00e9");
+        QTest::newRow("names that need quotes") << "Ivy \"the\" Investor, Jr." << "a=?b?= <x@y>" << "Hi" << "x"
+                                                << "Hi";
+        QTest::newRow("no names") << "" << "" << "" << "" << "";
+        QTest::newRow("long subject") << "Ann" << "Bob" << Paragraph(1200) << "x" << Paragraph(1200);
+        QTest::newRow("vertical tab in the subject")
+            << "Ann" << "Bob" << "Hi\x0b" "Bcc: spy@x.test" << "x" << "Hi Bcc: spy@x.test";
+        QTest::newRow("form feed and the rest in the subject")
+            << "Ann" << "Bob" << "Hi\x0cX-Injected: 1\x1c\x7f\r\nX-Two: 2" << "x" << "Hi X-Injected: 1    X-Two: 2";
+    }
+    void mailReadsRight()
+    {
+        QFETCH(QString, fromName);
+        QFETCH(QString, toName);
+        QFETCH(QString, subject);
+        QFETCH(QString, body);
+        QFETCH(QString, readSubject);
+        SmtpServer server;
+        QVERIFY(server.port());
+        frmEmail w;
+        QVERIFY(w.SendEmail(server.hostPort(), fromName, QStringLiteral("ann@example.test"), toName,
+                            QStringLiteral("bob@example.test"), subject, body));
+        QVERIFY(Dialogs::Log().isEmpty());
+        QCOMPARE(server.received().size(), 1);
+        const QJsonObject read = SmtpServer::read(server.received()[0]);
+        QVERIFY2(!read.contains(QStringLiteral("error")), qPrintable(read[QStringLiteral("error")].toString()));
+        QCOMPARE(Strings(read[QStringLiteral("defects")]), QStringList());
+        QCOMPARE(HeaderNames(read), kHeaderNames);
+        QCOMPARE(read[QStringLiteral("from")].toArray(),
+                 QJsonArray({QJsonArray({fromName, QStringLiteral("ann@example.test")})}));
+        QCOMPARE(read[QStringLiteral("to")].toArray(),
+                 QJsonArray({QJsonArray({toName, QStringLiteral("bob@example.test")})}));
+        QCOMPARE(read[QStringLiteral("subject")].toString(), readSubject);
+        // The data section's line end and empty line follow the text.
+        QCOMPARE(read[QStringLiteral("body")].toString(), body + QStringLiteral("\n\n"));
+        QVERIFY(read[QStringLiteral("longest")].toInt() <= 998);
+    }
+
+    // Every mail has an id of its own.
+    void eachMailItsOwnId()
+    {
+        SmtpServer server;
+        QVERIFY(server.port());
+        frmEmail w;
+        QVERIFY(Send(w, server.hostPort()));
+        QVERIFY(Send(w, server.hostPort()));
+        QCOMPARE(server.received().size(), 2);
+        const QString first = SmtpServer::read(server.received()[0])[QStringLiteral("message_id")].toString();
+        const QString second = SmtpServer::read(server.received()[1])[QStringLiteral("message_id")].toString();
+        QVERIFY2(first.endsWith(QStringLiteral("@tickerwatch.test>")), qPrintable(first));
+        QVERIFY(first != second);
+    }
+
+    // Typed into the compose window, accents and a paragraph longer than
+    // a mail line arrive whole (a server refuses a line that long).
+    void composedMailReadsRight()
+    {
+        SmtpServer server;
+        QVERIFY(server.port());
+        frmEmail *w = Compose();
+        QVERIFY(w);
+        const QString paragraph = Paragraph(1500);
+        Type(w->txtServer, server.hostPort());
+        Type(w->txtFromEmail, QStringLiteral("ann@example.test"));
+        TypeText(w->txtFromName, QStringLiteral("Zo\u00eb"));
+        Type(w->txtToEmail, QStringLiteral("bob@example.test"));
+        TypeText(w->txtSubject, QStringLiteral("caf\u00e9"));
+        TypeText(w->txtBody, QStringLiteral("caf\u00e9"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        tw::test::TypeChars(QApplication::focusWidget(), paragraph);
+        QTest::mouseClick(w->cmdSend, Qt::LeftButton);
+        QVERIFY(Dialogs::Log().isEmpty());
+        QVERIFY(!frmEmail::Loaded());
+        QCOMPARE(server.received().size(), 1);
+        const QJsonObject read = SmtpServer::read(server.received()[0]);
+        QCOMPARE(Strings(read[QStringLiteral("defects")]), QStringList());
+        QCOMPARE(read[QStringLiteral("from")].toArray(),
+                 QJsonArray({QJsonArray({QStringLiteral("Zo\u00eb"), QStringLiteral("ann@example.test")})}));
+        QCOMPARE(read[QStringLiteral("to")].toArray(),
+                 QJsonArray({QJsonArray({QString(), QStringLiteral("bob@example.test")})}));
+        QCOMPARE(read[QStringLiteral("subject")].toString(), QStringLiteral("caf\u00e9"));
+        // The window's line end after the text, then the data section's.
+        QCOMPARE(read[QStringLiteral("body")].toString(),
+                 QStringLiteral("caf\u00e9\n") + paragraph + QStringLiteral("\n\n\n"));
+    }
+
+    // A server's reply is shown as the text it is: markup in it is no link.
+    void replyShownAsText()
+    {
+        ScriptedPeer peer;
+        const QByteArray reply = "550 <a href=\"file:///etc/passwd\">repair</a>";
+        peer.greeting = {reply + "\r\n"};
+        peer.turns = {{"221 bye\r\n"}};
+        QString shown;
+        Qt::TextFormat format = Qt::RichText;
+        tw::test::WhenModalUp([&](QWidget *box) {
+            for (QLabel *label : box->findChildren<QLabel *>())
+                if (label->text().contains(QStringLiteral("repair"))) {
+                    shown = label->text();
+                    format = label->textFormat();
+                }
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        Dialogs::SetScripted(false);
+        frmEmail w;
+        const bool sent = Send(w, peer.hostPort());
+        Dialogs::SetScripted(true);
+        QVERIFY(!sent);
+        QCOMPARE(shown, QStringLiteral("SMTP service error, impromper response code. Code should have been: 220 "
+                                       "Code recieved: ")
+                            + QString::fromLatin1(reply) + QStringLiteral("\r\n"));
+        QCOMPARE(format, Qt::PlainText);
+    }
+
+    // The wait for the reply to "." starts once the message has left: a
+    // large body on a slow link is no silent server, and goes once.
+    void slowLinkStillDelivered()
+    {
+        // The body takes the peer about five seconds to read, twice the wait
+        // for a reply; it keeps moving all the while.
+        frmEmail::SetReplyTimeoutMs(2500);
+        ScriptedPeer peer;
+        Accepting(peer);
+        peer.SetReceiveBuffer(8192);
+        peer.readChunk = 16384;
+        peer.readGapMs = 50;
+        QString body;
+        while (body.size() < (3 << 19))
+            body += Paragraph(99) + u'\n';
+        frmEmail w;
+        QVERIFY(Send(w, peer.hostPort(), body));
+        QVERIFY(Dialogs::Log().isEmpty());
+        QTRY_VERIFY(peer.ended());
+        QCOMPARE(peer.lines().last(), QByteArray("quit"));
+        QCOMPARE(peer.connections(), 1);
+        QVERIFY(peer.received().size() > body.size());
+    }
+
+    // A server that floods its reply ends the mail at its size bound: one
+    // box, the connection closed, the client holding no more than the bound.
+    void floodedReplyEndsTheMail_data()
+    {
+        QTest::addColumn<Turn>("greeting");
+        constexpr qint64 flood = 100 << 20;
+        QTest::newRow("a line that never ends") << Turn::Flood("220 ", {}, QByteArray(1024, 'x'), flood);
+        QTest::newRow("a reply that never ends") << Turn::Flood("220-hello\r\n", {}, "220-more\r\n", flood);
+    }
+    void floodedReplyEndsTheMail()
+    {
+        QFETCH(Turn, greeting);
+        // Only the size bound may end it, however slow the machine.
+        frmEmail::SetReplyTimeoutMs(60000);
+        ScriptedPeer peer;
+        peer.greeting = greeting;
+        frmEmail w;
+        QVERIFY(!Send(w, peer.hostPort()));
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("SMTP service error, response too long"));
+        QVERIFY2(w.MostBuffered() <= Smtp::MaxReply + Smtp::MaxReplyLine, qPrintable(QString::number(w.MostBuffered())));
+        QCOMPARE(w.Winsock1->State(), int(Winsock::sckClosed));
+        QTRY_VERIFY(peer.ended());
+        QVERIFY(peer.flooded() < greeting.floodBytes);
+        QVERIFY(peer.received().isEmpty());
     }
 
     // Texts that would change the command lines never reach the server.
@@ -353,6 +588,9 @@ private Q_SLOTS:
                                              << "127.0.0.1 x";
         QTest::newRow("server with a bad port") << "127.0.0.1:99999" << "ann@example.test" << "bob@example.test"
                                                 << "127.0.0.1:99999";
+        QTest::newRow("NUL in the recipient") << "" << "ann@example.test" << QStringLiteral("bob@example.test").insert(3, QChar(0))
+                                              << "example.test";
+        QTest::newRow("tab in the sender") << "" << "ann@example.test\tx" << "bob@example.test" << "ann@example.test";
     }
     void refusedBeforeConnecting()
     {

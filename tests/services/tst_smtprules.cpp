@@ -1,6 +1,6 @@
 // The SMTP rules on bytes alone: lines and replies out of any split of the
-// stream, which reply a step accepts, the data section, header values, the
-// server box and the date header.
+// stream and their size bounds, which reply a step accepts, the data
+// section, header values, the server box and the date header.
 #include "common/TestRegistry.h"
 #include "services/LineFramer.h"
 #include "services/Smtp.h"
@@ -80,6 +80,68 @@ private Q_SLOTS:
         QCOMPARE(got, replies);
     }
 
+    // A reply past its bounds stops the reader: the whole replies before
+    // an over-long line still come, whatever the cuts, and nothing after;
+    // past the bytes a reader may hold, everything goes.
+    void replyBounds_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<bool>("overflowed");
+        QTest::addColumn<QList<QByteArray>>("replies");
+        const QByteArray longest = "250 " + QByteArray(Smtp::MaxReplyLine - 4, 'x');
+        QTest::newRow("longest line, then its end") << longest + "\r\n" << false << QList<QByteArray>{longest + "\r\n"};
+        QTest::newRow("longest line, its CR waiting for the LF") << longest + "\r" << false << QList<QByteArray>{};
+        QTest::newRow("one byte more") << longest + "x\r\n" << true << QList<QByteArray>{};
+        QTest::newRow("a line that never ends") << QByteArray(Smtp::MaxReplyLine + 1, 'x') << true
+                                                << QList<QByteArray>{};
+        QTest::newRow("replies before a line that never ends")
+            << "220 hi\r\n250-a\r\n250 b\r\n354-c\r\n" + QByteArray(Smtp::MaxReplyLine + 1, 'x') + "\r\n250 d\r\n"
+            << true << QList<QByteArray>{"220 hi\r\n", "250-a\r\n250 b\r\n"};
+        QByteArray many;
+        while (many.size() <= Smtp::MaxReply)
+            many += "250-" + QByteArray(100, 'x') + "\r\n";
+        QTest::newRow("a reply that never ends") << many << true << QList<QByteArray>{};
+    }
+    void replyBounds()
+    {
+        QFETCH(QByteArray, stream);
+        QFETCH(bool, overflowed);
+        QFETCH(QList<QByteArray>, replies);
+        for (qsizetype piece : {stream.size(), qsizetype(1000), qsizetype(7)}) {
+            Smtp::ReplyReader reader;
+            QList<QByteArray> got;
+            qsizetype most = 0;
+            for (qsizetype at = 0; at < stream.size(); at += piece) {
+                reader.Feed(QByteArrayView(stream).sliced(at, qMin(piece, stream.size() - at)));
+                most = qMax(most, reader.Buffered());
+                while (reader.HasReply())
+                    got << reader.TakeReply();
+            }
+            QCOMPARE(reader.Overflowed(), overflowed);
+            QCOMPARE(got, replies);
+            QVERIFY(most <= Smtp::MaxReply + Smtp::MaxReplyLine);
+            if (overflowed) {
+                QCOMPARE(reader.Buffered(), 0);
+                reader.Feed("250 ok\r\n");
+                QVERIFY(!reader.HasReply());
+                reader.Clear();
+                reader.Feed("250 ok\r\n");
+                QVERIFY(reader.HasReply());
+            }
+        }
+    }
+
+    // Replies nobody takes count against the bound too.
+    void untakenRepliesBounded()
+    {
+        Smtp::ReplyReader reader;
+        while (!reader.Overflowed() && reader.Buffered() <= Smtp::MaxReply)
+            reader.Feed("250 ok\r\n");
+        QVERIFY(reader.Overflowed());
+        QVERIFY(!reader.HasReply());
+        QCOMPARE(reader.Buffered(), 0);
+    }
+
     void replyClass_data()
     {
         QTest::addColumn<QByteArray>("expected");
@@ -101,7 +163,9 @@ private Q_SLOTS:
     }
 
     // Line ends become CR LF and lines that begin with "." are doubled; the
-    // line end and the empty line close the body.
+    // line end and the empty line close the body. What is not printable
+    // ASCII goes quoted-printable in UTF-8, and a long line is cut with soft
+    // breaks, so no wire line passes 76 bytes.
     void dataSection_data()
     {
         QTest::addColumn<QString>("body");
@@ -111,7 +175,17 @@ private Q_SLOTS:
         QTest::newRow("CR LF and lone CR") << "a\r\nb\rc" << QByteArray("a\r\nb\r\nc\r\n\r\n");
         QTest::newRow("dot first") << ".start" << QByteArray("..start\r\n\r\n");
         QTest::newRow("dot inside a line") << "a.b\n" << QByteArray("a.b\r\n\r\n\r\n");
-        QTest::newRow("code page") << QStringLiteral("caf\u00e9 \u20ac") << QByteArray("caf\xe9 \x80\r\n\r\n");
+        QTest::newRow("beyond ASCII") << QStringLiteral("caf\u00e9 \u20ac")
+                                      << QByteArray("caf=C3=A9 =E2=82=AC\r\n\r\n");
+        QTest::newRow("equals sign and controls") << QStringLiteral("a=b\x0b\x0c\x01")
+                                                  << QByteArray("a=3Db=0B=0C=01\r\n\r\n");
+        QTest::newRow("blanks at line ends") << "a \nb\t" << QByteArray("a=20\r\nb=09\r\n\r\n");
+        QTest::newRow("long line, a dot after the soft break")
+            << QString(75, u'x') + QStringLiteral(".y")
+            << QByteArray(75, 'x') + "=\r\n..y\r\n\r\n";
+        QTest::newRow("escape kept whole at a soft break")
+            << QString(74, u'x') + QStringLiteral("\u00e9")
+            << QByteArray(74, 'x') + "=\r\n=C3=A9\r\n\r\n";
     }
     void dataSection()
     {
@@ -120,13 +194,19 @@ private Q_SLOTS:
         QCOMPARE(Smtp::DataBody(body), wire);
     }
 
-    // No typed text starts a header line of its own.
-    void headersHoldNoLineBreaks()
+    // No typed text starts a header line of its own: every control
+    // character but tab is a blank there.
+    void headersHoldNoControls()
     {
-        const QByteArray block = Smtp::HeaderBlock(QStringLiteral("Ann\r\nBcc: spy@x.test"), "DATE",
-                                                   QStringLiteral("Bob\n"), QStringLiteral("Hi\rthere"));
-        QCOMPARE(block, QByteArray("From: Ann  Bcc: spy@x.test\r\nDate: DATE\r\nX-Mailer: Kelmira Post v 2.x\r\n"
-                                   "To: Bob \r\nSubject: Hi there\r\n\r\n"));
+        const QByteArray block =
+            Smtp::HeaderBlock(QStringLiteral("Ann\r\nBcc: spy@x.test"), QStringLiteral("ann@x.test"), "DATE",
+                              QStringLiteral("Bob\x0b"), QStringLiteral("bob@x.test"),
+                              QStringLiteral("Hi\rthere\x0b\x0c\x1c\x7f\tX-Injected: 1"), "<ID>");
+        QCOMPARE(block, QByteArray("From: \"Ann  Bcc: spy@x.test\" <ann@x.test>\r\nDate: DATE\r\n"
+                                   "X-Mailer: Kelmira Post v 2.x\r\nTo: Bob <bob@x.test>\r\n"
+                                   "Subject: Hi there    \tX-Injected: 1\r\nMessage-ID: <ID>\r\n"
+                                   "MIME-Version: 1.0\r\nContent-Type: text/plain; charset=UTF-8\r\n"
+                                   "Content-Transfer-Encoding: quoted-printable\r\n\r\n"));
     }
 
     void envelopeAddresses_data()
@@ -140,6 +220,9 @@ private Q_SLOTS:
         QTest::newRow("LF") << "a@x.test\n" << false;
         QTest::newRow("blank") << "a@x.test b@y.test" << false;
         QTest::newRow("angle brackets") << "<a@x.test>" << false;
+        QTest::newRow("NUL") << QStringLiteral("a@x.test").insert(1, QChar(0)) << false;
+        QTest::newRow("tab") << "a@x.test\tb@y.test" << false;
+        QTest::newRow("DEL") << "a@x.test\x7f" << false;
     }
     void envelopeAddresses()
     {

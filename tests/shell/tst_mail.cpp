@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTest::newRow("True") << "True" << true;
         QTest::newRow("true") << "true" << true;
         QTest::newRow("-1") << "-1" << true;
-        QTest::newRow("not a truth value") << "yes please" << true;
+        QTest::newRow("not a truth value") << "yes please" << false;
     }
     void modeByTheStoredValue()
     {

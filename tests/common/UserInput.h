@@ -1,0 +1,33 @@
+#pragma once
+// What a user does that QTest has no one call for: text typed beyond ASCII,
+// and answering a real (not scripted) modal box once it is up.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace tw::test {
+
+// One key event per character, so text beyond ASCII types too.
+inline void TypeChars(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+// Runs look on the modal box once it is up; look answers it.
+inline void WhenModalUp(const std::function<void(QWidget *)> &look)
+{
+    QTimer::singleShot(10, qApp, [look] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (box && box->isVisible())
+            look(box);
+        else
+            WhenModalUp(look);
+    });
+}
+
+} // namespace tw::test
