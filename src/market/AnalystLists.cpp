@@ -51,8 +51,7 @@ void ReadActions(Action action, QByteArray &page, SheetTable &t)
     ForEachRow(block, [&](QByteArrayView row) {
         int c = 0;
         ForEachCell(row, [&](QByteArray cell) {
-            t.SetText(r, c, CellText(cell)); // a cell past the last column fails the fill
-            if (r >= 1 && (c == 1 || c == link))
+            if (t.PlaceCell(r, c, CellText(cell)) && r >= 1 && (c == 1 || c == link))
                 LinkLook(t.Look(r, c));
             ++c;
         });

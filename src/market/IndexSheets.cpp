@@ -205,7 +205,7 @@ void ReadWorldMarkets(QByteArray &page, SheetTable &t)
         const QByteArrayView section = QByteArrayView(page).sliced(starts[s], starts[s + 1] - starts[s]);
         ForEachBetween(section, "<tr", "</tr>", [&](QByteArrayView pageRow) {
             int c = 1;
-            ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) { t.SetText(r, c++, CellText(cell)); });
+            ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) { t.PlaceCell(r, c++, CellText(cell)); });
             ++r;
             t.AddRow();
         }, LeftOpen::EndsWalk);

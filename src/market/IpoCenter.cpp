@@ -137,11 +137,9 @@ void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
         const QByteArray row = registrations ? pageRow.toByteArray() : SplitLastCell(pageRow, withdrawals ? ", " : ",");
         int c = 0;
         const auto put = [&](QByteArray cell) {
-            // A row wider than the grid loses the cells past its last column.
-            if (c >= l.cols)
-                return;
             const QByteArray text = Trim(Misc::CleanHTML(cell, withdrawals, true, false));
-            t.SetText(r, c, text);
+            if (!t.PlaceCell(r, c, text))
+                return;
             if (IsLink(l.links, c))
                 LinkLook(t.Look(r, c));
             // The profile link of a withdrawal goes with its symbol.
@@ -206,10 +204,7 @@ void ReadIpoLatest(QByteArray &reply, SheetTable &t)
         ForEachBetween(section, "<tr", "</tr>", [&](QByteArrayView pageRow) {
             int c = 0;
             ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) {
-                if (c >= t.Cols())
-                    return; // past the last column: dropped
-                t.SetText(r, c, CellText(cell));
-                if (c == 1 || c >= 5)
+                if (t.PlaceCell(r, c, CellText(cell)) && (c == 1 || c >= 5))
                     LinkLook(t.Look(r, c));
                 ++c;
             });

@@ -22,7 +22,8 @@ void ReadSurprises(QByteArray &page, SheetTable &t)
     t.SetUp(2, 5);
     t.SetRowHeight(0, 1);
     // Five cells make a grid row whatever the page rows hold: a short page
-    // row is continued by the next one, a long one shifts the next.
+    // row is continued by the next one; a long one loses its cells after the
+    // fifth, which take no column.
     int r = 0, c = 0;
     ForEachRow(block, [&](QByteArrayView row) {
         int k = 0;
@@ -40,14 +41,15 @@ void ReadSurprises(QByteArray &page, SheetTable &t)
             }
             if (r >= 2)
                 LinkLook(t.Look(r, 0));
-            if (k < 5)
-                t.SetText(r, c, CellText(cell));
-            if (k == 4) {
-                ++r;
-                c = -1;
-                t.AddRow();
+            if (k < 5) {
+                t.PlaceCell(r, c, CellText(cell));
+                if (k == 4) {
+                    ++r;
+                    c = -1;
+                    t.AddRow();
+                }
+                ++c;
             }
-            ++c;
             ++k;
         });
     });
@@ -114,8 +116,7 @@ void ReadPercentMovers(const QByteArray &title, QByteArray &page, SheetTable &t)
             row.replace("&nbsp;", "");
             int c = 0;
             ForEachCell(row, [&](QByteArray cell) {
-                t.SetText(r, c, CellText(cell));
-                if (c == 1)
+                if (t.PlaceCell(r, c, CellText(cell)) && c == 1)
                     LinkLook(t.Look(r, c));
                 ++c;
             });

@@ -88,7 +88,7 @@ void ReadEarnings(const Earnings &e, QByteArray &page, SheetTable &t)
     ForEachBetween(heads, "<th", "</th>", [&](QByteArrayView cell) {
         const QByteArray text = Untagged(cell);
         if (!text.isEmpty())
-            t.SetText(0, c++, text);
+            t.PlaceCell(0, c++, text);
     });
     int r = 1;
     ForEachBetween(labels, "<tr", "</tr>", [&](QByteArrayView row) {
@@ -104,11 +104,12 @@ void ReadEarnings(const Earnings &e, QByteArray &page, SheetTable &t)
         if (text.isEmpty())
             return;
         const int row = 1 + n % perColumn, col = firstCol + n / perColumn;
-        t.SetText(row, col, text);
+        ++n;
+        if (!t.PlaceCell(row, col, text))
+            return;
         t.Look(row, col).alignment = col == 0 ? FlexGrid::flexAlignLeftTop : FlexGrid::flexAlignRightCenter;
         if (e.valueHeight)
             t.SetRowHeight(row, e.valueHeight);
-        ++n;
     });
     if (!e.valueHeight)
         t.SetRowHeight(1, 1);

@@ -57,8 +57,7 @@ void ReadIT(QByteArray &page, const QByteArray &name, SheetTable &t)
     t.SetUp(3, 8);
     t.SetRowHeight(0, 1);
     WalkRows(t, table, 1, [&t](const QByteArray &text, int r, int c) {
-        t.SetText(r, c, text);
-        if (c == 2)
+        if (t.PlaceCell(r, c, text) && c == 2)
             LinkLook(t.Look(r, c));
         return true;
     });
@@ -104,14 +103,13 @@ void ReadQR(QByteArray &page, const QByteArray &name, SheetTable &t)
             return false;
         if (const qsizetype q1 = text.indexOf('"'); q1 >= 0) {
             const qsizetype q2 = Need(text.indexOf('"', q1 + 1));
-            t.SetText(r, c + 3, text.mid(q1 + 1, q2 - q1 - 1));
+            t.PlaceCell(r, c + 3, text.mid(q1 + 1, q2 - q1 - 1));
             text = text.mid(q2 + 1);
         }
         text.replace("&nbsp;", "");
         text.replace('\n', "");
         text.replace('\r', "");
-        t.SetText(r, c, text);
-        if (c == 1)
+        if (t.PlaceCell(r, c, text) && c == 1)
             LinkLook(t.Look(r, c));
         return true;
     });

@@ -98,6 +98,15 @@ size_t SheetTable::At(int row, int col) const
 }
 
 void SheetTable::SetText(int row, int col, const QByteArray &text) { cells_[At(row, col)].text = text; }
+
+bool SheetTable::PlaceCell(int row, int col, const QByteArray &text)
+{
+    if (col >= cols_ && row >= 0 && row < rows_)
+        return false;
+    SetText(row, col, text);
+    return true;
+}
+
 CellLook &SheetTable::Look(int row, int col) { return cells_[At(row, col)].look; }
 
 QByteArray SheetTable::Text(int row, int col) const

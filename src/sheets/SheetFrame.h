@@ -74,6 +74,11 @@ public:
 
     // A cell outside the table raises CellOutside, as a grid does.
     void SetText(int row, int col, const QByteArray &text);
+    // A page cell at a reader's running column: a page row wider than the
+    // table never ends a fill, so a cell past the last column is dropped and
+    // the answer is false (the caller then gives it no look). A row beyond
+    // the table still raises, as SetText does.
+    bool PlaceCell(int row, int col, const QByteArray &text);
     CellLook &Look(int row, int col);
     QByteArray Text(int row, int col) const;
     CellLook LookOf(int row, int col) const;

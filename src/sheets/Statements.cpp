@@ -35,22 +35,26 @@ void Total(CellLook &l)
 // The placement both statements share: each cell of a table row goes to the
 // next column of the grid row, and the sixth cell of a table row (j = 5)
 // closes the grid row, so a short table row runs on with the next one.
-// place(text) runs for every cell before it is written: it may put the title
-// row in, give the cell's place its look, or move j on.
+// The cells of a table row after its sixth are dropped and take no column;
+// so is a cell that a continued row pushes past the last column.
+// before(text) runs for every cell: it may put the title row in or move j
+// on; look(l) gives a cell that was placed its look.
 struct Walker {
     SheetTable &t;
     int r = 0, c = 0, j = 0;
 
-    template<class Place>
-    void Walk(const QByteArray &cut, Place place)
+    template<class Before, class Look>
+    void Walk(const QByteArray &cut, Before before, Look look)
     {
         ForEachRow(cut, [&](QByteArrayView row) {
             j = 0;
             ForEachCell(row, [&](QByteArray cell) {
                 const QByteArray text = CellText(cell);
-                place(text);
-                if (j < Cols)
-                    t.SetText(r, c, text);
+                before(text);
+                if (j >= Cols)
+                    return;
+                if (t.PlaceCell(r, c, text))
+                    look(t.Look(r, c));
                 if (j == Cols - 1) {
                     ++r;
                     c = -1;
@@ -91,27 +95,28 @@ void ReadAIS(QByteArray &page, const QByteArray &name, SheetTable &t)
 
     t.SetUp(2, Cols);
     Walker w{t};
-    w.Walk(cut, [&](const QByteArray &) {
-        if (w.j >= Cols)
-            return;
-        if (w.r == 1) {
-            w.r = 2;
-            Title(t, "Annual Income Statement");
-            t.Look(1, 0).backColor = White;
-        }
-        CellLook &l = t.Look(w.r, w.c);
-        if (In(w.r, {4, 6, 9, 14, 22}))
-            Bold(l);
-        else if (In(w.r, {16, 20, 24}))
-            Total(l);
-        else if (In(w.r, {17, 21})) {
-            t.SetRowHeight(w.r, 2);
-            l.backColor = White;
-            l.bold = true;
-            l.underline = true;
-            l.alignment = 2;
-        }
-    });
+    w.Walk(
+        cut,
+        [&](const QByteArray &) {
+            if (w.j < Cols && w.r == 1) {
+                w.r = 2;
+                Title(t, "Annual Income Statement");
+                t.Look(1, 0).backColor = White;
+            }
+        },
+        [&](CellLook &l) {
+            if (In(w.r, {4, 6, 9, 14, 22}))
+                Bold(l);
+            else if (In(w.r, {16, 20, 24}))
+                Total(l);
+            else if (In(w.r, {17, 21})) {
+                t.SetRowHeight(w.r, 2);
+                l.backColor = White;
+                l.bold = true;
+                l.underline = true;
+                l.alignment = 2;
+            }
+        });
 
     t.alignments = kAlignments;
     for (int c = 0; c < Cols; ++c)
@@ -139,15 +144,18 @@ void ReadABS(QByteArray &page, const QByteArray &name, SheetTable &t)
     t.SetUp(3, Cols);
     t.SetRowHeight(0, 1);
     Walker w{t};
-    w.Walk(cut, [&](const QByteArray &text) {
-        if (w.r == 1) {
-            w.r = 2;
-            Title(t, "Annual Balance Sheet");
-        }
-        // A section heading closes its grid row after the cell that follows it.
-        if (text == "Assets" || text == "Liabilities & Shareholder's Equity" || text == "Shareholders' Equity")
-            w.j = Cols - 2;
-    });
+    w.Walk(
+        cut,
+        [&](const QByteArray &text) {
+            if (w.r == 1) {
+                w.r = 2;
+                Title(t, "Annual Balance Sheet");
+            }
+            // A section heading closes its grid row after the cell that follows it.
+            if (text == "Assets" || text == "Liabilities & Shareholder's Equity" || text == "Shareholders' Equity")
+                w.j = Cols - 2;
+        },
+        [](CellLook &) {});
 
     for (int i = 0; i < t.Rows(); ++i) {
         if (In(i, {2, 16, 33})) {

@@ -139,12 +139,13 @@ private Q_SLOTS:
                                                   << QString() << "Coverage Initiated" << "Zeta Corp";
         QTest::newRow("coverage without html") << 2 << "Coverage.sh" << QByteArray("<b>Coverage</b>" + cover) << cov << ""
                                                << "";
+        // A row wider than the list loses the cells past its last column.
         QTest::newRow("coverage row of six") << 2 << "Coverage.sh"
-                                             << QByteArray("<html>Coverage</b>" + table + "</html>") << "" << "" << "";
+                                             << QByteArray("<html>Coverage</b>" + table + "</html>") << QString()
+                                             << "Coverage Initiated" << "Acme Corp";
         QTest::newRow("upgrades row of seven")
-            << 0 << "Upgrade.sh"
-            << QByteArray("<b>Upgrades</b><table>" + CellsRow({"a", "b", "c", "d", "e", "f", "g"}) + "</table>") << "" << ""
-            << "";
+            << 0 << "Upgrade.sh" << QByteArray("<b>Upgrades</b>" + QByteArray(table).replace("<td>x</td>", "<td>x</td><td>g</td>"))
+            << QString() << "Upgrades" << "Acme Corp";
         QTest::newRow("row left open") << 0 << "Upgrade.sh"
                                        << QByteArray("<b>Upgrades</b><table><tr><td>a</td><tr><td>b</td></table>") << up
                                        << "" << "";
@@ -197,21 +198,80 @@ private Q_SLOTS:
         QCOMPARE(fg()->RowHeight(1), 2 * f.base());
     }
 
-    // A short page row is continued by the next one; a cell past the last
-    // column ends the fill with what was drawn and no message.
+    // A short page row is continued by the next one; the cells that then
+    // fall past the last column are dropped and the list is drawn whole.
     void surprisesByCount()
     {
         SheetFixture::WritePage(QStringLiteral("25_surp.Sh"),
                                 "<table>" + CellsRow({"S", "C", "A", "E", "P"}) + CellsRow({"IBM", "Intl", "1.10"})
-                                    + CellsRow({"x1", "x2", "x3", "x4", "x5"}) + "</table>");
+                                    + CellsRow({"x1", "x2", "x3", "x4", "x5"}) + CellsRow({"HP", "Hewlett", "0.50", "0.40", "25%"})
+                                    + "</table>");
         f.main->FG_Surp();
-        QCOMPARE(fg()->Rows(), 3);
+        QCOMPARE(fg()->Rows(), 5);
         QCOMPARE(f.RowTexts(2), (QStringList{"IBM", "Intl", "1.10", "x1", "x2"}));
+        QCOMPARE(f.RowTexts(3), (QStringList{"HP", "Hewlett", "0.50", "0.40", "25%"}));
+        QCOMPARE(fg()->RowHeight(4), 0);
+        QCOMPARE(f.Percent(1), 32);
         QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Top Daily Earnings"));
 
         QFile::remove(AppFolder + QStringLiteral("/Cache/DataSheet/25_surp.Sh"));
         f.main->FG_Surp();
         f.ExpectMessage(QStringLiteral("The 25 Top Earning data is bad, connect to Internet, and update again."));
+    }
+
+    // One page row wider than the list: its cells past the last column are
+    // dropped without taking a column, every other cell is drawn where it
+    // belongs, with the title and headings, and no message.
+    void overWideRows_data()
+    {
+        QTest::addColumn<int>("list"); // consultation number
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<int>("linkRow"); // a link cell of the list
+        QTest::addColumn<int>("linkCol");
+        QTest::newRow("upgrades")
+            << 11 << "Upgrade.sh"
+            << QByteArray(HttpHead + "<b>Upgrades</b><table>" + CellsRow({"Co", "Sym", "Firm", "From", "To", "More"})
+                          + CellsRow({"June 2"}) + CellsRow({"Acme Corp", "ACME", "Birch", "Hold", "Buy", "x", "extra"})
+                          + CellsRow({"Zeta Corp", "ZETA", "Oak", "Sell", "Hold", "y"}) + "</table>")
+            << QStringList{"Co|Sym|Firm|From|To|More", "Upgrades|||||", "Acme Corp|ACME|Birch|Hold|Buy|x",
+                           "Zeta Corp|ZETA|Oak|Sell|Hold|y", "|||||"}
+            << 2 << 5;
+        QTest::newRow("surprises")
+            << 1 << "25_surp.Sh"
+            << QByteArray("<table>" + CellsRow({"S", "C", "A", "E", "P"})
+                          + CellsRow({"IBM", "Intl", "1.10", "1.00", "10%", "extra", "more"})
+                          + CellsRow({"HP", "Hewlett", "0.50", "0.40", "25%"}) + "</table>")
+            << QStringList{"S|C|A|E|P", "|Top Daily Earnings|||", "IBM|Intl|1.10|1.00|10%", "HP|Hewlett|0.50|0.40|25%",
+                           "||||"}
+            << 3 << 0;
+        QByteArray winners = PercentPage("Percentage Winners");
+        const QByteArray lastCell = "<td>&nbsp;</td></tr>";
+        winners.insert(winners.indexOf(lastCell) + lastCell.size() - 5, "<td>extra</td>");
+        QTest::newRow("percentage movers")
+            << 2 << "mwwinners.Sh" << winners
+            << QStringList{"|Symbol||Company|Last|Volume|Change|% Ch|", "|||Percentage Winners|||||", "|||NYSE|||||",
+                           "1|AAA|x|AAA Inc|10.00|1,000|+1.00|+11.1%|", "|||NASDAQ|||||",
+                           "1|BBB|x|BBB Inc|10.00|1,000|+1.00|+11.1%|", "|||AMEX|||||",
+                           "1|CCC|x|CCC Inc|10.00|1,000|+1.00|+11.1%|", "||||||||"}
+            << 3 << 1;
+    }
+    void overWideRows()
+    {
+        QFETCH(int, list);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, page);
+        QFETCH(QStringList, cells);
+        QFETCH(int, linkRow);
+        QFETCH(int, linkCol);
+        SheetFixture::WritePage(file, page);
+        f.main->ShowConsultation(list);
+        QCOMPARE(SheetFixture::Cells(fg()), cells);
+        QCOMPARE(fg()->RowHeight(fg()->Rows() - 1), 0);
+        QVERIFY(f.Link(linkRow, linkCol));
+        QVERIFY(f.Percent(1) > 0);
+        QVERIFY(fg()->Redraw());
     }
 
     void percentMovers()

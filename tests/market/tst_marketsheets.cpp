@@ -505,6 +505,23 @@ private Q_SLOTS:
         f.OpenNode("mkt_ME");
         QCOMPARE(fg()->TopRow(), 28);
 
+        // Link words past column 11 are dropped; the rest is drawn whole.
+        QByteArray wide = WorldPage(2);
+        wide.replace(wide.indexOf("News</a>"), 8, "News</a>, x, y, z");
+        SheetFixture::WritePage(QStringLiteral("Market.Sh"), wide);
+        f.main->FG_WMarket();
+        QCOMPARE(fg()->Rows(), 7 + 4 * 2);
+        QCOMPARE(f.RowTexts(2), (QStringList{"", "Merval", "MERV", "^MERV", "Jun 2", "10,123.45", "+1.2", "+0.1%", "Chart",
+                                           "News", "x", "y"}));
+        QCOMPARE(f.RowTexts(3).mid(1, 9), (QStringList{"Idx1", "IDX1", "^IDX1", "Jun 2", "10,123.45", "-3.0", "+0.1%",
+                                                     "Chart", "News"}));
+        QCOMPARE(fg()->TextMatrix(1, 1), QStringLiteral("Americas"));
+        QCOMPARE(fg()->TextMatrix(10, 1), QStringLiteral("Africa/Middle East"));
+        QCOMPARE(fg()->TextMatrix(12, 1), QStringLiteral("Idx7"));
+        QCOMPARE(fg()->TextMatrix(0, 3), QStringLiteral("Symbol"));
+        QCOMPARE(f.Picture(2), QStringLiteral("UP"));
+        QCOMPARE(f.Percent(1), 20);
+
         QByteArray noEurope = WorldPage(1);
         noEurope.replace("Europe", "Eu");
         SheetFixture::WritePage(QStringLiteral("Market.Sh"), noEurope);

@@ -91,6 +91,14 @@ private Q_SLOTS:
         blank[1] = QStringLiteral("Last Qtr| |8%|6%|5%|1.20|N/A");
         QTest::newRow("growth, empty and blank cells")
             << &frmMain::FG_EG << "EG" << Changed("<td>10%<br>", "<td></td><td> </td><td>") << blank;
+        // More headers or values than the grid has columns for: those past
+        // the last column are dropped.
+        QTest::newRow("growth, 22 values")
+            << &frmMain::FG_EG << "EG" << Changed("<td>N/A<br>", "<td>N/A<br>N/A<br>") << kEG;
+        QStringList moreHeads = kEG;
+        moreHeads[0] = QStringLiteral("ZETA\r\nEarnings Growth|ZETA|More|Industry|Sector|S&P 500|PEG \r\n(Jun)");
+        QTest::newRow("growth, a seventh header")
+            << &frmMain::FG_EG << "EG" << Changed("<th>ZETA</th>", "<th>ZETA</th><th>More</th>") << moreHeads;
     }
     void cells()
     {
@@ -179,11 +187,7 @@ private Q_SLOTS:
             << &frmMain::FG_EC << "EC" << Changed("Consensus EPS Trend", "Consensus EPS TREND") << none;
         QTest::newRow("estimates, header without its end")
             << &frmMain::FG_ER << "ER" << Changed("<th>Next Year (Dec 02)</th>", "<th>Next Year") << none;
-        // More than the grid has cells for: an empty message.
-        QTest::newRow("growth, 22 values")
-            << &frmMain::FG_EG << "EG" << Changed("<td>N/A<br>", "<td>N/A<br>N/A<br>") << QString();
-        QTest::newRow("growth, a seventh header")
-            << &frmMain::FG_EG << "EG" << Changed("<th>ZETA</th>", "<th>ZETA</th><th>More</th>") << QString();
+        // More labels than the grid has rows for: an empty message.
         QTest::newRow("trend, a sixth label")
             << &frmMain::FG_EC << "EC" << Changed("<tr><td>Current</td></tr>", "<tr><td>Now</td></tr><tr><td>Current</td></tr>")
             << QString();

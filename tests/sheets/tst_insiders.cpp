@@ -92,8 +92,9 @@ private Q_SLOTS:
             << QStringList{kInsiderHeads, kInsiderTitle,
                            QStringLiteral("2024-01-02|insider/zeta-1.htm\"Doe, Jane|Sale|1,000|Direct|10.00|10,000|"),
                            kEight, kEight};
-        QTest::newRow("ninth cell") << Insider(kHeads + Trade().replace("</tr>", "<td>extra</td></tr>"))
-                                    << QStringList{kEight};
+        // A row wider than the sheet loses the cells past its last column.
+        QTest::newRow("ninth cell") << Insider(kHeads + Trade().replace("</tr>", "<td>extra</td></tr>") + Trade())
+                                    << QStringList{kInsiderHeads, kInsiderTitle, kTradeRow, kTradeRow, kEight, kEight};
         QTest::newRow("page missing") << QByteArray() << QStringList{NoDataForZeta + kEight};
         QTest::newRow("no anchor") << Insider(kHeads + Trade()).replace("Insider Trades", "Trades")
                                    << QStringList{NoDataForZeta + kEight};
@@ -184,11 +185,17 @@ private Q_SLOTS:
         QTest::newRow("single double quote") << Filings(Filing("10-Q", "5\" drive")) << QStringList{NoDataForZeta + kSeven};
         QTest::newRow("no table after the anchor")
             << QByteArray("<html>Sort By <table><tr><td>x</td></tr></table></html>") << QStringList{NoDataForZeta + kSeven};
+        // Past the last column: the fifth cell's address and an eighth cell
+        // are dropped, the rest of the sheet is drawn.
         QTest::newRow("quoted part in the fifth cell")
-            << Filings(Filing("10-K", "Annual report", "<td>x</td><td><A HREF=\"y\">z</A></td>"))
-            << QStringList{kSeven};
-        QTest::newRow("eighth cell") << Filings(Filing("10-K", "r", "<td>4</td><td>5</td><td>6</td><td>7</td><td>8</td>"))
-                                     << QStringList{kSeven};
+            << Filings(Filing("10-K", "Annual report", "<td>x</td><td><A HREF=\"y\">z</A></td>") + Filing())
+            << QStringList{kFilingHeads, kFilingTitle, QStringLiteral("2024-01-02|10-K|Annual report|x|z||"),
+                           QStringLiteral("2024-01-02|10-Q|Quarterly report||?id=ZETA-1||"), kSeven};
+        QTest::newRow("eighth cell") << Filings(Filing("10-K", "r", "<td>4</td><td>5</td><td>6</td><td>7</td><td>8</td>")
+                                                + Filing())
+                                     << QStringList{kFilingHeads, kFilingTitle, QStringLiteral("2024-01-02|10-K|r|4|5|6|7"),
+                                                    QStringLiteral("2024-01-02|10-Q|Quarterly report||?id=ZETA-1||"),
+                                                    kSeven};
     }
     void filings()
     {

@@ -109,8 +109,16 @@ private Q_SLOTS:
         QTest::newRow("no table end") << Income(kHead).replace("</table>", "") << QStringList{kBad};
         QTest::newRow("row without its end") << Income(kHead + "<tr><td>Revenue</td>") << QStringList{kBad};
         QTest::newRow("cell without its end") << Income(kHead + "<tr><td>Revenue</tr>") << QStringList{kBad};
+        // Cells past column 5 are dropped: those a continued row pushes
+        // there, and a table row's cells after its sixth, which take no
+        // column, so the next table row keeps its place.
         QTest::newRow("cell beyond column 5")
-            << Income(kHead + Row({"a", "b"}) + Row({"c", "d", "e", "f", "g"})) << QStringList{kBad};
+            << Income(kHead + Row({"a", "b"}) + Row({"c", "d", "e", "f", "g"}))
+            << QStringList{kHeadRow, QStringLiteral("Annual Income Statement|||||"), QStringLiteral("a|b|c|d|e|f")};
+        QTest::newRow("table row of seven cells")
+            << Income(kHead + Row({"Revenue", "1", "2", "3", "4", "5", "6"}) + Line("Net Income"))
+            << QStringList{kHeadRow, QStringLiteral("Annual Income Statement|||||"), QStringLiteral("Revenue|1|2|3|4|5"),
+                           QStringLiteral("Net Income") + kFigures, kEmptyRow};
     }
     void income()
     {
@@ -181,12 +189,16 @@ private Q_SLOTS:
         QTest::newRow("no table end") << Balance(kHead).replace("</table>", "") << QStringList{kNoData};
         QTest::newRow("row without its end") << Balance(kHead + "<tr><td>Cash</td>") << QStringList{kNoData};
         // A heading alone in its row leaves the grid row open; the next row
-        // runs past column 5 and the sheet stops where it was, no message.
+        // runs past column 5, loses its last cell there, and the sheet goes on.
         QTest::newRow("heading alone in its row")
-            << Balance(kHead + Row({"Assets"}) + Line("Cash"))
-            << QStringList{QStringLiteral("In Millions|FY23|FY22|FY21|FY20|FY19"),
-                           QStringLiteral("Annual Balance Sheet|||||"), QStringLiteral("Assets|Cash|1,000|1,000|1,000|1,000"),
-                           kEmptyRow};
+            << Balance(kHead + Row({"Assets"}) + Line("Cash") + Line("Debt"))
+            << QStringList{kHeadRow, QStringLiteral("Annual Balance Sheet|||||"),
+                           QStringLiteral("Assets|Cash|1,000|1,000|1,000|1,000"), QStringLiteral("Debt") + kFigures,
+                           kEmptyRow, kEmptyRow};
+        QTest::newRow("table row of seven cells")
+            << Balance(kHead + Row({"Cash", "1", "2", "3", "4", "5", "6"}) + Line("Debt"))
+            << QStringList{kHeadRow, QStringLiteral("Annual Balance Sheet|||||"), QStringLiteral("Cash|1|2|3|4|5"),
+                           QStringLiteral("Debt") + kFigures, kEmptyRow, kEmptyRow};
     }
     void balance()
     {
