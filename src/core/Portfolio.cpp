@@ -1,9 +1,9 @@
 #include "core/AppFolder.h"
 #include "core/RecordIO.h"
 #include "core/Stock.h"
+#include "core/ViewState.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
-#include "sheets/SheetState.h"
 #include "shell/frmMain.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include "collect/SheetCache.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
@@ -15,7 +15,6 @@
 #include "portfolio/PortfolioGrids.h"
 #include "portfolio/frmPurchace.h"
 #include "sheets/SheetFrame.h"
-#include "sheets/SheetState.h"
 
 #include <QAction>
 #include <QFile>

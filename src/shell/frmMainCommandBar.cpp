@@ -2,7 +2,7 @@
 
 #include "core/Misc.h"
 #include "core/Options.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"

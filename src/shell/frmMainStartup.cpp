@@ -3,6 +3,7 @@
 #include "core/AppFolder.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
+#include "core/ViewState.h"
 #include "core/frmSplash.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
@@ -13,7 +14,6 @@
 #include "platform/Vb.h"
 #include "reports/ReportPage.h"
 #include "shell/DimScreen.h"
-#include "shell/ShellState.h"
 #include "shell/Skins.h"
 #include "shell/clsFormResize.h"
 

@@ -9,7 +9,7 @@
 #include "core/Options.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"
 #include "platform/Vb.h"

@@ -2,9 +2,9 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 #include "core/Options.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
-#include "shell/ShellState.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "QueryFixture.h"
 #include "common/TestRegistry.h"
 #include "core/Settings.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "queries/BigChart.h"
 #include "queries/QueryTables.h"
 
