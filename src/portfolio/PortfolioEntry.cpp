@@ -72,6 +72,21 @@ const char *const StockPageKinds[] = {"ABS", "AIS", "ee", "it", "qr", "op", "sp"
 
 } // namespace
 
+void frmMain::WirePortfolio()
+{
+    // Whichever main window is loaded when the portfolio changes redraws
+    // its grid, if that grid shows the portfolio.
+    Stock::SetPortfolioRedraw([] {
+        frmMain *main = frmMain::Loaded();
+        if (!main)
+            return;
+        if (CurrentView == QLatin1String("Port"))
+            main->FG_Portfolio_All();
+        else if (CurrentView == QLatin1String("PortLog"))
+            main->FG_PortfolioLog();
+    });
+}
+
 void frmMain::FG_Portfolio_All()
 {
     SheetFrame::Fill(*this, {QStringLiteral("Port"), QString(),
