@@ -5,7 +5,6 @@
 #include "collect/UpdateJobs.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
-#include "core/Options.h"
 #include "core/Settings.h"
 #include "core/ViewState.h"
 #include "platform/Artwork.h"
@@ -13,6 +12,7 @@
 #include "platform/Inet.h"
 #include "platform/Winsock.h"
 #include "services/frmEmail.h"
+#include "shell/Options.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,6 @@
 #include "shell/frmMain.h"
 
 #include "core/Misc.h"
-#include "core/Options.h"
 #include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
@@ -11,6 +10,7 @@
 #include "reports/SummaryOpt.h"
 #include "services/News.h"
 #include "services/frmAdviser.h"
+#include "shell/Options.h"
 
 #include <QApplication>
 #include <QFrame>

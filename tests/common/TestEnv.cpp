@@ -2,7 +2,6 @@
 
 #include "core/AppFolder.h"
 #include "core/Misc.h"
-#include "core/Options.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
 #include "core/ViewState.h"
@@ -12,6 +11,7 @@
 #include "platform/SaveDialog.h"
 #include "platform/Shell.h"
 #include "platform/Speech.h"
+#include "shell/Options.h"
 #include "shell/frmSpeech.h"
 #include "sheets/SheetState.h"
 

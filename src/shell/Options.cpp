@@ -1,4 +1,4 @@
-#include "core/Options.h"
+#include "shell/Options.h"
 #include "platform/ControlNames.h"
 #include "platform/Hourglass.h"
 

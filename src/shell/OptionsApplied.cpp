@@ -1,7 +1,7 @@
 // Options choices that take effect the moment they change: the lists, the
 // check boxes of the network and general pages, the mail option, the proxy
 // box and Empty Cache. Cancel does not undo them.
-#include "core/Options.h"
+#include "shell/Options.h"
 #include "platform/Hourglass.h"
 
 #include "core/AppFolder.h"
