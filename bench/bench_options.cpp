@@ -4,10 +4,10 @@
 #include "Bench.h"
 
 #include "core/AppFolder.h"
-#include "core/Options.h"
 #include "core/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
+#include "shell/Options.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "core/AppFolder.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Registry.h"
 #include "shell/frmMain.h"

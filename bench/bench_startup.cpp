@@ -5,13 +5,13 @@
 #include "Bench.h"
 
 #include "core/AppFolder.h"
-#include "core/Misc.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
-#include "core/frmSplash.h"
 #include "platform/Registry.h"
 #include "platform/SingleInstance.h"
 #include "services/Thanks.h"
+#include "services/frmSplash.h"
+#include "shell/MiscMain.h"
 #include "shell/frmMain.h"
 
 #include <QCoreApplication>

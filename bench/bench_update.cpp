@@ -8,12 +8,12 @@
 #include "collect/UpdateJobs.h"
 #include "core/AppFolder.h"
 #include "core/Hosts.h"
-#include "core/Options.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
 #include "platform/Dialogs.h"
 #include "platform/Inet.h"
 #include "platform/Registry.h"
+#include "shell/Options.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "core/Misc.h"
+#include "shell/MiscMain.h"
 
 #include <QApplication>
 #include <QWidget>

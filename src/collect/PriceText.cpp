@@ -1,9 +1,9 @@
 #include "collect/PriceText.h"
 
 #include "core/Misc.h"
+#include "core/ViewState.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
-#include "shell/ShellState.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #include "collect/SheetCache.h"
 #include "core/Hosts.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Vb.h"
 #include "platform/Winsock.h"

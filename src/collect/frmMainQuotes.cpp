@@ -10,14 +10,13 @@
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
 #include "platform/Inet.h"
 #include "platform/Text.h"
 #include "platform/TreeView.h"
 #include "platform/Vb.h"
-#include "sheets/SheetState.h"
 
 #include <QApplication>
 #include <QFile>

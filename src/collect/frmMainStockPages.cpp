@@ -7,7 +7,6 @@
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
 #include "platform/Winsock.h"
 
 #include <QFile>

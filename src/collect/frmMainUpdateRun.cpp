@@ -5,15 +5,14 @@
 #include "collect/UpdateJobs.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
-#include "core/Options.h"
 #include "core/Settings.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
 #include "platform/Inet.h"
 #include "platform/Winsock.h"
 #include "services/frmEmail.h"
-#include "shell/ShellState.h"
+#include "shell/Options.h"
 
 #include <QAction>
 #include <QApplication>

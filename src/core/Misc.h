@@ -1,7 +1,8 @@
 #pragma once
 // Shared routines of the program: the event-loop turn, the error log, page
-// text routines, the online check and link opening, window effects and the
-// start-up procedure.
+// text routines, the online check and link opening and window effects. The
+// start-up procedure, Misc::Main, lives with the windows it shows
+// (shell/MiscMain.h).
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -78,10 +79,5 @@ QImage TintImage(const QImage &image, uint32_t rgb);
 void TilePicture(QWidget *form, QLabel *picture);
 // Tile corners (twips) from the origin up to and including the form's size.
 QList<QPoint> TileOrigins(int tileWidth, int tileHeight, int formWidth, int formHeight);
-
-// --- start-up ---
-// The entry procedure. Returns false when the program is to end at once
-// (another copy is running).
-bool Main();
 
 } // namespace Misc

@@ -3,8 +3,6 @@
 #include "core/Stock.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
-#include "sheets/SheetState.h"
-#include "shell/frmMain.h"
 
 #include <algorithm>
 #include <limits>
@@ -62,15 +60,16 @@ bool Read(const QString &path, Table &table, Fields fields)
 
 bool IsFree(const TransactionRecord &r) { return IsFreeSlot(r.Symbol); }
 
+std::function<void()> &PortfolioRedraw()
+{
+    static std::function<void()> redraw;
+    return redraw;
+}
+
 void RedrawPortfolio()
 {
-    frmMain *main = frmMain::Loaded();
-    if (!main)
-        return;
-    if (CurrentView == QLatin1String("Port"))
-        main->FG_Portfolio_All();
-    else if (CurrentView == QLatin1String("PortLog"))
-        main->FG_PortfolioLog();
+    if (PortfolioRedraw())
+        PortfolioRedraw()();
 }
 
 bool ReadsAsPositive(const QByteArray &text)
@@ -84,6 +83,8 @@ bool ReadsAsPositive(const QByteArray &text)
 
 QString PortfolioFile() { return AppFolder + QStringLiteral("/Portfolio.dat"); }
 QString USFile() { return AppFolder + QStringLiteral("/US.dat"); }
+
+void SetPortfolioRedraw(std::function<void()> redraw) { PortfolioRedraw() = std::move(redraw); }
 
 bool SavePortfolio() { return Save(PortfolioFile(), Portfolio, TransactionFields{}); }
 

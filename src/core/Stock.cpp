@@ -3,7 +3,7 @@
 #include "core/AppFolder.h"
 #include "core/Misc.h"
 #include "core/RecordIO.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Vb.h"
 
 #include <algorithm>

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // One stock of a set. Field order is the file's.
@@ -156,6 +157,10 @@ bool ReadPortfolio();
 bool SetTransaction(const QByteArray &action, const QByteArray &symbol, int16_t shares, float commission,
                     const QByteArray &date, double price, const QByteArray &currentPrice, double gain,
                     int16_t id, int16_t slot);
+// How the portfolio grid on show is drawn again after the portfolio is
+// saved; the main window sets it when it is built. Without one (no window)
+// nothing is drawn. nullptr clears it.
+void SetPortfolioRedraw(std::function<void()> redraw);
 // Empties slot 100 and every free slot. Does not save.
 void PurgePortfolio();
 bool ClearPortfolio();

@@ -1,10 +1,10 @@
 #include "shell/frmMain.h"
 
 #include "core/Misc.h"
+#include "core/ViewState.h"
 #include "links/Boards.h"
 #include "links/StockPages.h"
 #include "links/Streams.h"
-#include "navtree/NavState.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/Hourglass.h"

@@ -10,6 +10,7 @@
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "sheets/SheetState.h"
 #include "sheets/Utilities.h"

@@ -3,8 +3,8 @@
 // boards, then the node's caption (inside a stock's subtree) and its key.
 #include "core/Misc.h"
 #include "core/Stock.h"
+#include "core/ViewState.h"
 #include "links/WebDirectory.h"
-#include "navtree/NavState.h"
 #include "navtree/TreeDispatch.h"
 #include "navtree/TreeTables.h"
 #include "platform/Dialogs.h"
@@ -14,7 +14,6 @@
 #include "platform/Vb.h"
 #include "queries/BigChart.h"
 #include "queries/TechGraph.h"
-#include "sheets/SheetState.h"
 #include "shell/frmMain.h"
 
 using namespace NavTree;

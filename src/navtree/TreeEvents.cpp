@@ -2,7 +2,7 @@
 // and the tool tip.
 #include "collect/SheetCache.h"
 #include "core/Misc.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "navtree/TreeIcons.h"
 #include "navtree/TreeTables.h"
 #include "platform/Text.h"

@@ -5,7 +5,7 @@
 #include "collect/SheetCache.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
@@ -15,7 +15,6 @@
 #include "portfolio/PortfolioGrids.h"
 #include "portfolio/frmPurchace.h"
 #include "sheets/SheetFrame.h"
-#include "sheets/SheetState.h"
 
 #include <QAction>
 #include <QFile>
@@ -72,6 +71,21 @@ QString Cell(const FlexGrid *grid, int col)
 const char *const StockPageKinds[] = {"ABS", "AIS", "ee", "it", "qr", "op", "sp", "uph", "dnh", "mr", "brp", "P", "SI"};
 
 } // namespace
+
+void frmMain::WirePortfolio()
+{
+    // Whichever main window is loaded when the portfolio changes redraws
+    // its grid, if that grid shows the portfolio.
+    Stock::SetPortfolioRedraw([] {
+        frmMain *main = frmMain::Loaded();
+        if (!main)
+            return;
+        if (CurrentView == QLatin1String("Port"))
+            main->FG_Portfolio_All();
+        else if (CurrentView == QLatin1String("PortLog"))
+            main->FG_PortfolioLog();
+    });
+}
 
 void frmMain::FG_Portfolio_All()
 {

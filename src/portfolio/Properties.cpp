@@ -2,7 +2,7 @@
 
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/ControlNames.h"
 #include "platform/Dialogs.h"

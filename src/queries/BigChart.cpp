@@ -3,7 +3,7 @@
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Geometry.h"
 #include "platform/RunOnce.h"
 #include "platform/Vb.h"

@@ -2,7 +2,7 @@
 
 #include "core/Hosts.h"
 #include "core/Misc.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Geometry.h"
 #include "platform/RunOnce.h"
 #include "queries/QueryTables.h"

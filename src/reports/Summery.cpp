@@ -3,7 +3,7 @@
 #include "collect/SheetCache.h"
 #include "core/Hosts.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Hourglass.h"
 #include "platform/Ras.h"
 #include "platform/Vb.h"

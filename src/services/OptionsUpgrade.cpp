@@ -2,7 +2,7 @@
 // which serves this check alone. The verdict is taken from this check's
 // reply (VersionCheck::Judge); the copy kept in AppFolder is a record of the
 // last reply, never the source of a verdict.
-#include "core/Options.h"
+#include "shell/Options.h"
 
 #include "collect/SheetCache.h"
 #include "core/AppFolder.h"

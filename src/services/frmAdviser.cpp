@@ -2,13 +2,13 @@
 
 #include "core/AppFolder.h"
 #include "core/Misc.h"
-#include "core/Options.h"
 #include "platform/Help.h"
 #include "platform/RunOnce.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
 #include "platform/VbColor.h"
+#include "shell/Options.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>

@@ -2,13 +2,13 @@
 
 #include "core/Hosts.h"
 #include "core/Misc.h"
-#include "core/Options.h"
 #include "platform/ControlNames.h"
 #include "platform/Geometry.h"
 #include "platform/RunOnce.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "shell/Options.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

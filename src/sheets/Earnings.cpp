@@ -8,7 +8,7 @@
 #include "shell/frmMain.h"
 
 #include "core/Misc.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 
 using namespace SheetFrame;

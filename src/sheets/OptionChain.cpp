@@ -7,7 +7,7 @@
 #include "sheets/SheetReaders.h"
 #include "shell/frmMain.h"
 
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Vb.h"
 

@@ -5,7 +5,7 @@
 #include "shell/frmMain.h"
 
 #include "core/Misc.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 
 using namespace SheetFrame;

@@ -7,7 +7,7 @@
 #include "shell/frmMain.h"
 
 #include "core/Misc.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Vb.h"
 #include "sheets/SheetState.h"

@@ -4,7 +4,7 @@
 #include "collect/SheetCache.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
 #include "platform/Text.h"

@@ -1,5 +1,4 @@
 #include "sheets/SheetState.h"
 
-QString CurrentView;
 int16_t ZoomMode = 0;
 QPointer<FlexGrid> TargetGrid;

@@ -2,11 +2,8 @@
 #include "platform/FlexGrid.h"
 
 #include <QPointer>
-#include <QString>
 #include <cstdint>
 
-// The view code of the grid on show ("Current", "ABS", "IT", "Port", ...).
-extern QString CurrentView;
 // -1 while a filler draws into the Zoom window's grid, else 0.
 extern int16_t ZoomMode;
 // The grid a filler draws into. Held weakly: a Zoom window closed after its

@@ -1,7 +1,7 @@
 #include "sheets/Zoom.h"
 
 #include "core/Misc.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/ControlNames.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"

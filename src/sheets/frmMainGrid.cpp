@@ -3,13 +3,13 @@
 // the stored column layout, select all and copy.
 #include "shell/frmMain.h"
 
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "sheets/GridInteraction.h"
 #include "sheets/LayOut.h"
-#include "sheets/SheetState.h"
 
 #include <QAction>
 #include <QFrame>

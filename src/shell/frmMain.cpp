@@ -57,6 +57,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     WireTree();
     WireGrid();
     WireZoom();
+    WirePortfolio();
 }
 
 frmMain::~frmMain()

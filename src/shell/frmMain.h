@@ -586,6 +586,8 @@ public:
     void ShowPurchasePicker();
 
 private:
+    // The portfolio records redraw the portfolio grid through this window.
+    void WirePortfolio();
     void SellHolding();
     void EditTransactionAt(int slot);
     void DeleteTransactionAt(int slot);

@@ -1,8 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "core/Misc.h"
-#include "core/Options.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
@@ -11,6 +10,7 @@
 #include "reports/SummaryOpt.h"
 #include "services/News.h"
 #include "services/frmAdviser.h"
+#include "shell/Options.h"
 
 #include <QApplication>
 #include <QFrame>

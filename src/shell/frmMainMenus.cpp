@@ -1,20 +1,19 @@
 #include "shell/frmMain.h"
 
 #include "core/Misc.h"
-#include "core/Options.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
+#include "core/ViewState.h"
 #include "core/clsRAS.h"
-#include "core/frmSplash.h"
-#include "navtree/NavState.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
 #include "platform/Help.h"
 #include "platform/Vb.h"
 #include "reports/Reports.h"
-#include "sheets/SheetState.h"
+#include "services/frmSplash.h"
 #include "shell/GRP.h"
+#include "shell/Options.h"
 
 #include <QAction>
 #include <QCursor>

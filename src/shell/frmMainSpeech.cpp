@@ -4,7 +4,7 @@
 
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Geometry.h"
 #include "platform/Speech.h"
 #include "platform/Text.h"

@@ -3,7 +3,7 @@
 #include "core/AppFolder.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
-#include "core/frmSplash.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
@@ -12,8 +12,8 @@
 #include "platform/Registry.h"
 #include "platform/Vb.h"
 #include "reports/ReportPage.h"
+#include "services/frmSplash.h"
 #include "shell/DimScreen.h"
-#include "shell/ShellState.h"
 #include "shell/Skins.h"
 #include "shell/clsFormResize.h"
 

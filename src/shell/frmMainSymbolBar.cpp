@@ -3,7 +3,7 @@
 #include "collect/PriceText.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
@@ -13,7 +13,6 @@
 #include "platform/Vb.h"
 #include "platform/VbColor.h"
 #include "portfolio/Properties.h"
-#include "sheets/SheetState.h"
 #include "shell/Skins.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "collect/SheetCache.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/NewsTicker.h"
 #include "platform/Text.h"

@@ -6,13 +6,13 @@
 #include "common/SampleSite.h"
 #include "common/TestEnv.h"
 #include "core/AppFolder.h"
-#include "core/Options.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"
 #include "platform/Vb.h"
+#include "shell/Options.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>

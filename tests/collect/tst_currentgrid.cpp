@@ -3,10 +3,10 @@
 // stripes, the user's column order and the Zoom window.
 #include "collect/CurrentGrid.h"
 #include "common/TestRegistry.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "sheets/LayOut.h"
 #include "sheets/SheetFixture.h"
-#include "shell/ShellState.h"
 
 #include <QAction>
 #include <QPointer>

@@ -7,13 +7,13 @@
 #include "common/TestRegistry.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/FlexGrid.h"
 #include "platform/LoopbackServer.h"
 #include "platform/TreeView.h"
 #include "shell/Skins.h"
-#include "sheets/SheetState.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "UpdateFixture.h"
 #include "common/TestRegistry.h"
 #include "core/Settings.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Inet.h"
 #include "platform/Ras.h"
 #include "platform/Registry.h"
-#include "shell/ShellState.h"
 
 #include <QAction>
 #include <QElapsedTimer>

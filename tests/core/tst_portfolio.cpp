@@ -2,7 +2,7 @@
 #include "common/TestRegistry.h"
 #include "core/AppFolder.h"
 #include "core/Stock.h"
-#include "sheets/SheetState.h"
+#include "core/ViewState.h"
 #include "shell/frmMain.h"
 
 #include <QDir>

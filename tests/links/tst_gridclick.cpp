@@ -5,12 +5,11 @@
 #include "../shell/MouseEvents.h"
 #include "HostAddresses.h"
 #include "common/TestRegistry.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/Ras.h"
 #include "platform/Shell.h"
-#include "sheets/SheetState.h"
 #include "sheets/Zoom.h"
 
 #include <QApplication>

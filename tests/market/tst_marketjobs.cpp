@@ -2,9 +2,9 @@
 // lists of a whole run against the sample site, opened from the tree.
 #include "collect/UpdateFixture.h"
 #include "common/TestRegistry.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"
-#include "sheets/SheetState.h"
 
 #include <QElapsedTimer>
 #include <QMap>

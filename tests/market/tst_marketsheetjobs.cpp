@@ -4,10 +4,10 @@
 #include "collect/UpdateFixture.h"
 #include "common/TestRegistry.h"
 #include "core/Hosts.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Shell.h"
 #include "platform/TreeView.h"
-#include "sheets/SheetState.h"
 #include "shell/MouseEvents.h"
 
 #include <QFileInfo>

@@ -1,12 +1,11 @@
 #include "TreeFixture.h"
 #include "common/TestRegistry.h"
 #include "core/Stock.h"
+#include "core/ViewState.h"
 #include "links/WebDirectory.h"
-#include "navtree/NavState.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/Shell.h"
-#include "sheets/SheetState.h"
 
 #include <QTest>
 

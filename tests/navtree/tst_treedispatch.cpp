@@ -1,10 +1,9 @@
 #include "TreeFixture.h"
 #include "common/TestRegistry.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "navtree/TreeDispatch.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
-#include "sheets/SheetState.h"
 
 #include <QApplication>
 #include <QTest>

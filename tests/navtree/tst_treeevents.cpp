@@ -2,12 +2,11 @@
 #include "TreeFixture.h"
 #include "common/TestRegistry.h"
 #include "core/AppFolder.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/Shell.h"
 #include "queries/TechGraph.h"
-#include "sheets/SheetState.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "../collect/UpdateFixture.h"
 #include "common/TestRegistry.h"
+#include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"
-#include "sheets/SheetState.h"
 
 #include <QTest>
 

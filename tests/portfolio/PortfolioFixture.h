@@ -7,7 +7,7 @@
 #include "../shell/MouseEvents.h"
 #include "collect/UpdateJobs.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"

@@ -1,7 +1,7 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"

@@ -3,7 +3,7 @@
 #include "core/Hosts.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"

@@ -4,7 +4,7 @@
 #include "common/TestRegistry.h"
 #include "common/UserInput.h"
 #include "core/Settings.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "queries/BigChart.h"
 #include "queries/QueryTables.h"
 

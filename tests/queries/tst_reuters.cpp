@@ -5,7 +5,7 @@
 #include "collect/UpdateJobs.h"
 #include "common/TestRegistry.h"
 #include "core/Hosts.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Ras.h"
 #include "platform/Shell.h"

@@ -2,7 +2,7 @@
 // the time span become the technical-graph address.
 #include "QueryFixture.h"
 #include "common/TestRegistry.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "queries/TechGraph.h"
 
 #include <QCheckBox>

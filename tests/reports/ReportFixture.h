@@ -7,7 +7,7 @@
 #include "common/TestEnv.h"
 #include "core/AppFolder.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "sheets/SheetState.h"

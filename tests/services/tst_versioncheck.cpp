@@ -5,7 +5,6 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 #include "core/AppFolder.h"
-#include "core/Options.h"
 #include "platform/Dialogs.h"
 #include "platform/Ras.h"
 #include "platform/Shell.h"
@@ -13,6 +12,7 @@
 #include "platform/Winsock.h"
 #include "services/VersionCheck.h"
 #include "services/frmUpgrade.h"
+#include "shell/Options.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

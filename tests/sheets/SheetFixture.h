@@ -5,7 +5,7 @@
 #include "common/TestEnv.h"
 #include "core/AppFolder.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"

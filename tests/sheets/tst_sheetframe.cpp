@@ -377,4 +377,5 @@ private Q_SLOTS:
 };
 
 TW_TEST(tst_sheetframe)
+#include "core/ViewState.h"
 #include "tst_sheetframe.moc"

@@ -3,9 +3,9 @@
 // first run and questionnaire done) and every way out of the test recorded:
 // ending the program, popup menus, modal windows, run commands.
 #include "common/TestEnv.h"
-#include "core/frmSplash.h"
 #include "platform/Artwork.h"
 #include "platform/Help.h"
+#include "services/frmSplash.h"
 #include "shell/DimScreen.h"
 #include "shell/frmMain.h"
 

@@ -1,5 +1,5 @@
 #include "common/TestRegistry.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "shell/MainFixture.h"

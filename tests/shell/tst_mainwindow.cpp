@@ -1,6 +1,7 @@
 #include "common/TestRegistry.h"
 #include "core/AppFolder.h"
 #include "core/Stock.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/Inet.h"
@@ -9,7 +10,6 @@
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"
 #include "sheets/LayOut.h"
-#include "shell/ShellState.h"
 #include "shell/clsFormResize.h"
 
 #include <QDir>

@@ -2,10 +2,9 @@
 #include "core/AppFolder.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Ras.h"
-#include "sheets/SheetState.h"
 #include "shell/MainFixture.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "common/TestRegistry.h"
 #include "core/AppFolder.h"
 #include "core/Stock.h"
-#include "navtree/NavState.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/NewsTicker.h"

@@ -3,12 +3,12 @@
 #include "MainFixture.h"
 #include "MouseEvents.h"
 #include "core/Stock.h"
-#include "core/frmSplash.h"
 #include "platform/Artwork.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
 #include "platform/TreeView.h"
 #include "platform/VbColor.h"
+#include "services/frmSplash.h"
 #include "shell/Skins.h"
 #include "shell/frmMain.h"
 

@@ -1,10 +1,10 @@
 // The Options window: loading, pages, keys, OK, Cancel and the delay boxes.
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
-#include "core/Options.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
-#include "shell/ShellState.h"
+#include "shell/Options.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
-#include "core/NetSetting.h"
-#include "core/frmSplash.h"
 #include "platform/Dialogs.h"
+#include "services/NetSetting.h"
 #include "services/Thanks.h"
+#include "services/frmSplash.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,10 +2,10 @@
 // check boxes, the mail option, the proxy box and Empty Cache.
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
-#include "core/Options.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Speech.h"
-#include "shell/ShellState.h"
+#include "shell/Options.h"
 #include "shell/Skins.h"
 #include "shell/frmMain.h"
 #include "shell/frmSpeech.h"

@@ -1,4 +1,4 @@
-#include "core/frmSplash.h"
+#include "services/frmSplash.h"
 
 #include "core/Hosts.h"
 #include "core/Misc.h"

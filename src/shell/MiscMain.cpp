@@ -1,14 +1,16 @@
+#include "shell/MiscMain.h"
+
 #include "core/AppFolder.h"
 #include "core/Misc.h"
-#include "core/NetSetting.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
-#include "core/frmSplash.h"
 #include "core/mdlRegistry.h"
 #include "platform/Registry.h"
 #include "platform/SingleInstance.h"
 #include "platform/Vb.h"
+#include "services/NetSetting.h"
 #include "services/Thanks.h"
+#include "services/frmSplash.h"
 #include "shell/frmMain.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,10 @@
-#include "core/Options.h"
+#include "shell/Options.h"
 #include "platform/ControlNames.h"
 #include "platform/Hourglass.h"
 
 #include "core/Misc.h"
 #include "core/Settings.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/Help.h"
@@ -12,7 +13,6 @@
 #include "platform/VbColor.h"
 #include "platform/VbInput.h"
 #include "platform/Winsock.h"
-#include "shell/ShellState.h"
 
 #include <QApplication>
 #include <QCheckBox>

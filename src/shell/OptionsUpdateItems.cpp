@@ -1,6 +1,6 @@
 // The 99 update boxes of the Options window: their pages, the Select All and
 // Clear All buttons, the exchange columns and the check before saving.
-#include "core/Options.h"
+#include "shell/Options.h"
 
 #include "platform/Dialogs.h"
 #include "platform/VbColor.h"

@@ -1,13 +1,13 @@
-#include "core/NetSetting.h"
+#include "services/NetSetting.h"
 
 #include "core/Misc.h"
 #include "core/Settings.h"
-#include "core/frmSplash.h"
 #include "platform/Geometry.h"
 #include "platform/Dialogs.h"
 #include "platform/RunOnce.h"
 #include "platform/Vb.h"
 #include "services/Thanks.h"
+#include "services/frmSplash.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

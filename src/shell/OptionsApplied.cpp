@@ -1,16 +1,16 @@
 // Options choices that take effect the moment they change: the lists, the
 // check boxes of the network and general pages, the mail option, the proxy
 // box and Empty Cache. Cancel does not undo them.
-#include "core/Options.h"
+#include "shell/Options.h"
 #include "platform/Hourglass.h"
 
 #include "core/AppFolder.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
+#include "core/ViewState.h"
 #include "platform/Dialogs.h"
 #include "platform/Speech.h"
 #include "platform/Vb.h"
-#include "shell/ShellState.h"
 #include "shell/Skins.h"
 #include "shell/frmMain.h"
 #include "shell/frmSpeech.h"

@@ -2,14 +2,15 @@
 #include "common/TestRegistry.h"
 #include "core/AppFolder.h"
 #include "core/Misc.h"
-#include "core/NetSetting.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
-#include "core/frmSplash.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "services/NetSetting.h"
 #include "services/Thanks.h"
+#include "services/frmSplash.h"
+#include "shell/MiscMain.h"
 #include "shell/frmMain.h"
 
 #include <QDir>

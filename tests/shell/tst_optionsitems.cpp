@@ -2,8 +2,8 @@
 // the check before saving, the hover look and their stored states.
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
-#include "core/Options.h"
 #include "platform/Dialogs.h"
+#include "shell/Options.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,3 +1,0 @@
-#include "navtree/NavState.h"
-
-QByteArray CurrentSymbol;
