@@ -15,7 +15,7 @@
 #include "platform/VbInput.h"
 #include "platform/Wait.h"
 #include "platform/Winsock.h"
-#include "services/Smtp.h"
+#include "services/ServerAddress.h"
 #include "sheets/GridInteraction.h"
 #include "sheets/Utilities.h"
 #include "shell/clsFormResize.h"
@@ -702,7 +702,7 @@ void News::cmdConnect_Click()
         lblNav_Click(2);
         return;
     }
-    const Smtp::Server server = Smtp::ParseServer(NewsHost, Nntp::DefaultPort);
+    const ServerAddress server = ServerAddress::Parse(NewsHost, Nntp::DefaultPort);
     if (!server.ok) {
         Status(QStringLiteral("Not a news server: ") + NewsHost);
         return;
