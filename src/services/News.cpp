@@ -12,6 +12,7 @@
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
+#include "platform/VbColor.h"
 #include "platform/VbInput.h"
 #include "platform/Winsock.h"
 #include "services/ServerAddress.h"
@@ -49,14 +50,6 @@ const char *const kGroupCaptions[19] = {
     "Stocks", "Bonds", "Commodities", "Economy", "Money", "Employment", "Futures", "Industries", "Media",
     "Insurance", "Mutual Funds", "Options", "Personal Finance", "My List", "Server List", "Save List",
     "List Group", "Add Group", "Remove Group"};
-
-void SetTextColour(QLabel *label, uint32_t bgr)
-{
-    label->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3);")
-                             .arg(bgr & 0xFF)
-                             .arg((bgr >> 8) & 0xFF)
-                             .arg((bgr >> 16) & 0xFF));
-}
 
 void Tag(QWidget *w, const char *tag) { w->setProperty("Tag", QString::fromLatin1(tag)); }
 
@@ -136,7 +129,7 @@ void News::BuildControls()
     for (int i = 0; i < 19; ++i) {
         lblGroups[i] = label(Frm[0], QString::fromLatin1(kGroupCaptions[i]), ControlNames::Indexed("lblGroups", i),
                              nullptr);
-        SetTextColour(lblGroups[i], kBlue);
+        VbColor::SetForeColor(lblGroups[i], VbColor::ToQColor(kBlue));
         if (i < 13)
             Geometry::Move(lblGroups[i], 120, 240 + 350 * i, 1440, 255);
         else
@@ -275,11 +268,11 @@ void News::lblNav_Click(int index)
     if (index < 0 || index > 2)
         return;
     for (int i = 0; i < 3; ++i) {
-        SetTextColour(lblNav[i], kBlue);
+        VbColor::SetForeColor(lblNav[i], VbColor::ToQColor(kBlue));
         Frm[i]->hide();
     }
     Frm[index]->show();
-    SetTextColour(lblNav[index], kRed);
+    VbColor::SetForeColor(lblNav[index], VbColor::ToQColor(kRed));
     if (index == 2)
         txtServer->setText(NewsHost);
 }
