@@ -12,10 +12,10 @@
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
+#include "platform/VbColor.h"
 #include "platform/VbInput.h"
-#include "platform/Wait.h"
 #include "platform/Winsock.h"
-#include "services/Smtp.h"
+#include "services/ServerAddress.h"
 #include "sheets/GridInteraction.h"
 #include "sheets/Utilities.h"
 #include "shell/clsFormResize.h"
@@ -31,7 +31,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
 #include <cmath>
@@ -39,14 +38,6 @@
 namespace {
 
 News *g_news = nullptr;
-
-// A long group list keeps arriving; only a server silent this long is given up.
-constexpr int kDefaultReplyTimeoutMs = 60000;
-int g_replyTimeoutMs = kDefaultReplyTimeoutMs;
-// However it keeps arriving, no reply takes longer: a large server's whole
-// group list comes over a slow line in a minute or two.
-constexpr int kDefaultExchangeLimitMs = 300000;
-int g_exchangeLimitMs = kDefaultExchangeLimitMs;
 
 // Laying out and painting the grid costs far more than a header's round
 // trip: a walk's rows go in a few times a second instead of one by one.
@@ -60,22 +51,11 @@ const char *const kGroupCaptions[19] = {
     "Insurance", "Mutual Funds", "Options", "Personal Finance", "My List", "Server List", "Save List",
     "List Group", "Add Group", "Remove Group"};
 
-void SetTextColour(QLabel *label, uint32_t bgr)
-{
-    label->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3);")
-                             .arg(bgr & 0xFF)
-                             .arg((bgr >> 8) & 0xFF)
-                             .arg((bgr >> 16) & 0xFF));
-}
-
 void Tag(QWidget *w, const char *tag) { w->setProperty("Tag", QString::fromLatin1(tag)); }
 
 QString Latin(QByteArrayView bytes) { return Text::FromCp1252(bytes); }
 
 } // namespace
-
-void News::SetReplyTimeoutMs(int ms) { g_replyTimeoutMs = ms > 0 ? ms : kDefaultReplyTimeoutMs; }
-void News::SetExchangeLimitMs(int ms) { g_exchangeLimitMs = ms > 0 ? ms : kDefaultExchangeLimitMs; }
 
 void News::EnsureNewsList()
 {
@@ -149,7 +129,7 @@ void News::BuildControls()
     for (int i = 0; i < 19; ++i) {
         lblGroups[i] = label(Frm[0], QString::fromLatin1(kGroupCaptions[i]), ControlNames::Indexed("lblGroups", i),
                              nullptr);
-        SetTextColour(lblGroups[i], kBlue);
+        VbColor::SetForeColor(lblGroups[i], VbColor::ToQColor(kBlue));
         if (i < 13)
             Geometry::Move(lblGroups[i], 120, 240 + 350 * i, 1440, 255);
         else
@@ -225,9 +205,8 @@ void News::BuildControls()
 
     Winsock1 = new Winsock(this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
-    connect(Winsock1, &Winsock::DataArrival, this, &News::Winsock1_DataArrival);
-    connect(Winsock1, &Winsock::Closed, this, &News::Winsock1_Close);
-    connect(Winsock1, &Winsock::Error, this, &News::Winsock1_Error);
+    client_ = new NewsClient(Winsock1, this);
+    WireClient();
 
     rowBatch_ = new QTimer(this);
     rowBatch_->setSingleShot(true);
@@ -289,11 +268,11 @@ void News::lblNav_Click(int index)
     if (index < 0 || index > 2)
         return;
     for (int i = 0; i < 3; ++i) {
-        SetTextColour(lblNav[i], kBlue);
+        VbColor::SetForeColor(lblNav[i], VbColor::ToQColor(kBlue));
         Frm[i]->hide();
     }
     Frm[index]->show();
-    SetTextColour(lblNav[index], kRed);
+    VbColor::SetForeColor(lblNav[index], VbColor::ToQColor(kRed));
     if (index == 2)
         txtServer->setText(NewsHost);
 }
@@ -574,119 +553,67 @@ bool News::eventFilter(QObject *watched, QEvent *event)
 
 // ---------------------------------------------------------------- the client
 
-void News::Winsock1_DataArrival(int)
+// The client talks; the window says in words and shows what it reports.
+void News::WireClient()
 {
-    QByteArray bytes;
-    Winsock1->GetData(bytes);
-    received_ += bytes.size();
-    replies_.Feed(bytes);
-    mostBuffered_ = qMax(mostBuffered_, replies_.Buffered());
+    connect(client_, &NewsClient::LinkChanged, this, &News::ShowLink);
+    connect(client_, &NewsClient::Asking, this, [this](const QString &word) { NewsState = word; });
+    connect(client_, &NewsClient::Failed, this, &News::ShowFailure);
+    connect(client_, &NewsClient::SocketError, this, [this](int number, const QString &description) {
+        Status(QStringLiteral("Error ") + QString::number(number) + u' ' + description);
+    });
+    connect(client_, &NewsClient::Refused, this,
+            [this](const QByteArray &status) { Status(QStringLiteral("Error ") + Latin(status)); });
+    connect(client_, &NewsClient::GroupsListed, this, &News::ShowGroups);
+    connect(client_, &NewsClient::WalkStarted, this, &News::SetupArticleGrid);
+    connect(client_, &NewsClient::GroupEntered, this, [this](const Nntp::GroupRange &range) {
+        Status(QStringLiteral("Downloading Header Number ") + Latin(range.first) + QStringLiteral(" to ")
+               + Latin(range.last));
+    });
+    connect(client_, &NewsClient::GroupRefused, this, [this](const QByteArray &name, const QByteArray &status) {
+        Status(QStringLiteral("Could not open group ") + Latin(name) + QStringLiteral(": ") + Latin(status));
+    });
+    connect(client_, &NewsClient::HeaderRead, this, &News::AddArticleRow);
+    connect(client_, &NewsClient::WalkEnded, this, &News::ShowWalkedRows);
+    connect(client_, &NewsClient::ArticleRead, this, &News::ShowBody);
 }
 
-void News::Drop()
+void News::ShowLink(NewsClient::Link link)
 {
-    Winsock1->Close();
-    replies_.Clear();
-    ++link_;
-    skip_ = 0;
-    backoff_ = 1;
-    NewsConnected = 0;
-    SetLinkLabels(true);
-}
-
-void News::Winsock1_Close()
-{
-    Status(QStringLiteral("Disconnected From ") + NewsHost);
-    Drop();
-}
-
-void News::Winsock1_Error(int number, const QString &description)
-{
-    Status(QStringLiteral("Error ") + QString::number(number) + u' ' + description);
-    Drop();
-}
-
-// A server nearby answers within a fraction of a millisecond, sooner than
-// a turn of the event loop takes: waiting on the socket itself makes a
-// header walk about twice as fast. The loop still turns every few
-// milliseconds, and a server that lets a whole turn pass without a reply is
-// waited for in the loop: after such a miss the socket is tried again only
-// after twice as many commands as the last time.
-void News::WaitOnSocket(quint64 link)
-{
-    constexpr int kTurnMs = 8, kMostSkipped = 64;
-    const QPointer<News> self(this);
-    if (!turn_.isValid())
-        turn_.start();
-    if (skip_ > 0) {
-        --skip_;
-    } else {
-        QElapsedTimer waited;
-        waited.start();
-        while (self && link_ == link && !replies_.HasReply() && !replies_.Overflowed()) {
-            const qint64 left = kTurnMs - turn_.elapsed();
-            if (left <= 0 || !Winsock1->WaitForData(int(left)))
-                break;
-        }
-        if (!self)
-            return;
-        if (replies_.HasReply()) {
-            backoff_ = 1;
-        } else if (waited.elapsed() >= kTurnMs) {
-            backoff_ = qMin(backoff_ * 2, kMostSkipped);
-            skip_ = backoff_;
-        }
-    }
-    if (turn_.elapsed() >= kTurnMs) {
-        Misc::DoEvents();
-        if (self)
-            turn_.restart();
+    switch (link) {
+    case NewsClient::Link::Down:
+        NewsConnected = 0;
+        SetLinkLabels(true);
+        break;
+    case NewsClient::Link::Connecting:
+        SetLinkLabels(false);
+        Status(QStringLiteral("Connecting to ") + NewsHost);
+        break;
+    case NewsClient::Link::Up:
+        NewsConnected = -1;
+        for (int i : {16, 14, 15, 13})
+            lblGroups[i]->setEnabled(true);
+        Status(QStringLiteral("Connected to ") + NewsHost);
+        break;
     }
 }
 
-std::optional<Nntp::Reply> News::Exchange(const QByteArray &command)
+void News::ShowFailure(NewsClient::Failure why)
 {
-    const quint64 link = link_;
-    replies_.Expect(command);
-    if (!command.isEmpty()) {
-        try {
-            Winsock1->SendData(command + "\r\n");
-        } catch (const VbError &) {
-            Drop();
-            return std::nullopt;
-        }
-    }
-    const QPointer<News> self(this);
-    QElapsedTimer overall;
-    overall.start();
-    WaitOnSocket(link);
-    if (!self)
-        return std::nullopt;
-    bool overLimit = false;
-    if (!replies_.HasReply() && !replies_.Overflowed()) {
-        // Silence ends the wait, and so does the limit, however the bytes keep coming.
-        QTimer limit;
-        limit.setSingleShot(true);
-        connect(&limit, &QTimer::timeout, &limit, [&overLimit] { overLimit = true; });
-        limit.start(int(qMax<qint64>(0, g_exchangeLimitMs - overall.elapsed())));
-        WaitUntil([&] { return !self || replies_.HasReply() || replies_.Overflowed(); }, g_replyTimeoutMs,
-                  [&] { return !self || link_ != link || overLimit; }, [&] { return self ? received_ : 0; });
-        if (!self)
-            return std::nullopt;
-        turn_.restart();
-    }
-    if (link_ != link)
-        return std::nullopt;
-    if (replies_.HasReply() && !replies_.Overflowed())
-        return replies_.TakeReply();
-    if (replies_.Overflowed())
+    switch (why) {
+    case NewsClient::Failure::Closed:
+        Status(QStringLiteral("Disconnected From ") + NewsHost);
+        break;
+    case NewsClient::Failure::TooMuch:
         Status(QStringLiteral("Too much data from ") + NewsHost);
-    else if (overLimit)
+        break;
+    case NewsClient::Failure::Unfinished:
         Status(QStringLiteral("No complete reply from ") + NewsHost);
-    else
+        break;
+    case NewsClient::Failure::Silent:
         Status(QStringLiteral("No reply from ") + NewsHost);
-    Drop();
-    return std::nullopt;
+        break;
+    }
 }
 
 void News::cmdConnect_Click()
@@ -702,50 +629,15 @@ void News::cmdConnect_Click()
         lblNav_Click(2);
         return;
     }
-    const Smtp::Server server = Smtp::ParseServer(NewsHost, Nntp::DefaultPort);
+    const ServerAddress server = ServerAddress::Parse(NewsHost, Nntp::DefaultPort);
     if (!server.ok) {
         Status(QStringLiteral("Not a news server: ") + NewsHost);
         return;
     }
-    // A fresh start: nothing of an earlier connection is waited for.
-    Drop();
-    SetLinkLabels(false);
-    pendingGroup_.reset();
-    pendingArticle_.reset();
-    pendingList_ = false;
-    Status(QStringLiteral("Connecting to ") + NewsHost);
-    try {
-        Winsock1->Connect(server.host, server.port);
-    } catch (const VbError &e) {
-        Winsock1_Error(int(e.number), e.description);
-        return;
-    }
-    const QPointer<News> self(this);
-    const std::optional<Nntp::Reply> greeting = Exchange(QByteArray());
-    if (!self || !greeting)
-        return;
-    if (greeting->Code() != "200" && greeting->Code() != "201") {
-        Status(QStringLiteral("Error ") + Latin(greeting->status));
-        Drop();
-        return;
-    }
-    NewsConnected = -1;
-    for (int i : {16, 14, 15, 13})
-        lblGroups[i]->setEnabled(true);
-    Status(QStringLiteral("Connected to ") + NewsHost);
+    client_->Connect(server);
 }
 
-void News::cmdDisconnect_Click()
-{
-    if (!NewsConnected) {
-        // An attempt still under way is given up.
-        if (Winsock1->State() != Winsock::sckClosed)
-            Drop();
-        return;
-    }
-    Vb::Skip([this] { Winsock1->SendData("QUIT\r\n"); });
-    Drop();
-}
+void News::cmdDisconnect_Click() { client_->Disconnect(); }
 
 void News::LoadServerList()
 {
@@ -760,8 +652,15 @@ void News::LoadServerList()
         Status(QStringLiteral("To get a list from the server you must connect to news server."));
         return;
     }
-    pendingList_ = true;
-    Drive();
+    client_->ListGroups();
+}
+
+void News::ShowGroups(const QList<QByteArray> &names)
+{
+    for (const QByteArray &name : names)
+        FG_Groups->AddItem(u'\t' + Latin(name));
+    Status(QStringLiteral("List Download"));
+    QApplication::beep();
 }
 
 void News::FG_Groups_DblClick()
@@ -777,8 +676,7 @@ void News::FG_Groups_DblClick()
         return;
     }
     lblNav_Click(1);
-    pendingGroup_ = name;
-    Drive();
+    client_->OpenGroup(name);
 }
 
 void News::FG_Click()
@@ -789,104 +687,7 @@ void News::FG_Click()
     const QByteArray number = Text::ToCp1252(FG->TextMatrix(FG->Row(), 5));
     if (!Nntp::ArticleNumberUsable(number))
         return;
-    pendingArticle_ = number;
-    Drive();
-}
-
-void News::Drive()
-{
-    // A request made while another talks to the server waits for its turn
-    // (an article between two steps of a walk; a group ends the walk).
-    if (driving_)
-        return;
-    driving_ = true;
-    const QPointer<News> self(this);
-    while (self && NewsConnected && (pendingArticle_ || pendingGroup_ || pendingList_)) {
-        if (pendingArticle_) {
-            RunPendingArticle();
-        } else if (pendingGroup_) {
-            const QByteArray name = *pendingGroup_;
-            pendingGroup_.reset();
-            OpenGroup(name);
-        } else {
-            pendingList_ = false;
-            NewsState = QStringLiteral("LIST");
-            const std::optional<Nntp::Reply> list = Exchange("LIST");
-            if (!self || !list)
-                break;
-            for (const QByteArray &line : list->lines)
-                FG_Groups->AddItem(u'\t' + Latin(Nntp::GroupName(line)));
-            NewsState = QStringLiteral("None");
-            Status(QStringLiteral("List Download"));
-            QApplication::beep();
-        }
-    }
-    if (!self)
-        return;
-    driving_ = false;
-    if (!NewsConnected) {
-        pendingArticle_.reset();
-        pendingGroup_.reset();
-        pendingList_ = false;
-    }
-}
-
-void News::RunPendingArticle()
-{
-    if (!pendingArticle_)
-        return;
-    const QByteArray number = *pendingArticle_;
-    pendingArticle_.reset();
-    OpenArticle(number);
-}
-
-void News::OpenArticle(const QByteArray &number)
-{
-    NewsState = QStringLiteral("BODY");
-    const QPointer<News> self(this);
-    const std::optional<Nntp::Reply> body = Exchange("BODY " + number);
-    if (self && body)
-        ShowBody(*body);
-}
-
-void News::OpenGroup(const QByteArray &name)
-{
-    const QPointer<News> self(this);
-    SetupArticleGrid();
-    // However the walk ends, every header it got is on show.
-    const auto showAll = qScopeGuard([&] {
-        if (self)
-            ShowWalkedRows();
-    });
-    NewsState = QStringLiteral("GROUP");
-    const std::optional<Nntp::Reply> group = Exchange("GROUP " + name);
-    if (!self || !group)
-        return;
-    const std::optional<Nntp::GroupRange> range = Nntp::ParseGroup(group->status);
-    if (!range) {
-        Status(QStringLiteral("Could not open group ") + Latin(name) + QStringLiteral(": ") + Latin(group->status));
-        return;
-    }
-    Status(QStringLiteral("Downloading Header Number ") + Latin(range->first) + QStringLiteral(" to ")
-           + Latin(range->last));
-    NewsState = QStringLiteral("STAT");
-    std::optional<Nntp::Reply> step = Exchange("STAT " + range->first);
-    // Each step checks whether another group was asked for meanwhile.
-    while (self && step && step->Code() == "223" && !pendingGroup_) {
-        RunPendingArticle();
-        if (!self || pendingGroup_ || !NewsConnected)
-            return;
-        NewsState = QStringLiteral("HEAD");
-        const std::optional<Nntp::Reply> head = Exchange("HEAD");
-        if (!self || !head || head->Code() != "221")
-            return;
-        AddArticleRow(Nntp::ParseHeader(*head));
-        RunPendingArticle();
-        if (!self || pendingGroup_ || !NewsConnected)
-            return;
-        NewsState = QStringLiteral("STAT");
-        step = Exchange("NEXT");
-    }
+    client_->OpenArticle(number);
 }
 
 void News::cmdClose_Click()

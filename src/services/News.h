@@ -1,25 +1,18 @@
 #pragma once
-// The newsgroup reader and its NNTP client; the main window places it and
-// shows it modeless. Groups come from the shipped categories (NewsList.txt),
-// My List (server.lst) or the server; opening a group walks its articles
-// one header at a time into the article grid, which takes the rows in a
-// batch a few times a second; a click on an article shows its text.
-//
-// Each command waits for its own reply (Nntp::ReplyReader matches replies
-// to the commands sent), at most a minute without data arriving and five
-// minutes in all; a close or socket error, or a reply past the reader's
-// size bounds, ends the wait at once and the connection with it. One request talks to the
-// server at a time: an article clicked during the header walk is fetched
-// between two of its steps, another group opened ends the walk first.
-#include "services/Nntp.h"
+// The newsgroup reader; the main window places it and shows it modeless.
+// Groups come from the shipped categories (NewsList.txt), My List
+// (server.lst) or the server; opening a group walks its articles one header
+// at a time into the article grid, which takes the rows in a batch a few
+// times a second; a click on an article shows its text. The talk with the
+// server is the NewsClient's: the window asks it, says in the status line
+// what it reports and shows what it reads.
+#include "services/NewsClient.h"
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <climits>
 #include <cstdint>
 #include <memory>
-#include <optional>
 
 class FlexGrid;
 class QFrame;
@@ -85,13 +78,11 @@ public:
     void cmdDisconnect_Click();
     void cmdClose_Click();
 
-    // How long a reply may keep silent; tests shorten it (0: the default).
-    static void SetReplyTimeoutMs(int ms);
-    // How long a reply may take in all, however it keeps coming; tests
-    // shorten it (0: the default, 5 minutes).
-    static void SetExchangeLimitMs(int ms);
+    // The client's bounds, for tests (NewsClient says what they are).
+    static void SetReplyTimeoutMs(int ms) { NewsClient::SetReplyTimeoutMs(ms); }
+    static void SetExchangeLimitMs(int ms) { NewsClient::SetExchangeLimitMs(ms); }
     // The most the reply reader held at once since the window opened.
-    qsizetype MostBuffered() const { return mostBuffered_; }
+    qsizetype MostBuffered() const { return client_->MostBuffered(); }
 
     // The shipped list, put into AppFolder when it is missing there.
     static void EnsureNewsList();
@@ -113,37 +104,14 @@ private:
     void AddArticleRow(const Nntp::Header &h);
     void ShowWalkedRows();
     void ShowBody(const Nntp::Reply &reply);
+    // What the client reports, in the window.
+    void WireClient();
+    void ShowLink(NewsClient::Link link);
+    void ShowFailure(NewsClient::Failure why);
+    void ShowGroups(const QList<QByteArray> &names);
 
-    // One command and its reply; nullopt when the connection ended, the
-    // wait timed out or the window went (the status says which).
-    std::optional<Nntp::Reply> Exchange(const QByteArray &command);
-    void WaitOnSocket(quint64 link);
-    // The connection is over: socket closed, labels for a new Connect.
-    void Drop();
-    void Winsock1_DataArrival(int bytesTotal);
-    void Winsock1_Close();
-    void Winsock1_Error(int number, const QString &description);
-
-    // Runs the requests the user made, one at a time.
-    void Drive();
-    void OpenGroup(const QByteArray &name);
-    void OpenArticle(const QByteArray &number);
-    // An article asked for meanwhile, fetched between two steps of a walk.
-    void RunPendingArticle();
-
-    Nntp::ReplyReader replies_;
-    qint64 received_ = 0;
-    qsizetype mostBuffered_ = 0;
-    // Waiting on the socket between turns of the event loop.
-    QElapsedTimer turn_;
-    int skip_ = 0;
-    int backoff_ = 1;
-    quint64 link_ = 0; // bumped whenever a connection ends
-    bool driving_ = false;
+    NewsClient *client_ = nullptr;
     bool closing_ = false;
-    std::optional<QByteArray> pendingGroup_;
-    std::optional<QByteArray> pendingArticle_;
-    bool pendingList_ = false;
     QList<Nntp::Header> walked_;
     QTimer *rowBatch_ = nullptr;
     std::unique_ptr<clsFormResize> resizer_;

@@ -3,8 +3,8 @@
 // is cut into replies, each matched to the command that asked for it, how a
 // multi-line reply ends and is unstuffed, and how group lists, group
 // replies, article headers and the shipped and personal group lists read.
-// The newsgroup window only sends, waits and shows; a test or a fuzz target
-// checks these rules on bytes alone.
+// The news client (NewsClient) only sends, waits and reports; a test or a
+// fuzz target checks these rules on bytes alone.
 #include "services/LineFramer.h"
 
 #include <QByteArray>

@@ -87,14 +87,4 @@ QByteArray DataBody(const QString &body);
 // add a command or a second address.
 bool AddressUsable(const QString &address);
 
-// "host" or "host:port"; without a colon the port is defaultPort (25 for
-// mail, 119 for news). ok is false for a text with CR, LF or a blank, an
-// empty host, or a port outside 1..65535.
-struct Server {
-    QString host;
-    quint16 port = DefaultPort;
-    bool ok = false;
-};
-Server ParseServer(const QString &text, quint16 defaultPort = DefaultPort);
-
 } // namespace Smtp

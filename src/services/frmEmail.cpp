@@ -11,6 +11,7 @@
 #include "platform/Vb.h"
 #include "platform/Wait.h"
 #include "platform/Winsock.h"
+#include "services/ServerAddress.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -293,7 +294,7 @@ bool frmEmail::SendEmail(const QString &server, const QString &fromName, const Q
         return false;
     }
     // Refused before connecting: these texts go into command lines as they are.
-    const Smtp::Server target = Smtp::ParseServer(server);
+    const ServerAddress target = ServerAddress::Parse(server, Smtp::DefaultPort);
     if (!target.ok) {
         Dialogs::MsgBox(QStringLiteral("The mail server \"") + server
                             + QStringLiteral("\" cannot be used: give a host name, or a host name, \":\" and a port."),

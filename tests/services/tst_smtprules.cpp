@@ -3,6 +3,7 @@
 // section, header values, the server box and the date header.
 #include "common/TestRegistry.h"
 #include "services/LineFramer.h"
+#include "services/ServerAddress.h"
 #include "services/Smtp.h"
 
 #include <QTest>
@@ -252,7 +253,7 @@ private Q_SLOTS:
         QFETCH(bool, ok);
         QFETCH(QString, host);
         QFETCH(int, port);
-        const Smtp::Server s = Smtp::ParseServer(text);
+        const ServerAddress s = ServerAddress::Parse(text, Smtp::DefaultPort);
         QCOMPARE(s.ok, ok);
         if (ok) {
             QCOMPARE(s.host, host);
