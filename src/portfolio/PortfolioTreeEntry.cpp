@@ -22,6 +22,6 @@ void frmMain::FG_Portfolio_Selected(const QByteArray &symbol)
                                 PortfolioGrids::ReadSelected(t, symbol);
                             },
                             nullptr, false};
-    sheet.handOver = false;
+    sheet.zooming = SheetFrame::Zooming::Ignored;
     SheetFrame::Fill(*this, sheet);
 }

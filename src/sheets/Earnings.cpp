@@ -130,7 +130,7 @@ void ReadEarnings(const Earnings &e, QByteArray &page, SheetTable &t)
 void FillEarnings(frmMain &main, const char *view, SheetFrame::Reader read)
 {
     Sheet sheet{QString::fromLatin1(view), StockPage("_ee.Sh"), std::move(read), UsualMessages("")};
-    sheet.handOver = false;
+    sheet.zooming = Zooming::Ignored;
     Fill(main, sheet);
 }
 

@@ -205,7 +205,7 @@ void frmMain::FG_DNH()
                 [](int, const QByteArray &name) -> std::optional<QByteArray> {
                     return "No downgrads were found for the symbol you requested, " + Named(name);
                 }};
-    sheet.zoom = false;
+    sheet.zooming = Zooming::MainGrid;
     Fill(*this, sheet);
 }
 
