@@ -183,7 +183,7 @@ void Fill(frmMain &main, const Sheet &sheet)
         // The file is looked for first: a missing page is its own case, not
         // the missing marker its empty text would give.
         QByteArray page;
-        if (sheet.fromPage) {
+        if (sheet.source == Source::Page) {
             if (sheet.page.isEmpty() || !QFileInfo(sheet.page).isFile())
                 throw VbError::FileNotFound();
             page = Misc::ReadFile(sheet.page);

@@ -135,14 +135,16 @@ enum class Zooming {
     Ignored,
 };
 
+// What a sheet is read from: its cache page, or the program's own data (no
+// page is read and the reader gets an empty one).
+enum class Source { Page, OwnData };
+
 struct Sheet {
     QString view; // CurrentView from the first step on
     QString page; // the cache file; empty when there can be none
     Reader read;
     Messages message;
-    // False for a sheet made from the program's own data: no page is read
-    // and the reader gets an empty one.
-    bool fromPage = true;
+    Source source = Source::Page;
     Zooming zooming = Zooming::Zooms;
 };
 
