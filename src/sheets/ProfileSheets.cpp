@@ -7,6 +7,7 @@
 #include "core/Misc.h"
 #include "navtree/NavState.h"
 #include "platform/FlexGrid.h"
+#include "platform/Vb.h"
 #include "sheets/SheetReaders.h"
 
 using namespace SheetFrame;
@@ -15,13 +16,11 @@ namespace SheetReaders {
 
 QByteArray ProfileCut(const QByteArray &page)
 {
-    const qsizetype from = page.indexOf("hr");
-    if (from < 0)
-        return {};
-    const qsizetype to = page.indexOf("<hr", from);
-    if (to < 0)
-        return {};
-    return page.mid(from, to - from);
+    try {
+        return CutBetween(page, "hr", "<hr");
+    } catch (const VbError &) {
+        return {}; // a rule is missing
+    }
 }
 
 } // namespace SheetReaders
