@@ -168,7 +168,7 @@ void frmMain::FG_Current()
                              [stripes](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
                                  CurrentGrid::Read(t, stripes);
                              },
-                             nullptr, false});
+                             nullptr, SheetFrame::Source::OwnData});
     // A move shifts the other columns, so the second pass puts right what
     // the first one displaced.
     FlexGrid *grid = TargetGrid ? TargetGrid.data() : FG;

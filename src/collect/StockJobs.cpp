@@ -53,14 +53,14 @@ void FetchSocketPages(frmMain &m, const SocketPage &p)
             if (Stock::IsFreeSlot(symbol) || !SheetCache::UsableSymbol(symbol))
                 return true;
             const QString file = SheetCache::DataSheet(QString::fromLatin1(symbol) + QLatin1String(p.suffix));
-            if (p.shortIsNoData)
+            if (p.shortAnswer == ShortAnswer::IsNoData)
                 KeepWhole(m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol), 0), file, p.minimum);
             else
                 m.SocketFetch(QLatin1String(p.site), p.path(symbol), file, p.status(symbol), p.minimum);
             return true;
         });
     } catch (const VbError &e) {
-        if (p.tellFailure)
+        if (p.failure == Failure::Told)
             Dialogs::MsgBox(e.description + u'\t' + QString::number(double(e.number)), Dialogs::vbOKOnly);
     } catch (...) {
         // a failing step ends the job
@@ -68,10 +68,10 @@ void FetchSocketPages(frmMain &m, const SocketPage &p)
 }
 
 bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QString &file, const QString &status,
-                   qint64 minimum, bool shortIsNoData)
+                   qint64 minimum, ShortAnswer shortAnswer)
 {
     const QString url = Hosts::Url(QLatin1String(site), path);
-    if (shortIsNoData)
+    if (shortAnswer == ShortAnswer::IsNoData)
         return KeepWhole(m.DownloadURL(file, url, status, 0), file, minimum);
     return m.DownloadURL(file, url, status, minimum);
 }

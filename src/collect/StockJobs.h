@@ -16,6 +16,14 @@ namespace StockJobs {
 // end the job.
 void ForEachStock(const frmMain &m, const std::function<bool(const QByteArray &)> &turn);
 
+// What a whole answer under a job's minimum is.
+enum class ShortAnswer {
+    KeepsOlderPage, // not a page: the older page stays as it was
+    IsNoData,       // the site's "no data for this symbol" page: the older page goes too
+};
+// Whether a failure that ends a job is shown to the user first.
+enum class Failure { Quiet, Told };
+
 // One page per stock over the socket: a row of a socket job.
 struct SocketPage {
     const char *site;
@@ -23,19 +31,17 @@ struct SocketPage {
     const char *suffix;                        // cache file: the symbol as stored and this
     QString (*status)(const QByteArray &symbol);
     qint64 minimum;
-    bool tellFailure = false; // a failure of the job is shown before it ends
-    // A whole answer under minimum is the site's "no data for this symbol"
-    // page: the older page goes too. Else such an answer keeps the older page.
-    bool shortIsNoData = false;
+    Failure failure = Failure::Quiet;
+    ShortAnswer shortAnswer = ShortAnswer::KeepsOlderPage;
 };
 // Each stock's page in turn; a failing step ends the job, the run goes on.
 void FetchSocketPages(frmMain &m, const SocketPage &p);
 
 // One page over the transfer control, kept only when it is a page of at
 // least minimum bytes; true when it was stored. A stock whose page could not
-// be fetched leaves the next ones to go on. shortIsNoData as for SocketPage.
+// be fetched leaves the next ones to go on.
 bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QString &file, const QString &status,
-                   qint64 minimum, bool shortIsNoData = false);
+                   qint64 minimum, ShortAnswer shortAnswer = ShortAnswer::KeepsOlderPage);
 
 // A whole-market page over the transfer control; nothing after a stop.
 void FetchMarketPage(frmMain &m, const char *site, const QString &path, const QString &name, const QString &status,

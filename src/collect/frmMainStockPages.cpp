@@ -27,38 +27,44 @@ QString Initial(const QByteArray &symbol) { return SheetCache::ForUrl(symbol.lef
 
 void frmMain::UpdateIT()
 {
-    FetchSocketPages(*this, {"BusinessNewsPortal",
-                             [](const QByteArray &s) {
+    FetchSocketPages(*this, {.site = "BusinessNewsPortal",
+                             .path = [](const QByteArray &s) {
                                  return QStringLiteral("/t/") + Initial(s) + u'/' + SheetCache::ForUrl(s)
                                         + QStringLiteral(".html");
                              },
-                             "_it.Sh",
-                             [](const QByteArray &s) { return QStringLiteral("Updating ") + Sym(s) + QStringLiteral(" Insider Trades"); },
-                             2500});
+                             .suffix = "_it.Sh",
+                             .status = [](const QByteArray &s) {
+                                 return QStringLiteral("Updating ") + Sym(s) + QStringLiteral(" Insider Trades");
+                             },
+                             .minimum = 2500});
 }
 
 void frmMain::UpdateEE()
 {
-    FetchSocketPages(*this, {"BusinessNewsPortal",
-                             [](const QByteArray &s) {
+    FetchSocketPages(*this, {.site = "BusinessNewsPortal",
+                             .path = [](const QByteArray &s) {
                                  return QStringLiteral("/z/a/") + Initial(s) + u'/' + SheetCache::ForUrl(s)
                                         + QStringLiteral(".html");
                              },
-                             "_ee.Sh",
-                             [](const QByteArray &s) {
+                             .suffix = "_ee.Sh",
+                             .status = [](const QByteArray &s) {
                                  return QStringLiteral("Updating ") + Sym(s)
                                         + QStringLiteral(" Earnings Estimates & Recommendations");
                              },
-                             2500});
+                             .minimum = 2500});
 }
 
 void frmMain::UpdateOptions()
 {
-    FetchSocketPages(*this, {"OptionsExchangeSite",
-                             [](const QByteArray &s) { return QStringLiteral("/QuoteTable.dat?TICKER=") + SheetCache::ForUrl(s.toUpper()); },
-                             "_op.Sh",
-                             [](const QByteArray &s) { return QStringLiteral("Getting ") + Sym(s) + QStringLiteral(" Call/Put Options"); },
-                             1000});
+    FetchSocketPages(*this, {.site = "OptionsExchangeSite",
+                             .path = [](const QByteArray &s) {
+                                 return QStringLiteral("/QuoteTable.dat?TICKER=") + SheetCache::ForUrl(s.toUpper());
+                             },
+                             .suffix = "_op.Sh",
+                             .status = [](const QByteArray &s) {
+                                 return QStringLiteral("Getting ") + Sym(s) + QStringLiteral(" Call/Put Options");
+                             },
+                             .minimum = 1000});
 }
 
 void frmMain::UpdateAnnual(const QString &kind, const QString &suffix)

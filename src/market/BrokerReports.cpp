@@ -82,7 +82,7 @@ void frmMain::FG_M_BRP(int16_t mode)
     Fill(*this, {QStringLiteral("M_BRP") + QString::number(mode), SheetCache::DataSheet(QStringLiteral("M_BRP.Sh")),
                  [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadBrokerReports(mode, page, t); },
                  MarketFrame::Messages("Data is not available, connect to Internet, and update again .", std::nullopt),
-                 true, false});
+                 Source::Page, Zooming::MainGrid});
 }
 
 void frmMain::Update_M_BRP()

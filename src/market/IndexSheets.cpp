@@ -240,7 +240,8 @@ void frmMain::FG_USMarket()
     Stock::ReadUS();
     Fill(*this, {QStringLiteral("US"), QString(),
                  [](QByteArray &, const QByteArray &, SheetTable &t) { MarketReaders::ReadUSMarket(USMarket, t); },
-                 MarketFrame::Messages("Tickerwatch do not have US market information", std::nullopt), false});
+                 MarketFrame::Messages("Tickerwatch do not have US market information", std::nullopt),
+                 Source::OwnData});
 }
 
 void frmMain::ScrollToSection(const QString &title)

@@ -186,7 +186,7 @@ void frmMain::Pares_BR(const QString &file, const QString &title)
                  [file, name](QByteArray &page, const QByteArray &, SheetTable &t) {
                      MarketReaders::ReadMovers(file, name, page, t);
                  },
-                 MarketFrame::Messages("No data for: " + name, std::nullopt), true, false});
+                 MarketFrame::Messages("No data for: " + name, std::nullopt), Source::Page, Zooming::MainGrid});
 }
 
 void frmMain::Pares_BR2(const QString &file, const QString &title)
@@ -203,5 +203,5 @@ void frmMain::Pares_BR2(const QString &file, const QString &title)
                          throw;
                      }
                  },
-                 MarketFrame::Messages("No data for: " + name, std::nullopt), true, false});
+                 MarketFrame::Messages("No data for: " + name, std::nullopt), Source::Page, Zooming::MainGrid});
 }

@@ -116,7 +116,8 @@ void frmMain::FG_OptSum(int16_t mode)
 {
     Fill(*this, {QStringLiteral("OptSum"), SheetCache::DataSheet(QStringLiteral("OptSum.Sh")),
                  [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadOptionSummary(mode, page, t); },
-                 MarketFrame::Messages("Tickerwatch do not have Options market informain.", std::nullopt), true, false});
+                 MarketFrame::Messages("Tickerwatch do not have Options market informain.", std::nullopt),
+                 Source::Page, Zooming::MainGrid});
 }
 
 void frmMain::Update_OptSum()
@@ -134,7 +135,7 @@ void frmMain::FG_SplitsCalendar(int16_t mode)
                  list ? SheetCache::DataSheet(QLatin1String(list->file)) : QString(),
                  [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadSplits(mode, page, t); },
                  MarketFrame::Messages("Data is not available, connect to Internet, and update again .", std::nullopt),
-                 true, false});
+                 Source::Page, Zooming::MainGrid});
 }
 
 void frmMain::UpdateSplitsCalendar(int16_t mode)

@@ -157,5 +157,5 @@ void frmMain::FG_WinLos(const QString &file)
                  [title](QByteArray &page, const QByteArray &, SheetTable &t) {
                      MarketReaders::ReadPercentMovers(title, page, t);
                  },
-                 MarketFrame::Messages("No Data were found", QByteArray()), true, false});
+                 MarketFrame::Messages("No Data were found", QByteArray()), Source::Page, Zooming::MainGrid});
 }

@@ -1,7 +1,7 @@
 #include "navtree/TreeTables.h"
 
-#include "core/Misc.h"
 #include "shell/frmMain.h"
+#include "sheets/SheetReaders.h"
 
 #include <QHash>
 
@@ -502,24 +502,12 @@ Action KeyAction(const QString &key)
 
 QByteArray ProfileTip(const QByteArray &page)
 {
-    // The page's lines run together: no line end survives, tabs do.
+    // The page's lines run together before the cut: no line end survives,
+    // tabs do (the trim takes blanks only).
     QByteArray text = page;
     text.replace('\r', QByteArray()).replace('\n', QByteArray());
-    const qsizetype from = text.indexOf("hr");
-    if (from < 0)
-        return {};
-    const qsizetype to = text.indexOf("<hr", from);
-    if (to < 0)
-        return {};
-    QByteArray cut = text.mid(from, to - from);
-    // Blanks only: a tab at either end belongs to the text.
-    QByteArray tip = Misc::CleanHTML(cut, false, true, false);
-    qsizetype a = 0, b = tip.size();
-    while (a < b && tip[a] == ' ')
-        ++a;
-    while (b > a && tip[b - 1] == ' ')
-        --b;
-    return tip.mid(a, b - a);
+    QByteArray cut = SheetReaders::ProfileCut(text);
+    return SheetFrame::CellText(cut);
 }
 
 } // namespace NavTree

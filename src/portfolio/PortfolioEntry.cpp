@@ -94,7 +94,7 @@ void frmMain::FG_Portfolio_All()
                                  Stock::ReadPortfolio();
                                  PortfolioGrids::ReadHoldings(t);
                              },
-                             nullptr, false});
+                             nullptr, SheetFrame::Source::OwnData});
 }
 
 void frmMain::FG_PortfolioLog()
@@ -104,7 +104,7 @@ void frmMain::FG_PortfolioLog()
                                  Stock::ReadPortfolio();
                                  PortfolioGrids::ReadLog(t);
                              },
-                             nullptr, false});
+                             nullptr, SheetFrame::Source::OwnData});
 }
 
 void frmMain::ShowTransactionDialog(const QString &caption, const QString &dateLabel, const QString &priceLabel,

@@ -11,17 +11,15 @@
 // goes to a Zoom window.
 void frmMain::FG_Portfolio_Selected(const QByteArray &symbol)
 {
-    SheetFrame::Sheet sheet{QStringLiteral("PortSelected"), QString(),
-                            [this, symbol](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
-                                Stock::ReadPortfolio();
-                                PortSymbols.fill(QByteArray());
-                                if (!Stock::IsFreeSlot(symbol)
-                                    && std::any_of(Portfolio.begin(), Portfolio.end() - 1,
-                                                   [&](const TransactionRecord &r) { return r.Symbol == symbol; }))
-                                    AddPortSymbol(symbol);
-                                PortfolioGrids::ReadSelected(t, symbol);
-                            },
-                            nullptr, false};
-    sheet.handOver = false;
-    SheetFrame::Fill(*this, sheet);
+    SheetFrame::Fill(*this, {QStringLiteral("PortSelected"), QString(),
+                             [this, symbol](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
+                                 Stock::ReadPortfolio();
+                                 PortSymbols.fill(QByteArray());
+                                 if (!Stock::IsFreeSlot(symbol)
+                                     && std::any_of(Portfolio.begin(), Portfolio.end() - 1,
+                                                    [&](const TransactionRecord &r) { return r.Symbol == symbol; }))
+                                     AddPortSymbol(symbol);
+                                 PortfolioGrids::ReadSelected(t, symbol);
+                             },
+                             nullptr, SheetFrame::Source::OwnData, SheetFrame::Zooming::Ignored});
 }

@@ -5,12 +5,11 @@
 #include "core/AppFolder.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
-#include "core/RecordIO.h"
 #include "platform/Dialogs.h"
 #include "platform/Hourglass.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
-#include "platform/Vb.h"
+#include "reports/FileOut.h"
 
 #include <QDir>
 #include <QFile>
@@ -248,22 +247,10 @@ void PlacePictures()
     }
 }
 
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    try {
-        RecordIO::SaveAtomic(path, bytes);
-    } catch (const VbError &) {
-        Dialogs::MsgBox(QStringLiteral("The file could not be written:\r\n") + QDir::toNativeSeparators(path),
-                        Dialogs::vbExclamation);
-        return false;
-    }
-    return true;
-}
-
 bool Publish(const QString &path, const QByteArray &page)
 {
     Misc::DoEvents();
-    if (!WriteFile(path, page + "\r\n"))
+    if (!FileOut::Replace(path, page + "\r\n"))
         return false;
     DropCaseVariants(path);
     Misc::DoEvents();

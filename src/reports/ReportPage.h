@@ -4,7 +4,8 @@
 // Publish puts that text into its fixed file under the report folder and
 // opens it. Every report and the summary page go through here, so the cut
 // of a sheet's table, the row and cell walk, the escaping of outside text,
-// the footer stamp and the one failure path of a write live here only.
+// the footer stamp and the report folder's rules of a write (the letter
+// case sweep, the opening) live here only.
 //
 // A sheet renderer is then:
 //   const QByteArray table = ReportPage::CutTable(page, "Annual Balance Sheet");
@@ -96,8 +97,5 @@ void PlacePictures();
 // opens nothing and answers false. A page no program can show is still
 // written (true): one message says where.
 bool Publish(const QString &path, const QByteArray &page);
-// Replaces a file by exactly these bytes, atomically, and touches nothing
-// else; a failure shows one message, keeps the old file and answers false.
-bool WriteFile(const QString &path, const QByteArray &bytes);
 
 } // namespace ReportPage

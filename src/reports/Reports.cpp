@@ -9,6 +9,7 @@
 #include "reports/ReportPage.h"
 #include "reports/StatementRows.h"
 #include "reports/EarningsRows.h"
+#include "reports/FileOut.h"
 #include "reports/OptionRows.h"
 #include "reports/TradeRows.h"
 
@@ -281,6 +282,6 @@ void Reports::Export(int16_t kind)
     dialog.ShowSave();
     if (dialog.FileName().isEmpty())
         return;
-    ReportPage::WriteFile(dialog.PathFile(), text + "\r\n");
+    FileOut::Replace(dialog.PathFile(), text + "\r\n");
     Misc::DoEvents();
 }

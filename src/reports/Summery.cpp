@@ -13,6 +13,7 @@
 #include "reports/OptionRows.h"
 #include "reports/ResearchRows.h"
 #include "reports/TradeRows.h"
+#include "sheets/SheetReaders.h"
 
 #include <QLabel>
 #include <cmath>
@@ -124,14 +125,7 @@ QByteArray Summery::S_Profile()
     const QByteArray page = ReadSheet("_P.Sh");
     if (page.isEmpty())
         return NoData;
-    // Case-sensitive: "hr" may also be found inside a word or an "href".
-    const qsizetype b = page.indexOf("hr");
-    if (b < 0)
-        return {};
-    const qsizetype c = page.indexOf("<hr", b);
-    if (c < 0)
-        return {};
-    const QByteArray text = ReportPage::CellText(page.mid(b, c - b));
+    const QByteArray text = ReportPage::CellText(SheetReaders::ProfileCut(page));
     if (text.isEmpty())
         return {};
     return ReportPage::Escape(text).replace(". ", ".<BR>");

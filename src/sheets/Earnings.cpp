@@ -130,9 +130,8 @@ void ReadEarnings(const Earnings &e, QByteArray &page, SheetTable &t)
 
 void FillEarnings(frmMain &main, const char *view, SheetFrame::Reader read)
 {
-    Sheet sheet{QString::fromLatin1(view), StockPage("_ee.Sh"), std::move(read), UsualMessages("")};
-    sheet.handOver = false;
-    Fill(main, sheet);
+    Fill(main, {QString::fromLatin1(view), StockPage("_ee.Sh"), std::move(read), UsualMessages(""), Source::Page,
+                Zooming::Ignored});
 }
 
 } // namespace

@@ -7,16 +7,32 @@
 #include "core/Misc.h"
 #include "core/ViewState.h"
 #include "platform/FlexGrid.h"
+#include "platform/Vb.h"
+#include "sheets/SheetReaders.h"
 
 using namespace SheetFrame;
+
+namespace SheetReaders {
+
+QByteArray ProfileCut(const QByteArray &page)
+{
+    try {
+        return CutBetween(page, "hr", "<hr");
+    } catch (const VbError &) {
+        return {}; // a rule is missing
+    }
+}
+
+} // namespace SheetReaders
 
 namespace {
 
 void ReadProfile(QByteArray &page, const QByteArray &name, SheetTable &t)
 {
-    // From the first "hr" wherever it stands: the rest of an opening rule
-    // goes with the tags.
-    QByteArray cut = CutBetween(page, "hr", "<hr");
+    // The rest of an opening rule goes with the tags. A cut is never empty
+    // when both rules were found.
+    QByteArray cut = SheetReaders::ProfileCut(page);
+    Need(cut.isEmpty() ? -1 : 0);
     for (const char c : {'\b', '\t', '\n', '\r'})
         cut.replace(c, QByteArray());
     // Each sentence ends a line.

@@ -201,12 +201,11 @@ void frmMain::FG_UPH()
 
 void frmMain::FG_DNH()
 {
-    Sheet sheet{QStringLiteral("DNH"), StockPage("_dnh.Sh"), ReadDNH,
-                [](int, const QByteArray &name) -> std::optional<QByteArray> {
-                    return "No downgrads were found for the symbol you requested, " + Named(name);
-                }};
-    sheet.zoom = false;
-    Fill(*this, sheet);
+    Fill(*this, {QStringLiteral("DNH"), StockPage("_dnh.Sh"), ReadDNH,
+                 [](int, const QByteArray &name) -> std::optional<QByteArray> {
+                     return "No downgrads were found for the symbol you requested, " + Named(name);
+                 },
+                 Source::Page, Zooming::MainGrid});
 }
 
 void frmMain::FG_BRP()

@@ -9,6 +9,8 @@
 #include "core/Misc.h"
 #include "core/Stock.h"
 
+using StockJobs::Failure;
+using StockJobs::ShortAnswer;
 using StockJobs::SocketPage;
 
 namespace {
@@ -29,11 +31,15 @@ QString Lower(const char *path, const QByteArray &symbol)
 // One research page per stock. A whole answer under the minimum is the
 // site's "no data for this symbol" page, so the stock's older page goes.
 SocketPage Research(const char *site, QString (*path)(const QByteArray &), const char *suffix,
-                    QString (*status)(const QByteArray &), bool tellFailure = false)
+                    QString (*status)(const QByteArray &), Failure failure = Failure::Quiet)
 {
-    SocketPage page{site, path, suffix, status, Minimum, tellFailure};
-    page.shortIsNoData = true;
-    return page;
+    return {.site = site,
+            .path = path,
+            .suffix = suffix,
+            .status = status,
+            .minimum = Minimum,
+            .failure = failure,
+            .shortAnswer = ShortAnswer::IsNoData};
 }
 
 } // namespace
@@ -89,7 +95,7 @@ void frmMain::UpdateSI()
                                                 },
                                                 "_SI.Sh",
                                                 [](const QByteArray &s) { return Updating(s, " Short Interest "); },
-                                                true));
+                                                Failure::Told));
 }
 
 void frmMain::UpdateProfile()
@@ -103,7 +109,7 @@ void frmMain::UpdateProfile()
                                          + SheetCache::ForUrl(symbol.toUpper()),
                                      SheetCache::DataSheet(QString::fromLatin1(symbol) + QStringLiteral("_P.Sh")),
                                      BaseCaption + QStringLiteral("    ") + Updating(symbol, " Profile"), Minimum,
-                                     true);
+                                     ShortAnswer::IsNoData);
             Misc::DoEvents();
             return true;
         });

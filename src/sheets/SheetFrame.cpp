@@ -175,13 +175,14 @@ void Fill(frmMain &main, const Sheet &sheet)
     const Hourglass hourglass;
     CurrentView = sheet.view;
 
+    const bool handOver = sheet.zooming != Zooming::Ignored;
     ZoomTarget zoom;
-    if (sheet.handOver && sheet.zoom && ZoomMode == -1 && ZoomMaker())
+    if (sheet.zooming == Zooming::Zooms && ZoomMode == -1 && ZoomMaker())
         zoom = ZoomMaker()();
     // Held weakly: a window closed meanwhile is never drawn into.
     const QPointer<QWidget> window = zoom.window;
     const QPointer<FlexGrid> grid = zoom.grid ? zoom.grid : main.FG;
-    if (sheet.handOver)
+    if (handOver)
         TargetGrid = grid;
 
     const QByteArray name = Stock::CurrentStockName();
@@ -191,7 +192,7 @@ void Fill(frmMain &main, const Sheet &sheet)
         // The file is looked for first: a missing page is its own case, not
         // the missing marker its empty text would give.
         QByteArray page;
-        if (sheet.fromPage) {
+        if (sheet.source == Source::Page) {
             if (sheet.page.isEmpty() || !QFileInfo(sheet.page).isFile())
                 throw VbError::FileNotFound();
             page = Misc::ReadFile(sheet.page);
@@ -231,7 +232,7 @@ void Fill(frmMain &main, const Sheet &sheet)
         // the exit path below still runs
     }
 
-    if (sheet.handOver)
+    if (handOver)
         ZoomMode = 0;
     if (main.FG)
         main.FG->SetRedraw(true);

@@ -127,20 +127,30 @@ using Reader = std::function<void(QByteArray &page, const QByteArray &name, Shee
 // The message for a failure's error number, or none.
 using Messages = std::function<std::optional<QByteArray>(int number, const QByteArray &name)>;
 
+// How a sheet takes part in the zoom hand-over.
+enum class Zooming {
+    // A zoom request draws into a new Zoom window's grid, else the main
+    // grid; the grid drawn into becomes TargetGrid and the request ends.
+    Zooms,
+    // Always the main grid, which becomes TargetGrid; a zoom request ends
+    // unanswered.
+    MainGrid,
+    // No part in it: the main grid, ZoomMode neither read nor ended and
+    // TargetGrid not set, so a Zoom window open meanwhile stays the target.
+    Ignored,
+};
+
+// What a sheet is read from: its cache page, or the program's own data (no
+// page is read and the reader gets an empty one).
+enum class Source { Page, OwnData };
+
 struct Sheet {
     QString view; // CurrentView from the first step on
     QString page; // the cache file; empty when there can be none
     Reader read;
     Messages message;
-    // False for a sheet made from the program's own data: no page is read
-    // and the reader gets an empty one.
-    bool fromPage = true;
-    // False for a sheet that always draws into the main grid.
-    bool zoom = true;
-    // False for a sheet outside the zoom hand-over altogether: it draws into
-    // the main grid and neither reads ZoomMode nor sets TargetGrid, so a
-    // Zoom window open meanwhile keeps its grid as the target.
-    bool handOver = true;
+    Source source = Source::Page;
+    Zooming zooming = Zooming::Zooms;
 };
 
 // The fill: hourglass and view code; the target grid (a new Zoom window's
@@ -150,7 +160,8 @@ struct Sheet {
 // missing page stands in (else the no-data message), so the main grid never
 // shows another sheet's rows under this view; after the set-up, no message
 // leaves the part read so far drawn.
-// A zoom request ends with this call, drawn or not.
+// A zoom request ends with this call, drawn or not, unless the sheet
+// ignores zooming.
 void Fill(frmMain &main, const Sheet &sheet);
 
 // Puts a table into a grid in one go, redraw off meanwhile.

@@ -20,4 +20,10 @@ void ReadCall(QByteArray &page, const QByteArray &name, SheetTable &t);
 void ReadPut(QByteArray &page, const QByteArray &name, SheetTable &t);
 void ReadOptions(QByteArray &page, const QByteArray &name, SheetTable &t);
 
+// The company profile's text as the profile sheet, the tree's tool tip and
+// the summary report take it: from the first "hr", wherever it stands (in a
+// word, an "href", an opening rule), up to, not including, the next "<hr";
+// empty when either is missing.
+QByteArray ProfileCut(const QByteArray &page);
+
 } // namespace SheetReaders

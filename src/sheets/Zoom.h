@@ -2,8 +2,11 @@
 // The Zoom window: one sheet in a window of its own beside the main window.
 // A filler asked to zoom draws into a new one (SheetFrame's zoom maker), so
 // several can be open at once. The window keeps the view it was drawn with
-// (ZoomView) for its column widths, its links and its grid's pointer; its
-// Export menu works on what the main window shows now.
+// (ZoomView) for its column widths, its links and its grid's pointer, and
+// its Export menu works on its own view too: the items that view offers, and
+// the view's report for the stock the window was drawn with (ZoomSymbol),
+// whatever the main window shows now. The quote exports of the "Current"
+// view write the open set.
 #include "sheets/GridInteraction.h"
 
 #include <QByteArray>

@@ -1,8 +1,10 @@
 // The main grid under the mouse and the keys: sorting, header colours, the
 // edit menu, the hand over link cells, the column drag with its marker and
-// the stored column layout, select all and copy.
+// the stored column layout, select all and copy; and the sheet on show
+// drawn again into a Zoom window of its own.
 #include "shell/frmMain.h"
 
+#include "core/Misc.h"
 #include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
@@ -10,6 +12,9 @@
 #include "platform/Twips.h"
 #include "sheets/GridInteraction.h"
 #include "sheets/LayOut.h"
+#include "sheets/SheetFrame.h"
+#include "sheets/SheetState.h"
+#include "sheets/Zoom.h"
 
 #include <QAction>
 #include <QFrame>
@@ -133,3 +138,59 @@ void frmMain::FG_KeyDown(int keyCode, int shift) { GridInteraction::KeyDown(FG, 
 void frmMain::SelectAllCells() { GridInteraction::SelectAll(FG); }
 
 void frmMain::CopyCells() { GridInteraction::Copy(FG); }
+
+// The Zoom button: the sheet on show drawn again into a new Zoom window.
+// Views without a row (the earnings sheets, DNH, the market lists that
+// never zoom) do nothing.
+void frmMain::Zoom_FG()
+{
+    if (CurrentView.startsWith(QLatin1String("F_"))) {
+        ZoomMode = -1;
+        FG_Funds(CurrentView);
+        ZoomMode = 0;
+        return;
+    }
+    using Filler = void (frmMain::*)();
+    static const QList<std::pair<const char *, Filler>> fillers = {
+        {"Current", &frmMain::FG_Current},     {"ABS", &frmMain::FG_ABS},
+        {"AIS", &frmMain::FG_AIS},             {"QR", &frmMain::FG_QR},
+        {"IT", &frmMain::FG_IT},               {"Call", &frmMain::FG_Call},
+        {"Put", &frmMain::FG_Put},             {"Options", &frmMain::FG_Options},
+        {"Split", &frmMain::FG_Split},         {"UPH", &frmMain::FG_UPH},
+        {"NMR", &frmMain::FG_NMR},             {"BRP", &frmMain::FG_BRP},
+        {"Profile", &frmMain::FG_Profile},     {"SI", &frmMain::FG_SI},
+        {"IPO_Price", &frmMain::FG_IPO_Price}, {"IPO_Gain", &frmMain::FG_IPO_Gain},
+        {"IPO_Loss", &frmMain::FG_IPO_Loss},   {"IPO_Reg", &frmMain::FG_IPO_Reg},
+        {"IPO_Last", &frmMain::FG_IPO_Last},   {"IPO_News", &frmMain::FG_IPO_News},
+        {"IPO_With", &frmMain::FG_IPO_With},   {"Coverage", &frmMain::FG_Coverage},
+        {"Downgrade", &frmMain::FG_Downgrade}, {"Upgrade", &frmMain::FG_Upgrade},
+        {"SUP", &frmMain::FG_Surp},            {"US", &frmMain::FG_USMarket},
+        {"WM", &frmMain::FG_WMarket},          {"Port", &frmMain::FG_Portfolio_All},
+        {"PortLog", &frmMain::FG_PortfolioLog},
+    };
+    for (const auto &[view, filler] : fillers) {
+        if (CurrentView != QLatin1String(view))
+            continue;
+        ZoomMode = -1;
+        (this->*filler)();
+        // A filler that does not take the request (one still to come) must
+        // not leave it for the next sheet.
+        ZoomMode = 0;
+        Misc::DoEvents();
+        return;
+    }
+}
+
+// Every zoom request of the sheet frame draws into a new window of its own,
+// owned by the main window and shown by the frame once the sheet is in it.
+void frmMain::WireZoom()
+{
+    SheetFrame::SetZoomMaker([this] {
+        auto *zoom = new Zoom(this);
+        // Centred on the main window, as the window opens.
+        zoom->move(x() + (width() - zoom->width()) / 2, y() + (height() - zoom->height()) / 2);
+        Geometry::KeepOnScreen(zoom);
+        zoom->Form_Load();
+        return SheetFrame::ZoomTarget{zoom, zoom->FG};
+    });
+}
