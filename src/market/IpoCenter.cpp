@@ -7,6 +7,7 @@
 #include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -18,7 +19,6 @@ namespace {
 // The calendar columns that differ by sheet.
 struct IpoLayout {
     int cols;
-    QList<int> links;     // link columns; a trailing -1 means "and every one after"
     QList<int> alignments;
     int centredHeaders;   // header cells 0 .. this one are centred
     bool titleOnWhite;
@@ -46,28 +46,17 @@ const IpoLayout &Layout(IpoCalendar c)
     static const QList<QByteArray> perf = {"Company", "Symbol", "Offer Date", "Offer Price", "Recent Close", "% Gain/Loss",
                                            "More Info"};
     static const IpoLayout layouts[5] = {
-        {8, {7}, {4, 1, 1, 7, 7, 7, 4, 4}, 7, true, 1, false, {12, 25, 10, 9, 12, 15, 12, 9},
+        {8, {4, 1, 1, 7, 7, 7, 4, 4}, 7, true, 1, false, {12, 25, 10, 9, 12, 15, 12, 9},
          {"File Date", "Company", "Proposed Symbol", "Shares", "File Amount", "Proposed or Initial Price",
           "Expected IPO Date", "More Info"}},
-        {14, {1, 5, -1}, Then({4, 1, 1, 7, 7}, 4, 12), 5, false, 1, true, Widths({12, 25, 10, 16, 10}, 9, 13),
+        {14, Then({4, 1, 1, 7, 7}, 4, 12), 5, false, 1, true, Widths({12, 25, 10, 16, 10}, 9, 13),
          {"Offer Date", "Company", "Symbol", "Proposed Price", "Initial Price", "More Info"}},
-        {14, {1, 6, -1}, Then({1, 1, 4, 7, 7}, 4, 12), 5, true, 0, false, Widths({25, 10, 12, 10, 10, 11}, 9, 13), perf},
-        {14, {1, 6, -1}, Then({1, 1, 4, 7, 7}, 4, 12), 5, true, 0, false, Widths({25, 10, 12, 10, 10, 11}, 9, 13), perf},
-        {7, {6}, {4, 1, 1, 4, 4, 4}, 5, false, 1, true, {12, 25, 10, 10, 18, 12, 10},
+        {14, Then({1, 1, 4, 7, 7}, 4, 12), 5, true, 0, false, Widths({25, 10, 12, 10, 10, 11}, 9, 13), perf},
+        {14, Then({1, 1, 4, 7, 7}, 4, 12), 5, true, 0, false, Widths({25, 10, 12, 10, 10, 11}, 9, 13), perf},
+        {7, {4, 1, 1, 4, 4, 4}, 5, false, 1, true, {12, 25, 10, 10, 18, 12, 10},
          {"Date Withdrawn", "Company", "Symbol", "Shares", "Proposed Price", "File Date", "More Info"}},
     };
     return layouts[int(c)];
-}
-
-bool IsLink(const QList<int> &links, int col)
-{
-    int previous = -2;
-    for (int c : links) {
-        if (c == -1 ? col >= previous : col == c)
-            return true;
-        previous = c;
-    }
-    return false;
 }
 
 // The page inside the socket reply: from "<html>" up to "</html>".
@@ -117,6 +106,8 @@ const IpoProfile &Profile(IpoCalendar calendar)
 void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
 {
     const IpoLayout &l = Layout(calendar);
+    const IpoProfile &p = Profile(calendar);
+    const LinkColumns::View &links = LinkColumns::Of(QString::fromLatin1(p.view));
     const bool registrations = calendar == IpoCalendar::Registrations;
     const bool withdrawals = calendar == IpoCalendar::Withdrawals;
     if (registrations) {
@@ -140,13 +131,12 @@ void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
             const QByteArray text = Trim(Misc::CleanHTML(cell, withdrawals, true, false));
             if (!t.PlaceCell(r, c, text))
                 return;
-            if (IsLink(l.links, c))
-                LinkLook(t.Look(r, c));
+            LinkLook(t, r, c, links);
             // The profile link of a withdrawal goes with its symbol.
             if (withdrawals && c == 2) {
                 if (text.size() != 2)
                     t.SetText(r, 6, "Profile");
-                LinkLook(t.Look(r, 6));
+                LinkLooks(t, r, links);
             }
             ++c;
         };
@@ -166,7 +156,6 @@ void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
     for (int c = 0; c <= l.centredHeaders; ++c)
         t.Look(0, c).alignment = 4;
     t.topRow = 1;
-    const IpoProfile &p = Profile(calendar);
     t.SetText(1, l.titleCol, p.title);
     t.Look(1, l.titleCol).bold = true;
     if (l.titleOnWhite)
@@ -198,14 +187,15 @@ void ReadIpoLatest(QByteArray &reply, SheetTable &t)
     const qsizetype news = Need(page.indexOf("News", withdrawals));
 
     t.SetUp(3, 14);
+    const LinkColumns::View &links = LinkColumns::Of(u"IPO_Last");
     int r = 1;
     const auto walk = [&](qsizetype from, qsizetype to) {
         const QByteArrayView section = QByteArrayView(page).sliced(from, to - from);
         ForEachBetween(section, "<tr", "</tr>", [&](QByteArrayView pageRow) {
             int c = 0;
             ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) {
-                if (t.PlaceCell(r, c, CellText(cell)) && (c == 1 || c >= 5))
-                    LinkLook(t.Look(r, c));
+                if (t.PlaceCell(r, c, CellText(cell)))
+                    LinkLook(t, r, c, links);
                 ++c;
             });
             ++r;
@@ -249,6 +239,7 @@ void ReadIpoNews(QByteArray &reply, SheetTable &t)
     page.replace("- ", "\t");
 
     t.SetUp(2, 5);
+    const LinkColumns::View &links = LinkColumns::Of(u"IPO_News");
     for (qsizetype d = page.indexOf("<li>"); d >= 0;) {
         qsizetype e = page.indexOf("<li>", d + 1);
         const qsizetype next = e;
@@ -263,8 +254,7 @@ void ReadIpoNews(QByteArray &reply, SheetTable &t)
         const QByteArray link = LinkAddress(item);
         const QByteArray text = CellText(item);
         t.AddItem('\t' + text + '\t' + link);
-        if (!link.isEmpty())
-            LinkLook(t.Look(t.Rows() - 1, 1));
+        LinkLooks(t, t.Rows() - 1, links, !link.isEmpty());
         d = next;
     }
 

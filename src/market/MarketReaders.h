@@ -52,6 +52,8 @@ inline constexpr char MoversSpacerRow[] =
 // Today's broker reports (mode 0) or the news service's analyst
 // recommendations (mode 1), both from "M_BRP.Sh".
 void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t);
+// The view of a broker list: "M_BRP" and the mode.
+QString BrokerReportsView(int mode);
 
 // --- the IPO center ---
 
@@ -117,6 +119,8 @@ struct SplitsList {
 // Modes 0 to 4; null for any other.
 const SplitsList *FindSplitsList(int mode);
 void ReadSplits(int mode, QByteArray &page, SheetTable &t);
+// The view of a splits calendar: "FMS" and the mode.
+QString SplitsView(int mode);
 
 // A row's last page cell split at each `separator` into cells of their own:
 // the link words of the IPO rows (the registrations' excepted) and the
