@@ -57,13 +57,22 @@ QString BrokerReportsView(int mode);
 
 // --- the IPO center ---
 
-// The five one-table IPO calendars: one profile each.
+// The five one-table IPO calendars: one profile each, all of a calendar's
+// facts in its row.
 enum class IpoCalendar { Registrations, Pricings, Gainers, Losers, Withdrawals };
 struct IpoProfile {
     const char *view;    // CurrentView
     const char *file;    // the cache file
     const char *title;
     const char *message; // missing page or marker
+    int cols;
+    QList<int> alignments;
+    int centredHeaders; // header cells 0 .. this one are centred
+    bool titleOnWhite;
+    int titleCol;
+    bool hideFirst; // the hidden rows are set before rows 0 and 1
+    QList<double> widths;
+    QList<QByteArray> headers;
 };
 const IpoProfile &Profile(IpoCalendar calendar);
 void ReadIpoCalendar(IpoCalendar calendar, QByteArray &page, SheetTable &t);
