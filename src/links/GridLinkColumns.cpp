@@ -2,51 +2,13 @@
 
 #include "collect/SheetCache.h"
 #include "core/Hosts.h"
+#include "core/LinkColumns.h"
 
 #include <QStringList>
 
 namespace GridLinkColumns {
 
 namespace {
-
-// "from and beyond" is written as a column followed by -1.
-struct Rule {
-    const char *view;
-    std::initializer_list<int> columns;
-};
-
-const Rule kRules[] = {
-    {"QR", {1}},
-    {"Coverage", {1, 4}},
-    {"Upgrade", {1, 5}},
-    {"Downgrade", {1, 5}},
-    {"WINLOS", {1}},
-    {"SUP", {0}},
-    {"IT", {2}},
-    {"Call", {0}},
-    {"Put", {0}},
-    {"Options", {1, 8}},
-    {"BR", {1}},
-    {"US", {2}},
-    {"IPO_Price", {1, 5, -1}},
-    {"IPO_Last", {1, 5, -1}},
-    {"IPO_Gain", {1, 6, -1}},
-    {"IPO_Loss", {1, 6, -1}},
-    {"WM", {3, 6, -1}},
-    {"IPO_Reg", {7}},
-    {"IPO_With", {6}},
-    {"IPO_News", {1}},
-    {"FMS1", {0}},
-    {"FMS2", {0}},
-};
-
-const Rule *RuleOf(const QString &view)
-{
-    for (const Rule &r : kRules)
-        if (view == QLatin1String(r.view))
-            return &r;
-    return nullptr;
-}
 
 QString Encoded(const QString &value) { return SheetCache::ForUrl(value.toLatin1()); }
 
@@ -103,19 +65,7 @@ bool WebOrMail(const QString &address)
 
 } // namespace
 
-bool IsLinkColumn(const QString &view, int col)
-{
-    const Rule *r = RuleOf(view);
-    if (!r || col < 0)
-        return false;
-    int previous = -2;
-    for (int c : r->columns) {
-        if (c == -1 ? col >= previous : col == c)
-            return true;
-        previous = c;
-    }
-    return false;
-}
+bool IsLinkColumn(const QString &view, int col) { return LinkColumns::Of(view).links.Holds(col); }
 
 bool MarksClickedCell(const QString &view) { return view == QLatin1String("AIS") || view == QLatin1String("ABS"); }
 

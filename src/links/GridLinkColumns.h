@@ -1,8 +1,9 @@
 #pragma once
-// Which grid cells stand for a web page, and the page each opens. One table
-// for every grid view: the click on a link cell (main grid and Zoom window)
-// and the hand pointer over link columns both read it, so the hand shows
-// exactly where a click opens something.
+// The page a grid's link cell opens. Which columns are links is the table of
+// core/LinkColumns, which the readers draw link cells from; the click on a
+// link cell (main grid and Zoom window) and the hand pointer over link
+// columns read it here, so the hand shows exactly where a click opens
+// something.
 //
 // Rows 0 and 1 are title and header; a click opens something only from row
 // 2 on, while the hand shows over every row of a link column. Values taken
@@ -14,7 +15,7 @@
 
 namespace GridLinkColumns {
 
-// The view's link columns hold col.
+// The view's link columns hold col (the hand shows over it).
 bool IsLinkColumn(const QString &view, int col);
 
 // The views whose click turns the clicked cell red and opens nothing.

@@ -5,6 +5,7 @@
 #include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -45,14 +46,14 @@ void ReadActions(Action action, QByteArray &page, SheetTable &t)
     const QByteArray block = CutTable(page, from);
 
     const int cols = l.coverage ? 5 : 6;
-    const int link = cols - 1; // besides the symbol in column 1
+    const LinkColumns::View &links = LinkColumns::Of(QString::fromLatin1(l.view));
     t.SetUp(1, cols);
     int r = 0;
     ForEachRow(block, [&](QByteArrayView row) {
         int c = 0;
         ForEachCell(row, [&](QByteArray cell) {
-            if (t.PlaceCell(r, c, CellText(cell)) && r >= 1 && (c == 1 || c == link))
-                LinkLook(t.Look(r, c));
+            if (t.PlaceCell(r, c, CellText(cell)) && r >= 1)
+                LinkLook(t, r, c, links);
             ++c;
         });
         ++r;

@@ -5,6 +5,7 @@
 #include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -63,8 +64,6 @@ void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
         t.headers = {"Ticker", "Company", "Broker", "Report"};
         t.alignments = {1, 1, 1, 1};
         t.widths = {12, 20, 20, 43};
-        for (int r = 2; r < t.Rows(); ++r)
-            LinkLook(t.Look(r, 0));
         for (int r = 1; r < t.Rows(); ++r)
             t.SetRowHeight(r, 2);
         t.SetText(1, 1, title);
@@ -72,14 +71,19 @@ void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
         t.Look(1, 0).foreColor = Black;
         t.Look(1, 0).backColor = White;
     }
+    const LinkColumns::View &links = LinkColumns::Of(BrokerReportsView(mode));
+    for (int r = 2; r < t.Rows(); ++r)
+        LinkLooks(t, r, links);
     t.topRow = 1;
 }
+
+QString BrokerReportsView(int mode) { return QStringLiteral("M_BRP") + QString::number(mode); }
 
 } // namespace MarketReaders
 
 void frmMain::FG_M_BRP(int16_t mode)
 {
-    Fill(*this, {QStringLiteral("M_BRP") + QString::number(mode), SheetCache::DataSheet(QStringLiteral("M_BRP.Sh")),
+    Fill(*this, {MarketReaders::BrokerReportsView(mode), SheetCache::DataSheet(QStringLiteral("M_BRP.Sh")),
                  [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadBrokerReports(mode, page, t); },
                  MarketFrame::Messages("Data is not available, connect to Internet, and update again .", std::nullopt),
                  Source::Page, Zooming::MainGrid});

@@ -7,6 +7,7 @@
 
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -62,8 +63,9 @@ void ReadFunds(const FundList &list, QByteArray &page, SheetTable &t)
     t.alignments = {1, 1, 7, 7, 4};
     for (int c = 0; c < 5; ++c)
         t.Look(0, c).alignment = 4;
+    const LinkColumns::View &links = LinkColumns::Of(QString::fromLatin1(list.key));
     for (int r = 2; r < t.Rows(); ++r)
-        LinkLook(t.Look(r, 0));
+        LinkLooks(t, r, links);
     ChangeColors(t, 2, 3);
     t.SetRowHeight(1, 2);
     t.SetText(1, 1, list.title);

@@ -8,6 +8,7 @@
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
 #include "core/Hosts.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "core/ViewState.h"
@@ -97,6 +98,7 @@ void ReadUSMarket(const std::array<MarketIndexRecord, Stock::USMarketSlots> &rec
     t.SetRowHeight(1, 0);
     t.alignments = {0, 0, 4, 4, 7, 7, 7, 7};
     ChangePictures(t, 2, 5);
+    const LinkColumns::View &links = LinkColumns::Of(u"US");
     for (int r = 2; r < t.Rows(); ++r) {
         if (!USIndexRows()[size_t(r - 2)].symbol) {
             CellLook &title = t.Look(r, 1);
@@ -106,7 +108,7 @@ void ReadUSMarket(const std::array<MarketIndexRecord, Stock::USMarketSlots> &rec
             for (int c = 0; c <= 7; ++c)
                 t.Look(r, c).backColor = White;
         }
-        t.Look(r, 2).foreColor = LinkBlue;
+        LinkLooks(t, r, links);
     }
     t.SetRowHeight(0, 1);
     t.widths = {4, 30, 9, 10, 12, 10, 12, 20, 0};
@@ -215,9 +217,9 @@ void ReadWorldMarkets(QByteArray &page, SheetTable &t)
     for (int c = 0; c <= 8; ++c)
         t.Look(0, c).alignment = 4;
     ChangePictures(t, 2, 6);
+    const LinkColumns::View &links = LinkColumns::Of(u"WM");
     for (int row = 2; row < t.Rows(); ++row)
-        for (int c : {3, 8, 9})
-            LinkLook(t.Look(row, c));
+        LinkLooks(t, row, links);
     t.topRow = 1;
     t.SetRowHeight(2, 1);
     t.SetRowHeight(t.Rows() - 1, 0);

@@ -7,6 +7,7 @@
 #include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -15,59 +16,13 @@ namespace MarketReaders {
 
 namespace {
 
-// The calendar columns that differ by sheet.
-struct IpoLayout {
-    int cols;
-    QList<int> links;     // link columns; a trailing -1 means "and every one after"
-    QList<int> alignments;
-    int centredHeaders;   // header cells 0 .. this one are centred
-    bool titleOnWhite;
-    int titleCol;
-    bool hideFirst;       // the hidden rows are set before rows 0 and 1
-    QList<double> widths;
-    QList<QByteArray> headers;
-};
-
-QList<int> Then(QList<int> first, int value, int last)
+// The first values, then value in every later place up to index last.
+template<class T>
+QList<T> Then(QList<T> first, T value, int last)
 {
     while (first.size() <= last)
         first.append(value);
     return first;
-}
-QList<double> Widths(QList<double> first, double value, int last)
-{
-    while (first.size() <= last)
-        first.append(value);
-    return first;
-}
-
-const IpoLayout &Layout(IpoCalendar c)
-{
-    static const QList<QByteArray> perf = {"Company", "Symbol", "Offer Date", "Offer Price", "Recent Close", "% Gain/Loss",
-                                           "More Info"};
-    static const IpoLayout layouts[5] = {
-        {8, {7}, {4, 1, 1, 7, 7, 7, 4, 4}, 7, true, 1, false, {12, 25, 10, 9, 12, 15, 12, 9},
-         {"File Date", "Company", "Proposed Symbol", "Shares", "File Amount", "Proposed or Initial Price",
-          "Expected IPO Date", "More Info"}},
-        {14, {1, 5, -1}, Then({4, 1, 1, 7, 7}, 4, 12), 5, false, 1, true, Widths({12, 25, 10, 16, 10}, 9, 13),
-         {"Offer Date", "Company", "Symbol", "Proposed Price", "Initial Price", "More Info"}},
-        {14, {1, 6, -1}, Then({1, 1, 4, 7, 7}, 4, 12), 5, true, 0, false, Widths({25, 10, 12, 10, 10, 11}, 9, 13), perf},
-        {14, {1, 6, -1}, Then({1, 1, 4, 7, 7}, 4, 12), 5, true, 0, false, Widths({25, 10, 12, 10, 10, 11}, 9, 13), perf},
-        {7, {6}, {4, 1, 1, 4, 4, 4}, 5, false, 1, true, {12, 25, 10, 10, 18, 12, 10},
-         {"Date Withdrawn", "Company", "Symbol", "Shares", "Proposed Price", "File Date", "More Info"}},
-    };
-    return layouts[int(c)];
-}
-
-bool IsLink(const QList<int> &links, int col)
-{
-    int previous = -2;
-    for (int c : links) {
-        if (c == -1 ? col >= previous : col == c)
-            return true;
-        previous = c;
-    }
-    return false;
 }
 
 // The page inside the socket reply: from "<html>" up to "</html>".
@@ -104,19 +59,45 @@ QByteArray SplitLastCell(QByteArrayView row, const char *separator)
 
 const IpoProfile &Profile(IpoCalendar calendar)
 {
+    // The gainers and the losers differ only in their names and texts.
+    const auto performance = [](const char *view, const char *file, const char *title, const char *message) {
+        return IpoProfile{.view = view, .file = file, .title = title, .message = message,
+                          .cols = 14, .alignments = Then({1, 1, 4, 7, 7}, 4, 12), .centredHeaders = 5,
+                          .titleOnWhite = true, .titleCol = 0, .hideFirst = false,
+                          .widths = Then<double>({25, 10, 12, 10, 10, 11}, 9, 13),
+                          .headers = {"Company", "Symbol", "Offer Date", "Offer Price", "Recent Close", "% Gain/Loss",
+                                      "More Info"}};
+    };
     static const IpoProfile profiles[5] = {
-        {"IPO_Reg", "IPO_Reg.sh", "IPO Registrations", "Tickerwatch do not have IPO registration informain."},
-        {"IPO_Price", "IPO_Prc.sh", "IPO Pricings", "Tickerwatch do not have IPO Prices informain."},
-        {"IPO_Gain", "IPO_G3.sh", "IPO Gainers", "Tickerwatch do not have IPO Gain informain."},
-        {"IPO_Loss", "IPO_L3.sh", "IPO Losers", "Tickerwatch do not have IPO Losers informain."},
-        {"IPO_With", "IPO_wp.sh", "IPO Withdrawals", "Tickerwatch do not have IPO Withdrawals informain."},
+        {.view = "IPO_Reg", .file = "IPO_Reg.sh", .title = "IPO Registrations",
+         .message = "Tickerwatch do not have IPO registration informain.",
+         .cols = 8, .alignments = {4, 1, 1, 7, 7, 7, 4, 4}, .centredHeaders = 7,
+         .titleOnWhite = true, .titleCol = 1, .hideFirst = false,
+         .widths = {12, 25, 10, 9, 12, 15, 12, 9},
+         .headers = {"File Date", "Company", "Proposed Symbol", "Shares", "File Amount", "Proposed or Initial Price",
+                     "Expected IPO Date", "More Info"}},
+        {.view = "IPO_Price", .file = "IPO_Prc.sh", .title = "IPO Pricings",
+         .message = "Tickerwatch do not have IPO Prices informain.",
+         .cols = 14, .alignments = Then({4, 1, 1, 7, 7}, 4, 12), .centredHeaders = 5,
+         .titleOnWhite = false, .titleCol = 1, .hideFirst = true,
+         .widths = Then<double>({12, 25, 10, 16, 10}, 9, 13),
+         .headers = {"Offer Date", "Company", "Symbol", "Proposed Price", "Initial Price", "More Info"}},
+        performance("IPO_Gain", "IPO_G3.sh", "IPO Gainers", "Tickerwatch do not have IPO Gain informain."),
+        performance("IPO_Loss", "IPO_L3.sh", "IPO Losers", "Tickerwatch do not have IPO Losers informain."),
+        {.view = "IPO_With", .file = "IPO_wp.sh", .title = "IPO Withdrawals",
+         .message = "Tickerwatch do not have IPO Withdrawals informain.",
+         .cols = 7, .alignments = {4, 1, 1, 4, 4, 4}, .centredHeaders = 5,
+         .titleOnWhite = false, .titleCol = 1, .hideFirst = true,
+         .widths = {12, 25, 10, 10, 18, 12, 10},
+         .headers = {"Date Withdrawn", "Company", "Symbol", "Shares", "Proposed Price", "File Date", "More Info"}},
     };
     return profiles[int(calendar)];
 }
 
 void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
 {
-    const IpoLayout &l = Layout(calendar);
+    const IpoProfile &p = Profile(calendar);
+    const LinkColumns::View &links = LinkColumns::Of(QString::fromLatin1(p.view));
     const bool registrations = calendar == IpoCalendar::Registrations;
     const bool withdrawals = calendar == IpoCalendar::Withdrawals;
     if (registrations) {
@@ -129,7 +110,7 @@ void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
     // The header row holding "More Info" is not walked.
     const QByteArray block = CutBetween(page, "More Info", "</table>");
 
-    t.SetUp(3, l.cols);
+    t.SetUp(3, p.cols);
     int r = 2;
     ForEachRow(block, [&](QByteArrayView pageRow) {
         // The registrations' cells stay whole; the other calendars spread
@@ -140,13 +121,12 @@ void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
             const QByteArray text = Trim(Misc::CleanHTML(cell, withdrawals, true, false));
             if (!t.PlaceCell(r, c, text))
                 return;
-            if (IsLink(l.links, c))
-                LinkLook(t.Look(r, c));
+            LinkLook(t, r, c, links);
             // The profile link of a withdrawal goes with its symbol.
             if (withdrawals && c == 2) {
                 if (text.size() != 2)
                     t.SetText(r, 6, "Profile");
-                LinkLook(t.Look(r, 6));
+                LinkLooks(t, r, links);
             }
             ++c;
         };
@@ -162,27 +142,26 @@ void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
             t.SetRowHeight(r, 2);
     });
 
-    t.alignments = l.alignments;
-    for (int c = 0; c <= l.centredHeaders; ++c)
+    t.alignments = p.alignments;
+    for (int c = 0; c <= p.centredHeaders; ++c)
         t.Look(0, c).alignment = 4;
     t.topRow = 1;
-    const IpoProfile &p = Profile(calendar);
-    t.SetText(1, l.titleCol, p.title);
-    t.Look(1, l.titleCol).bold = true;
-    if (l.titleOnWhite)
-        t.Look(1, l.titleCol).backColor = White;
+    t.SetText(1, p.titleCol, p.title);
+    t.Look(1, p.titleCol).bold = true;
+    if (p.titleOnWhite)
+        t.Look(1, p.titleCol).backColor = White;
     const auto hide = [&t] {
         t.SetRowHeight(t.Rows() - 1, 0);
         t.SetRowHeight(t.Rows() - 2, 0);
     };
-    if (l.hideFirst)
+    if (p.hideFirst)
         hide();
     t.SetRowHeight(0, 2);
     t.SetRowHeight(1, 2);
-    if (!l.hideFirst)
+    if (!p.hideFirst)
         hide();
-    t.widths = l.widths;
-    t.headers = l.headers;
+    t.widths = p.widths;
+    t.headers = p.headers;
 }
 
 void ReadIpoLatest(QByteArray &reply, SheetTable &t)
@@ -198,14 +177,15 @@ void ReadIpoLatest(QByteArray &reply, SheetTable &t)
     const qsizetype news = Need(page.indexOf("News", withdrawals));
 
     t.SetUp(3, 14);
+    const LinkColumns::View &links = LinkColumns::Of(u"IPO_Last");
     int r = 1;
     const auto walk = [&](qsizetype from, qsizetype to) {
         const QByteArrayView section = QByteArrayView(page).sliced(from, to - from);
         ForEachBetween(section, "<tr", "</tr>", [&](QByteArrayView pageRow) {
             int c = 0;
             ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) {
-                if (t.PlaceCell(r, c, CellText(cell)) && (c == 1 || c >= 5))
-                    LinkLook(t.Look(r, c));
+                if (t.PlaceCell(r, c, CellText(cell)))
+                    LinkLook(t, r, c, links);
                 ++c;
             });
             ++r;
@@ -235,7 +215,7 @@ void ReadIpoLatest(QByteArray &reply, SheetTable &t)
     t.SetRowHeight(t.Rows() - 1, 0);
     t.SetRowHeight(0, 2);
     t.SetRowHeight(1, 2);
-    t.widths = Widths({9, 9, 20, 18, 12}, 9, 13);
+    t.widths = Then<double>({9, 9, 20, 18, 12}, 9, 13);
     t.headers = {"Date", "Symbol", "Company", "Price", "Action", "More Info"};
 }
 
@@ -249,6 +229,7 @@ void ReadIpoNews(QByteArray &reply, SheetTable &t)
     page.replace("- ", "\t");
 
     t.SetUp(2, 5);
+    const LinkColumns::View &links = LinkColumns::Of(u"IPO_News");
     for (qsizetype d = page.indexOf("<li>"); d >= 0;) {
         qsizetype e = page.indexOf("<li>", d + 1);
         const qsizetype next = e;
@@ -263,8 +244,7 @@ void ReadIpoNews(QByteArray &reply, SheetTable &t)
         const QByteArray link = LinkAddress(item);
         const QByteArray text = CellText(item);
         t.AddItem('\t' + text + '\t' + link);
-        if (!link.isEmpty())
-            LinkLook(t.Look(t.Rows() - 1, 1));
+        LinkLooks(t, t.Rows() - 1, links, !link.isEmpty());
         d = next;
     }
 

@@ -52,16 +52,27 @@ inline constexpr char MoversSpacerRow[] =
 // Today's broker reports (mode 0) or the news service's analyst
 // recommendations (mode 1), both from "M_BRP.Sh".
 void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t);
+// The view of a broker list: "M_BRP" and the mode.
+QString BrokerReportsView(int mode);
 
 // --- the IPO center ---
 
-// The five one-table IPO calendars: one profile each.
+// The five one-table IPO calendars: one profile each, all of a calendar's
+// facts in its row.
 enum class IpoCalendar { Registrations, Pricings, Gainers, Losers, Withdrawals };
 struct IpoProfile {
     const char *view;    // CurrentView
     const char *file;    // the cache file
     const char *title;
     const char *message; // missing page or marker
+    int cols;
+    QList<int> alignments;
+    int centredHeaders; // header cells 0 .. this one are centred
+    bool titleOnWhite;
+    int titleCol;
+    bool hideFirst; // the hidden rows are set before rows 0 and 1
+    QList<double> widths;
+    QList<QByteArray> headers;
 };
 const IpoProfile &Profile(IpoCalendar calendar);
 void ReadIpoCalendar(IpoCalendar calendar, QByteArray &page, SheetTable &t);
@@ -117,6 +128,8 @@ struct SplitsList {
 // Modes 0 to 4; null for any other.
 const SplitsList *FindSplitsList(int mode);
 void ReadSplits(int mode, QByteArray &page, SheetTable &t);
+// The view of a splits calendar: "FMS" and the mode.
+QString SplitsView(int mode);
 
 // A row's last page cell split at each `separator` into cells of their own:
 // the link words of the IPO rows (the registrations' excepted) and the

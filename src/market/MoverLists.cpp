@@ -6,6 +6,7 @@
 #include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 #include "platform/Dialogs.h"
 #include "platform/Text.h"
@@ -92,6 +93,7 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
     const QByteArray block = CutBetween(page, "<BR>Ratio", "Show");
 
     t.SetUp(2, 10);
+    const LinkColumns::View &links = LinkColumns::Of(u"BR");
     ForEachBetween(block, "<tr", "</tr>", [&](QByteArrayView row) {
         QByteArray line;
         QByteArray address;
@@ -109,10 +111,9 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
             }
         });
         t.AddItem(line);
-        if (!address.isEmpty()) {
+        if (!address.isEmpty())
             t.SetText(t.Rows() - 1, 9, address);
-            LinkLook(t.Look(t.Rows() - 1, 1));
-        }
+        LinkLooks(t, t.Rows() - 1, links, !address.isEmpty());
     }, LeftOpen::EndsWalk);
 
     t.alignments = {4, 1, 1, 7, 7, 7, 7, 7, 7};

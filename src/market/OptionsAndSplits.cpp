@@ -7,6 +7,7 @@
 
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -91,8 +92,6 @@ void ReadSplits(int mode, QByteArray &page, SheetTable &t)
         t.headers = {"Ticker", "Company", "Amount", "Ex-Date", "Pay Date"};
         t.alignments = {1, 1, 4, 4, 4};
         t.widths = {15, 36, 15, 15, 15, 0, 0};
-        for (int r = 2; r < t.Rows(); ++r)
-            LinkLook(t.Look(r, 0));
     } else if (mode == 3) {
         t.headers = {"Symbol", "Company Name", "Amount", "Announce Date", "Ex Date", "Pay Date"};
         t.alignments = {1, 1, 4, 4};
@@ -107,8 +106,13 @@ void ReadSplits(int mode, QByteArray &page, SheetTable &t)
         t.alignments = {1, 4, 4};
         t.widths = {38, 29, 29, 0, 0, 0, 0};
     }
+    const LinkColumns::View &links = LinkColumns::Of(SplitsView(mode));
+    for (int r = 2; r < t.Rows(); ++r)
+        LinkLooks(t, r, links);
     t.topRow = 1;
 }
+
+QString SplitsView(int mode) { return QStringLiteral("FMS") + QString::number(mode); }
 
 } // namespace MarketReaders
 
@@ -131,7 +135,7 @@ void frmMain::Update_OptSum()
 void frmMain::FG_SplitsCalendar(int16_t mode)
 {
     const MarketReaders::SplitsList *list = MarketReaders::FindSplitsList(mode);
-    Fill(*this, {QStringLiteral("FMS") + QString::number(mode),
+    Fill(*this, {MarketReaders::SplitsView(mode),
                  list ? SheetCache::DataSheet(QLatin1String(list->file)) : QString(),
                  [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadSplits(mode, page, t); },
                  MarketFrame::Messages("Data is not available, connect to Internet, and update again .", std::nullopt),

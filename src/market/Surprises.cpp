@@ -6,6 +6,7 @@
 #include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 #include "platform/FlexGrid.h"
 
@@ -21,6 +22,7 @@ void ReadSurprises(QByteArray &page, SheetTable &t)
 
     t.SetUp(2, 5);
     t.SetRowHeight(0, 1);
+    const LinkColumns::View &links = LinkColumns::Of(u"SUP");
     // Five cells make a grid row whatever the page rows hold: a short page
     // row is continued by the next one; a long one loses its cells after the
     // fifth, which take no column.
@@ -40,7 +42,7 @@ void ReadSurprises(QByteArray &page, SheetTable &t)
                 r = 2;
             }
             if (r >= 2)
-                LinkLook(t.Look(r, 0));
+                LinkLooks(t, r, links);
             if (k < 5) {
                 t.PlaceCell(r, c, CellText(cell));
                 if (k == 4) {
@@ -101,6 +103,7 @@ void ReadPercentMovers(const QByteArray &title, QByteArray &page, SheetTable &t)
 
     t.SetUp(6, 9);
     t.SetRowHeight(0, 1);
+    const LinkColumns::View &links = LinkColumns::Of(u"WINLOS");
     int r = 3;
     for (const Section &s : sections) {
         t.SetText(r - 1, 3, s.heading);
@@ -116,8 +119,8 @@ void ReadPercentMovers(const QByteArray &title, QByteArray &page, SheetTable &t)
             row.replace("&nbsp;", "");
             int c = 0;
             ForEachCell(row, [&](QByteArray cell) {
-                if (t.PlaceCell(r, c, CellText(cell)) && c == 1)
-                    LinkLook(t.Look(r, c));
+                if (t.PlaceCell(r, c, CellText(cell)))
+                    LinkLook(t, r, c, links);
                 ++c;
             });
             ++r;

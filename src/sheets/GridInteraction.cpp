@@ -53,7 +53,7 @@ void MarkHeader(FlexGrid *grid)
 
 void SetPointer(FlexGrid *grid, const QString &view)
 {
-    const bool hand = !view.startsWith(QLatin1String("F_")) && GridLinkColumns::IsLinkColumn(view, grid->MouseCol());
+    const bool hand = GridLinkColumns::IsLinkColumn(view, grid->MouseCol());
     if (hand && grid->MousePointer() != FlexGrid::flexCustom) {
         grid->SetMouseIcon(QCursor(Qt::PointingHandCursor));
         grid->SetMousePointer(FlexGrid::flexCustom);
@@ -69,8 +69,6 @@ void ClickLink(FlexGrid *grid, const QString &view)
         Vb::Skip([grid] { grid->SetCellForeColor(0x0000FF); });
         return;
     }
-    if (view.startsWith(QLatin1String("F_")))
-        return;
     const QString address = GridLinkColumns::Address(view, grid->RowSel(), grid->Col(),
                                                      [grid](int r, int c) { return grid->TextMatrix(r, c); });
     if (address.size() >= 2)

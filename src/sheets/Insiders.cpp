@@ -5,6 +5,7 @@
 #include "sheets/SheetReaders.h"
 #include "shell/frmMain.h"
 
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 #include "platform/FlexGrid.h"
 
@@ -56,9 +57,10 @@ void ReadIT(QByteArray &page, const QByteArray &name, SheetTable &t)
 
     t.SetUp(3, 8);
     t.SetRowHeight(0, 1);
-    WalkRows(t, table, 1, [&t](const QByteArray &text, int r, int c) {
-        if (t.PlaceCell(r, c, text) && c == 2)
-            LinkLook(t.Look(r, c));
+    const LinkColumns::View &links = LinkColumns::Of(u"IT");
+    WalkRows(t, table, 1, [&t, &links](const QByteArray &text, int r, int c) {
+        if (t.PlaceCell(r, c, text))
+            LinkLook(t, r, c, links);
         return true;
     });
 
@@ -98,7 +100,8 @@ void ReadQR(QByteArray &page, const QByteArray &name, SheetTable &t)
 
     t.SetUp(3, 7);
     t.SetRowHeight(0, 1);
-    WalkRows(t, table, 2, [&t](QByteArray text, int r, int c) {
+    const LinkColumns::View &links = LinkColumns::Of(u"QR");
+    WalkRows(t, table, 2, [&t, &links](QByteArray text, int r, int c) {
         if (text.isEmpty())
             return false;
         if (const qsizetype q1 = text.indexOf('"'); q1 >= 0) {
@@ -109,8 +112,8 @@ void ReadQR(QByteArray &page, const QByteArray &name, SheetTable &t)
         text.replace("&nbsp;", "");
         text.replace('\n', "");
         text.replace('\r', "");
-        if (t.PlaceCell(r, c, text) && c == 1)
-            LinkLook(t.Look(r, c));
+        if (t.PlaceCell(r, c, text))
+            LinkLook(t, r, c, links);
         return true;
     });
 

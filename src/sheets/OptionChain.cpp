@@ -7,6 +7,7 @@
 #include "sheets/SheetReaders.h"
 #include "shell/frmMain.h"
 
+#include "core/LinkColumns.h"
 #include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Vb.h"
@@ -33,10 +34,10 @@ qsizetype NthComma(const QByteArray &line, int n)
 
 // What each sheet keeps of a line and how it lays the grid out.
 struct Chain {
+    const char *view;  // CurrentView
     const char *title; // after the symbol
     int cols;
     int titleCol;
-    QList<int> links; // description columns
     QList<QByteArray> headers;
     QList<double> widths;
     QList<int> alignments;
@@ -77,14 +78,14 @@ std::optional<QByteArray> KeepBoth(const QByteArray &line)
 
 const QList<QByteArray> kHalf{"Last Sale", "Net", "Bid", "Ask", "Vol", "Open Int"};
 
-const Chain kCalls{"Calls", 7, 0, {0}, QList<QByteArray>{"Calls"} + kHalf, {27, 12, 9, 12, 12, 12, 12},
+const Chain kCalls{"Call", "Calls", 7, 0, QList<QByteArray>{"Calls"} + kHalf, {27, 12, 9, 12, 12, 12, 12},
                    {1, 7, 7, 7, 7, 7, 7}, false, KeepCalls};
-const Chain kPuts{"Puts", 7, 0, {0}, QList<QByteArray>{"Puts"} + kHalf, {24, 12, 12, 12, 12, 12, 12},
+const Chain kPuts{"Put", "Puts", 7, 0, QList<QByteArray>{"Puts"} + kHalf, {24, 12, 12, 12, 12, 12, 12},
                   {1, 7, 7, 7, 7, 7, 7}, false, KeepPuts};
 const Chain kOptions{"Options",
+                     "Options",
                      15,
                      1,
-                     {1, 8},
                      QList<QByteArray>{"", "Calls"} + kHalf + QList<QByteArray>{"Puts"} + kHalf,
                      {2, 12, 8, 8, 8, 8, 8, 8, 12, 8, 8, 8, 8, 8, 8},
                      {1, 1, 7, 4, 7, 7, 7, 7, 1, 7, 4, 7, 7, 7, 7},
@@ -141,9 +142,9 @@ void ReadChain(const Chain &ch, const QByteArray &page, SheetTable &t)
 
     for (int c = 0; c < ch.cols; ++c)
         t.Look(0, c).alignment = FlexGrid::flexAlignCenterCenter;
+    const LinkColumns::View &links = LinkColumns::Of(QString::fromLatin1(ch.view));
     for (int r = 2; r < t.Rows(); ++r)
-        for (int c : ch.links)
-            LinkLook(t.Look(r, c));
+        LinkLooks(t, r, links);
     t.SetText(1, ch.titleCol, CurrentSymbol + ' ' + ch.title);
     CellLook &title = t.Look(1, ch.titleCol);
     title.bold = true;
@@ -165,9 +166,9 @@ std::optional<QByteArray> ChainMessage(int number, const QByteArray &)
     return std::nullopt;
 }
 
-void FillChain(frmMain &main, const char *view, SheetFrame::Reader read)
+void FillChain(frmMain &main, const Chain &ch, SheetFrame::Reader read)
 {
-    Fill(main, {QString::fromLatin1(view), StockPage("_op.Sh"), std::move(read), ChainMessage});
+    Fill(main, {QString::fromLatin1(ch.view), StockPage("_op.Sh"), std::move(read), ChainMessage});
 }
 
 } // namespace
@@ -180,6 +181,6 @@ void ReadOptions(QByteArray &page, const QByteArray &, SheetTable &t) { ReadChai
 
 } // namespace SheetReaders
 
-void frmMain::FG_Call() { FillChain(*this, "Call", SheetReaders::ReadCall); }
-void frmMain::FG_Put() { FillChain(*this, "Put", SheetReaders::ReadPut); }
-void frmMain::FG_Options() { FillChain(*this, "Options", SheetReaders::ReadOptions); }
+void frmMain::FG_Call() { FillChain(*this, kCalls, SheetReaders::ReadCall); }
+void frmMain::FG_Put() { FillChain(*this, kPuts, SheetReaders::ReadPut); }
+void frmMain::FG_Options() { FillChain(*this, kOptions, SheetReaders::ReadOptions); }

@@ -2,6 +2,7 @@
 #include "platform/Hourglass.h"
 
 #include "collect/SheetCache.h"
+#include "core/LinkColumns.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "core/ViewState.h"
@@ -339,6 +340,25 @@ void LinkLook(CellLook &look)
 {
     look.foreColor = LinkBlue;
     look.underline = true;
+}
+
+void LinkLook(SheetTable &t, int row, int col, const LinkColumns::View &view)
+{
+    if (!view.Drawn().Holds(col))
+        return;
+    CellLook &look = t.Look(row, col);
+    if (view.look == LinkColumns::Look::BlueText)
+        look.foreColor = LinkBlue;
+    else
+        LinkLook(look);
+}
+
+void LinkLooks(SheetTable &t, int row, const LinkColumns::View &view, bool hasAddress)
+{
+    if (!hasAddress && view.rows == LinkColumns::Rows::WithAddress)
+        return;
+    for (int c = 0; c < t.Cols(); ++c)
+        LinkLook(t, row, c, view);
 }
 
 void ChangePictures(SheetTable &t, int first, int changeCol)

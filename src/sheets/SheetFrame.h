@@ -24,6 +24,9 @@
 class FlexGrid;
 class QWidget;
 class frmMain;
+namespace LinkColumns {
+struct View;
+}
 
 namespace SheetFrame {
 
@@ -234,6 +237,14 @@ QByteArray RowLine(QByteArrayView row, bool skipEmpty = false);
 void DropLinkWords(QByteArray &page);
 // The blue underlined look of a link cell.
 void LinkLook(CellLook &look);
+// The view's link look on cell (row, col) when the view draws that column
+// as a link (core/LinkColumns), so what looks like a link is what the
+// click table says; other cells keep their look.
+void LinkLook(SheetTable &t, int row, int col, const LinkColumns::View &view);
+// The same for every column of one row. A view whose links stand only in
+// rows with an address (LinkColumns::Rows::WithAddress) draws none in a row
+// without one.
+void LinkLooks(SheetTable &t, int row, const LinkColumns::View &view, bool hasAddress = true);
 // The change arrows of a list: from row `first` on, the picture "DN" in
 // column 0 of a row whose text in changeCol begins with "-", "UP" for "+",
 // centred; any other text gets none.
