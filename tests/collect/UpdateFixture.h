@@ -5,6 +5,7 @@
 #include "collect/UpdateJobs.h"
 #include "common/SampleSite.h"
 #include "common/TestEnv.h"
+#include "common/WhenReady.h"
 #include "core/AppFolder.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
@@ -107,15 +108,7 @@ public:
     // long the machine takes to get there.
     void OnceRequested(qsizetype n, const std::function<void()> &action) const
     {
-        auto *poll = new QTimer(m);
-        QObject::connect(poll, &QTimer::timeout, m, [this, n, poll, action] {
-            if (site->requests().size() < n)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            action();
-        });
-        poll->start(10);
+        WhenReady(m, [this, n] { return site->requests().size() >= n; }, action);
     }
 
     // The request lines the site received, in order ("GET /t/x/XYZ.html").

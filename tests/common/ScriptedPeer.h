@@ -3,7 +3,9 @@
 // line the client sends, for the mail and news clients' tests: exact bytes,
 // replies split into pieces or merged into one send, a greeting that never
 // comes, a hang-up or reset in the middle, a reply flooded after its text
-// until the client goes, a reader that takes its bytes slowly. It records
+// until the client goes, a reader that takes its bytes slowly, a reply held
+// until the test lets it go (so the client is waiting for as long as the
+// test needs, however slow the machine). It records
 // every byte each connection sent, and whether the client ever sent a line
 // before the reply to its previous one had gone out.
 #include <QByteArray>
@@ -38,13 +40,14 @@ public:
         }
         QByteArray reply;   // sent back; empty: nothing is said
         QByteArray until;   // the line (without CR LF) that starts it; empty: any line
-        int delayMs = 0;    // before the first byte
+        int delayMs = 0;    // before the first byte; Held: until Release()
         int pieceSize = 0;  // 0: the reply in one send
         int pieceGapMs = 0;
         Then then = Then::Go;
         QByteArray pattern;
         qint64 floodBytes = 0;
     };
+    static constexpr int Held = -1;
     Turn greeting;      // sent when a client connects
     QList<Turn> turns;  // in order; after the last the peer is silent
     // A slow reader: at most readChunk bytes taken every readGapMs (0: all
@@ -85,6 +88,14 @@ public:
     bool overtaken() const { return overtaken_; }
     // Bytes a flood has put out so far.
     qint64 flooded() const { return flooded_; }
+    // Sends the held replies (those reached so far), as a delay would.
+    void Release()
+    {
+        const auto held = std::exchange(held_, {});
+        for (const auto &[c, t] : held)
+            if (!c->ended) // its socket may be gone
+                Send(c, t, t.reply);
+    }
 
 private:
     struct Conn {
@@ -148,7 +159,10 @@ private:
     void Play(const std::shared_ptr<Conn> &c, const Turn &t)
     {
         c->busy = true;
-        QTimer::singleShot(t.delayMs, c->socket, [this, c, t] { Send(c, t, t.reply); });
+        if (t.delayMs == Held)
+            held_.append({c, t});
+        else
+            QTimer::singleShot(t.delayMs, c->socket, [this, c, t] { Send(c, t, t.reply); });
     }
 
     void Send(const std::shared_ptr<Conn> &c, const Turn &t, QByteArray rest)
@@ -208,6 +222,7 @@ private:
     }
 
     QList<std::shared_ptr<Conn>> conns_;
+    QList<std::pair<std::shared_ptr<Conn>, Turn>> held_;
     bool overtaken_ = false;
     qint64 flooded_ = 0;
     QTcpServer server_; // last, so its connections go before what they write to

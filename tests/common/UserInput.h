@@ -1,9 +1,10 @@
 #pragma once
 // What a user does that QTest has no one call for: text typed beyond ASCII,
 // and answering a real (not scripted) modal box once it is up.
+#include "common/WhenReady.h"
+
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -21,13 +22,13 @@ inline void TypeChars(QWidget *widget, const QString &text)
 // Runs look on the modal box once it is up; look answers it.
 inline void WhenModalUp(const std::function<void(QWidget *)> &look)
 {
-    QTimer::singleShot(10, qApp, [look] {
-        QWidget *box = QApplication::activeModalWidget();
-        if (box && box->isVisible())
-            look(box);
-        else
-            WhenModalUp(look);
-    });
+    WhenReady(
+        qApp,
+        [] {
+            const QWidget *box = QApplication::activeModalWidget();
+            return box && box->isVisible();
+        },
+        [look] { look(QApplication::activeModalWidget()); });
 }
 
 } // namespace tw::test

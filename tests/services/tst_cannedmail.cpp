@@ -7,6 +7,7 @@
 #include "common/SmtpServer.h"
 #include "common/TestRegistry.h"
 #include "common/UserInput.h"
+#include "common/WhenReady.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "platform/Dialogs.h"
@@ -30,7 +31,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 using tw::test::ScriptedPeer;
 using tw::test::SmtpServer;
@@ -78,7 +78,6 @@ private Q_SLOTS:
         QVERIFY(f.Init());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         UpdateJobs::SetNow([] { return QDateTime(QDate(2026, 12, 9), QTime(1, 48, 37)); });
-        frmEmail::SetReplyTimeoutMs(3000);
         // The main window's modal loop is the test's to run.
         frmMain::SetModalHook([](QWidget *) {});
         f.m->ShowWindow();
@@ -224,18 +223,11 @@ private Q_SLOTS:
         f.env->Set(QStringLiteral("EmailServer"), peer.hostPort());
         // Far longer than any wait here: only Stop can end it this soon.
         frmEmail::SetReplyTimeoutMs(120000);
-        const auto stopOnHelo = [&](const auto &self) -> void {
-            QTimer::singleShot(20, f.m, [&, self] {
-                if (peer.lines().isEmpty()) {
-                    self(self);
-                    return;
-                }
-                // To the control that has the focus, as a user's key goes.
-                QWidget *focus = QApplication::focusWidget();
-                QTest::keyClick(focus && focus->window() == f.m ? focus : f.m, Qt::Key_Escape);
-            });
-        };
-        stopOnHelo(stopOnHelo);
+        tw::test::WhenReady(f.m, [&] { return !peer.lines().isEmpty(); }, [&] {
+            // To the control that has the focus, as a user's key goes.
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus && focus->window() == f.m ? focus : f.m, Qt::Key_Escape);
+        });
         LabelRecorder status(f.m->Panel1[6]);
         f.m->RunUpdate();
         QVERIFY2(Dialogs::Log().isEmpty(), qPrintable(Dialogs::Log().value(0).text));

@@ -80,7 +80,6 @@ private Q_SLOTS:
         site = std::make_unique<SampleSite>();
         QVERIFY(site->port());
         QVERIFY(site->pointSettingsHere());
-        VersionCheck::SetSilenceMs(1500);
     }
     void cleanup()
     {
@@ -180,14 +179,20 @@ private Q_SLOTS:
             QVERIFY(site->setFault("/Tkw58.txt", Fault(fault), fault == int(Fault::Delay) ? 200 : 0));
         else
             QVERIFY(site->setReply("/Tkw58.txt", reply));
+        // A short silence for the case that waits one out; the others keep
+        // the program's, which no reply here comes near, however busy the
+        // machine. Half that is far from both.
+        if (fault == int(Fault::Silence))
+            VersionCheck::SetSilenceMs(1500);
         Options *w = ShownOptions();
         QVERIFY(w);
         QElapsedTimer t;
         t.start();
         Click(w->cmdUpgrade);
 
-        QVERIFY(t.elapsed() < 5000);
-        QCOMPARE(site->requests().size(), 1);
+        QVERIFY2(t.elapsed() < VersionCheck::DefaultSilenceMs / 2, qPrintable(QString::number(t.elapsed())));
+        // A silence can end the check before a busy site has logged the request.
+        QTRY_COMPARE_WITH_TIMEOUT(site->requests().size(), 1, 10000);
         QCOMPARE(Dialogs::Log().size(), 1);
         QCOMPARE(Dialogs::Log()[0].text, text);
         QCOMPARE(Dialogs::Log()[0].flags, flags);
