@@ -32,7 +32,7 @@ class tst_pagefetch : public QObject {
     tw::test::UpdateFixture f;
 
 private Q_SLOTS:
-    void init() { QVERIFY(f.Init(1500)); }
+    void init() { QVERIFY(f.Init()); }
     void cleanup() { f.Cleanup(); }
 
     // Each transport with its job's minimum: what is left in the cache after

@@ -86,7 +86,7 @@ class tst_quotejobs : public QObject {
 private Q_SLOTS:
     void init()
     {
-        QVERIFY(f.Init(1500));
+        QVERIFY(f.Init());
         Portfolio.fill({});
         CurrentView.clear();
     }

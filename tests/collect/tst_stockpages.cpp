@@ -30,7 +30,7 @@ class tst_stockpages : public QObject {
     tw::test::UpdateFixture f;
 
 private Q_SLOTS:
-    void init() { QVERIFY(f.Init(1500)); }
+    void init() { QVERIFY(f.Init()); }
     void cleanup() { f.Cleanup(); }
 
     // Which symbols each per-stock job fetches, and how it spells them.

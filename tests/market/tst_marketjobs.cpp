@@ -21,7 +21,7 @@ class tst_marketjobs : public QObject {
     QString Page() const { return f.Sheet(QStringLiteral("M_BRP.Sh")); }
 
 private Q_SLOTS:
-    void init() { QVERIFY(f.Init(1500)); }
+    void init() { QVERIFY(f.Init()); }
     void cleanup() { f.Cleanup(); }
 
     // Box 98 alone: one hand-made request with the site's port in the

@@ -29,7 +29,7 @@ class tst_marketsheetjobs : public QObject {
 
 
 private Q_SLOTS:
-    void init() { QVERIFY(f.Init(1500)); }
+    void init() { QVERIFY(f.Init()); }
     void cleanup() { f.Cleanup(); }
 
     // Box 57 alone: one hand-made request for the pricings; the other IPO
