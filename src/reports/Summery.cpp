@@ -13,6 +13,7 @@
 #include "reports/OptionRows.h"
 #include "reports/ResearchRows.h"
 #include "reports/TradeRows.h"
+#include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
 
 #include <QLabel>
@@ -125,7 +126,7 @@ QByteArray Summery::S_Profile()
     const QByteArray page = ReadSheet("_P.Sh");
     if (page.isEmpty())
         return NoData;
-    const QByteArray text = ReportPage::CellText(SheetReaders::ProfileCut(page));
+    const QByteArray text = SheetFrame::CellText(SheetReaders::ProfileCut(page));
     if (text.isEmpty())
         return {};
     return ReportPage::Escape(text).replace(". ", ".<BR>");
