@@ -46,6 +46,14 @@ QByteArray Scale()
     return out + "</tr></table>";
 }
 
+// The rows of a trades section; the heading row alone is no table.
+QByteArray TradeTable(const TradeRows::Walked &walked)
+{
+    if (!walked.whole || walked.rows.endsWith("<TR>"))
+        return {};
+    return walked.rows;
+}
+
 } // namespace
 
 void Summery::Progress(const char *text)
@@ -211,11 +219,7 @@ QByteArray Summery::S_IT()
     const QByteArray page = ReadSheet("_it.Sh");
     if (page.isEmpty())
         return NoData;
-    const TradeRows::Walked trades = TradeRows::Insiders(ReportPage::Renderer::Summary, page);
-    // The heading row alone is no table.
-    if (!trades.whole || trades.rows.endsWith("<TR>"))
-        return {};
-    return trades.rows;
+    return TradeTable(TradeRows::Insiders(ReportPage::Renderer::Summary, page));
 }
 
 QByteArray Summery::S_QR()
@@ -224,10 +228,7 @@ QByteArray Summery::S_QR()
     const QByteArray page = ReadSheet("_qr.Sh");
     if (page.isEmpty())
         return NoData;
-    const TradeRows::Walked filings = TradeRows::Filings(ReportPage::Renderer::Summary, page);
-    if (!filings.whole || filings.rows.endsWith("<TR>"))
-        return {};
-    return filings.rows;
+    return TradeTable(TradeRows::Filings(ReportPage::Renderer::Summary, page));
 }
 
 QByteArray Summery::S_SI()
