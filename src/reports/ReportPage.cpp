@@ -10,6 +10,7 @@
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "reports/FileOut.h"
+#include "sheets/SheetFrame.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,18 +75,6 @@ void DropCaseVariants(const QString &path)
     }
 }
 
-bool Blank(char c) { return c == ' '; }
-
-QByteArray TrimBlanks(const QByteArray &text)
-{
-    qsizetype a = 0, b = text.size();
-    while (a < b && Blank(text[a]))
-        ++a;
-    while (b > a && Blank(text[b - 1]))
-        --b;
-    return text.mid(a, b - a);
-}
-
 } // namespace
 
 bool WalkPieces(const QByteArray &text, QByteArrayView open, QByteArrayView close,
@@ -143,7 +132,7 @@ bool WalkRows(const QByteArray &table, const std::function<void(const QByteArray
 
 bool WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell)
 {
-    return WalkPieces(row, "<td", "</td>", [&](const QByteArray &text) { cell(CellText(text)); });
+    return WalkPieces(row, "<td", "</td>", [&](const QByteArray &text) { cell(SheetFrame::CellText(text)); });
 }
 
 Written WriteRows(const QByteArray &table, const std::function<QByteArray(int at, const QByteArray &text)> &cell)
@@ -167,12 +156,6 @@ QByteArray HeadingRow(std::initializer_list<const char *> headings)
     for (const char *h : headings)
         out += QByteArray(h) + "\r\n";
     return out + "</TR>\r\n<TR>";
-}
-
-QByteArray CellText(QByteArray piece, bool trim)
-{
-    const QByteArray text = Misc::CleanHTML(piece, false, true, false);
-    return trim ? TrimBlanks(text) : text;
 }
 
 std::optional<QByteArray> PageLink(const QString &site, QByteArrayView prefix, QByteArrayView path)

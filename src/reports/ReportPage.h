@@ -42,12 +42,10 @@ bool WalkPieces(const QByteArray &text, QByteArrayView open, QByteArrayView clos
 // Each "<tr" .. "</tr>" of the table in order, numbered from 0. A row
 // without its closing tag ends the walk (false).
 bool WalkRows(const QByteArray &table, const std::function<void(const QByteArray &row, int n)> &row);
-// Each "<td" .. "</td>" cell of the row as CellText gives it ("<th" cells
-// are not walked). A cell without its closing tag ends the walk (false).
+// Each "<td" .. "</td>" cell of the row as SheetFrame::CellText gives it
+// ("<th" cells are not walked). A cell without its closing tag ends the walk
+// (false).
 bool WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell);
-// A cell's text: tags dropped, "&amp;" read as "&", blanks trimmed unless
-// asked otherwise (a blank value of the earnings tables counts).
-QByteArray CellText(QByteArray piece, bool trim = true);
 
 // The rows of a table as report rows: each row's cells as cell(place in the
 // row, text) writes them, every row after the first opened with "<tr>",

@@ -13,6 +13,7 @@
 #include "reports/OptionRows.h"
 #include "reports/ResearchRows.h"
 #include "reports/TradeRows.h"
+#include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
 
 #include <QLabel>
@@ -43,6 +44,14 @@ QByteArray Scale()
     for (const auto &[word, align] : cells)
         out += ScaleCell(word, align);
     return out + "</tr></table>";
+}
+
+// The rows of a trades section; the heading row alone is no table.
+QByteArray TradeTable(const TradeRows::Walked &walked)
+{
+    if (!walked.whole || walked.rows.endsWith("<TR>"))
+        return {};
+    return walked.rows;
 }
 
 } // namespace
@@ -125,7 +134,7 @@ QByteArray Summery::S_Profile()
     const QByteArray page = ReadSheet("_P.Sh");
     if (page.isEmpty())
         return NoData;
-    const QByteArray text = ReportPage::CellText(SheetReaders::ProfileCut(page));
+    const QByteArray text = SheetFrame::CellText(SheetReaders::ProfileCut(page));
     if (text.isEmpty())
         return {};
     return ReportPage::Escape(text).replace(". ", ".<BR>");
@@ -210,11 +219,7 @@ QByteArray Summery::S_IT()
     const QByteArray page = ReadSheet("_it.Sh");
     if (page.isEmpty())
         return NoData;
-    const TradeRows::Walked trades = TradeRows::Insiders(ReportPage::Renderer::Summary, page);
-    // The heading row alone is no table.
-    if (!trades.whole || trades.rows.endsWith("<TR>"))
-        return {};
-    return trades.rows;
+    return TradeTable(TradeRows::Insiders(ReportPage::Renderer::Summary, page));
 }
 
 QByteArray Summery::S_QR()
@@ -223,10 +228,7 @@ QByteArray Summery::S_QR()
     const QByteArray page = ReadSheet("_qr.Sh");
     if (page.isEmpty())
         return NoData;
-    const TradeRows::Walked filings = TradeRows::Filings(ReportPage::Renderer::Summary, page);
-    if (!filings.whole || filings.rows.endsWith("<TR>"))
-        return {};
-    return filings.rows;
+    return TradeTable(TradeRows::Filings(ReportPage::Renderer::Summary, page));
 }
 
 QByteArray Summery::S_SI()

@@ -385,7 +385,11 @@ void ChangeColors(SheetTable &t, int first, int col)
     }
 }
 
-QByteArray CellText(QByteArray &cell) { return Trim(Misc::CleanHTML(cell, false, true, false)); }
+QByteArray CellText(QByteArray cell, Blanks blanks)
+{
+    const QByteArray text = Misc::CleanHTML(cell, false, true, false);
+    return blanks == Blanks::Trim ? Trim(text) : text;
+}
 
 QByteArray LinkAddress(QByteArrayView text)
 {

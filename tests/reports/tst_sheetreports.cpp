@@ -441,6 +441,45 @@ private Q_SLOTS:
                     .contains("<U><B>Quarterly Reports </B></U>"));
     }
 
+    // The insider and filings sections follow one rule: rows when the page
+    // gave some, nothing for a page that gave only the heading row or left a
+    // row open, the no-data text when the page is missing.
+    void tradeSections_data()
+    {
+        QTest::addColumn<bool>("insiders");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("shown"); // a piece of the section; empty: the section is empty
+
+        const QByteArray row = "<tr><td>1</td><td><a href=\"a.html\">N</a></td></tr>";
+        QTest::newRow("insiders: rows") << true << InsiderPage(row) << QByteArray("<small>N<small>");
+        QTest::newRow("insiders: no table after the markers")
+            << true << QByteArray("<html>Insider Trades, none</html>") << QByteArray();
+        QTest::newRow("insiders: row left open") << true << InsiderPage(row + "<tr><td>2</td>") << QByteArray();
+        QTest::newRow("insiders: no page") << true << QByteArray() << QByteArray("No Data Available.");
+
+        const QByteArray head = "<html>Sort By<table></table><table><tr><td>Date</td></tr>";
+        QTest::newRow("filings: rows") << false << head + "<tr><td>a</td></tr></table></html>"
+                                       << QByteArray("<TD><FONT color=#484848 size=-1 Face=\"Arial\">a</FONT></td>");
+        QTest::newRow("filings: heading row alone") << false << head + "</table></html>" << QByteArray();
+        QTest::newRow("filings: row left open")
+            << false << head + "<tr><td>a</td></tr><tr><td>b</td></table></html>" << QByteArray();
+        QTest::newRow("filings: no page") << false << QByteArray() << QByteArray("No Data Available.");
+    }
+    void tradeSections()
+    {
+        QFETCH(bool, insiders);
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, shown);
+        if (!page.isEmpty())
+            Cache("IBM", insiders ? "_it.Sh" : "_qr.Sh", page);
+        Summery summery;
+        const QByteArray section = insiders ? summery.S_IT() : summery.S_QR();
+        if (shown.isEmpty())
+            QCOMPARE(section, QByteArray());
+        else
+            QVERIFY2(section.contains(shown), section.constData());
+    }
+
     void shortInterest()
     {
         const QByteArray page = "<table><tr><th>Days to Cover</th></tr><tr><td>Jan 15</td><td></td><td>5</td><td>6</td>"

@@ -312,6 +312,44 @@ private Q_SLOTS:
             QCOMPARE(QString::fromLatin1(t.Text(2, c)), cells[c]);
     }
 
+    // A cell's text, for every reader of sheets and reports: markup dropped
+    // (also what stands before the first ">"), "&amp;" read as "&", and only
+    // spaces trimmed, unless the blanks are kept; tabs, line ends, "&nbsp;"
+    // and 8-bit blanks stay as they are.
+    void cellText_data()
+    {
+        QTest::addColumn<QByteArray>("piece");
+        QTest::addColumn<QByteArray>("trimmed");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("plain") << QByteArray("<td>Acme") << QByteArray("Acme") << QByteArray("Acme");
+        QTest::newRow("spaces around") << QByteArray("<td>  Acme  ") << QByteArray("Acme") << QByteArray("  Acme  ");
+        QTest::newRow("spaces only") << QByteArray("<td>   ") << QByteArray() << QByteArray("   ");
+        QTest::newRow("empty") << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("tabs stay") << QByteArray("<td>\tAcme\t") << QByteArray("\tAcme\t") << QByteArray("\tAcme\t");
+        QTest::newRow("line ends stay") << QByteArray("<td> Acme\r\n ") << QByteArray("Acme\r\n")
+                                        << QByteArray(" Acme\r\n ");
+        QTest::newRow("nbsp stays") << QByteArray("<td> &nbsp;Acme&nbsp; ") << QByteArray("&nbsp;Acme&nbsp;")
+                                    << QByteArray(" &nbsp;Acme&nbsp; ");
+        QTest::newRow("8-bit blank stays") << QByteArray("<td>\xA0" "Caf\xE9 ") << QByteArray("\xA0" "Caf\xE9")
+                                           << QByteArray("\xA0" "Caf\xE9 ");
+        QTest::newRow("amp once") << QByteArray("<td>A&amp;B &amp;amp;") << QByteArray("A&B &amp;")
+                                  << QByteArray("A&B &amp;");
+        QTest::newRow("tags dropped, inner spaces kept")
+            << QByteArray("<td><b> Acme </b> Corp <br>") << QByteArray("Acme  Corp") << QByteArray(" Acme  Corp ");
+        QTest::newRow("before the first tag end") << QByteArray("Acme<b>Corp") << QByteArray("Corp")
+                                                  << QByteArray("Corp");
+        QTest::newRow("no tag at all") << QByteArray(" Acme ") << QByteArray() << QByteArray();
+        QTest::newRow("tag left open") << QByteArray("<td>Acme <b") << QByteArray("Acme") << QByteArray("Acme ");
+    }
+    void cellText()
+    {
+        QFETCH(QByteArray, piece);
+        QFETCH(QByteArray, trimmed);
+        QFETCH(QByteArray, kept);
+        QCOMPARE(SheetFrame::CellText(piece), trimmed);
+        QCOMPARE(SheetFrame::CellText(piece, SheetFrame::Blanks::Keep), kept);
+    }
+
     // A zoom request draws into a new window's grid and ends with the call;
     // a failed one shows no window and leaves the message in the main grid.
     void zoom_data()
