@@ -7,7 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Vb.h"
 #include "platform/Winsock.h"
-#include "shell/frmMain.h"
+#include "core/MainView.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +30,7 @@ bool KeepWhole(bool stored, const QString &file, qint64 minimum)
 
 } // namespace
 
-void ForEachStock(const frmMain &m, const std::function<bool(const QByteArray &)> &turn)
+void ForEachStock(const MainView &m, const std::function<bool(const QByteArray &)> &turn)
 {
     if (m.SingleStockMode == -1) {
         turn(CurrentSymbol);
@@ -44,7 +44,7 @@ void ForEachStock(const frmMain &m, const std::function<bool(const QByteArray &)
     }
 }
 
-void FetchSocketPages(frmMain &m, const SocketPage &p)
+void FetchSocketPages(MainView &m, const SocketPage &p)
 {
     try {
         m.Winsock1->Close();
@@ -67,7 +67,7 @@ void FetchSocketPages(frmMain &m, const SocketPage &p)
     }
 }
 
-bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QString &file, const QString &status,
+bool FetchInetPage(MainView &m, const char *site, const QString &path, const QString &file, const QString &status,
                    qint64 minimum, ShortAnswer shortAnswer)
 {
     const QString url = Hosts::Url(QLatin1String(site), path);
@@ -76,7 +76,7 @@ bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QStr
     return m.DownloadURL(file, url, status, minimum);
 }
 
-void FetchMarketPage(frmMain &m, const char *site, const QString &path, const QString &name, const QString &status,
+void FetchMarketPage(MainView &m, const char *site, const QString &path, const QString &name, const QString &status,
                      qint64 minimum)
 {
     try {

@@ -7,14 +7,14 @@
 #include <QString>
 #include <functional>
 
-class frmMain;
+class MainView;
 
 namespace StockJobs {
 
 // The stocks a per-stock job covers: CurrentSymbol alone in single-stock
 // mode, else the open set in order, ending at a stop. turn answers false to
 // end the job.
-void ForEachStock(const frmMain &m, const std::function<bool(const QByteArray &)> &turn);
+void ForEachStock(const MainView &m, const std::function<bool(const QByteArray &)> &turn);
 
 // What a whole answer under a job's minimum is.
 enum class ShortAnswer {
@@ -35,16 +35,16 @@ struct SocketPage {
     ShortAnswer shortAnswer = ShortAnswer::KeepsOlderPage;
 };
 // Each stock's page in turn; a failing step ends the job, the run goes on.
-void FetchSocketPages(frmMain &m, const SocketPage &p);
+void FetchSocketPages(MainView &m, const SocketPage &p);
 
 // One page over the transfer control, kept only when it is a page of at
 // least minimum bytes; true when it was stored. A stock whose page could not
 // be fetched leaves the next ones to go on.
-bool FetchInetPage(frmMain &m, const char *site, const QString &path, const QString &file, const QString &status,
+bool FetchInetPage(MainView &m, const char *site, const QString &path, const QString &file, const QString &status,
                    qint64 minimum, ShortAnswer shortAnswer = ShortAnswer::KeepsOlderPage);
 
 // A whole-market page over the transfer control; nothing after a stop.
-void FetchMarketPage(frmMain &m, const char *site, const QString &path, const QString &name, const QString &status,
+void FetchMarketPage(MainView &m, const char *site, const QString &path, const QString &name, const QString &status,
                      qint64 minimum = 0);
 
 } // namespace StockJobs

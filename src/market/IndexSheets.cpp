@@ -235,7 +235,7 @@ void frmMain::FG_USMarket()
 {
     // Without the file the view on show stays what it was.
     if (!QFileInfo(Stock::USFile()).isFile()) {
-        ShowGridMessage(QStringLiteral("Tickerwatch do not have US market information"));
+        SheetFrame::ShowGridMessage(*this, QStringLiteral("Tickerwatch do not have US market information"));
         ZoomMode = 0;
         return;
     }

@@ -3,6 +3,7 @@
 
 #include "collect/SheetCache.h"
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "core/ViewState.h"
@@ -13,7 +14,6 @@
 #include "platform/VbColor.h"
 #include "sheets/SheetState.h"
 #include "sheets/Utilities.h"
-#include "shell/frmMain.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -171,7 +171,7 @@ void Draw(FlexGrid *grid, const SheetTable &t, int baseRowHeight)
 
 void SetZoomMaker(std::function<ZoomTarget()> maker) { ZoomMaker() = std::move(maker); }
 
-void Fill(frmMain &main, const Sheet &sheet)
+void Fill(MainView &main, const Sheet &sheet)
 {
     const Hourglass hourglass;
     CurrentView = sheet.view;
@@ -223,7 +223,7 @@ void Fill(frmMain &main, const Sheet &sheet)
                     message = NoDataMessage(name);
             }
             if (message)
-                main.ShowGridMessage(Text::FromCp1252(*message));
+                ShowGridMessage(main, Text::FromCp1252(*message));
             else if (grid)
                 Draw(grid, table, main.BaseRowHeight); // the part read before the failure
             if (window)
@@ -446,13 +446,11 @@ QByteArray Trim(const QByteArray &text)
     return text.mid(b, e - b);
 }
 
-} // namespace SheetFrame
-
 // The failure message of a sheet: always in the main grid, also while a
 // sheet was being drawn into a Zoom window. Each step stands alone.
-void frmMain::ShowGridMessage(const QString &message)
+void ShowGridMessage(MainView &main, const QString &message)
 {
-    FlexGrid *const fg = FG;
+    FlexGrid *const fg = main.FG;
     if (!fg)
         return;
     using Utilities::Skip;
@@ -460,10 +458,12 @@ void frmMain::ShowGridMessage(const QString &message)
     Skip([&] { fg->Clear(); });
     Skip([&] { fg->SetRows(1); });
     Skip([&] { fg->SetTextMatrix(0, 0, message); });
-    Skip([&] { fg->SetRowHeight(0, 3 * BaseRowHeight); });
+    Skip([&] { fg->SetRowHeight(0, 3 * main.BaseRowHeight); });
     Skip([&] { fg->SetColWidthPercent(0, 100); }); // the whole grid, as wide as it grows
     Skip([&] { fg->SetCellAlignment(0, 0, FlexGrid::flexAlignCenterCenter); });
     Skip([&] { fg->SetBackColor(VbColor::Window); });
     Skip([&] { fg->SetGridLines(FlexGrid::flexGridNone); });
     Skip([&] { fg->SetRedraw(true); });
 }
+
+} // namespace SheetFrame

@@ -7,10 +7,10 @@
 // hand-over and the one failure path live here and nowhere else.
 //
 // A filler is then a few lines:
-//   void frmMain::FG_XY()
+//   void FG_XY(MainView &main)
 //   {
-//       SheetFrame::Fill(*this, {QStringLiteral("XY"), SheetFrame::StockPage("_xy.Sh"), ReadXY,
-//                                SheetFrame::UsualMessages(std::nullopt)});
+//       SheetFrame::Fill(main, {QStringLiteral("XY"), SheetFrame::StockPage("_xy.Sh"), ReadXY,
+//                               SheetFrame::UsualMessages(std::nullopt)});
 //   }
 #include <QByteArray>
 #include <QByteArrayView>
@@ -23,7 +23,7 @@
 
 class FlexGrid;
 class QWidget;
-class frmMain;
+class MainView;
 namespace LinkColumns {
 struct View;
 }
@@ -165,7 +165,10 @@ struct Sheet {
 // leaves the part read so far drawn.
 // A zoom request ends with this call, drawn or not, unless the sheet
 // ignores zooming.
-void Fill(frmMain &main, const Sheet &sheet);
+void Fill(MainView &main, const Sheet &sheet);
+
+// One centred line in the main grid in place of a sheet.
+void ShowGridMessage(MainView &main, const QString &message);
 
 // Puts a table into a grid in one go, redraw off meanwhile.
 void Draw(FlexGrid *grid, const SheetTable &table, int baseRowHeight);

@@ -5,6 +5,7 @@
 //
 // Controls keep their names as members and as object names ("Panel1_6",
 // "lblSbl_0"); places and sizes are kept in twips (platform/Geometry.h).
+#include "core/MainView.h"
 #include "sheets/GridInteraction.h"
 
 #include <QByteArray>
@@ -30,7 +31,7 @@ struct Reply;
 }
 class Reports;
 
-class frmMain : public QWidget {
+class frmMain : public QWidget, public MainView {
     Q_OBJECT
 public:
     // The one main window; created hidden on first use.
@@ -43,12 +44,11 @@ public:
     void ShowWindow();
 
     // ------------------------------------------------------------------
-    // Controls (created by the constructor, frmMain.cpp)
+    // Controls (created by the constructor, frmMain.cpp); the grid and the
+    // tree are MainView's FG and TreeView1.
     // ------------------------------------------------------------------
     QWidget *NewsTicker1 = nullptr; // the news ticker strip along the top
     QFrame *PicCont = nullptr;      // work area: tree, symbol bar, grid
-    TreeView *TreeView1 = nullptr;
-    FlexGrid *FG = nullptr;
     QFrame *picSplit2 = nullptr; // vertical splitter (tree | symbol bar)
     QFrame *Splitter = nullptr;  // horizontal splitter (upper panel / grid)
     QFrame *picSplit = nullptr;  // the grid's column drop marker
@@ -99,11 +99,6 @@ public:
     // ------------------------------------------------------------------
     // Window-level state
     // ------------------------------------------------------------------
-    QString BaseCaption;
-    int16_t AbortFlag = 0;
-    int16_t SingleStockMode = 0;
-    int16_t LastNodeIndex = 1;
-    int16_t BaseRowHeight = 0;
     int32_t TreeDragX = 2147483647;
     int32_t GridDragY = 2147483647;
     uint32_t SplitterDragColor = 0x808080;
@@ -278,12 +273,10 @@ private:
     // --- update run: transports, job table, downloaders, timer (collect/) ---
     // ------------------------------------------------------------------
 public:
-    class Winsock *Winsock1 = nullptr;
     class Inet *ActiveInet = nullptr; // set by PrepareInet, released by StopUpdate
     QString RequestURL;         // the pending socket fetch: its address,
     QString TargetFile;         // its cache file,
     QByteArray ResponseBuffer;  // what has arrived so far,
-    int16_t SocketBusy = 0;     // -1 from its connect until its page is written
     int16_t UpdateTotal = 0;
     int16_t UpdateRemaining = 0;
     int16_t AutoUpdateCounter = 0;
@@ -292,13 +285,11 @@ public:
     void Timer1_Timer();
     void Inet1_StateChanged(int state);
 
-    // Transports. DownloadURL and SocketFetch answer whether a page was
-    // stored: a whole 200 reply of at least minimum bytes (HttpPage). Any
-    // other fetch writes nothing and keeps the older page.
+    // Transports (HttpPage decides what a stored page is).
     void PrepareInet();
-    bool DownloadURL(const QString &file, const QString &url, const QString &status, qint64 minimum = 0);
+    bool DownloadURL(const QString &file, const QString &url, const QString &status, qint64 minimum = 0) override;
     bool SocketFetch(const QString &site, const QString &pathAndQuery, const QString &file, const QString &status,
-                     qint64 minimum = 0);
+                     qint64 minimum = 0) override;
     // Pages this run tried and could not store; reset when a run starts.
     int PagesTried = 0;
     int PagesFailed = 0;
@@ -375,7 +366,7 @@ public:
     // Set names from the Groups subkey into the Sets menu.
     void LoadSets();
     // An Update run or a fast update is under way: lblDesc(0) reads "Stop".
-    bool UpdateRunning() const;
+    bool UpdateRunning() const override;
     void frmButtom_MouseMove(int button, int shift, float x, float y);
     void Panel1_MouseDown(int index, int button, int shift, float x, float y);
     void Panel1_MouseMove(int index, int button, int shift, float x, float y);
@@ -403,9 +394,7 @@ public:
     static void SetPopupHook(std::function<void(QMenu *, QPointF)> hook);
     static void SetModalHook(std::function<void(QWidget *)> hook);
 
-    // Places a secondary window across the given width (the window's outer
-    // or inner width), 700 twips below the news ticker's top.
-    void PlaceBelowTicker(QWidget *form, double width);
+    void PlaceBelowTicker(QWidget *form, double width) override;
 
 private:
     // Opens the popup with its top-left corner at (x, y) twips of the window.
@@ -544,13 +533,6 @@ private:
     void WireTree();
     void RunNodeRules(class TreeNode *node, bool opening);
     void WireGrid();
-    // ------------------------------------------------------------------
-    // --- sheet frame (sheets/SheetFrame.cpp) ---
-    // ------------------------------------------------------------------
-public:
-    // One centred line in the main grid in place of a sheet.
-    void ShowGridMessage(const QString &message);
-
     // --- quotes: price refresh, fast update, prices grid (collect/) ---
 public:
     // Cuts the cached quote page into slot index of Stocks and returns the

@@ -286,7 +286,7 @@ private Q_SLOTS:
         QVERIFY(follows(3, 12)); // "Last Sale", shifted by the drop
 
         // A message in place of a sheet spans the grid at any width.
-        f.main->ShowGridMessage(QStringLiteral("No data"));
+        SheetFrame::ShowGridMessage(*f.main, QStringLiteral("No data"));
         f.main->resize(1400, 900);
         QTRY_VERIFY(f.fg()->Width() > 1000 * 15);
         QVERIFY(follows(0, 100));

@@ -1,0 +1,48 @@
+#pragma once
+// The main window as the feature folders reach it: the state they share with
+// it and the calls they make into it. The window (shell/frmMain) derives from
+// this and implements the calls, so a feature never includes the shell and
+// the libraries link one way.
+#include <QString>
+#include <cstdint>
+
+class FlexGrid;
+class QWidget;
+class TreeView;
+class Winsock;
+
+class MainView {
+public:
+    // The main window, nullptr while none exists.
+    static MainView *Loaded();
+
+    FlexGrid *FG = nullptr;           // the main grid
+    TreeView *TreeView1 = nullptr;    // the navigation tree
+    QString BaseCaption;              // the window's caption between runs
+    int16_t AbortFlag = 0;            // Stop was pressed during a run
+    int16_t SingleStockMode = 0;      // the run fetches the current stock only
+    int16_t LastNodeIndex = 1;        // the tree node last opened
+    int16_t BaseRowHeight = 0;        // the grids' row height at start-up
+    Winsock *Winsock1 = nullptr;      // the Update run's socket
+    int16_t SocketBusy = 0;           // -1 from its connect until its page is written
+
+    // The run's two page transports; each answers whether a page was stored:
+    // a whole 200 reply of at least minimum bytes. Any other fetch writes
+    // nothing and keeps the older page.
+    virtual bool DownloadURL(const QString &file, const QString &url, const QString &status, qint64 minimum = 0) = 0;
+    virtual bool SocketFetch(const QString &site, const QString &pathAndQuery, const QString &file,
+                             const QString &status, qint64 minimum = 0) = 0;
+
+    // An Update run or a fast update is under way.
+    virtual bool UpdateRunning() const = 0;
+    // Places a secondary window across the given width (the window's outer
+    // or inner width), 700 twips below the news ticker's top.
+    virtual void PlaceBelowTicker(QWidget *form, double width) = 0;
+
+    MainView(const MainView &) = delete;
+    MainView &operator=(const MainView &) = delete;
+
+protected:
+    MainView();
+    virtual ~MainView();
+};
