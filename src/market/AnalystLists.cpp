@@ -2,10 +2,10 @@
 // initiated, each one table of a page fetched by the up- and downgrade job.
 #include "market/MarketFrame.h"
 #include "market/MarketReaders.h"
-#include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -80,7 +80,7 @@ void ReadActions(Action action, QByteArray &page, SheetTable &t)
 
 namespace {
 
-void FillActions(frmMain &main, MarketReaders::Action action)
+void FillActions(MainView &main, MarketReaders::Action action)
 {
     const MarketReaders::ActionList &l = MarketReaders::Profile(action);
     Fill(main, {QString::fromLatin1(l.view), SheetCache::DataSheet(QLatin1String(l.file)),
@@ -90,6 +90,10 @@ void FillActions(frmMain &main, MarketReaders::Action action)
 
 } // namespace
 
-void frmMain::FG_Upgrade() { FillActions(*this, MarketReaders::Action::Upgrades); }
-void frmMain::FG_Downgrade() { FillActions(*this, MarketReaders::Action::Downgrades); }
-void frmMain::FG_Coverage() { FillActions(*this, MarketReaders::Action::Coverage); }
+namespace MarketReaders {
+
+void FG_Upgrade(MainView &main) { FillActions(main, MarketReaders::Action::Upgrades); }
+void FG_Downgrade(MainView &main) { FillActions(main, MarketReaders::Action::Downgrades); }
+void FG_Coverage(MainView &main) { FillActions(main, MarketReaders::Action::Coverage); }
+
+} // namespace MarketReaders

@@ -2,10 +2,10 @@
 // reports (mode 0) and a news service's analyst recommendations (mode 1).
 #include "market/MarketFrame.h"
 #include "market/MarketReaders.h"
-#include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -79,24 +79,24 @@ void ReadBrokerReports(int mode, QByteArray &page, SheetTable &t)
 
 QString BrokerReportsView(int mode) { return QStringLiteral("M_BRP") + QString::number(mode); }
 
-} // namespace MarketReaders
-
-void frmMain::FG_M_BRP(int16_t mode)
+void FG_M_BRP(MainView &main, int16_t mode)
 {
-    Fill(*this, {MarketReaders::BrokerReportsView(mode), SheetCache::DataSheet(QStringLiteral("M_BRP.Sh")),
-                 [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadBrokerReports(mode, page, t); },
-                 MarketFrame::Messages("Data is not available, connect to Internet, and update again .", std::nullopt),
-                 Source::Page, Zooming::MainGrid});
+    Fill(main, {MarketReaders::BrokerReportsView(mode), SheetCache::DataSheet(QStringLiteral("M_BRP.Sh")),
+                [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadBrokerReports(mode, page, t); },
+                MarketFrame::Messages("Data is not available, connect to Internet, and update again .", std::nullopt),
+                Source::Page, Zooming::MainGrid});
 }
 
-void frmMain::Update_M_BRP()
+void Update_M_BRP(MainView &main)
 {
-    if (AbortFlag == -1)
+    if (main.AbortFlag == -1)
         return;
     try {
-        SocketFetch(QStringLiteral("BrokerReportSite"), QStringLiteral("/reports/reports-today.asp"),
+        main.SocketFetch(QStringLiteral("BrokerReportSite"), QStringLiteral("/reports/reports-today.asp"),
                     SheetCache::DataSheet(QStringLiteral("M_BRP.Sh")),
                     QStringLiteral("Updating Today's Broker Reports / Bloomberg Analysts Recommendations"), 1000);
     } catch (...) {
     }
 }
+
+} // namespace MarketReaders

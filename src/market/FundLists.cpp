@@ -3,11 +3,11 @@
 // (view code and cache file name alike).
 #include "market/MarketFrame.h"
 #include "market/MarketReaders.h"
-#include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -75,27 +75,27 @@ void ReadFunds(const FundList &list, QByteArray &page, SheetTable &t)
     t.headers = {"Symbol", "Company Name", "Last", "Change", "Date"};
 }
 
-} // namespace MarketReaders
-
-void frmMain::FG_Funds(const QString &key)
+void FG_Funds(MainView &main, const QString &key)
 {
     const MarketReaders::FundList *list = MarketReaders::FindFundList(key);
     const QByteArray title = list ? QByteArray(list->title) : QByteArray();
-    Fill(*this, {key, list ? SheetCache::DataSheet(key + QStringLiteral(".Sh")) : QString(),
-                 [list](QByteArray &page, const QByteArray &, SheetTable &t) {
-                     MarketReaders::ReadFunds(*list, page, t);
-                 },
-                 MarketFrame::Messages("Tickerwatch do not have " + title + " informain.", std::nullopt)});
+    Fill(main, {key, list ? SheetCache::DataSheet(key + QStringLiteral(".Sh")) : QString(),
+                [list](QByteArray &page, const QByteArray &, SheetTable &t) {
+                    MarketReaders::ReadFunds(*list, page, t);
+                },
+                MarketFrame::Messages("Tickerwatch do not have " + title + " informain.", std::nullopt)});
 }
 
-void frmMain::UpdateFunds(const QString &key)
+void UpdateFunds(MainView &main, const QString &key)
 {
     const MarketReaders::FundList *list = MarketReaders::FindFundList(key);
     if (!list)
         return;
     // No minimum: whatever the host answers stays.
-    StockJobs::FetchMarketPage(*this, "MarketDataSite",
+    StockJobs::FetchMarketPage(main, "MarketDataSite",
                                QStringLiteral("/cgi-bin/htx.exe/dbcfiles/") + QLatin1String(list->page)
-                                   + QStringLiteral("?SOURCE=blq/ASK"),
+                                  + QStringLiteral("?SOURCE=blq/ASK"),
                                key + QStringLiteral(".Sh"), QStringLiteral("    Updating ") + QLatin1String(list->title));
 }
+
+} // namespace MarketReaders

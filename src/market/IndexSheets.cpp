@@ -3,12 +3,12 @@
 // sections. Both scroll to a section title from the tree.
 #include "market/MarketFrame.h"
 #include "market/MarketReaders.h"
-#include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
 #include "core/Hosts.h"
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "core/ViewState.h"
@@ -229,26 +229,23 @@ void ReadWorldMarkets(QByteArray &page, SheetTable &t)
     t.headers = {"", "Name", "", "Symbol", "Date", "Last Trade", "Change", "% Change", "More Info"};
 }
 
-} // namespace MarketReaders
-
-void frmMain::FG_USMarket()
+void FG_USMarket(MainView &main)
 {
     // Without the file the view on show stays what it was.
     if (!QFileInfo(Stock::USFile()).isFile()) {
-        SheetFrame::ShowGridMessage(*this, QStringLiteral("Tickerwatch do not have US market information"));
+        SheetFrame::ShowGridMessage(main, QStringLiteral("Tickerwatch do not have US market information"));
         ZoomMode = 0;
         return;
     }
     Stock::ReadUS();
-    Fill(*this, {QStringLiteral("US"), QString(),
-                 [](QByteArray &, const QByteArray &, SheetTable &t) { MarketReaders::ReadUSMarket(USMarket, t); },
-                 MarketFrame::Messages("Tickerwatch do not have US market information", std::nullopt),
-                 Source::OwnData});
+    Fill(main, {QStringLiteral("US"), QString(),
+                [](QByteArray &, const QByteArray &, SheetTable &t) { MarketReaders::ReadUSMarket(USMarket, t); },
+                MarketFrame::Messages("Tickerwatch do not have US market information", std::nullopt),
+                Source::OwnData});
 }
 
-void frmMain::ScrollToSection(const QString &title)
+void ScrollToSection(FlexGrid *fg, const QString &title)
 {
-    FlexGrid *const fg = FG;
     if (!fg)
         return;
     for (int i = 0; i < fg->Rows(); ++i) {
@@ -259,7 +256,7 @@ void frmMain::ScrollToSection(const QString &title)
     }
 }
 
-void frmMain::Parse_US()
+void Parse_US()
 {
     const QString page = SheetCache::DataSheet(QStringLiteral("US.Sh"));
     if (page.isEmpty() || !QFileInfo(page).isFile())
@@ -276,30 +273,32 @@ void frmMain::Parse_US()
     Stock::SaveUS();
 }
 
-void frmMain::UpdateUSMarket()
+void UpdateUSMarket(MainView &main)
 {
-    if (AbortFlag == -1)
+    if (main.AbortFlag == -1)
         return;
     try {
-        if (!DownloadURL(SheetCache::DataSheet(QStringLiteral("US.Sh")), Hosts::Url(QStringLiteral("QuotePortal"), QStringLiteral("/m1?u")),
-                         BaseCaption + QStringLiteral("    Updating U.S. Market Data"), 1000))
+        if (!main.DownloadURL(SheetCache::DataSheet(QStringLiteral("US.Sh")), Hosts::Url(QStringLiteral("QuotePortal"), QStringLiteral("/m1?u")),
+                              main.BaseCaption + QStringLiteral("    Updating U.S. Market Data"), 1000))
             return;
         Parse_US();
         if (CurrentView == QLatin1String("US"))
-            FG_USMarket();
+            FG_USMarket(main);
     } catch (...) {
     }
 }
 
-void frmMain::FG_WMarket()
+void FG_WMarket(MainView &main)
 {
-    Fill(*this, {QStringLiteral("WM"), SheetCache::DataSheet(QStringLiteral("Market.Sh")),
-                 [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadWorldMarkets(page, t); },
-                 MarketFrame::Messages("No Data were found", QByteArray())});
+    Fill(main, {QStringLiteral("WM"), SheetCache::DataSheet(QStringLiteral("Market.Sh")),
+                [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadWorldMarkets(page, t); },
+                MarketFrame::Messages("No Data were found", QByteArray())});
 }
 
-void frmMain::UpdateWMarket()
+void UpdateWMarket(MainView &main)
 {
-    StockJobs::FetchMarketPage(*this, "QuotePortal", QStringLiteral("/m2?u"), QStringLiteral("Market.Sh"),
+    StockJobs::FetchMarketPage(main, "QuotePortal", QStringLiteral("/m2?u"), QStringLiteral("Market.Sh"),
                                QStringLiteral("    Updating International Market Data"), 1000);
 }
+
+} // namespace MarketReaders

@@ -4,10 +4,10 @@
 // lists the headlines.
 #include "market/MarketFrame.h"
 #include "market/MarketReaders.h"
-#include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -263,7 +263,7 @@ namespace {
 
 using MarketReaders::IpoCalendar;
 
-void FillCalendar(frmMain &main, IpoCalendar calendar)
+void FillCalendar(MainView &main, IpoCalendar calendar)
 {
     const MarketReaders::IpoProfile &p = MarketReaders::Profile(calendar);
     Fill(main, {QString::fromLatin1(p.view), SheetCache::DataSheet(QLatin1String(p.file)),
@@ -274,7 +274,7 @@ void FillCalendar(frmMain &main, IpoCalendar calendar)
 }
 
 // Every IPO page comes from the one IPO data host, 1000 bytes at least.
-void FetchIpoPage(frmMain &main, const char *path, const char *file, const char *progress)
+void FetchIpoPage(MainView &main, const char *path, const char *file, const char *progress)
 {
     if (main.AbortFlag == -1)
         return;
@@ -287,30 +287,34 @@ void FetchIpoPage(frmMain &main, const char *path, const char *file, const char 
 
 } // namespace
 
-void frmMain::FG_IPO_Reg() { FillCalendar(*this, IpoCalendar::Registrations); }
-void frmMain::FG_IPO_Price() { FillCalendar(*this, IpoCalendar::Pricings); }
-void frmMain::FG_IPO_Gain() { FillCalendar(*this, IpoCalendar::Gainers); }
-void frmMain::FG_IPO_Loss() { FillCalendar(*this, IpoCalendar::Losers); }
-void frmMain::FG_IPO_With() { FillCalendar(*this, IpoCalendar::Withdrawals); }
+namespace MarketReaders {
 
-void frmMain::FG_IPO_Last()
+void FG_IPO_Reg(MainView &main) { FillCalendar(main, IpoCalendar::Registrations); }
+void FG_IPO_Price(MainView &main) { FillCalendar(main, IpoCalendar::Pricings); }
+void FG_IPO_Gain(MainView &main) { FillCalendar(main, IpoCalendar::Gainers); }
+void FG_IPO_Loss(MainView &main) { FillCalendar(main, IpoCalendar::Losers); }
+void FG_IPO_With(MainView &main) { FillCalendar(main, IpoCalendar::Withdrawals); }
+
+void FG_IPO_Last(MainView &main)
 {
-    Fill(*this, {QStringLiteral("IPO_Last"), SheetCache::DataSheet(QStringLiteral("IPO_lts.sh")),
-                 [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadIpoLatest(page, t); },
-                 MarketFrame::Messages("Tickerwatch do not have Latest IPO Events informain.", std::nullopt)});
+    Fill(main, {QStringLiteral("IPO_Last"), SheetCache::DataSheet(QStringLiteral("IPO_lts.sh")),
+                [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadIpoLatest(page, t); },
+                MarketFrame::Messages("Tickerwatch do not have Latest IPO Events informain.", std::nullopt)});
 }
 
-void frmMain::FG_IPO_News()
+void FG_IPO_News(MainView &main)
 {
-    Fill(*this, {QStringLiteral("IPO_News"), SheetCache::DataSheet(QStringLiteral("IPO_News.sh")),
-                 [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadIpoNews(page, t); },
-                 MarketFrame::Messages("Tickerwatch do not have IPO News informain.", std::nullopt)});
+    Fill(main, {QStringLiteral("IPO_News"), SheetCache::DataSheet(QStringLiteral("IPO_News.sh")),
+                [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadIpoNews(page, t); },
+                MarketFrame::Messages("Tickerwatch do not have IPO News informain.", std::nullopt)});
 }
 
-void frmMain::Update_IPO_Last() { FetchIpoPage(*this, "/ipo/index.html", "IPO_lts.sh", "Updating Latest IPO Events"); }
-void frmMain::Update_IPO_News() { FetchIpoPage(*this, "/reports/ipo.html", "IPO_News.sh", "Updating IPO News"); }
-void frmMain::Update_IPO_Gain() { FetchIpoPage(*this, "/ipo/perf_g3.html", "IPO_G3.sh", "Updating IPO Gainers"); }
-void frmMain::Update_IPO_Loss() { FetchIpoPage(*this, "/ipo/perf_l3.html", "IPO_L3.sh", "Updating Latest IPO Lossers"); }
-void frmMain::Update_IPO_Reg() { FetchIpoPage(*this, "/ipo/reg_cal.html", "IPO_Reg.sh", "Updating IPO Registrations"); }
-void frmMain::Update_IPO_Price() { FetchIpoPage(*this, "/ipo/prc_cal.html", "IPO_Prc.sh", "Updating IPO Pricings"); }
-void frmMain::Update_IPO_With() { FetchIpoPage(*this, "/ipo/wp.html", "IPO_wp.sh", "Updating IPO Withdrawals"); }
+void Update_IPO_Last(MainView &main) { FetchIpoPage(main, "/ipo/index.html", "IPO_lts.sh", "Updating Latest IPO Events"); }
+void Update_IPO_News(MainView &main) { FetchIpoPage(main, "/reports/ipo.html", "IPO_News.sh", "Updating IPO News"); }
+void Update_IPO_Gain(MainView &main) { FetchIpoPage(main, "/ipo/perf_g3.html", "IPO_G3.sh", "Updating IPO Gainers"); }
+void Update_IPO_Loss(MainView &main) { FetchIpoPage(main, "/ipo/perf_l3.html", "IPO_L3.sh", "Updating Latest IPO Lossers"); }
+void Update_IPO_Reg(MainView &main) { FetchIpoPage(main, "/ipo/reg_cal.html", "IPO_Reg.sh", "Updating IPO Registrations"); }
+void Update_IPO_Price(MainView &main) { FetchIpoPage(main, "/ipo/prc_cal.html", "IPO_Prc.sh", "Updating IPO Pricings"); }
+void Update_IPO_With(MainView &main) { FetchIpoPage(main, "/ipo/wp.html", "IPO_wp.sh", "Updating IPO Withdrawals"); }
+
+} // namespace MarketReaders

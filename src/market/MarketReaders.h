@@ -1,13 +1,17 @@
 #pragma once
 // The readers of the market lists: the bytes of one cached market page in,
-// a SheetTable out, no grid touched. The fillers of frmMain hand them to
+// a SheetTable out, no grid touched. The fillers at the end hand them to
 // SheetFrame::Fill, which draws the table or the list's message; tests and
-// the benchmark call them directly.
+// the benchmark call the readers directly.
 #include "core/Stock.h"
 #include "sheets/SheetFrame.h"
 
 #include <QString>
 #include <array>
+#include <cstdint>
+
+class FlexGrid;
+class MainView;
 
 namespace MarketReaders {
 
@@ -136,5 +140,50 @@ QString SplitsView(int mode);
 // world-market rows. Commas anywhere else (a company name, a figure with
 // thousands separators) stay in their cell.
 QByteArray SplitLastCell(QByteArrayView row, const char *separator);
+
+// --- the fillers and the Update run's jobs of the market lists; the main
+// window's members of the same names call them ---
+
+void FG_Upgrade(MainView &main);
+void FG_Downgrade(MainView &main);
+void FG_Coverage(MainView &main);
+void FG_Surp(MainView &main);
+void FG_WinLos(MainView &main, const QString &file);
+void FG_BR(MainView &main, const QString &file);
+void Pares_BR(MainView &main, const QString &file, const QString &title);
+void Pares_BR2(MainView &main, const QString &file, const QString &title);
+void FG_M_BRP(MainView &main, int16_t mode);
+void Update_M_BRP(MainView &main);
+void FG_Funds(MainView &main, const QString &key);
+void UpdateFunds(MainView &main, const QString &key);
+
+void FG_IPO_Reg(MainView &main);
+void FG_IPO_Price(MainView &main);
+void FG_IPO_Gain(MainView &main);
+void FG_IPO_Loss(MainView &main);
+void FG_IPO_With(MainView &main);
+void FG_IPO_Last(MainView &main);
+void FG_IPO_News(MainView &main);
+void Update_IPO_Last(MainView &main);
+void Update_IPO_News(MainView &main);
+void Update_IPO_Gain(MainView &main);
+void Update_IPO_Loss(MainView &main);
+void Update_IPO_Reg(MainView &main);
+void Update_IPO_Price(MainView &main);
+void Update_IPO_With(MainView &main);
+
+void FG_USMarket(MainView &main);
+// The cached US market page into USMarket and US.dat.
+void Parse_US();
+void UpdateUSMarket(MainView &main);
+void FG_WMarket(MainView &main);
+void UpdateWMarket(MainView &main);
+// Brings the grid's row whose column 1 reads title to the top.
+void ScrollToSection(FlexGrid *grid, const QString &title);
+
+void FG_OptSum(MainView &main, int16_t mode);
+void Update_OptSum(MainView &main);
+void FG_SplitsCalendar(MainView &main, int16_t mode);
+void UpdateSplitsCalendar(MainView &main, int16_t mode);
 
 } // namespace MarketReaders

@@ -3,10 +3,10 @@
 // arrow in column 0.
 #include "market/MarketFrame.h"
 #include "market/MarketReaders.h"
-#include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "platform/Dialogs.h"
 #include "platform/Text.h"
@@ -169,40 +169,40 @@ void ReadScreener(const QString &file, const QByteArray &title, QByteArray &page
         t.headers = {"", "Symbol", "Company Name", "Price", "", "Change", "% Change", "Volume", "Dollars Traded"};
 }
 
-} // namespace MarketReaders
-
-void frmMain::FG_BR(const QString &file)
+void FG_BR(MainView &main, const QString &file)
 {
     const QString title = QString::fromLatin1(MarketReaders::MoverTitle(file));
     if (MarketReaders::IsScreenerFile(file))
-        Pares_BR2(file, title);
+        Pares_BR2(main, file, title);
     else
-        Pares_BR(file, title);
+        Pares_BR(main, file, title);
 }
 
-void frmMain::Pares_BR(const QString &file, const QString &title)
+void Pares_BR(MainView &main, const QString &file, const QString &title)
 {
     const QByteArray name = Text::ToCp1252(title);
-    Fill(*this, {QStringLiteral("BR"), SheetCache::DataSheet(file),
-                 [file, name](QByteArray &page, const QByteArray &, SheetTable &t) {
-                     MarketReaders::ReadMovers(file, name, page, t);
-                 },
-                 MarketFrame::Messages("No data for: " + name, std::nullopt), Source::Page, Zooming::MainGrid});
+    Fill(main, {QStringLiteral("BR"), SheetCache::DataSheet(file),
+                [file, name](QByteArray &page, const QByteArray &, SheetTable &t) {
+                    MarketReaders::ReadMovers(file, name, page, t);
+                },
+                MarketFrame::Messages("No data for: " + name, std::nullopt), Source::Page, Zooming::MainGrid});
 }
 
-void frmMain::Pares_BR2(const QString &file, const QString &title)
+void Pares_BR2(MainView &main, const QString &file, const QString &title)
 {
     const QByteArray name = Text::ToCp1252(title);
-    Fill(*this, {QStringLiteral("BR"), SheetCache::DataSheet(file),
-                 [file, name](QByteArray &page, const QByteArray &, SheetTable &t) {
-                     try {
-                         MarketReaders::ReadScreener(file, name, page, t);
-                     } catch (const VbError &e) {
-                         // The one list that tells of other failures in a box.
-                         if (int(e.number) != PageMissing && int(e.number) != MarkerMissing)
-                             Dialogs::MsgBox(e.description + QString::number(int(e.number)));
-                         throw;
-                     }
-                 },
-                 MarketFrame::Messages("No data for: " + name, std::nullopt), Source::Page, Zooming::MainGrid});
+    Fill(main, {QStringLiteral("BR"), SheetCache::DataSheet(file),
+                [file, name](QByteArray &page, const QByteArray &, SheetTable &t) {
+                    try {
+                        MarketReaders::ReadScreener(file, name, page, t);
+                    } catch (const VbError &e) {
+                        // The one list that tells of other failures in a box.
+                        if (int(e.number) != PageMissing && int(e.number) != MarkerMissing)
+                            Dialogs::MsgBox(e.description + QString::number(int(e.number)));
+                        throw;
+                    }
+                },
+                MarketFrame::Messages("No data for: " + name, std::nullopt), Source::Page, Zooming::MainGrid});
 }
+
+} // namespace MarketReaders

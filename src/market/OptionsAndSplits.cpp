@@ -3,11 +3,11 @@
 // (one page each, fetched over the socket).
 #include "market/MarketFrame.h"
 #include "market/MarketReaders.h"
-#include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 
 using namespace SheetFrame;
@@ -114,44 +114,44 @@ void ReadSplits(int mode, QByteArray &page, SheetTable &t)
 
 QString SplitsView(int mode) { return QStringLiteral("FMS") + QString::number(mode); }
 
-} // namespace MarketReaders
-
-void frmMain::FG_OptSum(int16_t mode)
+void FG_OptSum(MainView &main, int16_t mode)
 {
-    Fill(*this, {QStringLiteral("OptSum"), SheetCache::DataSheet(QStringLiteral("OptSum.Sh")),
-                 [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadOptionSummary(mode, page, t); },
-                 MarketFrame::Messages("Tickerwatch do not have Options market informain.", std::nullopt),
-                 Source::Page, Zooming::MainGrid});
+    Fill(main, {QStringLiteral("OptSum"), SheetCache::DataSheet(QStringLiteral("OptSum.Sh")),
+                [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadOptionSummary(mode, page, t); },
+                MarketFrame::Messages("Tickerwatch do not have Options market informain.", std::nullopt),
+                Source::Page, Zooming::MainGrid});
 }
 
-void frmMain::Update_OptSum()
+void Update_OptSum(MainView &main)
 {
     // No minimum: whatever the host answers stays.
-    StockJobs::FetchMarketPage(*this, "MarketDataSite",
+    StockJobs::FetchMarketPage(main, "MarketDataSite",
                                QStringLiteral("/cgi-bin/htx.exe/dbcfiles/optiont.html?SOURCE=blq/ASK"),
                                QStringLiteral("OptSum.Sh"), QStringLiteral("    Updating Options Market Summary"));
 }
 
-void frmMain::FG_SplitsCalendar(int16_t mode)
+void FG_SplitsCalendar(MainView &main, int16_t mode)
 {
     const MarketReaders::SplitsList *list = MarketReaders::FindSplitsList(mode);
-    Fill(*this, {MarketReaders::SplitsView(mode),
-                 list ? SheetCache::DataSheet(QLatin1String(list->file)) : QString(),
-                 [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadSplits(mode, page, t); },
-                 MarketFrame::Messages("Data is not available, connect to Internet, and update again .", std::nullopt),
-                 Source::Page, Zooming::MainGrid});
+    Fill(main, {MarketReaders::SplitsView(mode),
+                list ? SheetCache::DataSheet(QLatin1String(list->file)) : QString(),
+                [mode](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadSplits(mode, page, t); },
+                MarketFrame::Messages("Data is not available, connect to Internet, and update again .", std::nullopt),
+                Source::Page, Zooming::MainGrid});
 }
 
-void frmMain::UpdateSplitsCalendar(int16_t mode)
+void UpdateSplitsCalendar(MainView &main, int16_t mode)
 {
     const MarketReaders::SplitsList *list = MarketReaders::FindSplitsList(mode);
-    if (!list || AbortFlag == -1)
+    if (!list || main.AbortFlag == -1)
         return;
     // The top tech splits come from a host of their own. The socket is
     // waited for, never closed under an earlier transfer.
     try {
-        SocketFetch(QLatin1String(mode == 4 ? "TechSplitsSite" : "BrokerReportSite"), QLatin1String(list->page),
+        main.SocketFetch(QLatin1String(mode == 4 ? "TechSplitsSite" : "BrokerReportSite"), QLatin1String(list->page),
                     SheetCache::DataSheet(QLatin1String(list->file)), QLatin1String(list->progress), 2500);
     } catch (...) {
     }
 }
+
+} // namespace MarketReaders

@@ -3,10 +3,10 @@
 // exchanges under yellow section headings ("WINLOS").
 #include "market/MarketFrame.h"
 #include "market/MarketReaders.h"
-#include "shell/frmMain.h"
 
 #include "collect/SheetCache.h"
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "platform/FlexGrid.h"
 
@@ -143,22 +143,22 @@ void ReadPercentMovers(const QByteArray &title, QByteArray &page, SheetTable &t)
     t.headers = {"", "Symbol", "", "Company", "Last", "Volume", "Change", "% Ch"};
 }
 
-} // namespace MarketReaders
-
-void frmMain::FG_Surp()
+void FG_Surp(MainView &main)
 {
-    Fill(*this, {QStringLiteral("SUP"), SheetCache::DataSheet(QStringLiteral("25_surp.Sh")),
-                 [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadSurprises(page, t); },
-                 MarketFrame::Messages("The 25 Top Earning data is bad, connect to Internet, and update again.",
-                                       std::nullopt)});
+    Fill(main, {QStringLiteral("SUP"), SheetCache::DataSheet(QStringLiteral("25_surp.Sh")),
+                [](QByteArray &page, const QByteArray &, SheetTable &t) { MarketReaders::ReadSurprises(page, t); },
+                MarketFrame::Messages("The 25 Top Earning data is bad, connect to Internet, and update again.",
+                                      std::nullopt)});
 }
 
-void frmMain::FG_WinLos(const QString &file)
+void FG_WinLos(MainView &main, const QString &file)
 {
     const QByteArray title = file == QLatin1String("mwwinners.Sh") ? "Percentage Winners" : "Percentage Losers";
-    Fill(*this, {QStringLiteral("WINLOS"), SheetCache::DataSheet(file),
-                 [title](QByteArray &page, const QByteArray &, SheetTable &t) {
-                     MarketReaders::ReadPercentMovers(title, page, t);
-                 },
-                 MarketFrame::Messages("No Data were found", QByteArray()), Source::Page, Zooming::MainGrid});
+    Fill(main, {QStringLiteral("WINLOS"), SheetCache::DataSheet(file),
+                [title](QByteArray &page, const QByteArray &, SheetTable &t) {
+                    MarketReaders::ReadPercentMovers(title, page, t);
+                },
+                MarketFrame::Messages("No Data were found", QByteArray()), Source::Page, Zooming::MainGrid});
 }
+
+} // namespace MarketReaders

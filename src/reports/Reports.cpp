@@ -2,8 +2,8 @@
 
 #include "core/Misc.h"
 #include "core/Stock.h"
+#include "core/clsSaveDialog.h"
 #include "platform/Hourglass.h"
-#include "shell/clsSaveDialog.h"
 #include "platform/Text.h"
 #include "reports/QuoteExport.h"
 #include "reports/ReportPage.h"

@@ -5,8 +5,8 @@
 // split by "<br>"; the values fill the grid column by column.
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
-#include "shell/frmMain.h"
 
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/ViewState.h"
 #include "platform/FlexGrid.h"
@@ -128,7 +128,7 @@ void ReadEarnings(const Earnings &e, QByteArray &page, SheetTable &t)
     t.widths = e.widths;
 }
 
-void FillEarnings(frmMain &main, const char *view, SheetFrame::Reader read)
+void FillEarnings(MainView &main, const char *view, SheetFrame::Reader read)
 {
     Fill(main, {QString::fromLatin1(view), StockPage("_ee.Sh"), std::move(read), UsualMessages(""), Source::Page,
                 Zooming::Ignored});
@@ -143,9 +143,9 @@ void ReadEH(QByteArray &page, const QByteArray &, SheetTable &t) { ReadEarnings(
 void ReadER(QByteArray &page, const QByteArray &, SheetTable &t) { ReadEarnings(kER, page, t); }
 void ReadEC(QByteArray &page, const QByteArray &, SheetTable &t) { ReadEarnings(kEC, page, t); }
 
-} // namespace SheetReaders
+void FG_EG(MainView &main) { FillEarnings(main, "EG", SheetReaders::ReadEG); }
+void FG_EH(MainView &main) { FillEarnings(main, "EH", SheetReaders::ReadEH); }
+void FG_ER(MainView &main) { FillEarnings(main, "ER", SheetReaders::ReadER); }
+void FG_EC(MainView &main) { FillEarnings(main, "EC", SheetReaders::ReadEC); }
 
-void frmMain::FG_EG() { FillEarnings(*this, "EG", SheetReaders::ReadEG); }
-void frmMain::FG_EH() { FillEarnings(*this, "EH", SheetReaders::ReadEH); }
-void frmMain::FG_ER() { FillEarnings(*this, "ER", SheetReaders::ReadER); }
-void frmMain::FG_EC() { FillEarnings(*this, "EC", SheetReaders::ReadEC); }
+} // namespace SheetReaders

@@ -3,9 +3,9 @@
 // cells in hidden columns of the same grid, where the link clicks read them.
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
-#include "shell/frmMain.h"
 
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "platform/FlexGrid.h"
 
@@ -131,11 +131,8 @@ void ReadQR(QByteArray &page, const QByteArray &name, SheetTable &t)
     t.headers = {"Date", "Fillings"};
 }
 
+void FG_IT(MainView &main) { Fill(main, {QStringLiteral("IT"), StockPage("_it.Sh"), ReadIT, UsualMessages("")}); }
+
+void FG_QR(MainView &main) { Fill(main, {QStringLiteral("QR"), StockPage("_qr.Sh"), ReadQR, UsualMessages("")}); }
+
 } // namespace SheetReaders
-
-using SheetReaders::ReadIT;
-using SheetReaders::ReadQR;
-
-void frmMain::FG_IT() { Fill(*this, {QStringLiteral("IT"), StockPage("_it.Sh"), ReadIT, UsualMessages("")}); }
-
-void frmMain::FG_QR() { Fill(*this, {QStringLiteral("QR"), StockPage("_qr.Sh"), ReadQR, UsualMessages("")}); }

@@ -7,7 +7,6 @@
 #include "platform/FlexGrid.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
-#include "shell/frmMain.h"
 
 LayOutTable LayOut;
 
@@ -23,34 +22,35 @@ struct LayOutFields {
 
 } // namespace
 
-QString LayOutFile::Path() { return AppFolder + QStringLiteral("/LayOut.dat"); }
+namespace LayOutFile {
 
+QString Path() { return AppFolder + QStringLiteral("/LayOut.dat"); }
 
 // A missing file is created empty; a file that cannot be read, or the part of
 // the table it does not reach, leaves the entries empty. Nothing is shown.
-void frmMain::LoadLayOut()
+bool Load()
 {
     LayOut.fill({});
-    LayOutLoaded = false;
     try {
-        RecordIO::ReadTable(LayOutFile::Path(), LayOut, LayOutFields{});
-        LayOutLoaded = true;
+        RecordIO::ReadTable(Path(), LayOut, LayOutFields{});
+        return true;
     } catch (const VbError &) {
+        return false;
     }
 }
 
 // The file becomes exactly the new table or, when it cannot be written,
 // stays as it was.
-void frmMain::SaveLayOut()
+void Save(bool loaded)
 {
     // A start-up that ended before the load (a damaged setting) must not
     // save the empty table over the user's order: only a table read from the
     // file, or one that holds an order set since, is written.
     const bool set = std::any_of(LayOut.begin(), LayOut.end(), [](const LayOutEntry &e) { return !e.Caption.isEmpty(); });
-    if (!LayOutLoaded && !set)
+    if (!loaded && !set)
         return;
     try {
-        RecordIO::SaveTable(LayOutFile::Path(), LayOut, LayOutFields{});
+        RecordIO::SaveTable(Path(), LayOut, LayOutFields{});
     } catch (const VbError &) {
     }
 }
@@ -58,10 +58,8 @@ void frmMain::SaveLayOut()
 // One pass does not always restore the stored order (a move shifts the
 // columns between); the quote list runs it twice. Empty captions and
 // positions the grid does not have are passed over.
-void frmMain::FixLayOut(FlexGrid *grid)
+void Fix(FlexGrid *grid)
 {
-    if (!grid)
-        grid = FG;
     for (int i = 1; i < int(LayOut.size()) && i < grid->Cols(); ++i) {
         const QByteArray header = Text::ToCp1252(grid->TextMatrix(0, i));
         if (header.isEmpty())
@@ -79,3 +77,5 @@ void frmMain::FixLayOut(FlexGrid *grid)
         }
     }
 }
+
+} // namespace LayOutFile

@@ -18,11 +18,20 @@ struct LayOutEntry {
 
 using LayOutTable = std::array<LayOutEntry, 21>;
 
+class FlexGrid;
+
 // Entry 0 stays empty: the grid's first column never moves. Filled at
 // start-up (frmMain::LoadLayOut), saved by frmMain::SaveLayOut, applied to
-// the quote list by frmMain::FixLayOut.
+// the quote list by frmMain::FixLayOut; each hands the work to LayOutFile.
 extern LayOutTable LayOut;
 
 namespace LayOutFile {
 QString Path(); // AppFolder + "/LayOut.dat"
+// Reads the file into LayOut; true when it was read.
+bool Load();
+// Writes LayOut to the file; loaded: Load read it at start-up.
+void Save(bool loaded);
+// Moves the grid's columns to the positions kept in LayOut, each found by
+// its header text.
+void Fix(FlexGrid *grid);
 } // namespace LayOutFile

@@ -5,9 +5,9 @@
 // without its line break is not read.
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
-#include "shell/frmMain.h"
 
 #include "core/LinkColumns.h"
+#include "core/MainView.h"
 #include "core/ViewState.h"
 #include "platform/FlexGrid.h"
 #include "platform/Vb.h"
@@ -166,7 +166,7 @@ std::optional<QByteArray> ChainMessage(int number, const QByteArray &)
     return std::nullopt;
 }
 
-void FillChain(frmMain &main, const Chain &ch, SheetFrame::Reader read)
+void FillChain(MainView &main, const Chain &ch, SheetFrame::Reader read)
 {
     Fill(main, {QString::fromLatin1(ch.view), StockPage("_op.Sh"), std::move(read), ChainMessage});
 }
@@ -179,8 +179,8 @@ void ReadCall(QByteArray &page, const QByteArray &, SheetTable &t) { ReadChain(k
 void ReadPut(QByteArray &page, const QByteArray &, SheetTable &t) { ReadChain(kPuts, page, t); }
 void ReadOptions(QByteArray &page, const QByteArray &, SheetTable &t) { ReadChain(kOptions, page, t); }
 
-} // namespace SheetReaders
+void FG_Call(MainView &main) { FillChain(main, kCalls, SheetReaders::ReadCall); }
+void FG_Put(MainView &main) { FillChain(main, kPuts, SheetReaders::ReadPut); }
+void FG_Options(MainView &main) { FillChain(main, kOptions, SheetReaders::ReadOptions); }
 
-void frmMain::FG_Call() { FillChain(*this, kCalls, SheetReaders::ReadCall); }
-void frmMain::FG_Put() { FillChain(*this, kPuts, SheetReaders::ReadPut); }
-void frmMain::FG_Options() { FillChain(*this, kOptions, SheetReaders::ReadOptions); }
+} // namespace SheetReaders

@@ -2,8 +2,8 @@
 // heading, and the short-interest history ("SI", "_SI.Sh"), one row per
 // settlement date, of the stock on show.
 #include "sheets/SheetFrame.h"
-#include "shell/frmMain.h"
 
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/ViewState.h"
 #include "platform/FlexGrid.h"
@@ -98,9 +98,13 @@ Messages ProfileMessages()
 
 } // namespace
 
-void frmMain::FG_Profile()
+namespace SheetReaders {
+
+void FG_Profile(MainView &main)
 {
-    Fill(*this, {QStringLiteral("Profile"), StockPage("_P.Sh"), ReadProfile, ProfileMessages()});
+    Fill(main, {QStringLiteral("Profile"), StockPage("_P.Sh"), ReadProfile, ProfileMessages()});
 }
 
-void frmMain::FG_SI() { Fill(*this, {QStringLiteral("SI"), StockPage("_SI.Sh"), ReadSI, UsualMessages("")}); }
+void FG_SI(MainView &main) { Fill(main, {QStringLiteral("SI"), StockPage("_SI.Sh"), ReadSI, UsualMessages("")}); }
+
+} // namespace SheetReaders

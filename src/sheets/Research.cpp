@@ -4,8 +4,9 @@
 // "_mr.Sh"). The four row sheets cut their table between their own markers
 // and add each table row as one grid row under the headers and the title.
 #include "sheets/SheetFrame.h"
-#include "shell/frmMain.h"
+#include "sheets/SheetReaders.h"
 
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/ViewState.h"
 #include "platform/FlexGrid.h"
@@ -179,48 +180,50 @@ QByteArray Named(const QByteArray &name) { return name + " (" + CurrentSymbol + 
 
 } // namespace
 
-void frmMain::FG_Split()
+namespace SheetReaders {
+
+void FG_Split(MainView &main)
 {
-    Fill(*this, {QStringLiteral("Split"), StockPage("_sp.Sh"), ReadSplit,
-                 [](int number, const QByteArray &) -> std::optional<QByteArray> {
-                     if (number == PageMissing || number == MarkerMissing)
-                         return "No splits were found for the symbol you requested, " + CurrentSymbol;
-                     return std::nullopt;
-                 }});
+    Fill(main, {QStringLiteral("Split"), StockPage("_sp.Sh"), ReadSplit,
+                [](int number, const QByteArray &) -> std::optional<QByteArray> {
+                    if (number == PageMissing || number == MarkerMissing)
+                        return "No splits were found for the symbol you requested, " + CurrentSymbol;
+                    return std::nullopt;
+                }});
 }
 
-void frmMain::FG_UPH()
+void FG_UPH(MainView &main)
 {
-    Fill(*this, {QStringLiteral("UPH"), StockPage("_uph.Sh"), ReadUPH,
-                 [](int number, const QByteArray &name) -> std::optional<QByteArray> {
-                     if (number == PageMissing || number == MarkerMissing)
-                         return "No upgrades were found for the symbol you requested, " + Named(name);
-                     return std::nullopt;
-                 }});
+    Fill(main, {QStringLiteral("UPH"), StockPage("_uph.Sh"), ReadUPH,
+                [](int number, const QByteArray &name) -> std::optional<QByteArray> {
+                    if (number == PageMissing || number == MarkerMissing)
+                        return "No upgrades were found for the symbol you requested, " + Named(name);
+                    return std::nullopt;
+                }});
 }
 
-void frmMain::FG_DNH()
+void FG_DNH(MainView &main)
 {
-    Fill(*this, {QStringLiteral("DNH"), StockPage("_dnh.Sh"), ReadDNH,
-                 [](int, const QByteArray &name) -> std::optional<QByteArray> {
-                     return "No downgrads were found for the symbol you requested, " + Named(name);
-                 },
-                 Source::Page, Zooming::MainGrid});
+    Fill(main, {QStringLiteral("DNH"), StockPage("_dnh.Sh"), ReadDNH,
+                [](int, const QByteArray &name) -> std::optional<QByteArray> {
+                    return "No downgrads were found for the symbol you requested, " + Named(name);
+                },
+                Source::Page, Zooming::MainGrid});
 }
 
-void frmMain::FG_BRP()
+void FG_BRP(MainView &main)
 {
-    Fill(*this, {QStringLiteral("BRP"), StockPage("_brp.Sh"), ReadBRP,
-                 [](int number, const QByteArray &name) -> std::optional<QByteArray> {
-                     if (number == PageMissing)
-                         return "No data for the stock you requested, " + Named(name) + "\r\nPlease update again.";
-                     if (number == MarkerMissing)
-                         return "No broker reports were found for the symbol you requested, " + Named(name);
-                     return std::nullopt;
-                 }});
+    Fill(main, {QStringLiteral("BRP"), StockPage("_brp.Sh"), ReadBRP,
+                [](int number, const QByteArray &name) -> std::optional<QByteArray> {
+                    if (number == PageMissing)
+                        return "No data for the stock you requested, " + Named(name) + "\r\nPlease update again.";
+                    if (number == MarkerMissing)
+                        return "No broker reports were found for the symbol you requested, " + Named(name);
+                    return std::nullopt;
+                }});
 }
 
-void frmMain::FG_NMR()
+void FG_NMR(MainView &main)
 {
     if (CurrentSymbol.isEmpty()) {
         // Nothing to show: the grid stays as it was.
@@ -228,10 +231,12 @@ void frmMain::FG_NMR()
         ZoomMode = 0;
         return;
     }
-    Fill(*this, {QStringLiteral("NMR"), StockPage("_mr.Sh"), ReadNMR,
-                 [](int number, const QByteArray &name) -> std::optional<QByteArray> {
-                     if (number == NoRating)
-                         return "Tickerwatch did not find momentum ratings data for " + CurrentSymbol;
-                     return "No data for the stock you requested, " + Named(name);
-                 }});
+    Fill(main, {QStringLiteral("NMR"), StockPage("_mr.Sh"), ReadNMR,
+                [](int number, const QByteArray &name) -> std::optional<QByteArray> {
+                    if (number == NoRating)
+                        return "Tickerwatch did not find momentum ratings data for " + CurrentSymbol;
+                    return "No data for the stock you requested, " + Named(name);
+                }});
 }
+
+} // namespace SheetReaders

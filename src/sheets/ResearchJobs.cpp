@@ -2,10 +2,11 @@
 // momentum rating and broker reports from the broker research site, short
 // interest from the exchange site (all over the socket), and the company
 // profile over the transfer control. Each is a row over the shared jobs.
-#include "shell/frmMain.h"
+#include "sheets/ResearchJobs.h"
 
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 
@@ -44,72 +45,74 @@ SocketPage Research(const char *site, QString (*path)(const QByteArray &), const
 
 } // namespace
 
-void frmMain::UpdateSplit()
+namespace ResearchJobs {
+
+void UpdateSplit(MainView &main)
 {
     StockJobs::FetchSocketPages(
-        *this, Research("BrokerReportSite",
-                        [](const QByteArray &s) { return Lower("/splits/splits-single-company.asp?symbol=", s); },
-                        "_sp.Sh", [](const QByteArray &s) { return Updating(s, " Splits History"); }));
+        main, Research("BrokerReportSite",
+                       [](const QByteArray &s) { return Lower("/splits/splits-single-company.asp?symbol=", s); },
+                       "_sp.Sh", [](const QByteArray &s) { return Updating(s, " Splits History"); }));
 }
 
-void frmMain::UpdateUPH()
+void UpdateUPH(MainView &main)
 {
     StockJobs::FetchSocketPages(
-        *this, Research("BrokerReportSite",
-                        [](const QByteArray &s) { return Lower("/upgrades-single-company.asp?symbol=", s); },
-                        "_uph.Sh", [](const QByteArray &s) { return Updating(s, " Upgrades History"); }));
+        main, Research("BrokerReportSite",
+                       [](const QByteArray &s) { return Lower("/upgrades-single-company.asp?symbol=", s); },
+                       "_uph.Sh", [](const QByteArray &s) { return Updating(s, " Upgrades History"); }));
 }
 
-void frmMain::UpdateDNH()
+void UpdateDNH(MainView &main)
 {
     StockJobs::FetchSocketPages(
-        *this, Research("BrokerReportSite",
-                        [](const QByteArray &s) { return Lower("/downgrades-single-company.asp?symbol=", s); },
-                        "_dnh.Sh", [](const QByteArray &s) { return Updating(s, " Downgrades History"); }));
+        main, Research("BrokerReportSite",
+                       [](const QByteArray &s) { return Lower("/downgrades-single-company.asp?symbol=", s); },
+                       "_dnh.Sh", [](const QByteArray &s) { return Updating(s, " Downgrades History"); }));
 }
 
-void frmMain::UpdateNMR()
+void UpdateNMR(MainView &main)
 {
     StockJobs::FetchSocketPages(
-        *this, Research("BrokerReportSite",
-                        [](const QByteArray &s) { return Lower("/momentum-rating-single-company.asp?symbol=", s); },
-                        "_mr.Sh", [](const QByteArray &s) { return Updating(s, " Momentum Rating"); }));
+        main, Research("BrokerReportSite",
+                       [](const QByteArray &s) { return Lower("/momentum-rating-single-company.asp?symbol=", s); },
+                       "_mr.Sh", [](const QByteArray &s) { return Updating(s, " Momentum Rating"); }));
 }
 
-void frmMain::UpdateBRP()
+void UpdateBRP(MainView &main)
 {
     StockJobs::FetchSocketPages(
-        *this, Research("BrokerReportSite",
-                        [](const QByteArray &s) { return Lower("/reports-single-company.asp?symbol=", s); },
-                        "_brp.Sh", [](const QByteArray &s) { return Updating(s, " Broker Reports"); }));
+        main, Research("BrokerReportSite",
+                       [](const QByteArray &s) { return Lower("/reports-single-company.asp?symbol=", s); },
+                       "_brp.Sh", [](const QByteArray &s) { return Updating(s, " Broker Reports"); }));
 }
 
-void frmMain::UpdateSI()
+void UpdateSI(MainView &main)
 {
-    StockJobs::FetchSocketPages(*this, Research("ExchangeSite",
-                                                [](const QByteArray &s) {
-                                                    const QString sym = SheetCache::ForUrl(s.toUpper());
-                                                    return QStringLiteral("/asp/quotes_full.asp?kind=shortint&symbol=")
-                                                           + sym + QStringLiteral("%60&selected=") + sym
-                                                           + QStringLiteral("%60");
-                                                },
-                                                "_SI.Sh",
-                                                [](const QByteArray &s) { return Updating(s, " Short Interest "); },
-                                                Failure::Told));
+    StockJobs::FetchSocketPages(main, Research("ExchangeSite",
+                                               [](const QByteArray &s) {
+                                                   const QString sym = SheetCache::ForUrl(s.toUpper());
+                                                   return QStringLiteral("/asp/quotes_full.asp?kind=shortint&symbol=")
+                                                          + sym + QStringLiteral("%60&selected=") + sym
+                                                          + QStringLiteral("%60");
+                                               },
+                                               "_SI.Sh",
+                                               [](const QByteArray &s) { return Updating(s, " Short Interest "); },
+                                               Failure::Told));
 }
 
-void frmMain::UpdateProfile()
+void UpdateProfile(MainView &main)
 {
     try {
-        StockJobs::ForEachStock(*this, [this](const QByteArray &symbol) {
+        StockJobs::ForEachStock(main, [&main](const QByteArray &symbol) {
             if (Stock::IsFreeSlot(symbol) || !SheetCache::UsableSymbol(symbol))
                 return true;
-            StockJobs::FetchInetPage(*this, "ProfileSite",
-                                     QStringLiteral("/cgi-bin/brand_newsalert_mlist.cgi?symbol=")
-                                         + SheetCache::ForUrl(symbol.toUpper()),
-                                     SheetCache::DataSheet(QString::fromLatin1(symbol) + QStringLiteral("_P.Sh")),
-                                     BaseCaption + QStringLiteral("    ") + Updating(symbol, " Profile"), Minimum,
-                                     ShortAnswer::IsNoData);
+            StockJobs::FetchInetPage(main, "ProfileSite",
+                                    QStringLiteral("/cgi-bin/brand_newsalert_mlist.cgi?symbol=")
+                                        + SheetCache::ForUrl(symbol.toUpper()),
+                                    SheetCache::DataSheet(QString::fromLatin1(symbol) + QStringLiteral("_P.Sh")),
+                                    main.BaseCaption + QStringLiteral("    ") + Updating(symbol, " Profile"), Minimum,
+                                    ShortAnswer::IsNoData);
             Misc::DoEvents();
             return true;
         });
@@ -117,3 +120,5 @@ void frmMain::UpdateProfile()
         // a failing step ends the job
     }
 }
+
+} // namespace ResearchJobs

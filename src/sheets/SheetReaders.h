@@ -1,8 +1,10 @@
 #pragma once
 // The readers of the per-stock sheets: page bytes in, a SheetTable out, no
-// grid touched. The fillers hand them to SheetFrame::Fill; tests and fuzz
-// targets call them directly.
+// grid touched. The fillers at the end hand them to SheetFrame::Fill; tests
+// and fuzz targets call the readers directly.
 #include "sheets/SheetFrame.h"
+
+class MainView;
 
 namespace SheetReaders {
 
@@ -25,5 +27,26 @@ void ReadOptions(QByteArray &page, const QByteArray &name, SheetTable &t);
 // word, an "href", an opening rule), up to, not including, the next "<hr";
 // empty when either is missing.
 QByteArray ProfileCut(const QByteArray &page);
+
+// --- the fillers of the per-stock sheets; the main window's members of the
+// same names call them ---
+void FG_Profile(MainView &main);
+void FG_SI(MainView &main);
+void FG_AIS(MainView &main);
+void FG_ABS(MainView &main);
+void FG_EG(MainView &main);
+void FG_EH(MainView &main);
+void FG_ER(MainView &main);
+void FG_EC(MainView &main);
+void FG_IT(MainView &main);
+void FG_QR(MainView &main);
+void FG_Call(MainView &main);
+void FG_Put(MainView &main);
+void FG_Options(MainView &main);
+void FG_Split(MainView &main);
+void FG_UPH(MainView &main);
+void FG_DNH(MainView &main);
+void FG_BRP(MainView &main);
+void FG_NMR(MainView &main);
 
 } // namespace SheetReaders

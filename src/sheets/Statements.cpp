@@ -3,8 +3,8 @@
 // Update run keeps as "_ABS.Sh" and "_AIS.Sh".
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
-#include "shell/frmMain.h"
 
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "platform/FlexGrid.h"
 
@@ -184,23 +184,20 @@ void ReadABS(QByteArray &page, const QByteArray &name, SheetTable &t)
     t.widths = kWidths;
 }
 
+void FG_AIS(MainView &main)
+{
+    Fill(main, {QStringLiteral("AIS"), StockPage("_Ais.Sh"), ReadAIS,
+                [](int number, const QByteArray &name) -> std::optional<QByteArray> {
+                    if (number == PageMissing)
+                        return NoDataMessage(name);
+                    return "The " + name + "\" annual income statement data is bad, connect to the Internet, "
+                                           "and update again .";
+                }});
+}
+
+void FG_ABS(MainView &main)
+{
+    Fill(main, {QStringLiteral("ABS"), StockPage("_Abs.Sh"), ReadABS, UsualMessages(std::nullopt)});
+}
+
 } // namespace SheetReaders
-
-using SheetReaders::ReadABS;
-using SheetReaders::ReadAIS;
-
-void frmMain::FG_AIS()
-{
-    Fill(*this, {QStringLiteral("AIS"), StockPage("_Ais.Sh"), ReadAIS,
-                 [](int number, const QByteArray &name) -> std::optional<QByteArray> {
-                     if (number == PageMissing)
-                         return NoDataMessage(name);
-                     return "The " + name + "\" annual income statement data is bad, connect to the Internet, "
-                                            "and update again .";
-                 }});
-}
-
-void frmMain::FG_ABS()
-{
-    Fill(*this, {QStringLiteral("ABS"), StockPage("_Abs.Sh"), ReadABS, UsualMessages(std::nullopt)});
-}

@@ -190,7 +190,7 @@ public:
     void LoadLayOut();
     void SaveLayOut();
     bool LayOutLoaded = false; // LoadLayOut read the file into LayOut
-    // The grid's mouse and keys (sheets/frmMainGrid.cpp).
+    // The grid's mouse and keys (frmMainGrid.cpp).
     void FG_Click();
     void FG_DblClick();
     void FG_MouseDown(int button, int shift, float x, float y);
@@ -409,7 +409,7 @@ private:
     void EndHover();
     QTimer *groupsClick_ = nullptr; // a click on "Groups" waits for a double click
 
-    // --- column layout of the main grid (sheets/LayOut.cpp) ---
+    // --- column layout of the main grid (sheets/LayOut.h) ---
 public:
     // Moves the main grid's columns to the positions kept in LayOut, each
     // found by its header text.

@@ -10,7 +10,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/Ras.h"
 #include "platform/Shell.h"
-#include "sheets/Zoom.h"
+#include "shell/Zoom.h"
 
 #include <QApplication>
 #include <QMap>

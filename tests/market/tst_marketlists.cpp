@@ -8,8 +8,8 @@
 #include "platform/Dialogs.h"
 #include "platform/TreeView.h"
 #include "shell/MouseEvents.h"
+#include "shell/Zoom.h"
 #include "sheets/GridInteraction.h"
-#include "sheets/Zoom.h"
 
 #include <QApplication>
 #include <QLabel>

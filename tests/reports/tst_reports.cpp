@@ -6,7 +6,7 @@
 #include "platform/TreeView.h"
 #include "reports/ReportPage.h"
 #include "reports/Reports.h"
-#include "sheets/Zoom.h"
+#include "shell/Zoom.h"
 
 #include <QApplication>
 #include <QFileInfo>

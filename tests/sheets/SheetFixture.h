@@ -13,7 +13,7 @@
 #include "platform/VbColor.h"
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetState.h"
-#include "sheets/Zoom.h"
+#include "shell/Zoom.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "core/Hosts.h"
 #include "platform/Shell.h"
 #include "shell/MouseEvents.h"
+#include "shell/Zoom.h"
 #include "sheets/GridInteraction.h"
-#include "sheets/Zoom.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -7,8 +7,8 @@
 #include "platform/Shell.h"
 #include "reports/Reports.h"
 #include "shell/MouseEvents.h"
+#include "shell/Zoom.h"
 #include "sheets/GridInteraction.h"
-#include "sheets/Zoom.h"
 
 #include <QAction>
 #include <QLabel>

@@ -3,8 +3,8 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 #include "core/AppFolder.h"
+#include "core/clsSaveDialog.h"
 #include "platform/SaveDialog.h"
-#include "shell/clsSaveDialog.h"
 
 #include <QTest>
 #include <memory>

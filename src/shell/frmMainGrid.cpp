@@ -14,7 +14,7 @@
 #include "sheets/LayOut.h"
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetState.h"
-#include "sheets/Zoom.h"
+#include "shell/Zoom.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "sheets/Zoom.h"
+#include "shell/Zoom.h"
 
 #include "core/Misc.h"
 #include "core/ViewState.h"

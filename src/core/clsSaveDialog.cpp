@@ -1,4 +1,4 @@
-#include "shell/clsSaveDialog.h"
+#include "core/clsSaveDialog.h"
 
 #include "core/AppFolder.h"
 #include "platform/SaveDialog.h"
