@@ -1,8 +1,8 @@
 #include "collect/Headlines.h"
 
+#include "core/CellText.h"
 #include "core/Misc.h"
 #include "platform/Text.h"
-#include "sheets/SheetFrame.h"
 
 namespace Headlines {
 
@@ -56,7 +56,7 @@ std::optional<QByteArray> RowText(const QByteArray &row)
             if (!link.isEmpty())
                 text += " #" + link + '#';
         }
-        text += ' ' + TextForFile(SheetFrame::CellText(cell));
+        text += ' ' + TextForFile(CellText::Of(cell));
     }
 }
 
