@@ -4,6 +4,8 @@
 #include "core/Misc.h"
 #include "platform/Text.h"
 
+#include <QFile>
+
 namespace Headlines {
 
 namespace {
@@ -103,6 +105,20 @@ std::optional<QByteArray> FromPage(const QByteArray &page)
         lines += '"' + *text + ";\"\r\n";
     }
     return lines;
+}
+
+void AppendFromPage(const QString &pagePath, const QString &headlinePath)
+{
+    const QByteArray page = Misc::ReadFile(pagePath);
+    Misc::DoEvents();
+    // A news table without rows is news too: there are no stories today,
+    // and the file says so (empty) rather than keeping yesterday's.
+    const std::optional<QByteArray> lines = FromPage(page);
+    if (!lines || headlinePath.isEmpty())
+        return;
+    QFile f(headlinePath);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Append))
+        f.write(*lines);
 }
 
 std::optional<QByteArray> TextOfFile(const QByteArray &file)

@@ -1,17 +1,18 @@
-// Per-stock page downloaders of the Update run: one page per stock of the
-// open set (or of the current stock alone) into the page cache.
-#include "shell/frmMain.h"
+#include "collect/StockPageJobs.h"
 
+#include "collect/Headlines.h"
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
 #include "core/Hosts.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
-#include "platform/Winsock.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <filesystem>
+
+namespace StockPageJobs {
 
 using StockJobs::FetchInetPage;
 using StockJobs::FetchSocketPages;
@@ -25,86 +26,87 @@ QString Initial(const QByteArray &symbol) { return SheetCache::ForUrl(symbol.lef
 
 } // namespace
 
-void frmMain::UpdateIT()
+void UpdateIT(MainView &m)
 {
-    FetchSocketPages(*this, {.site = "BusinessNewsPortal",
-                             .path = [](const QByteArray &s) {
-                                 return QStringLiteral("/t/") + Initial(s) + u'/' + SheetCache::ForUrl(s)
-                                        + QStringLiteral(".html");
-                             },
-                             .suffix = "_it.Sh",
-                             .status = [](const QByteArray &s) {
-                                 return QStringLiteral("Updating ") + Sym(s) + QStringLiteral(" Insider Trades");
-                             },
-                             .minimum = 2500});
+    FetchSocketPages(m, {.site = "BusinessNewsPortal",
+                         .path = [](const QByteArray &s) {
+                             return QStringLiteral("/t/") + Initial(s) + u'/' + SheetCache::ForUrl(s)
+                                    + QStringLiteral(".html");
+                         },
+                         .suffix = "_it.Sh",
+                         .status = [](const QByteArray &s) {
+                             return QStringLiteral("Updating ") + Sym(s) + QStringLiteral(" Insider Trades");
+                         },
+                         .minimum = 2500});
 }
 
-void frmMain::UpdateEE()
+void UpdateEE(MainView &m)
 {
-    FetchSocketPages(*this, {.site = "BusinessNewsPortal",
-                             .path = [](const QByteArray &s) {
-                                 return QStringLiteral("/z/a/") + Initial(s) + u'/' + SheetCache::ForUrl(s)
-                                        + QStringLiteral(".html");
-                             },
-                             .suffix = "_ee.Sh",
-                             .status = [](const QByteArray &s) {
-                                 return QStringLiteral("Updating ") + Sym(s)
-                                        + QStringLiteral(" Earnings Estimates & Recommendations");
-                             },
-                             .minimum = 2500});
+    FetchSocketPages(m, {.site = "BusinessNewsPortal",
+                         .path = [](const QByteArray &s) {
+                             return QStringLiteral("/z/a/") + Initial(s) + u'/' + SheetCache::ForUrl(s)
+                                    + QStringLiteral(".html");
+                         },
+                         .suffix = "_ee.Sh",
+                         .status = [](const QByteArray &s) {
+                             return QStringLiteral("Updating ") + Sym(s)
+                                    + QStringLiteral(" Earnings Estimates & Recommendations");
+                         },
+                         .minimum = 2500});
 }
 
-void frmMain::UpdateOptions()
+void UpdateOptions(MainView &m)
 {
-    FetchSocketPages(*this, {.site = "OptionsExchangeSite",
-                             .path = [](const QByteArray &s) {
-                                 return QStringLiteral("/QuoteTable.dat?TICKER=") + SheetCache::ForUrl(s.toUpper());
-                             },
-                             .suffix = "_op.Sh",
-                             .status = [](const QByteArray &s) {
-                                 return QStringLiteral("Getting ") + Sym(s) + QStringLiteral(" Call/Put Options");
-                             },
-                             .minimum = 1000});
+    FetchSocketPages(m, {.site = "OptionsExchangeSite",
+                         .path = [](const QByteArray &s) {
+                             return QStringLiteral("/QuoteTable.dat?TICKER=") + SheetCache::ForUrl(s.toUpper());
+                         },
+                         .suffix = "_op.Sh",
+                         .status = [](const QByteArray &s) {
+                             return QStringLiteral("Getting ") + Sym(s) + QStringLiteral(" Call/Put Options");
+                         },
+                         .minimum = 1000});
 }
 
-void frmMain::UpdateAnnual(const QString &kind, const QString &suffix)
+void UpdateAnnual(MainView &m, const QString &kind, const QString &suffix)
 {
     try {
         const QString type = kind == QLatin1String("ABS") ? QStringLiteral("8") : QStringLiteral("10");
-        ForEachStock(*this, [&](const QByteArray &symbol) {
+        ForEachStock(m, [&](const QByteArray &symbol) {
             if (!SheetCache::UsableSymbol(symbol))
                 return true;
-            const QString status = BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + suffix;
-            setWindowTitle(status);
-            if (AbortFlag == -1) {
-                setWindowTitle(BaseCaption);
+            const QString status = m.BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + suffix;
+            m.setWindowTitle(status);
+            if (m.AbortFlag == -1) {
+                m.setWindowTitle(m.BaseCaption);
                 return false;
             }
-            FetchInetPage(*this, "ResearchSite",
+            FetchInetPage(m, "ResearchSite",
                           QStringLiteral("/cgi-bin/AW/ZREPORT/DoInquiry?ticker=") + SheetCache::ForUrl(symbol)
                               + QStringLiteral("&type=") + type,
                           SheetCache::DataSheet(Sym(symbol) + u'_' + kind + QStringLiteral(".Sh")), status, 1000);
             return true;
         });
-        if (SingleStockMode != -1 || AbortFlag == -1)
-            setWindowTitle(BaseCaption);
+        if (m.SingleStockMode != -1 || m.AbortFlag == -1)
+            m.setWindowTitle(m.BaseCaption);
     } catch (...) {
-        setWindowTitle(BaseCaption);
+        m.setWindowTitle(m.BaseCaption);
     }
 }
 
-void frmMain::UpdateQR()
+void UpdateQR(MainView &m)
 {
     try {
-        ForEachStock(*this, [this](const QByteArray &symbol) {
+        ForEachStock(m, [&m](const QByteArray &symbol) {
             if (!SheetCache::UsableSymbol(symbol))
                 return true;
             const QString file = SheetCache::DataSheet(Sym(symbol) + QStringLiteral("_qr.Sh"));
-            DownloadURL(file,
-                        Hosts::Url(QStringLiteral("FilingsSite"),
-                                   QStringLiteral("/brand/yahoo/search/?sym=") + SheetCache::ForUrl(symbol)),
-                        BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + QStringLiteral(" Quarterly Report. "),
-                        1000);
+            m.DownloadURL(file,
+                          Hosts::Url(QStringLiteral("FilingsSite"),
+                                     QStringLiteral("/brand/yahoo/search/?sym=") + SheetCache::ForUrl(symbol)),
+                          m.BaseCaption + QStringLiteral("    Getting ") + Sym(symbol)
+                              + QStringLiteral(" Quarterly Report. "),
+                          1000);
             Misc::DoEvents();
             return true;
         });
@@ -112,10 +114,10 @@ void frmMain::UpdateQR()
     }
 }
 
-void frmMain::UpdateNews()
+void UpdateNews(MainView &m)
 {
     try {
-        ForEachStock(*this, [this](const QByteArray &symbol) {
+        ForEachStock(m, [&m](const QByteArray &symbol) {
             if (!SheetCache::UsableSymbol(symbol))
                 return true;
             // The fetched page is read only when this fetch stored it, and
@@ -123,14 +125,14 @@ void frmMain::UpdateNews()
             // headlines: a failed fetch keeps the older ones.
             const QString page = SheetCache::News(QStringLiteral("Temp.htm"));
             QFile::remove(page);
-            const bool fetched = DownloadURL(
+            const bool fetched = m.DownloadURL(
                 page, Hosts::Url(QStringLiteral("QuotePortal"), QStringLiteral("/q?s=") + SheetCache::ForUrl(symbol)),
-                BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + QStringLiteral(" Latest News..."));
+                m.BaseCaption + QStringLiteral("    Getting ") + Sym(symbol) + QStringLiteral(" Latest News..."));
             if (fetched) {
                 const QString headlines = SheetCache::News(Sym(symbol) + QStringLiteral(".txt"));
                 const QString fresh = SheetCache::News(Sym(symbol) + QStringLiteral(".txt.new"));
                 QFile::remove(fresh); // the cutter appends
-                ParseNewsHeadlines(symbol, page, fresh);
+                Headlines::AppendFromPage(page, fresh);
                 if (QFileInfo::exists(fresh)) {
                     std::error_code ec;
                     std::filesystem::rename(fresh.toStdString(), headlines.toStdString(), ec);
@@ -141,9 +143,11 @@ void frmMain::UpdateNews()
             Misc::DoEvents();
             return true;
         });
-        if (SingleStockMode != -1)
-            setWindowTitle(BaseCaption);
+        if (m.SingleStockMode != -1)
+            m.setWindowTitle(m.BaseCaption);
     } catch (...) {
-        setWindowTitle(BaseCaption);
+        m.setWindowTitle(m.BaseCaption);
     }
 }
+
+} // namespace StockPageJobs

@@ -301,6 +301,9 @@ public:
     void Winsock1_Close();
     void Winsock1_Error(int number, const QString &description);
 
+    // The window's caption, as the jobs of collect/ set it too.
+    void setWindowTitle(const QString &title) override;
+
     // Jobs of the run.
     void UpdateNews();
     void UpdateAnnual(const QString &kind, const QString &suffix);
