@@ -1,8 +1,10 @@
 #include "collect/Headlines.h"
 
+#include "core/CellText.h"
 #include "core/Misc.h"
 #include "platform/Text.h"
-#include "sheets/SheetFrame.h"
+
+#include <QFile>
 
 namespace Headlines {
 
@@ -56,7 +58,7 @@ std::optional<QByteArray> RowText(const QByteArray &row)
             if (!link.isEmpty())
                 text += " #" + link + '#';
         }
-        text += ' ' + TextForFile(SheetFrame::CellText(cell));
+        text += ' ' + TextForFile(CellText::Of(cell));
     }
 }
 
@@ -103,6 +105,20 @@ std::optional<QByteArray> FromPage(const QByteArray &page)
         lines += '"' + *text + ";\"\r\n";
     }
     return lines;
+}
+
+void AppendFromPage(const QString &pagePath, const QString &headlinePath)
+{
+    const QByteArray page = Misc::ReadFile(pagePath);
+    Misc::DoEvents();
+    // A news table without rows is news too: there are no stories today,
+    // and the file says so (empty) rather than keeping yesterday's.
+    const std::optional<QByteArray> lines = FromPage(page);
+    if (!lines || headlinePath.isEmpty())
+        return;
+    QFile f(headlinePath);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Append))
+        f.write(*lines);
 }
 
 std::optional<QByteArray> TextOfFile(const QByteArray &file)

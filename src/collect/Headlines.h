@@ -10,6 +10,7 @@
 // never taken for a link mark.
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <optional>
 
 namespace Headlines {
@@ -18,6 +19,9 @@ namespace Headlines {
 // without rows (no news today), nullopt when the page has no news table at
 // all. A row or cell without its closing tag ends the rows.
 std::optional<QByteArray> FromPage(const QByteArray &page);
+// Appends the lines of the cached page at pagePath to the headline file at
+// headlinePath; a page without a news table (or no file named) adds nothing.
+void AppendFromPage(const QString &pagePath, const QString &headlinePath);
 
 // The headline text of a file's bytes: every line without its first and
 // last character, joined. nullopt when a line is too short for that.

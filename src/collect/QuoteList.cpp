@@ -1,9 +1,9 @@
 #include "collect/QuoteList.h"
 
 #include "collect/SheetCache.h"
+#include "core/CellText.h"
 #include "core/Stock.h"
 #include "platform/Vb.h"
-#include "sheets/SheetFrame.h"
 
 #include <cmath>
 
@@ -23,7 +23,7 @@ int Requested()
 }
 
 // A field without its double quotes and surrounding blanks.
-QByteArray Field(QByteArray text) { return SheetFrame::Trim(text.replace('"', QByteArray())); }
+QByteArray Field(QByteArray text) { return CellText::Trim(text.replace('"', QByteArray())); }
 
 // The slot among the first n for a line of this symbol: line k's own slot
 // when it holds the symbol (so a set holding a symbol twice gets both

@@ -1,9 +1,9 @@
 #include "collect/QuotePage.h"
 
+#include "core/CellText.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "platform/Vb.h"
-#include "sheets/SheetFrame.h"
 
 #include <string_view>
 
@@ -127,7 +127,7 @@ QByteArray Read(const QByteArray &bytes, StockRecord &record)
     const qsizetype nameEnd = nameStart < 0 ? -1 : Search(page, "(", nameStart);
     if (nameEnd >= 0) {
         QByteArray cell = page.mid(nameStart, nameEnd - nameStart);
-        name = SheetFrame::CellText(cell);
+        name = CellText::Of(cell);
         pos = nameEnd;
     }
     record.Name = name;
@@ -150,7 +150,7 @@ QByteArray Read(const QByteArray &bytes, StockRecord &record)
             continue;
         }
         QByteArray raw = page.mid(from, end - from);
-        const QByteArray value = cut.skip ? SheetFrame::Trim(raw) : SheetFrame::CellText(raw);
+        const QByteArray value = cut.skip ? CellText::Trim(raw) : CellText::Of(raw);
         if (!value.isEmpty())
             record.*cut.field = value;
         pos = previousEnd = end;

@@ -1,8 +1,8 @@
 #pragma once
-// The fixed table of the Update run: which update box starts which job, in
-// the order the run walks them, and what the jobs share besides the window
-// (the market list keys, the trading date, how long a fetch may stay silent,
-// the queued feedback mail).
+// What the jobs of the Update run share besides the window: the market list
+// keys, the trading date, how long a fetch may stay silent, the queued
+// feedback mail. The table of the run's jobs is the shell's
+// (shell/UpdateTable.h): it reaches every folder.
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -10,19 +10,10 @@
 #include <functional>
 #include <vector>
 
-class frmMain;
-
 namespace UpdateJobs {
 
 // Boxes of the Options window (chkUpdate 0 to 98).
 constexpr int BoxCount = 99;
-
-struct Job {
-    int16_t box;
-    std::function<void(frmMain &)> run;
-};
-// In run order. Boxes 44 to 49 and 59 start nothing and have no row.
-const std::vector<Job> &Table();
 
 // The market movers and screener rows of the exchange grid.
 struct MarketList {
@@ -51,7 +42,7 @@ void SetNow(std::function<QDateTime()> now);
 int SilenceMs();
 void SetSilenceMs(int ms);
 
-// The queued feedback mail, and who sends it: frmEmail::SendEmail unless a
+// The queued feedback mail, and who sends it: the mail window unless a
 // test puts its own sender in (nullptr restores it). A sender answers
 // whether the mail went out.
 struct Mail {
@@ -62,5 +53,13 @@ bool SendMail(const Mail &mail);
 void SetMailSender(MailSender sender);
 // Stop of the run: the mail on its way is given up at once (it stays queued).
 void StopMail();
+// The mail window's sender and its stop, which the shell hands in when the
+// main window is built (the mail window lives above this folder). Without
+// them no mail goes out.
+struct MailWindow {
+    MailSender send;
+    std::function<void()> stop;
+};
+void SetMailWindow(MailWindow window);
 
 } // namespace UpdateJobs

@@ -39,6 +39,9 @@ public:
     // or inner width), 700 twips below the news ticker's top.
     virtual void PlaceBelowTicker(QWidget *form, double width) = 0;
 
+    // The page jobs of collect/ show each fetch in the window's caption.
+    virtual void setWindowTitle(const QString &title) = 0;
+
     MainView(const MainView &) = delete;
     MainView &operator=(const MainView &) = delete;
 

@@ -1,4 +1,4 @@
-#include "shell/frmMain.h"
+#include "links/LinkEntry.h"
 
 #include "core/Misc.h"
 #include "core/ViewState.h"
@@ -6,7 +6,6 @@
 #include "links/StockPages.h"
 #include "links/Streams.h"
 #include "platform/Dialogs.h"
-#include "platform/Geometry.h"
 #include "platform/Hourglass.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
@@ -14,13 +13,15 @@
 
 #include <QLineEdit>
 
+namespace LinkEntry {
+
 namespace {
 const QString NoSymbolTitle = QStringLiteral("No stock symbol selected");
 }
 
 // The stock page launchers act on the current stock, whichever stock's leaf
 // was clicked.
-void frmMain::OpenChartLink(int16_t n)
+void OpenChartLink(int16_t n)
 {
     if (CurrentSymbol.isEmpty()) {
         Dialogs::MsgBox(QStringLiteral("Select any stock graph."), Dialogs::vbInformation, NoSymbolTitle);
@@ -33,7 +34,7 @@ void frmMain::OpenChartLink(int16_t n)
     Misc::DoEvents();
 }
 
-void frmMain::OpenNewsLink(int16_t n)
+void OpenNewsLink(int16_t n, const std::function<void(Reuters *form, bool fresh)> &present)
 {
     if (CurrentSymbol.isEmpty()) {
         Dialogs::MsgBox(QStringLiteral("Select any stock."), Dialogs::vbInformation, NoSymbolTitle);
@@ -46,15 +47,7 @@ void frmMain::OpenNewsLink(int16_t n)
             const bool fresh = !Reuters::Loaded();
             if (Reuters *form = Reuters::Load()) {
                 form->txtSymbol[0]->setText(Text::FromCp1252(CurrentSymbol.toUpper()));
-                if (fresh) {
-                    // Centred on this window; its Left is not added (the place is on the screen).
-                    Geometry::SetLeft(form, Geometry::Width(this) / 2 - Geometry::Width(form) / 2);
-                    Geometry::SetTop(form, Geometry::Top(this) + (Geometry::Height(this) - Geometry::Height(form)) / 2);
-                }
-                Own(form);
-                form->show();
-                form->raise();
-                form->activateWindow();
+                present(form, fresh);
             }
         } else if (const QString address = StockPages::News(n, CurrentSymbol); !address.isEmpty()) {
             Misc::OpenLink(address);
@@ -64,7 +57,7 @@ void frmMain::OpenNewsLink(int16_t n)
     }
 }
 
-void frmMain::OpenRatioGraph(int16_t n)
+void OpenRatioGraph(int16_t n)
 {
     try {
         // Asked before the symbol is looked at.
@@ -81,7 +74,7 @@ void frmMain::OpenRatioGraph(int16_t n)
     }
 }
 
-void frmMain::OpenIndustryGroup(int16_t n)
+void OpenIndustryGroup(int16_t n)
 {
     // No symbol is no reason to stop: the page opens without one.
     Vb::Skip([n] {
@@ -90,7 +83,7 @@ void frmMain::OpenIndustryGroup(int16_t n)
     });
 }
 
-void frmMain::OpenVideoStream(int16_t n)
+void OpenVideoStream(int16_t n)
 {
     Vb::Skip([n] {
         if (const QString address = Streams::Video(n); !address.isEmpty())
@@ -98,7 +91,7 @@ void frmMain::OpenVideoStream(int16_t n)
     });
 }
 
-void frmMain::OpenRadioStream(int16_t n)
+void OpenRadioStream(int16_t n)
 {
     Vb::Skip([n] {
         // The day is read on every call, whichever entry it is for.
@@ -108,12 +101,12 @@ void frmMain::OpenRadioStream(int16_t n)
     });
 }
 
-void frmMain::OpenSectorBoard(const QString &sectorFolder, const QString &industry)
+void OpenSectorBoard(const QString &sectorFolder, const QString &industry)
 {
     Vb::Skip([&] { Misc::OpenLink(Boards::Sector(sectorFolder, industry)); });
 }
 
-void frmMain::OpenMessageBoard(int16_t n)
+void OpenMessageBoard(int16_t n)
 {
     Vb::Skip([n] {
         // The launcher's own check comes first, so a refused connection asks
@@ -124,3 +117,5 @@ void frmMain::OpenMessageBoard(int16_t n)
             Misc::OpenLink(address);
     });
 }
+
+} // namespace LinkEntry

@@ -1,6 +1,7 @@
 #include "queries/BigChart.h"
 
 #include "core/Hosts.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "core/ViewState.h"
@@ -9,7 +10,6 @@
 #include "platform/Vb.h"
 #include "queries/QueryTables.h"
 #include "queries/SliderScale.h"
-#include "shell/frmMain.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -193,8 +193,9 @@ BigChart *BigChart::Load()
         return g_chart;
     }
     g_chart = new BigChart;
-    if (frmMain *main = frmMain::Loaded())
-        main->PlaceBelowTicker(g_chart, Geometry::Width(main));
+    // Across the main window's outer width (the window is a widget).
+    if (MainView *main = MainView::Loaded())
+        main->PlaceBelowTicker(g_chart, Geometry::Width(dynamic_cast<QWidget *>(main)));
     return g_chart;
 }
 

@@ -1,13 +1,13 @@
 #include "queries/TechGraph.h"
 
 #include "core/Hosts.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/ViewState.h"
 #include "platform/Geometry.h"
 #include "platform/RunOnce.h"
 #include "queries/QueryTables.h"
 #include "queries/SliderScale.h"
-#include "shell/frmMain.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -152,8 +152,9 @@ TechGraph *TechGraph::Load()
         return g_tech;
     }
     g_tech = new TechGraph;
-    if (frmMain *main = frmMain::Loaded())
-        main->PlaceBelowTicker(g_tech, Geometry::Width(main));
+    // Across the main window's outer width (the window is a widget).
+    if (MainView *main = MainView::Loaded())
+        main->PlaceBelowTicker(g_tech, Geometry::Width(dynamic_cast<QWidget *>(main)));
     return g_tech;
 }
 

@@ -270,7 +270,7 @@ private:
     QPointer<QObject> dblClicked_;
 
     // ------------------------------------------------------------------
-    // --- update run: transports, job table, downloaders, timer (collect/) ---
+    // --- update run: transports, job table, downloaders, timer ---
     // ------------------------------------------------------------------
 public:
     class Inet *ActiveInet = nullptr; // set by PrepareInet, released by StopUpdate
@@ -301,6 +301,9 @@ public:
     void Winsock1_Close();
     void Winsock1_Error(int number, const QString &description);
 
+    // The window's caption, as the jobs of collect/ set it too.
+    void setWindowTitle(const QString &title) override;
+
     // Jobs of the run.
     void UpdateNews();
     void UpdateAnnual(const QString &kind, const QString &suffix);
@@ -316,7 +319,7 @@ public:
     void UpdateBigMovers(int16_t report, const QString &key, int16_t data, const QString &title);
     void UpdateScreener(int16_t screen, const QString &key, int16_t exchange, const QString &title);
 
-    // Jobs the run calls in other folders: the quote jobs (collect/), the
+    // Jobs the run calls elsewhere: the quote jobs (frmMainQuotes.cpp), the
     // per-stock sheet pages (sheets/), the market pages (market/), and the
     // headline cutter of the news ticker (shell/).
     void UpdateRec();
@@ -533,7 +536,7 @@ private:
     void WireTree();
     void RunNodeRules(class TreeNode *node, bool opening);
     void WireGrid();
-    // --- quotes: price refresh, fast update, prices grid (collect/) ---
+    // --- quotes: price refresh, fast update, prices grid (frmMainQuotes.cpp) ---
 public:
     // Cuts the cached quote page into slot index of Stocks and returns the
     // company name found; a missing page changes nothing and gives "".

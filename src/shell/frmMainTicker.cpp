@@ -67,16 +67,7 @@ void frmMain::SetTickerItems(const QList<QByteArray> &items)
 
 void frmMain::ParseNewsHeadlines(const QByteArray &, const QString &pagePath, const QString &headlinePath)
 {
-    const QByteArray page = Misc::ReadFile(pagePath);
-    Misc::DoEvents();
-    // A news table without rows is news too: there are no stories today,
-    // and the file says so (empty) rather than keeping yesterday's.
-    const std::optional<QByteArray> lines = Headlines::FromPage(page);
-    if (!lines || headlinePath.isEmpty())
-        return;
-    QFile f(headlinePath);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Append))
-        f.write(*lines);
+    Headlines::AppendFromPage(pagePath, headlinePath);
 }
 
 QByteArray frmMain::ReadNewsHeadlines(const QByteArray &symbol)

@@ -1,7 +1,7 @@
 // The "Current" prices grid: its columns and their looks, which stocks get
 // a row, the up/down and alert pictures, the fraction and volume forms, the
 // stripes, the user's column order and the Zoom window.
-#include "collect/CurrentGrid.h"
+#include "sheets/CurrentGrid.h"
 #include "common/TestRegistry.h"
 #include "core/ViewState.h"
 #include "platform/Artwork.h"

@@ -6,6 +6,7 @@
 #include "platform/Inet.h"
 #include "platform/Ras.h"
 #include "platform/Registry.h"
+#include "shell/UpdateTable.h"
 
 #include <QAction>
 #include <QElapsedTimer>

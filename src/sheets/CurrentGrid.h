@@ -6,6 +6,7 @@
 #include <QList>
 #include <cstdint>
 
+class MainView;
 namespace SheetFrame {
 class SheetTable;
 }
@@ -26,5 +27,8 @@ constexpr uint32_t Rising = 0xFF0000;  // blue "% Change"
 // fraction and volume forms; with stripes, every odd row is light yellow.
 // Reads the records only.
 void Read(SheetFrame::SheetTable &table, bool stripes);
+// The grid drawn by the sheet frame into the main grid (or the Zoom window
+// it draws into).
+void Show(MainView &main, bool stripes);
 
 } // namespace CurrentGrid

@@ -13,12 +13,16 @@
 #include "platform/Winsock.h"
 #include "services/frmEmail.h"
 #include "shell/Options.h"
+#include "shell/UpdateTable.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -28,6 +32,22 @@ void DefaultPointer()
 {
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
+}
+
+// The mail window whose mail is on its way, for Stop.
+QPointer<frmEmail> &Sending()
+{
+    static QPointer<frmEmail> window;
+    return window;
+}
+
+bool SendByWindow(const UpdateJobs::Mail &mail)
+{
+    // A fresh mail window for this one message, released afterwards.
+    std::unique_ptr<frmEmail> window(new frmEmail);
+    Sending() = window.get();
+    return window->SendEmail(mail.server, mail.fromName, mail.fromAddress, mail.toName, mail.toAddress,
+                             mail.subject, mail.body);
 }
 
 } // namespace
@@ -48,6 +68,10 @@ void frmMain::WireUpdate()
     connect(Winsock1, &Winsock::Closed, this, &frmMain::Winsock1_Close);
     connect(Winsock1, &Winsock::Error, this, &frmMain::Winsock1_Error);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    UpdateJobs::SetMailWindow({SendByWindow, [] {
+                                   if (Sending())
+                                       Sending()->Abort();
+                               }});
 }
 
 void frmMain::Panel7(int16_t &remaining)

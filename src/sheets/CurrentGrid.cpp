@@ -1,4 +1,4 @@
-#include "collect/CurrentGrid.h"
+#include "sheets/CurrentGrid.h"
 
 #include "collect/PriceText.h"
 #include "core/Misc.h"
@@ -8,10 +8,6 @@
 #include "platform/Vb.h"
 #include "platform/VbColor.h"
 #include "sheets/SheetFrame.h"
-#include "sheets/SheetState.h"
-#include "shell/frmMain.h"
-
-#include <QAction>
 
 namespace CurrentGrid {
 
@@ -159,19 +155,11 @@ void Read(SheetFrame::SheetTable &t, bool stripes)
     }
 }
 
-} // namespace CurrentGrid
-
-void frmMain::FG_Current()
+void Show(MainView &main, bool stripes)
 {
-    const bool stripes = mnuEdit[4] && mnuEdit[4]->isChecked();
-    SheetFrame::Fill(*this, {QStringLiteral("Current"), QString(),
-                             [stripes](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
-                                 CurrentGrid::Read(t, stripes);
-                             },
-                             nullptr, SheetFrame::Source::OwnData});
-    // A move shifts the other columns, so the second pass puts right what
-    // the first one displaced.
-    FlexGrid *grid = TargetGrid ? TargetGrid.data() : FG;
-    FixLayOut(grid);
-    FixLayOut(grid);
+    SheetFrame::Fill(main, {QStringLiteral("Current"), QString(),
+                            [stripes](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) { Read(t, stripes); },
+                            nullptr, SheetFrame::Source::OwnData});
 }
+
+} // namespace CurrentGrid

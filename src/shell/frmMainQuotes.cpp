@@ -1,6 +1,6 @@
 // The quote jobs of the main window: the detailed price refresh and the
-// analysts' recommendation of the Update run, and the fast update from one
-// quote list for the whole set.
+// analysts' recommendation of the Update run, the fast update from one
+// quote list for the whole set, and the "Current" prices grid they redraw.
 #include "shell/frmMain.h"
 #include "platform/Hourglass.h"
 
@@ -17,7 +17,10 @@
 #include "platform/Text.h"
 #include "platform/TreeView.h"
 #include "platform/Vb.h"
+#include "sheets/CurrentGrid.h"
+#include "sheets/SheetState.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -171,6 +174,18 @@ void frmMain::UpdateRec()
     // The page of a whole-set run is scratch; a single stock's stays.
     if (SingleStockMode != -1)
         QFile::remove(page);
+}
+
+// --- the prices grid ---
+
+void frmMain::FG_Current()
+{
+    CurrentGrid::Show(*this, mnuEdit[4] && mnuEdit[4]->isChecked());
+    // A move shifts the other columns, so the second pass puts right what
+    // the first one displaced.
+    FlexGrid *grid = TargetGrid ? TargetGrid.data() : FG;
+    FixLayOut(grid);
+    FixLayOut(grid);
 }
 
 // --- fast update ---
