@@ -4,6 +4,7 @@
 #include "market/MarketReaders.h"
 
 #include "collect/SheetCache.h"
+#include "core/CellText.h"
 #include "core/LinkColumns.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
@@ -52,7 +53,7 @@ void ReadActions(Action action, QByteArray &page, SheetTable &t)
     ForEachRow(block, [&](QByteArrayView row) {
         int c = 0;
         ForEachCell(row, [&](QByteArray cell) {
-            if (t.PlaceCell(r, c, CellText(cell)) && r >= 1)
+            if (t.PlaceCell(r, c, CellText::Of(cell)) && r >= 1)
                 LinkLook(t, r, c, links);
             ++c;
         });

@@ -6,6 +6,7 @@
 
 #include "collect/SheetCache.h"
 #include "collect/StockJobs.h"
+#include "core/CellText.h"
 #include "core/Hosts.h"
 #include "core/LinkColumns.h"
 #include "core/MainView.h"
@@ -158,7 +159,7 @@ int ParseUS(const QByteArray &cached, std::array<MarketIndexRecord, Stock::USMar
         MarketIndexRecord &rec = records[k++];
         for (const QList<QByteArray> &cells : std::as_const(rows)) {
             qsizetype i = 0;
-            while (i + 5 < cells.size() && !(Trim(cells[i]) == index.label && Trim(cells[i + 1]) == index.symbol))
+            while (i + 5 < cells.size() && !(CellText::Trim(cells[i]) == index.label && CellText::Trim(cells[i + 1]) == index.symbol))
                 ++i;
             if (i + 5 >= cells.size())
                 continue;
@@ -208,7 +209,7 @@ void ReadWorldMarkets(QByteArray &page, SheetTable &t)
         const QByteArrayView section = QByteArrayView(page).sliced(starts[s], starts[s + 1] - starts[s]);
         ForEachBetween(section, "<tr", "</tr>", [&](QByteArrayView pageRow) {
             int c = 1;
-            ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) { t.PlaceCell(r, c++, CellText(cell)); });
+            ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) { t.PlaceCell(r, c++, CellText::Of(cell)); });
             ++r;
             t.AddRow();
         }, LeftOpen::EndsWalk);

@@ -6,6 +6,7 @@
 #include "market/MarketReaders.h"
 
 #include "collect/SheetCache.h"
+#include "core/CellText.h"
 #include "core/LinkColumns.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
@@ -118,7 +119,7 @@ void ReadIpoCalendar(IpoCalendar calendar, QByteArray &reply, SheetTable &t)
         const QByteArray row = registrations ? pageRow.toByteArray() : SplitLastCell(pageRow, withdrawals ? ", " : ",");
         int c = 0;
         const auto put = [&](QByteArray cell) {
-            const QByteArray text = Trim(Misc::CleanHTML(cell, withdrawals, true, false));
+            const QByteArray text = CellText::Trim(Misc::CleanHTML(cell, withdrawals, true, false));
             if (!t.PlaceCell(r, c, text))
                 return;
             LinkLook(t, r, c, links);
@@ -184,7 +185,7 @@ void ReadIpoLatest(QByteArray &reply, SheetTable &t)
         ForEachBetween(section, "<tr", "</tr>", [&](QByteArrayView pageRow) {
             int c = 0;
             ForEachCell(SplitLastCell(pageRow, ","), [&](QByteArray cell) {
-                if (t.PlaceCell(r, c, CellText(cell)))
+                if (t.PlaceCell(r, c, CellText::Of(cell)))
                     LinkLook(t, r, c, links);
                 ++c;
             });
@@ -242,7 +243,7 @@ void ReadIpoNews(QByteArray &reply, SheetTable &t)
             e = page.size();
         QByteArray item = page.mid(d, e - d);
         const QByteArray link = LinkAddress(item);
-        const QByteArray text = CellText(item);
+        const QByteArray text = CellText::Of(item);
         t.AddItem('\t' + text + '\t' + link);
         LinkLooks(t, t.Rows() - 1, links, !link.isEmpty());
         d = next;

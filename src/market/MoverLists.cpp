@@ -5,6 +5,7 @@
 #include "market/MarketReaders.h"
 
 #include "collect/SheetCache.h"
+#include "core/CellText.h"
 #include "core/LinkColumns.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
@@ -104,7 +105,7 @@ void ReadMovers(const QString &file, const QByteArray &title, QByteArray &page, 
                 if (const QByteArray a = Misc::CleanHTML(link, false, false, true); !a.isEmpty())
                     address = a;
             }
-            const QByteArray text = Trim(NbspAsBlank(CellText(cell)));
+            const QByteArray text = CellText::Trim(NbspAsBlank(CellText::Of(cell)));
             if (!text.isEmpty()) {
                 line += text + '\t';
                 ++count;
@@ -148,9 +149,9 @@ void ReadScreener(const QString &file, const QByteArray &title, QByteArray &page
         ForEachBetween(row, "<td", "</td>", [&](QByteArrayView piece) {
             QByteArray cell = piece.toByteArray();
             // A "&nbsp;" cell keeps its column, empty.
-            const QByteArray text = NbspAsBlank(CellText(cell));
+            const QByteArray text = NbspAsBlank(CellText::Of(cell));
             if (!text.isEmpty())
-                line += '\t' + Trim(text);
+                line += '\t' + CellText::Trim(text);
         }, LeftOpen::EndsWalk);
         t.AddItem(line);
     }, LeftOpen::EndsWalk);

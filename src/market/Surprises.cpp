@@ -5,6 +5,7 @@
 #include "market/MarketReaders.h"
 
 #include "collect/SheetCache.h"
+#include "core/CellText.h"
 #include "core/LinkColumns.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
@@ -44,7 +45,7 @@ void ReadSurprises(QByteArray &page, SheetTable &t)
             if (r >= 2)
                 LinkLooks(t, r, links);
             if (k < 5) {
-                t.PlaceCell(r, c, CellText(cell));
+                t.PlaceCell(r, c, CellText::Of(cell));
                 if (k == 4) {
                     ++r;
                     c = -1;
@@ -78,7 +79,7 @@ void ReadPercentMovers(const QByteArray &title, QByteArray &page, SheetTable &t)
     const auto rowText = [&text](qsizetype from) {
         const qsizetype s = Need(text.indexOf("<tr", from));
         QByteArray row = text.mid(s, Need(text.indexOf("</tr>", s)) - s);
-        return CellText(row);
+        return CellText::Of(row);
     };
     struct Section {
         QByteArray heading;
@@ -119,7 +120,7 @@ void ReadPercentMovers(const QByteArray &title, QByteArray &page, SheetTable &t)
             row.replace("&nbsp;", "");
             int c = 0;
             ForEachCell(row, [&](QByteArray cell) {
-                if (t.PlaceCell(r, c, CellText(cell)))
+                if (t.PlaceCell(r, c, CellText::Of(cell)))
                     LinkLook(t, r, c, links);
                 ++c;
             });

@@ -1,4 +1,5 @@
 #include "navtree/TreeTables.h"
+#include "core/CellText.h"
 
 #include "shell/frmMain.h"
 #include "sheets/SheetReaders.h"
@@ -507,7 +508,7 @@ QByteArray ProfileTip(const QByteArray &page)
     QByteArray text = page;
     text.replace('\r', QByteArray()).replace('\n', QByteArray());
     QByteArray cut = SheetReaders::ProfileCut(text);
-    return SheetFrame::CellText(cut);
+    return CellText::Of(cut);
 }
 
 } // namespace NavTree

@@ -1,5 +1,6 @@
 #include "reports/EarningsRows.h"
 
+#include "core/CellText.h"
 #include "core/Misc.h"
 #include "sheets/SheetFrame.h"
 
@@ -136,7 +137,7 @@ std::optional<QByteArray> Rows(Table table, Renderer renderer, QByteArray page)
     int k = 0;
     ReportPage::WalkPieces(heads, "<th", "</th>", [&](const QByteArray &piece) {
         ++k;
-        QByteArray text = ReportPage::Escape(SheetFrame::CellText(piece, SheetFrame::Blanks::Keep));
+        QByteArray text = ReportPage::Escape(CellText::Of(piece, CellText::Blanks::Keep));
         if (text.isEmpty() || k > shape.headings)
             return;
         // A heading takes two lines in a section, its bracket on the second.
@@ -153,14 +154,14 @@ std::optional<QByteArray> Rows(Table table, Renderer renderer, QByteArray page)
     k = 0;
     ReportPage::WalkPieces(labels, "<tr", "</tr>", [&](const QByteArray &piece) {
         ++k;
-        const QByteArray text = SheetFrame::CellText(piece, SheetFrame::Blanks::Keep);
+        const QByteArray text = CellText::Of(piece, CellText::Blanks::Keep);
         if (!text.isEmpty() && k <= shape.rows)
             rowLabel[size_t(k - 1)] = text;
     });
     const int first = shape.labelTable ? 0 : shape.rows;
     int i = 0;
     ReportPage::WalkPieces(values, "<td", "</td>", [&](const QByteArray &piece) {
-        const QByteArray text = SheetFrame::CellText(piece, SheetFrame::Blanks::Keep);
+        const QByteArray text = CellText::Of(piece, CellText::Blanks::Keep);
         if (text.isEmpty())
             return;
         const int n = i++;

@@ -2,6 +2,7 @@
 
 #include "collect/SheetCache.h"
 #include "collect/UpdateJobs.h"
+#include "core/CellText.h"
 #include "core/AppFolder.h"
 #include "core/Hosts.h"
 #include "core/Misc.h"
@@ -132,7 +133,7 @@ bool WalkRows(const QByteArray &table, const std::function<void(const QByteArray
 
 bool WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell)
 {
-    return WalkPieces(row, "<td", "</td>", [&](const QByteArray &text) { cell(SheetFrame::CellText(text)); });
+    return WalkPieces(row, "<td", "</td>", [&](const QByteArray &text) { cell(CellText::Of(text)); });
 }
 
 Written WriteRows(const QByteArray &table, const std::function<QByteArray(int at, const QByteArray &text)> &cell)

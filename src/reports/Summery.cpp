@@ -1,6 +1,7 @@
 #include "reports/Summery.h"
 
 #include "collect/SheetCache.h"
+#include "core/CellText.h"
 #include "core/Hosts.h"
 #include "core/Stock.h"
 #include "core/ViewState.h"
@@ -134,7 +135,7 @@ QByteArray Summery::S_Profile()
     const QByteArray page = ReadSheet("_P.Sh");
     if (page.isEmpty())
         return NoData;
-    const QByteArray text = SheetFrame::CellText(SheetReaders::ProfileCut(page));
+    const QByteArray text = CellText::Of(SheetReaders::ProfileCut(page));
     if (text.isEmpty())
         return {};
     return ReportPage::Escape(text).replace(". ", ".<BR>");

@@ -4,6 +4,7 @@
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
 
+#include "core/CellText.h"
 #include "core/LinkColumns.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
@@ -34,7 +35,7 @@ void WalkRows(SheetTable &t, const QByteArray &table, int first, Place cell)
     ForEachRow(table, [&](QByteArrayView row) {
         int c = 0;
         ForEachCell(row, [&](QByteArray raw) {
-            if (cell(CellText(raw), r, c))
+            if (cell(CellText::Of(raw), r, c))
                 ++c;
         });
         ++r;

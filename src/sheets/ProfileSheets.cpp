@@ -3,6 +3,7 @@
 // settlement date, of the stock on show.
 #include "sheets/SheetFrame.h"
 
+#include "core/CellText.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/ViewState.h"
@@ -41,7 +42,7 @@ void ReadProfile(QByteArray &page, const QByteArray &name, SheetTable &t)
     t.SetUp(2, 3);
     t.gridLines = FlexGrid::flexGridNone;
     t.backColor = White;
-    const QByteArray text = CellText(cut);
+    const QByteArray text = CellText::Of(cut);
     if (!text.isEmpty())
         t.SetText(1, 1, text);
     t.SetRowHeight(0, 1);

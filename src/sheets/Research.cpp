@@ -6,6 +6,7 @@
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
 
+#include "core/CellText.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/ViewState.h"
@@ -153,7 +154,7 @@ void ReadNMR(QByteArray &page, const QByteArray &name, SheetTable &t)
         const qsizetype c1 = Need(cut.indexOf("<td", from));
         from = Need(cut.indexOf("</td>", c1));
         QByteArray cell = cut.mid(c1, from - c1);
-        const QByteArray text = CellText(cell);
+        const QByteArray text = CellText::Of(cell);
         t.SetText(i + 1, 0, QByteArray(kMomentumLabels[i]) + ' ' + text);
         if (i == 0 && text.startsWith("No"))
             throw VbError(NoRating, QStringLiteral("No rating"));

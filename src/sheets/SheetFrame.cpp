@@ -2,6 +2,7 @@
 #include "platform/Hourglass.h"
 
 #include "collect/SheetCache.h"
+#include "core/CellText.h"
 #include "core/LinkColumns.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
@@ -289,7 +290,7 @@ QByteArray RowLine(QByteArrayView row, bool skipEmpty)
 {
     QByteArray line;
     ForEachCell(row, [&](QByteArray cell) {
-        const QByteArray text = CellText(cell);
+        const QByteArray text = CellText::Of(cell);
         if (!skipEmpty || !text.isEmpty())
             line += text + '\t';
     });
@@ -385,12 +386,6 @@ void ChangeColors(SheetTable &t, int first, int col)
     }
 }
 
-QByteArray CellText(QByteArray cell, Blanks blanks)
-{
-    const QByteArray text = Misc::CleanHTML(cell, false, true, false);
-    return blanks == Blanks::Trim ? Trim(text) : text;
-}
-
 QByteArray LinkAddress(QByteArrayView text)
 {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -429,21 +424,11 @@ QByteArray LinkAddress(QByteArrayView text)
                 end = i;
             }
             if (attribute.compare("href", Qt::CaseInsensitive) == 0)
-                return Trim(text.sliced(start, end - start).toByteArray());
+                return CellText::Trim(text.sliced(start, end - start).toByteArray());
         }
         return {}; // the first anchor has no address
     }
     return {};
-}
-
-QByteArray Trim(const QByteArray &text)
-{
-    qsizetype b = 0, e = text.size();
-    while (b < e && text[b] == ' ')
-        ++b;
-    while (e > b && text[e - 1] == ' ')
-        --e;
-    return text.mid(b, e - b);
 }
 
 // The failure message of a sheet: always in the main grid, also while a

@@ -255,17 +255,9 @@ void ChangePictures(SheetTable &t, int first, int changeCol);
 // The change colours of a column: from row `first` on, red text for "-",
 // blue for "+"; any other text keeps its colour.
 void ChangeColors(SheetTable &t, int first, int col);
-// Whether CellText trims a cell's leading and trailing spaces. The reports
-// of the earnings tables keep them: a blank value there counts.
-enum class Blanks { Trim, Keep };
-// A cell's text: tags dropped, "&amp;" as "&", spaces trimmed unless kept
-// (other white space stays).
-QByteArray CellText(QByteArray cell, Blanks blanks = Blanks::Trim);
 // The address of the text's first anchor: its href value alone, in double,
 // single or no quotes, whatever other attributes stand around it; empty when
 // the text has no anchor with an address.
 QByteArray LinkAddress(QByteArrayView text);
-// Leading and trailing blanks removed (other white space stays).
-QByteArray Trim(const QByteArray &text);
 
 } // namespace SheetFrame

@@ -4,6 +4,7 @@
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
 
+#include "core/CellText.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
 #include "platform/FlexGrid.h"
@@ -49,7 +50,7 @@ struct Walker {
         ForEachRow(cut, [&](QByteArrayView row) {
             j = 0;
             ForEachCell(row, [&](QByteArray cell) {
-                const QByteArray text = CellText(cell);
+                const QByteArray text = CellText::Of(cell);
                 before(text);
                 if (j >= Cols)
                     return;

@@ -2,6 +2,7 @@
 // message rule, the cache path of a symbol, and the zoom hand-over.
 #include "SheetFixture.h"
 #include "common/TestRegistry.h"
+#include "core/CellText.h"
 #include "sheets/SheetState.h"
 #include "sheets/Utilities.h"
 
@@ -346,8 +347,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, piece);
         QFETCH(QByteArray, trimmed);
         QFETCH(QByteArray, kept);
-        QCOMPARE(SheetFrame::CellText(piece), trimmed);
-        QCOMPARE(SheetFrame::CellText(piece, SheetFrame::Blanks::Keep), kept);
+        QCOMPARE(CellText::Of(piece), trimmed);
+        QCOMPARE(CellText::Of(piece, CellText::Blanks::Keep), kept);
     }
 
     // A zoom request draws into a new window's grid and ends with the call;
@@ -415,5 +416,6 @@ private Q_SLOTS:
 };
 
 TW_TEST(tst_sheetframe)
+#include "core/CellText.h"
 #include "core/ViewState.h"
 #include "tst_sheetframe.moc"
