@@ -39,6 +39,19 @@ public:
     // or inner width), 700 twips below the news ticker's top.
     virtual void PlaceBelowTicker(QWidget *form, double width) = 0;
 
+    // The news ticker strip along the top; shrunken windows line up below it
+    // (core/Arrange).
+    QWidget *NewsTicker1 = nullptr;
+
+    // The portfolio's commands (portfolio/): its dialogs open modal on the
+    // window; removing a stock rebuilds the tree and redraws the set's grid;
+    // the set editor reloads the set menu and opens the edited set.
+    virtual void ShowModal(QWidget *form) = 0;
+    virtual void initTree() = 0;
+    virtual void FG_Current() = 0;
+    virtual void LoadSets() = 0;
+    virtual void mnuSet_Click(int index) = 0;
+
     MainView(const MainView &) = delete;
     MainView &operator=(const MainView &) = delete;
 

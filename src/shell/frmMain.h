@@ -45,9 +45,8 @@ public:
 
     // ------------------------------------------------------------------
     // Controls (created by the constructor, frmMain.cpp); the grid and the
-    // tree are MainView's FG and TreeView1.
+    // tree are MainView's FG and TreeView1, the news ticker its NewsTicker1.
     // ------------------------------------------------------------------
-    QWidget *NewsTicker1 = nullptr; // the news ticker strip along the top
     QFrame *PicCont = nullptr;      // work area: tree, symbol bar, grid
     QFrame *picSplit2 = nullptr; // vertical splitter (tree | symbol bar)
     QFrame *Splitter = nullptr;  // horizontal splitter (upper panel / grid)
@@ -139,7 +138,7 @@ public:
     void TrayUpdate();
     void TrayRestore();
     void TrayMenu();
-    void mnuSet_Click(int index);
+    void mnuSet_Click(int index) override;
     void ShowConsultation(int n);
     void mnuEmail_Click(int index); // mail commands
 
@@ -183,7 +182,7 @@ public:
     void RunUpdate();
     void StopUpdate();
     void FastUpdate();
-    void initTree();
+    void initTree() override;
     void CollapseStocks();
     void mnuTicker_Click(int index);
     void Zoom_FG();
@@ -204,7 +203,7 @@ public:
     // Stores the grid's headers as the column layout and saves it.
     void StoreLayOut();
     GridInteraction::Drag FGDrag;
-    void FG_Current();
+    void FG_Current() override;
     void FG_Profile();
     void FG_AIS();
     void FG_ABS();
@@ -364,7 +363,7 @@ private:
 public:
     Inet *Inet1 = nullptr; // the page transport of the Update run
     // Set names from the Groups subkey into the Sets menu.
-    void LoadSets();
+    void LoadSets() override;
     // An Update run or a fast update is under way: lblDesc(0) reads "Stop".
     bool UpdateRunning() const override;
     void frmButtom_MouseMove(int button, int shift, float x, float y);
@@ -402,7 +401,7 @@ private:
     // Makes this window the form's owner: it stays above it and goes with it.
     void Own(QWidget *form);
     // Shows form modal with this window as owner; returns when it is closed.
-    void ShowModal(QWidget *form);
+    void ShowModal(QWidget *form) override;
     // The pointer left the buttons and the symbol bar: the strip stops
     // scrolling and the buttons lose their hover look (button 0 keeps its
     // busy look during a run).
