@@ -47,10 +47,17 @@ public:
     // window; removing a stock rebuilds the tree and redraws the set's grid;
     // the set editor reloads the set menu and opens the edited set.
     virtual void ShowModal(QWidget *form) = 0;
+    // The window as a widget: the owner of the dialogs above, and what the
+    // questionnaire asks whether it is on screen.
+    QWidget *Widget();
+    const QWidget *Widget() const;
     virtual void initTree() = 0;
     virtual void FG_Current() = 0;
     virtual void LoadSets() = 0;
     virtual void mnuSet_Click(int index) = 0;
+
+    // The tip window's "Get Free Tip" (services/frmAdviser) starts the tip fetch.
+    virtual void UpdateAdvise() = 0;
 
     MainView(const MainView &) = delete;
     MainView &operator=(const MainView &) = delete;

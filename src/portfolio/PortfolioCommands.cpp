@@ -66,9 +66,6 @@ QString Cell(const FlexGrid *grid, int col)
     return grid->TextMatrix(row, col);
 }
 
-// The window is a widget: the dialogs' owner.
-QWidget *Window(MainView &main) { return dynamic_cast<QWidget *>(&main); }
-
 // The kinds of page kept per stock in the data-sheet cache.
 const char *const StockPageKinds[] = {"ABS", "AIS", "ee", "it", "qr", "op", "sp", "uph", "dnh", "mr", "brp", "P", "SI"};
 
@@ -113,7 +110,7 @@ void FG_PortfolioLog(MainView &main)
 void ShowTransactionDialog(MainView &main, const QString &caption, const QString &dateLabel,
                            const QString &priceLabel, const std::function<void(frmPurchace *)> &fill)
 {
-    QWidget *window = Window(main);
+    QWidget *window = main.Widget();
     auto *dialog = new frmPurchace(window);
     main.PlaceBelowTicker(dialog, Geometry::Width(window));
     dialog->setWindowTitle(caption);
@@ -129,7 +126,7 @@ void ShowTransactionDialog(MainView &main, const QString &caption, const QString
 
 void ShowPurchasePicker(MainView &main)
 {
-    QWidget *window = Window(main);
+    QWidget *window = main.Widget();
     auto *picker = new LastPar(window);
     main.PlaceBelowTicker(picker, Geometry::Width(window));
     main.ShowModal(picker);

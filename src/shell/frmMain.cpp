@@ -58,6 +58,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     WireGrid();
     WireZoom();
     WirePortfolio();
+    WireServices();
 }
 
 frmMain::~frmMain()

@@ -311,7 +311,7 @@ public:
     QString UpdateWinners();
     void UpdateLosers();
     void UpdateUpDown();
-    void UpdateAdvise();
+    void UpdateAdvise() override;
     void UpdateBigMovers(int16_t report, const QString &key, int16_t data, const QString &title);
     void UpdateScreener(int16_t screen, const QString &key, int16_t exchange, const QString &title);
 
@@ -569,6 +569,8 @@ public:
 private:
     // The portfolio records redraw the portfolio grid through this window.
     void WirePortfolio();
+    // The tip window mirrors the Options window's weekly-fetch box.
+    void WireServices();
     void SellHolding();
     void EditTransactionAt(int slot);
     void DeleteTransactionAt(int slot);
