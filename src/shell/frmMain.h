@@ -139,7 +139,7 @@ public:
     void TrayRestore();
     void TrayMenu();
     void mnuSet_Click(int index) override;
-    void ShowConsultation(int n);
+    void ShowConsultation(int n) override;
     void mnuEmail_Click(int index); // mail commands
 
     // ------------------------------------------------------------------
@@ -148,7 +148,7 @@ public:
     void LoadPrices();
     void ShowRec();
     void ClearRecStrip();
-    void SelectSymbol(QByteArray &symbol);
+    void SelectSymbol(QByteArray &symbol) override;
     void ScrollRecStrip(bool up);
     void img_Click(int index);
     void lblSbl_Click(int index);
@@ -204,31 +204,31 @@ public:
     void StoreLayOut();
     GridInteraction::Drag FGDrag;
     void FG_Current() override;
-    void FG_Profile();
-    void FG_AIS();
-    void FG_ABS();
-    void FG_ER();
-    void FG_EG();
-    void FG_EH();
-    void FG_QR();
-    void FG_IT();
-    void FG_Call();
-    void FG_Put();
-    void FG_BRP();
-    void FG_DNH();
-    void FG_UPH();
-    void FG_NMR();
-    void FG_Split();
-    void FG_SI();
-    void FG_Options();
+    void FG_Profile() override;
+    void FG_AIS() override;
+    void FG_ABS() override;
+    void FG_ER() override;
+    void FG_EG() override;
+    void FG_EH() override;
+    void FG_QR() override;
+    void FG_IT() override;
+    void FG_Call() override;
+    void FG_Put() override;
+    void FG_BRP() override;
+    void FG_DNH() override;
+    void FG_UPH() override;
+    void FG_NMR() override;
+    void FG_Split() override;
+    void FG_SI() override;
+    void FG_Options() override;
     void FG_Surp();
     void FG_WinLos(const QString &file);
     void FG_BR(const QString &file);
     void FG_Upgrade();
     void FG_Downgrade();
     void FG_Coverage();
-    void FG_Portfolio_All();
-    void FG_PortfolioLog();
+    void FG_Portfolio_All() override;
+    void FG_PortfolioLog() override;
     void mnuTree_Click(int index);
     void mnuTrees_Click();
     void mnuEdit_Click(int index);
@@ -399,7 +399,7 @@ private:
     // Opens the popup with its top-left corner at (x, y) twips of the window.
     void PopupMenu(QMenu *menu, double x, double y);
     // Makes this window the form's owner: it stays above it and goes with it.
-    void Own(QWidget *form);
+    void Own(QWidget *form) override;
     // Shows form modal with this window as owner; returns when it is closed.
     void ShowModal(QWidget *form) override;
     // The pointer left the buttons and the symbol bar: the strip stops
@@ -496,34 +496,34 @@ public:
     void AddPortSymbol(const QByteArray &symbol);
 
     // Entry points the tree's nodes reach in other folders.
-    void FG_EC();
+    void FG_EC() override;
     void FG_Portfolio_Selected(const QByteArray &symbol);
-    void OpenChartLink(int16_t n);
-    void OpenNewsLink(int16_t n);
-    void OpenRatioGraph(int16_t n);
-    void OpenMessageBoard(int16_t n);
-    void OpenIndustryGroup(int16_t n);
-    void OpenVideoStream(int16_t n);
-    void OpenRadioStream(int16_t n);
-    void OpenSectorBoard(const QString &sectorFolder, const QString &industry);
+    void OpenChartLink(int16_t n) override;
+    void OpenNewsLink(int16_t n) override;
+    void OpenRatioGraph(int16_t n) override;
+    void OpenMessageBoard(int16_t n) override;
+    void OpenIndustryGroup(int16_t n) override;
+    void OpenVideoStream(int16_t n) override;
+    void OpenRadioStream(int16_t n) override;
+    void OpenSectorBoard(const QString &sectorFolder, const QString &industry) override;
     void Pares_BR(const QString &file, const QString &title);
-    void Pares_BR2(const QString &file, const QString &title);
-    void FG_OptSum(int16_t mode);
-    void FG_IPO_Reg();
-    void FG_IPO_Price();
-    void FG_IPO_Loss();
-    void FG_IPO_Gain();
-    void FG_IPO_With();
-    void FG_IPO_News();
-    void FG_IPO_Last();
-    void FG_SplitsCalendar(int16_t mode);
-    void FG_USMarket();
+    void Pares_BR2(const QString &file, const QString &title) override;
+    void FG_OptSum(int16_t mode) override;
+    void FG_IPO_Reg() override;
+    void FG_IPO_Price() override;
+    void FG_IPO_Loss() override;
+    void FG_IPO_Gain() override;
+    void FG_IPO_With() override;
+    void FG_IPO_News() override;
+    void FG_IPO_Last() override;
+    void FG_SplitsCalendar(int16_t mode) override;
+    void FG_USMarket() override;
     // The cached US market page into USMarket and US.dat.
     void Parse_US();
-    void FG_WMarket();
-    void ScrollToSection(const QString &title);
-    void FG_M_BRP(int16_t mode);
-    void FG_Funds(const QString &key);
+    void FG_WMarket() override;
+    void ScrollToSection(const QString &title) override;
+    void FG_M_BRP(int16_t mode) override;
+    void FG_Funds(const QString &key) override;
 
     // Zoom requests of the sheet frame draw into new Zoom windows.
     void WireZoom();
@@ -552,7 +552,7 @@ private:
     bool FetchWorkFile(const QString &file, const QString &url, const QString &status, qint64 minimum = 0);
     // Brings the main grid's row whose company cell reads name into view
     // and selects it.
-    bool ShowCurrentRow(const QByteArray &symbol);
+    bool ShowCurrentRow(const QByteArray &symbol) override;
     // Selects and focuses the first stock node of the tree showing symbol.
     void SelectTreeStock(const QString &symbol);
 
