@@ -43,15 +43,15 @@ public:
     // The news ticker strip along the top; shrunken windows line up below it
     // (core/Arrange).
     QWidget *NewsTicker1 = nullptr;
+    // The window as a widget: the owner of the portfolio's dialogs, and what
+    // the questionnaire (services/Thanks) asks whether it is on screen.
+    QWidget *Widget();
+    const QWidget *Widget() const;
 
     // The portfolio's commands (portfolio/): its dialogs open modal on the
     // window; removing a stock rebuilds the tree and redraws the set's grid;
     // the set editor reloads the set menu and opens the edited set.
     virtual void ShowModal(QWidget *form) = 0;
-    // The window as a widget: the owner of the dialogs above, and what the
-    // questionnaire asks whether it is on screen.
-    QWidget *Widget();
-    const QWidget *Widget() const;
     virtual void initTree() = 0;
     virtual void FG_Current() = 0;
     virtual void LoadSets() = 0;

@@ -477,7 +477,7 @@ private:
     void SetTickerText(const QByteArray &text);
     void SetTickerItems(const QList<QByteArray> &items);
     // ------------------------------------------------------------------
-    // --- navigation tree (navtree/) ---
+    // --- navigation tree (frmMainNavTree.cpp, over navtree/) ---
     // ------------------------------------------------------------------
 public:
     void TreeView1_NodeClick(class TreeNode *node);
@@ -556,7 +556,7 @@ private:
     // Selects and focuses the first stock node of the tree showing symbol.
     void SelectTreeStock(const QString &symbol);
 
-    // --- portfolio commands (portfolio/) ---
+    // --- portfolio commands (frmMainPortfolio.cpp, over portfolio/) ---
 public:
     // Loads the transaction dialog from the hand-over values, places it below
     // the ticker, gives it its caption and the two label texts (empty: the
@@ -569,20 +569,22 @@ public:
 private:
     // The portfolio records redraw the portfolio grid through this window.
     void WirePortfolio();
-    // The tip window mirrors the Options window's weekly-fetch box.
-    void WireServices();
     void SellHolding();
     void EditTransactionAt(int slot);
     void DeleteTransactionAt(int slot);
     void DeleteListedStock();
     void RemoveStock(int16_t slot);
 
-    // --- speech and mail commands (frmMainSpeech.cpp, frmMainMail.cpp) ---
+    // --- speech and mail commands (frmMainSpeech.cpp, frmMainMail.cpp,
+    // frmMainErrorLog.cpp) ---
 public:
-    // Mails the error log to the maker's support address (services/).
+    // Mails the error log to the maker's support address.
     void SendErrorLog();
 
 private:
+    // The tip window mirrors the Options window's weekly-fetch box
+    // (frmMainServices.cpp).
+    void WireServices();
     // A stock's headline text as it is read aloud: every item a sentence on
     // a line of its own.
     QByteArray SpokenHeadlines(const QByteArray &symbol);
