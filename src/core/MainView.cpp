@@ -1,5 +1,7 @@
 #include "core/MainView.h"
 
+#include <QWidget>
+
 namespace {
 MainView *g_view = nullptr;
 }
@@ -13,3 +15,7 @@ MainView::~MainView()
     if (g_view == this)
         g_view = nullptr;
 }
+
+QWidget *MainView::Widget() { return dynamic_cast<QWidget *>(this); }
+
+const QWidget *MainView::Widget() const { return dynamic_cast<const QWidget *>(this); }

@@ -1,6 +1,7 @@
 // A click on a tree node, or the selection moving onto it, becomes an
 // action here: portfolio symbol and stock nodes first, then the message
 // boards, then the node's caption (inside a stock's subtree) and its key.
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "core/ViewState.h"
@@ -12,9 +13,9 @@
 #include "platform/Text.h"
 #include "platform/TreeView.h"
 #include "platform/Vb.h"
+#include "portfolio/PortfolioCommands.h"
 #include "queries/BigChart.h"
 #include "queries/TechGraph.h"
-#include "shell/frmMain.h"
 
 using namespace NavTree;
 
@@ -64,13 +65,9 @@ Call CallOf(const Action &a, const QString &key)
 
 void NavTree::SetCallRecorder(std::function<void(const Call &)> recorder) { Recorder() = std::move(recorder); }
 
-void frmMain::TreeView1_NodeClick(TreeNode *node) { RunNodeRules(node, true); }
-
-void frmMain::TreeView1_NodeSelect(TreeNode *node) { RunNodeRules(node, false); }
-
 // opening false: the selection only passed by, so a rule that would open a
 // window, a message or a page keeps still; sheets and lists still draw.
-void frmMain::RunNodeRules(TreeNode *node, bool opening)
+void NavTree::RunNodeRules(MainView &main, TreeNode *node, bool opening)
 {
     if (!node)
         return;
@@ -96,42 +93,42 @@ void frmMain::RunNodeRules(TreeNode *node, bool opening)
         case Kind::None: break;
         case Kind::Sheet: {
             QByteArray symbol = Text::ToCp1252(stockCaption);
-            SelectSymbol(symbol);
-            (this->*a.fill)();
+            main.SelectSymbol(symbol);
+            (main.*a.fill)();
             break;
         }
-        case Kind::Call: (this->*a.fill)(); break;
+        case Kind::Call: (main.*a.fill)(); break;
         case Kind::ChartForm:
             if (BigChart *form = BigChart::Load()) {
-                Own(form);
+                main.Own(form);
                 form->show();
             }
             Misc::DoEvents();
             break;
         case Kind::TechForm:
             if (TechGraph *form = TechGraph::Load()) {
-                Own(form);
+                main.Own(form);
                 form->show();
             }
             break;
-        case Kind::Chart: OpenChartLink(a.n); break;
-        case Kind::News: OpenNewsLink(a.n); break;
-        case Kind::Ratio: OpenRatioGraph(a.n); break;
-        case Kind::Board: OpenMessageBoard(a.n); break;
-        case Kind::Industry: OpenIndustryGroup(a.n); break;
-        case Kind::Consult: ShowConsultation(a.n); break;
-        case Kind::MostActive: Pares_BR2(a.text, a.title); break;
-        case Kind::OptSum: FG_OptSum(a.n); break;
-        case Kind::Splits: FG_SplitsCalendar(a.n); break;
-        case Kind::BrokerList: FG_M_BRP(a.n); break;
+        case Kind::Chart: main.OpenChartLink(a.n); break;
+        case Kind::News: main.OpenNewsLink(a.n); break;
+        case Kind::Ratio: main.OpenRatioGraph(a.n); break;
+        case Kind::Board: main.OpenMessageBoard(a.n); break;
+        case Kind::Industry: main.OpenIndustryGroup(a.n); break;
+        case Kind::Consult: main.ShowConsultation(a.n); break;
+        case Kind::MostActive: main.Pares_BR2(a.text, a.title); break;
+        case Kind::OptSum: main.FG_OptSum(a.n); break;
+        case Kind::Splits: main.FG_SplitsCalendar(a.n); break;
+        case Kind::BrokerList: main.FG_M_BRP(a.n); break;
         case Kind::Index:
-            (this->*a.fill)();
+            (main.*a.fill)();
             if (!a.title.isEmpty())
-                ScrollToSection(a.title);
+                main.ScrollToSection(a.title);
             break;
-        case Kind::Fund: FG_Funds(a.text); break;
-        case Kind::Video: OpenVideoStream(a.n); break;
-        case Kind::Radio: OpenRadioStream(a.n); break;
+        case Kind::Fund: main.FG_Funds(a.text); break;
+        case Kind::Video: main.OpenVideoStream(a.n); break;
+        case Kind::Radio: main.OpenRadioStream(a.n); break;
         case Kind::PortClear:
             if (Dialogs::MsgBox(QStringLiteral("Do you really want to delete all portfolio information?"),
                                 Dialogs::vbYesNo | Dialogs::vbExclamation | Dialogs::vbDefaultButton2,
@@ -143,32 +140,32 @@ void frmMain::RunNodeRules(TreeNode *node, bool opening)
             if (const QString page = WebDirectory::Page(a.text); !page.isEmpty())
                 Misc::OpenLink(page);
             break;
-        case Kind::PortSymbol: FG_Portfolio_Selected(Text::ToCp1252(a.text)); break;
-        case Kind::SectorBoard: OpenSectorBoard(a.text, a.title); break;
+        case Kind::PortSymbol: PortfolioCommands::FG_Portfolio_Selected(main, Text::ToCp1252(a.text)); break;
+        case Kind::SectorBoard: main.OpenSectorBoard(a.text, a.title); break;
         }
     };
 
     try {
-        LastNodeIndex = int16_t(node->Index());
+        main.LastNodeIndex = int16_t(node->Index());
 
         if (key.startsWith(QLatin1String("TID")))
             run({Kind::PortSymbol, 0, nullptr, caption, {}});
 
         if (key.startsWith(QLatin1String("ID")) && image == StockImage) {
             CurrentSymbol = Text::ToCp1252(caption);
-            SelectSymbol(CurrentSymbol);
+            main.SelectSymbol(CurrentSymbol);
             if (CurrentView == QLatin1String("Profile")) {
-                run({Kind::Call, 0, &frmMain::FG_Profile, {}, {}});
+                run({Kind::Call, 0, &MainView::FG_Profile, {}, {}});
             } else {
                 if (CurrentView != QLatin1String("Current"))
-                    run({Kind::Call, 0, &frmMain::FG_Current, {}, {}});
-                if (ShowCurrentRow(CurrentSymbol))
+                    run({Kind::Call, 0, &MainView::FG_Current, {}, {}});
+                if (main.ShowCurrentRow(CurrentSymbol))
                     return;
             }
         }
 
         if (image == StocksRootImage)
-            run({Kind::Call, 0, &frmMain::FG_Current, {}, {}});
+            run({Kind::Call, 0, &MainView::FG_Current, {}, {}});
 
         // Roots end here: none has a rule of its own beyond the stocks root.
         if (root)

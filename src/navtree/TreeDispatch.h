@@ -8,6 +8,9 @@
 #include <QString>
 #include <functional>
 
+class MainView;
+class TreeNode;
+
 namespace NavTree {
 
 struct Call {
@@ -21,5 +24,8 @@ struct Call {
 
 // nullptr stops the reporting.
 void SetCallRecorder(std::function<void(const Call &)> recorder);
+
+// A click on the node (opening) or the selection moving onto it.
+void RunNodeRules(MainView &main, TreeNode *node, bool opening);
 
 } // namespace NavTree

@@ -1,13 +1,13 @@
-// Building and folding the navigation tree.
+#include "navtree/TreeEntry.h"
+
+#include "core/MainView.h"
 #include "core/Stock.h"
 #include "navtree/TreeTables.h"
 #include "platform/Text.h"
 #include "platform/TreeView.h"
 #include "platform/Vb.h"
 #include "portfolio/PortSymbols.h"
-#include "shell/frmMain.h"
 
-#include <QLabel>
 #include <algorithm>
 #include <vector>
 
@@ -65,11 +65,11 @@ void AddStock(TreeView *tree, int slot, const QByteArray &symbol)
 
 } // namespace
 
-void frmMain::initTree()
+void NavTree::InitTree(MainView &main, const QString &setName)
 {
-    TreeView *tree = TreeView1;
+    TreeView *tree = main.TreeView1;
     // The nodes go, and with them whatever node was last clicked.
-    LastNodeIndex = 0;
+    main.LastNodeIndex = 0;
     Vb::Skip([tree] { tree->Clear(); });
     // Painted once, with all nodes, whatever fails on the way.
     struct Lock {
@@ -78,7 +78,7 @@ void frmMain::initTree()
         ~Lock() { tree->setUpdatesEnabled(true); }
     } lock(tree);
 
-    AddNode(tree, QString(), QStringLiteral("All"), QStringLiteral("Stocks-") + Panel1[1]->text(), StocksRootImage);
+    AddNode(tree, QString(), QStringLiteral("All"), QStringLiteral("Stocks-") + setName, StocksRootImage);
     AddNodes(tree, HeadNodes());
 
     PortSymbols.fill(QByteArray());
@@ -93,8 +93,8 @@ void frmMain::initTree()
     AddNodes(tree, PortfolioTail());
 
     // A branch that fails ends at the failing node; the build goes on.
-    Vb::Skip([this] { AddMessageBoardTree(); });
-    Vb::Skip([this] { AddWebLinksTree(); });
+    Vb::Skip([tree] { AddMessageBoardTree(tree); });
+    Vb::Skip([tree] { AddWebLinksTree(tree); });
     AddNodes(tree, RadioNodes());
     AddNodes(tree, TvNodes());
 
@@ -104,9 +104,8 @@ void frmMain::initTree()
             AddStock(tree, i, Stocks[size_t(i)].Symbol);
 }
 
-void frmMain::AddMessageBoardTree()
+void NavTree::AddMessageBoardTree(TreeView *tree)
 {
-    TreeView *tree = TreeView1;
     tree->Add(QString(), TreeView::tvwLast, QStringLiteral("MB"), QStringLiteral("Message Board"), BoardImage);
     tree->Add(QStringLiteral("MB"), TreeView::tvwChild, QStringLiteral("MBY"), QStringLiteral("Yahoo!"), BoardImage);
     for (const Sector &sector : Sectors()) {
@@ -117,9 +116,8 @@ void frmMain::AddMessageBoardTree()
     }
 }
 
-void frmMain::AddWebLinksTree()
+void NavTree::AddWebLinksTree(TreeView *tree)
 {
-    TreeView *tree = TreeView1;
     for (const WebGroup &group : WebGroups()) {
         const QString key = Latin(group.key);
         tree->Add(QString(), TreeView::tvwLast, key, Latin(group.caption), group.image);
@@ -128,18 +126,18 @@ void frmMain::AddWebLinksTree()
     }
 }
 
-void frmMain::CollapseStocks()
+void NavTree::CollapseStocks(TreeView *tree)
 {
-    const int n = TreeView1->Count();
+    const int n = tree->Count();
     for (int i = 1; i <= n; ++i)
-        if (TreeNode *node = TreeView1->Node(i); node && node->Image() == StockImage)
+        if (TreeNode *node = tree->Node(i); node && node->Image() == StockImage)
             node->SetExpanded(false);
 }
 
-void frmMain::CollapseAll()
+void NavTree::CollapseAll(TreeView *tree)
 {
-    const int n = TreeView1->Count();
+    const int n = tree->Count();
     for (int i = 1; i <= n; ++i)
-        if (TreeNode *node = TreeView1->Node(i))
+        if (TreeNode *node = tree->Node(i))
             node->SetExpanded(false);
 }

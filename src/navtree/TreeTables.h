@@ -10,11 +10,11 @@
 #include <cstdint>
 #include <span>
 
-class frmMain;
+class MainView;
 
 namespace NavTree {
 
-using Filler = void (frmMain::*)();
+using Filler = void (MainView::*)();
 
 enum class Kind : uint8_t {
     None,

@@ -1,13 +1,14 @@
 #include "portfolio/LastPar.h"
 
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "platform/FlexGrid.h"
 #include "platform/RunOnce.h"
 #include "platform/Vb.h"
+#include "portfolio/PortfolioCommands.h"
 #include "portfolio/PortfolioGrids.h"
 #include "portfolio/frmPurchace.h"
 #include "sheets/SheetFrame.h"
-#include "shell/frmMain.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -45,7 +46,7 @@ void LastPar::Form_Load()
 {
     SheetFrame::SheetTable t;
     PortfolioGrids::ReadLots(t, TransactionSymbol);
-    const frmMain *main = frmMain::Loaded();
+    const MainView *main = MainView::Loaded();
     SheetFrame::Draw(FG, t, main ? main->BaseRowHeight : 0);
     LotPrice = 0;
     chosen_ = false;
@@ -74,9 +75,9 @@ void LastPar::cmdOK_Click()
     if (!chosen)
         return;
     Misc::DoEvents();
-    if (frmMain *main = frmMain::Loaded())
-        main->ShowTransactionDialog(QStringLiteral("Sell Share"), QStringLiteral("Sell Date:"),
-                                    QStringLiteral("Sell Prices:"));
+    if (MainView *main = MainView::Loaded())
+        PortfolioCommands::ShowTransactionDialog(*main, QStringLiteral("Sell Share"), QStringLiteral("Sell Date:"),
+                                                 QStringLiteral("Sell Prices:"));
 }
 
 void LastPar::cmdCancel_Click()

@@ -6,3 +6,5 @@
 
 // 100 entries; an empty one is free.
 extern std::array<QByteArray, 100> PortSymbols;
+// Takes the symbol into the first free entry.
+void AddPortSymbol(const QByteArray &symbol);

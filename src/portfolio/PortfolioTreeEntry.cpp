@@ -1,4 +1,4 @@
-#include "shell/frmMain.h"
+#include "portfolio/PortfolioCommands.h"
 
 #include "core/Stock.h"
 #include "portfolio/PortSymbols.h"
@@ -7,19 +7,18 @@
 
 #include <algorithm>
 
-// One symbol's lots, opened from its node under "Portfolio Detail". It never
-// goes to a Zoom window.
-void frmMain::FG_Portfolio_Selected(const QByteArray &symbol)
+// It never goes to a Zoom window.
+void PortfolioCommands::FG_Portfolio_Selected(MainView &main, const QByteArray &symbol)
 {
-    SheetFrame::Fill(*this, {QStringLiteral("PortSelected"), QString(),
-                             [this, symbol](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
-                                 Stock::ReadPortfolio();
-                                 PortSymbols.fill(QByteArray());
-                                 if (!Stock::IsFreeSlot(symbol)
-                                     && std::any_of(Portfolio.begin(), Portfolio.end() - 1,
-                                                    [&](const TransactionRecord &r) { return r.Symbol == symbol; }))
-                                     AddPortSymbol(symbol);
-                                 PortfolioGrids::ReadSelected(t, symbol);
-                             },
-                             nullptr, SheetFrame::Source::OwnData, SheetFrame::Zooming::Ignored});
+    SheetFrame::Fill(main, {QStringLiteral("PortSelected"), QString(),
+                            [symbol](QByteArray &, const QByteArray &, SheetFrame::SheetTable &t) {
+                                Stock::ReadPortfolio();
+                                PortSymbols.fill(QByteArray());
+                                if (!Stock::IsFreeSlot(symbol)
+                                    && std::any_of(Portfolio.begin(), Portfolio.end() - 1,
+                                                   [&](const TransactionRecord &r) { return r.Symbol == symbol; }))
+                                    AddPortSymbol(symbol);
+                                PortfolioGrids::ReadSelected(t, symbol);
+                            },
+                            nullptr, SheetFrame::Source::OwnData, SheetFrame::Zooming::Ignored});
 }

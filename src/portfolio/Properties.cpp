@@ -1,5 +1,6 @@
 #include "portfolio/Properties.h"
 
+#include "core/Arrange.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "core/ViewState.h"
@@ -12,7 +13,6 @@
 #include "platform/Text.h"
 #include "platform/Vb.h"
 #include "portfolio/SetList.h"
-#include "shell/Arrange.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -2,6 +2,7 @@
 
 #include "collect/SheetCache.h"
 #include "core/Hosts.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "platform/Artwork.h"
@@ -13,7 +14,6 @@
 #include "platform/Text.h"
 #include "platform/Vb.h"
 #include "platform/VbColor.h"
-#include "shell/frmMain.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -408,7 +408,7 @@ bool StkSet::UpdateINI()
 {
     // The run saves the open set's quotes itself; a second writer then
     // would lose one of the two.
-    const frmMain *m = frmMain::Loaded();
+    const MainView *m = MainView::Loaded();
     if (m && m->UpdateRunning()) {
         Dialogs::MsgBox(QStringLiteral("An update is running. Nothing was saved; please try again when it has ended."),
                         Dialogs::vbInformation, QStringLiteral("Stock set not saved"));
@@ -468,7 +468,7 @@ void StkSet::cmdOK_Click()
     if (!once || !UpdateINI())
         return;
     // Names first, so the command bar shows the chosen set's new name.
-    if (frmMain *m = frmMain::Loaded()) {
+    if (MainView *m = MainView::Loaded()) {
         m->LoadSets();
         m->mnuSet_Click(set_);
     }

@@ -15,10 +15,10 @@
 #include "platform/VbColor.h"
 #include "platform/VbInput.h"
 #include "platform/Winsock.h"
+#include "platform/clsFormResize.h"
 #include "services/ServerAddress.h"
 #include "sheets/GridInteraction.h"
 #include "sheets/Utilities.h"
-#include "shell/clsFormResize.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,7 @@
 #include "services/Thanks.h"
 
 #include "collect/UpdateJobs.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "core/Stock.h"
@@ -9,7 +10,6 @@
 #include "platform/ShortDate.h"
 #include "platform/Vb.h"
 #include "services/frmEmail.h"
-#include "shell/frmMain.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -27,6 +27,12 @@
 namespace {
 
 Thanks *g_thanks = nullptr;
+
+std::function<void()> &MainWindowOpener()
+{
+    static std::function<void()> open;
+    return open;
+}
 
 const char *const kCountries[] = {
     "Afghanistan", "Albania", "Algeria", "American Samoa", "Andorra", "Angola", "Anguilla", "Antigua And Barbuda",
@@ -153,6 +159,8 @@ Thanks::~Thanks()
 
 Thanks *Thanks::Loaded() { return g_thanks; }
 
+void Thanks::SetMainWindowOpener(std::function<void()> open) { MainWindowOpener() = std::move(open); }
+
 Thanks *Thanks::ShowModeless()
 {
     if (!g_thanks) {
@@ -231,7 +239,8 @@ void Thanks::cmdClose_Click()
         return;
     const QPointer<Thanks> self(this);
     // Only the first run comes here without a main window on screen.
-    const frmMain *shown = frmMain::Loaded();
+    const MainView *main = MainView::Loaded();
+    const QWidget *shown = main ? main->Widget() : nullptr;
     const bool firstRun = !shown || !shown->isVisible();
     try {
         SendData();
@@ -239,7 +248,8 @@ void Thanks::cmdClose_Click()
         if (firstRun) {
             Stock::ReadPortfolio();
             Misc::DoEvents();
-            frmMain::Instance()->ShowWindow();
+            if (MainWindowOpener())
+                MainWindowOpener()();
             Misc::DoEvents();
         }
         if (self)

@@ -4,6 +4,7 @@
 // Close is also the road from the first-run settings to the main window.
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -17,6 +18,9 @@ public:
     ~Thanks() override;
     static Thanks *ShowModeless();
     static Thanks *Loaded();
+    // How Close shows the main window (loaded when there is none) on a
+    // first run; the shell sets it when the program starts.
+    static void SetMainWindowOpener(std::function<void()> open);
 
     QComboBox *cboGroup = nullptr;
     QComboBox *cboGender = nullptr;

@@ -1,15 +1,15 @@
 #include "services/frmAdviser.h"
 
 #include "core/AppFolder.h"
+#include "core/MainView.h"
 #include "core/Misc.h"
+#include "platform/BoxValue.h"
 #include "platform/Help.h"
 #include "platform/RunOnce.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
 #include "platform/VbColor.h"
-#include "shell/Options.h"
-#include "shell/frmMain.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -25,6 +25,14 @@ frmAdviser *g_adviser = nullptr;
 const QByteArray kWord = "Tickerwatch";
 // The box starts this many characters before the word.
 constexpr qsizetype kLead = 9;
+
+std::function<QCheckBox *()> &OptionsBoxHook()
+{
+    static std::function<QCheckBox *()> box;
+    return box;
+}
+
+QCheckBox *OptionsBox() { return OptionsBoxHook() ? OptionsBoxHook()() : nullptr; }
 
 } // namespace
 
@@ -119,6 +127,8 @@ frmAdviser::~frmAdviser()
 
 frmAdviser *frmAdviser::Loaded() { return g_adviser; }
 
+void frmAdviser::SetOptionsBox(std::function<QCheckBox *()> box) { OptionsBoxHook() = std::move(box); }
+
 frmAdviser *frmAdviser::Load()
 {
     if (!g_adviser) {
@@ -140,11 +150,11 @@ void frmAdviser::init()
 
     // The box mirrors the Options window's, whatever the tip file holds.
     const QPointer<frmAdviser> self(this);
-    Options *options = Options::Instance();
-    if (!self || !options)
+    QCheckBox *weekly = OptionsBox();
+    if (!self || !weekly)
         return;
     try {
-        Options::SetBoxValue(Check1, Options::BoxValue(options->chkUpdate[19]));
+        Vb::SetBoxValue(Check1, Vb::BoxValue(weekly));
     } catch (const VbError &) {
     }
 }
@@ -152,11 +162,11 @@ void frmAdviser::init()
 void frmAdviser::Check1_Click()
 {
     const QPointer<frmAdviser> self(this);
-    Options *options = Options::Instance();
-    if (!self || !options)
+    QCheckBox *weekly = OptionsBox();
+    if (!self || !weekly)
         return;
     // Stored only by the Options window's OK; the Update run reads the box.
-    Options::SetBoxValue(options->chkUpdate[19], Options::BoxValue(Check1));
+    Vb::SetBoxValue(weekly, Vb::BoxValue(Check1));
 }
 
 void frmAdviser::cmdUpdate_Click()
@@ -171,7 +181,7 @@ void frmAdviser::cmdUpdate_Click()
             lblInfo->show();
             cmdUpdate->setEnabled(false);
             // Only starts the fetch: the tip is written when the site closes.
-            if (frmMain *m = frmMain::Loaded())
+            if (MainView *m = MainView::Loaded())
                 m->UpdateAdvise();
             Misc::DoEvents();
             if (self)

@@ -4,6 +4,7 @@
 // starts a new fetch on request (shown the next time the window opens). The
 // main window places it and shows it modal.
 #include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -26,6 +27,11 @@ public:
     // break. Empty when the word is missing or starts within the first nine
     // characters.
     static QByteArray TipText(const QByteArray &file);
+
+    // The Options window's weekly-fetch box, that window loaded when it is
+    // not (nullptr when it cannot be); the shell sets it when the main
+    // window is built.
+    static void SetOptionsBox(std::function<QCheckBox *()> box);
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr; // the credits

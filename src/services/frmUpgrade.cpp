@@ -8,7 +8,6 @@
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
-#include "shell/Options.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -83,10 +82,11 @@ frmUpgrade::~frmUpgrade()
 
 frmUpgrade *frmUpgrade::Loaded() { return g_upgrade; }
 
-frmUpgrade *frmUpgrade::ShowModeless()
+frmUpgrade *frmUpgrade::ShowModeless(std::function<void()> showOptions)
 {
     if (!g_upgrade)
         g_upgrade = new frmUpgrade;
+    g_upgrade->showOptions_ = std::move(showOptions);
     g_upgrade->show();
     return g_upgrade;
 }
@@ -162,15 +162,19 @@ void frmUpgrade::lblNav_Click(int index)
         if (self)
             CloseWindow();
         break;
-    case 3:
+    case 3: {
         Misc::RollWindow(this, 25);
         if (!self)
             return;
+        // Taken first: the window may be deleted while events turn.
+        const std::function<void()> showOptions = showOptions_;
         Unload();
         Misc::DoEvents();
         // Loaded afresh: the window that started the check is gone.
-        Options::ShowModeless();
+        if (showOptions)
+            showOptions();
         break;
+    }
     default:
         break;
     }

@@ -3,6 +3,7 @@
 // version, after the Options window has gone. Its four links are its only
 // way to close it; "Close" brings a freshly loaded Options window back.
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 
@@ -12,8 +13,9 @@ public:
     static constexpr int LinkCount = 4;
 
     ~frmUpgrade() override;
-    // Loads the window when needed and shows it modeless, with no owner.
-    static frmUpgrade *ShowModeless();
+    // Loads the window when needed and shows it modeless, with no owner;
+    // "Close" shows the Options window through showOptions.
+    static frmUpgrade *ShowModeless(std::function<void()> showOptions);
     // nullptr while the window is not loaded.
     static frmUpgrade *Loaded();
 
@@ -36,4 +38,5 @@ private:
     void StartDownload(const QString &address);
     void CloseWindow();
     void Unload();
+    std::function<void()> showOptions_;
 };

@@ -34,6 +34,8 @@ double BoundSplashDelay(double seconds) { return std::isnan(seconds) ? 0.0 : std
 
 bool Main()
 {
+    // The questionnaire's Close is the first run's road on to the main window.
+    Thanks::SetMainWindowOpener([] { frmMain::Instance()->ShowWindow(); });
     if (AppFolder.isEmpty())
         AppFolder = AppPaths::DefaultAppFolder();
     if (!SingleInstance::Acquire(AppFolder))

@@ -5,6 +5,7 @@
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "core/ViewState.h"
+#include "platform/BoxValue.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/Help.h"
@@ -126,32 +127,6 @@ protected:
 // ---------------------------------------------------------------------------
 // Helpers
 // ---------------------------------------------------------------------------
-
-int Options::BoxValue(const QCheckBox *box)
-{
-    switch (box->checkState()) {
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
-    default: return 0;
-    }
-}
-
-void Options::SetBoxValue(QCheckBox *box, int value)
-{
-    switch (value) {
-    case 0:
-    case 1:
-        box->setCheckState(value ? Qt::Checked : Qt::Unchecked);
-        box->setTristate(false);
-        break;
-    case 2:
-        box->setTristate(true);
-        box->setCheckState(Qt::PartiallyChecked);
-        break;
-    default:
-        throw InvalidPropertyValue();
-    }
-}
 
 QCheckBox *Options::NewBox(QWidget *parent, const QString &objectName, const QString &caption)
 {
@@ -486,9 +461,9 @@ void Options::Form_Load()
         step(
             [&] {
                 const RegVariant v = Settings::Get(name);
-                SetBoxValue(box, v.IsEmptyText() ? 1 : ReadInt(v));
+                Vb::SetBoxValue(box, v.IsEmptyText() ? 1 : ReadInt(v));
             },
-            [&] { SetBoxValue(box, 1); });
+            [&] { Vb::SetBoxValue(box, 1); });
     };
     auto loadDelay = [](QLineEdit *box, const QString &name, const QString &standard) {
         box->setText(Settings::Get(name).ToText());
@@ -732,9 +707,9 @@ void Options::cmd_OK_Click()
         if (!self || Loaded() != self)
             return;
         for (int i = 0; i < UpdateItemCount; ++i)
-            Settings::Set(QStringLiteral("Update") + QString::number(i), QString::number(BoxValue(chkUpdate[i])));
-        Settings::Set(QStringLiteral("Fractions"), BoxValue(ChkNumeric[0]) == 1 ? QStringLiteral("1") : QStringLiteral("0"));
-        Settings::Set(QStringLiteral("Volume"), BoxValue(ChkNumeric[1]) == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+            Settings::Set(QStringLiteral("Update") + QString::number(i), QString::number(Vb::BoxValue(chkUpdate[i])));
+        Settings::Set(QStringLiteral("Fractions"), Vb::BoxValue(ChkNumeric[0]) == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+        Settings::Set(QStringLiteral("Volume"), Vb::BoxValue(ChkNumeric[1]) == 1 ? QStringLiteral("1") : QStringLiteral("0"));
         Settings::Set(QStringLiteral("FrmNav"), QString::number(PageIndex));
         FractionsMode = Settings::Get(QStringLiteral("Fractions"));
         VolumeMode = Settings::Get(QStringLiteral("Volume"));

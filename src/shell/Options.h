@@ -36,11 +36,6 @@ public:
     // Shows the window modeless and without owner.
     static void ShowModeless();
 
-    // A box's value as the program counts it: 0 cleared, 1 ticked, 2 greyed.
-    static int BoxValue(const QCheckBox *box);
-    // Sets 0, 1 or 2; anything else fails with "Invalid property value".
-    static void SetBoxValue(QCheckBox *box, int value);
-
     // ------------------------------------------------------------------
     // Controls
     // ------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "core/ViewState.h"
+#include "platform/BoxValue.h"
 #include "platform/Dialogs.h"
 #include "platform/Speech.h"
 #include "platform/Vb.h"
@@ -28,7 +29,7 @@ namespace {
 
 const int kIntervalMinutes[14] = {0, 5, 10, 15, 20, 30, 45, 60, 90, 120, 240, 360, 720, 1440};
 
-QString State(const QCheckBox *box) { return QString::number(Options::BoxValue(box)); }
+QString State(const QCheckBox *box) { return QString::number(Vb::BoxValue(box)); }
 
 // Every file lying directly in the folder; subfolders and what is in them
 // stay. A missing or empty folder is no failure.
@@ -123,7 +124,7 @@ void Options::ChkUS_Click() { Settings::Set(QStringLiteral("US"), State(ChkUS));
 
 void Options::chkProxy_Click()
 {
-    txtProxy->setEnabled(BoxValue(chkProxy) == 1);
+    txtProxy->setEnabled(Vb::BoxValue(chkProxy) == 1);
     Settings::Set(QStringLiteral("ProxyE"), State(chkProxy));
 }
 

@@ -2,6 +2,7 @@
 // Clear All buttons, the exchange columns and the check before saving.
 #include "shell/Options.h"
 
+#include "platform/BoxValue.h"
 #include "platform/Dialogs.h"
 #include "platform/VbColor.h"
 
@@ -217,10 +218,10 @@ bool Options::CheckSelection()
 {
     int sum = 0;
     for (QCheckBox *box : chkUpdate)
-        sum += BoxValue(box);
+        sum += Vb::BoxValue(box);
     if (sum != 0)
         return true;
-    SetBoxValue(chkUpdate[0], 1);
+    Vb::SetBoxValue(chkUpdate[0], 1);
     Dialogs::MsgBox(QStringLiteral("You have to select at least one option"), Dialogs::vbOKOnly | Dialogs::vbInformation,
                     Dialogs::EmptyTitle);
     return false;
@@ -231,7 +232,7 @@ void Options::cmdSelect_Click(int index)
     if (index < 0 || index >= 8)
         return;
     for (int i : GroupOfPage(kSelect[index].page))
-        SetBoxValue(chkUpdate[i], kSelect[index].value);
+        Vb::SetBoxValue(chkUpdate[i], kSelect[index].value);
 }
 
 void Options::lblExc_Click(int index)
@@ -240,7 +241,7 @@ void Options::lblExc_Click(int index)
         return;
     ExcFlag = ExcFlag == 1 ? 0 : 1;
     for (const GridRow &row : kGridRows)
-        SetBoxValue(chkUpdate[row.first + ColumnOfLabel(index)], ExcFlag);
+        Vb::SetBoxValue(chkUpdate[row.first + ColumnOfLabel(index)], ExcFlag);
 }
 
 void Options::chkUpdate_MouseMove(int index)

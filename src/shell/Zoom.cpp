@@ -1,5 +1,6 @@
 #include "shell/Zoom.h"
 
+#include "core/Arrange.h"
 #include "core/Misc.h"
 #include "core/ViewState.h"
 #include "platform/ControlNames.h"
@@ -9,11 +10,10 @@
 #include "platform/Text.h"
 #include "platform/Twips.h"
 #include "platform/Vb.h"
+#include "platform/clsFormResize.h"
 #include "reports/Reports.h"
 #include "sheets/SheetState.h"
 #include "sheets/Utilities.h"
-#include "shell/Arrange.h"
-#include "shell/clsFormResize.h"
 #include "shell/frmMain.h"
 
 #include <QAction>

@@ -7,8 +7,8 @@
 #include "platform/VbInput.h"
 #include "platform/Twips.h"
 #include "platform/WindowFit.h"
+#include "platform/clsFormResize.h"
 #include "shell/PictureBox.h"
-#include "shell/clsFormResize.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,6 +58,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     WireGrid();
     WireZoom();
     WirePortfolio();
+    WireServices();
 }
 
 frmMain::~frmMain()

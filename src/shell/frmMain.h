@@ -45,9 +45,8 @@ public:
 
     // ------------------------------------------------------------------
     // Controls (created by the constructor, frmMain.cpp); the grid and the
-    // tree are MainView's FG and TreeView1.
+    // tree are MainView's FG and TreeView1, the news ticker its NewsTicker1.
     // ------------------------------------------------------------------
-    QWidget *NewsTicker1 = nullptr; // the news ticker strip along the top
     QFrame *PicCont = nullptr;      // work area: tree, symbol bar, grid
     QFrame *picSplit2 = nullptr; // vertical splitter (tree | symbol bar)
     QFrame *Splitter = nullptr;  // horizontal splitter (upper panel / grid)
@@ -139,8 +138,8 @@ public:
     void TrayUpdate();
     void TrayRestore();
     void TrayMenu();
-    void mnuSet_Click(int index);
-    void ShowConsultation(int n);
+    void mnuSet_Click(int index) override;
+    void ShowConsultation(int n) override;
     void mnuEmail_Click(int index); // mail commands
 
     // ------------------------------------------------------------------
@@ -149,7 +148,7 @@ public:
     void LoadPrices();
     void ShowRec();
     void ClearRecStrip();
-    void SelectSymbol(QByteArray &symbol);
+    void SelectSymbol(QByteArray &symbol) override;
     void ScrollRecStrip(bool up);
     void img_Click(int index);
     void lblSbl_Click(int index);
@@ -183,7 +182,7 @@ public:
     void RunUpdate();
     void StopUpdate();
     void FastUpdate();
-    void initTree();
+    void initTree() override;
     void CollapseStocks();
     void mnuTicker_Click(int index);
     void Zoom_FG();
@@ -204,32 +203,32 @@ public:
     // Stores the grid's headers as the column layout and saves it.
     void StoreLayOut();
     GridInteraction::Drag FGDrag;
-    void FG_Current();
-    void FG_Profile();
-    void FG_AIS();
-    void FG_ABS();
-    void FG_ER();
-    void FG_EG();
-    void FG_EH();
-    void FG_QR();
-    void FG_IT();
-    void FG_Call();
-    void FG_Put();
-    void FG_BRP();
-    void FG_DNH();
-    void FG_UPH();
-    void FG_NMR();
-    void FG_Split();
-    void FG_SI();
-    void FG_Options();
+    void FG_Current() override;
+    void FG_Profile() override;
+    void FG_AIS() override;
+    void FG_ABS() override;
+    void FG_ER() override;
+    void FG_EG() override;
+    void FG_EH() override;
+    void FG_QR() override;
+    void FG_IT() override;
+    void FG_Call() override;
+    void FG_Put() override;
+    void FG_BRP() override;
+    void FG_DNH() override;
+    void FG_UPH() override;
+    void FG_NMR() override;
+    void FG_Split() override;
+    void FG_SI() override;
+    void FG_Options() override;
     void FG_Surp();
     void FG_WinLos(const QString &file);
     void FG_BR(const QString &file);
     void FG_Upgrade();
     void FG_Downgrade();
     void FG_Coverage();
-    void FG_Portfolio_All();
-    void FG_PortfolioLog();
+    void FG_Portfolio_All() override;
+    void FG_PortfolioLog() override;
     void mnuTree_Click(int index);
     void mnuTrees_Click();
     void mnuEdit_Click(int index);
@@ -315,7 +314,7 @@ public:
     QString UpdateWinners();
     void UpdateLosers();
     void UpdateUpDown();
-    void UpdateAdvise();
+    void UpdateAdvise() override;
     void UpdateBigMovers(int16_t report, const QString &key, int16_t data, const QString &title);
     void UpdateScreener(int16_t screen, const QString &key, int16_t exchange, const QString &title);
 
@@ -367,7 +366,7 @@ private:
 public:
     Inet *Inet1 = nullptr; // the page transport of the Update run
     // Set names from the Groups subkey into the Sets menu.
-    void LoadSets();
+    void LoadSets() override;
     // An Update run or a fast update is under way: lblDesc(0) reads "Stop".
     bool UpdateRunning() const override;
     void frmButtom_MouseMove(int button, int shift, float x, float y);
@@ -403,9 +402,9 @@ private:
     // Opens the popup with its top-left corner at (x, y) twips of the window.
     void PopupMenu(QMenu *menu, double x, double y);
     // Makes this window the form's owner: it stays above it and goes with it.
-    void Own(QWidget *form);
+    void Own(QWidget *form) override;
     // Shows form modal with this window as owner; returns when it is closed.
-    void ShowModal(QWidget *form);
+    void ShowModal(QWidget *form) override;
     // The pointer left the buttons and the symbol bar: the strip stops
     // scrolling and the buttons lose their hover look (button 0 keeps its
     // busy look during a run).
@@ -481,7 +480,7 @@ private:
     void SetTickerText(const QByteArray &text);
     void SetTickerItems(const QList<QByteArray> &items);
     // ------------------------------------------------------------------
-    // --- navigation tree (navtree/) ---
+    // --- navigation tree (frmMainNavTree.cpp, over navtree/) ---
     // ------------------------------------------------------------------
 public:
     void TreeView1_NodeClick(class TreeNode *node);
@@ -500,34 +499,34 @@ public:
     void AddPortSymbol(const QByteArray &symbol);
 
     // Entry points the tree's nodes reach in other folders.
-    void FG_EC();
+    void FG_EC() override;
     void FG_Portfolio_Selected(const QByteArray &symbol);
-    void OpenChartLink(int16_t n);
-    void OpenNewsLink(int16_t n);
-    void OpenRatioGraph(int16_t n);
-    void OpenMessageBoard(int16_t n);
-    void OpenIndustryGroup(int16_t n);
-    void OpenVideoStream(int16_t n);
-    void OpenRadioStream(int16_t n);
-    void OpenSectorBoard(const QString &sectorFolder, const QString &industry);
+    void OpenChartLink(int16_t n) override;
+    void OpenNewsLink(int16_t n) override;
+    void OpenRatioGraph(int16_t n) override;
+    void OpenMessageBoard(int16_t n) override;
+    void OpenIndustryGroup(int16_t n) override;
+    void OpenVideoStream(int16_t n) override;
+    void OpenRadioStream(int16_t n) override;
+    void OpenSectorBoard(const QString &sectorFolder, const QString &industry) override;
     void Pares_BR(const QString &file, const QString &title);
-    void Pares_BR2(const QString &file, const QString &title);
-    void FG_OptSum(int16_t mode);
-    void FG_IPO_Reg();
-    void FG_IPO_Price();
-    void FG_IPO_Loss();
-    void FG_IPO_Gain();
-    void FG_IPO_With();
-    void FG_IPO_News();
-    void FG_IPO_Last();
-    void FG_SplitsCalendar(int16_t mode);
-    void FG_USMarket();
+    void Pares_BR2(const QString &file, const QString &title) override;
+    void FG_OptSum(int16_t mode) override;
+    void FG_IPO_Reg() override;
+    void FG_IPO_Price() override;
+    void FG_IPO_Loss() override;
+    void FG_IPO_Gain() override;
+    void FG_IPO_With() override;
+    void FG_IPO_News() override;
+    void FG_IPO_Last() override;
+    void FG_SplitsCalendar(int16_t mode) override;
+    void FG_USMarket() override;
     // The cached US market page into USMarket and US.dat.
     void Parse_US();
-    void FG_WMarket();
-    void ScrollToSection(const QString &title);
-    void FG_M_BRP(int16_t mode);
-    void FG_Funds(const QString &key);
+    void FG_WMarket() override;
+    void ScrollToSection(const QString &title) override;
+    void FG_M_BRP(int16_t mode) override;
+    void FG_Funds(const QString &key) override;
 
     // Zoom requests of the sheet frame draw into new Zoom windows.
     void WireZoom();
@@ -556,11 +555,11 @@ private:
     bool FetchWorkFile(const QString &file, const QString &url, const QString &status, qint64 minimum = 0);
     // Brings the main grid's row whose company cell reads name into view
     // and selects it.
-    bool ShowCurrentRow(const QByteArray &symbol);
+    bool ShowCurrentRow(const QByteArray &symbol) override;
     // Selects and focuses the first stock node of the tree showing symbol.
     void SelectTreeStock(const QString &symbol);
 
-    // --- portfolio commands (portfolio/) ---
+    // --- portfolio commands (frmMainPortfolio.cpp, over portfolio/) ---
 public:
     // Loads the transaction dialog from the hand-over values, places it below
     // the ticker, gives it its caption and the two label texts (empty: the
@@ -579,12 +578,16 @@ private:
     void DeleteListedStock();
     void RemoveStock(int16_t slot);
 
-    // --- speech and mail commands (frmMainSpeech.cpp, frmMainMail.cpp) ---
+    // --- speech and mail commands (frmMainSpeech.cpp, frmMainMail.cpp,
+    // frmMainErrorLog.cpp) ---
 public:
-    // Mails the error log to the maker's support address (services/).
+    // Mails the error log to the maker's support address.
     void SendErrorLog();
 
 private:
+    // The tip window mirrors the Options window's weekly-fetch box
+    // (frmMainServices.cpp).
+    void WireServices();
     // A stock's headline text as it is read aloud: every item a sentence on
     // a line of its own.
     QByteArray SpokenHeadlines(const QByteArray &symbol);

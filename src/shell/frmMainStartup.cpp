@@ -11,11 +11,11 @@
 #include "platform/Inet.h"
 #include "platform/Registry.h"
 #include "platform/Vb.h"
+#include "platform/clsFormResize.h"
 #include "reports/ReportPage.h"
 #include "services/frmSplash.h"
 #include "shell/DimScreen.h"
 #include "shell/Skins.h"
-#include "shell/clsFormResize.h"
 
 #include <QDir>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "common/TestRegistry.h"
+#include "core/MainView.h"
 #include "navtree/TreeTables.h"
-#include "shell/frmMain.h"
 
 #include <QTest>
 #include <algorithm>
@@ -67,10 +67,10 @@ private Q_SLOTS:
 
     void indexTitles()
     {
-        QVERIFY(NavTree::KeyAction(QStringLiteral("US")).fill == &frmMain::FG_USMarket);
+        QVERIFY(NavTree::KeyAction(QStringLiteral("US")).fill == &MainView::FG_USMarket);
         QVERIFY(!NavTree::KeyAction(QStringLiteral("US")).title);
         QCOMPARE(NavTree::KeyAction(QStringLiteral("US_TS")).title, "Treasury Securities (yield x10)");
-        QVERIFY(NavTree::KeyAction(QStringLiteral("mkt_ME")).fill == &frmMain::FG_WMarket);
+        QVERIFY(NavTree::KeyAction(QStringLiteral("mkt_ME")).fill == &MainView::FG_WMarket);
         QCOMPARE(NavTree::KeyAction(QStringLiteral("mkt_ME")).title, "Africa/Middle East");
         QCOMPARE(NavTree::KeyAction(QStringLiteral("brpu_N")).title, "Most Active By Price Up");
     }
@@ -107,10 +107,10 @@ private Q_SLOTS:
 
     void sheetFillers()
     {
-        QVERIFY(NavTree::CaptionAction(QStringLiteral("Insider Trade")).fill == &frmMain::FG_IT);
-        QVERIFY(NavTree::CaptionAction(QStringLiteral("Broker Reports")).fill == &frmMain::FG_BRP);
-        QVERIFY(NavTree::CaptionAction(QStringLiteral("Consensus EPS Trend")).fill == &frmMain::FG_EC);
-        QVERIFY(NavTree::CaptionAction(QStringLiteral("Short Interest ")).fill == &frmMain::FG_SI);
+        QVERIFY(NavTree::CaptionAction(QStringLiteral("Insider Trade")).fill == &MainView::FG_IT);
+        QVERIFY(NavTree::CaptionAction(QStringLiteral("Broker Reports")).fill == &MainView::FG_BRP);
+        QVERIFY(NavTree::CaptionAction(QStringLiteral("Consensus EPS Trend")).fill == &MainView::FG_EC);
+        QVERIFY(NavTree::CaptionAction(QStringLiteral("Short Interest ")).fill == &MainView::FG_SI);
     }
 
     // Every stream, list and launcher number is reached exactly once.

@@ -9,8 +9,8 @@
 #include "shell/MainFixture.h"
 #include "platform/FlexGrid.h"
 #include "platform/TreeView.h"
+#include "platform/clsFormResize.h"
 #include "sheets/LayOut.h"
-#include "shell/clsFormResize.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,6 +2,7 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 #include "core/ViewState.h"
+#include "platform/BoxValue.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "shell/Options.h"
@@ -102,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(w->Text1->text(), QStringLiteral("5"));
         QCOMPARE(w->Text2->text(), QStringLiteral("12"));
         for (int i = 0; i < Options::UpdateItemCount; ++i)
-            QVERIFY2(Options::BoxValue(w->chkUpdate[i]) == 1, qPrintable(UpdateName(i)));
+            QVERIFY2(Vb::BoxValue(w->chkUpdate[i]) == 1, qPrintable(UpdateName(i)));
         QVERIFY(w->ChkNumeric[0]->isChecked() && w->ChkNumeric[1]->isChecked());
         QVERIFY(!w->chkShutDown->isChecked());
         QVERIFY(w->optMailServer[0]->isChecked());
@@ -200,9 +201,9 @@ private Q_SLOTS:
         Options *w = Options::Instance();
         QCOMPARE(w->Text1->text(), QStringLiteral("2.5"));
         QCOMPARE(w->Text2->text(), QStringLiteral("0"));
-        QCOMPARE(Options::BoxValue(w->chkUpdate[5]), 0);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[98]), 0);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[6]), 1);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[5]), 0);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[98]), 0);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[6]), 1);
         QVERIFY(!w->ChkNumeric[0]->isChecked());
         QVERIFY(w->ChkNumeric[1]->isChecked());
         QVERIFY(w->optMailServer[1]->isChecked());
@@ -244,9 +245,9 @@ private Q_SLOTS:
         QVERIFY(env->ErrorLog().contains("Type mismatch"));
         QVERIFY(Dialogs::Log().isEmpty());
 
-        QCOMPARE(Options::BoxValue(w->chkUpdate[3]), 1);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[7]), 0);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[90]), 0);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[3]), 1);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[7]), 0);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[90]), 0);
         QVERIFY(w->chkPrompt->isChecked());
         QCOMPARE(env->Get(QStringLiteral("Prompt")), QStringLiteral("1"));
         QVERIFY(w->ChkUS->isChecked());
@@ -278,8 +279,8 @@ private Q_SLOTS:
         Options *w = Options::Instance();
         w->Text1->setText(QStringLiteral("2.5"));
         w->Text2->setText(QStringLiteral("60"));
-        Options::SetBoxValue(w->chkUpdate[0], 0);
-        Options::SetBoxValue(w->chkUpdate[97], 0);
+        Vb::SetBoxValue(w->chkUpdate[0], 0);
+        Vb::SetBoxValue(w->chkUpdate[97], 0);
         w->ChkNumeric[0]->setChecked(false);
         w->txtNewsServ->clear();
         w->txtEmailServ->setText(QStringLiteral("smtp.lan"));
@@ -494,8 +495,8 @@ private Q_SLOTS:
         w->chkUpdate[15]->setFocus();
         QTest::keyClick(w->chkUpdate[15], Qt::Key_S, Qt::AltModifier);
         QCOMPARE(PageOnShow(w), 1);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[15]), 0);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[20]), 0);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[15]), 0);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[20]), 0);
     }
 
     void pageLabelsOpenTheirPages()

@@ -2,6 +2,7 @@
 // the check before saving, the hover look and their stored states.
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
+#include "platform/BoxValue.h"
 #include "platform/Dialogs.h"
 #include "shell/Options.h"
 
@@ -33,7 +34,7 @@ Boxes Ticked(Options *w)
 {
     Boxes out;
     for (int i = 0; i < Options::UpdateItemCount; ++i) {
-        if (Options::BoxValue(w->chkUpdate[i]) == 1)
+        if (Vb::BoxValue(w->chkUpdate[i]) == 1)
             out << i;
     }
     return out;
@@ -42,7 +43,7 @@ Boxes Ticked(Options *w)
 void SetAll(Options *w, int value)
 {
     for (QCheckBox *box : w->chkUpdate)
-        Options::SetBoxValue(box, value);
+        Vb::SetBoxValue(box, value);
 }
 
 void Hover(QWidget *w)
@@ -142,7 +143,7 @@ private Q_SLOTS:
         w->cmdSelect[button]->click();
         for (int i = 0; i < Options::UpdateItemCount; ++i) {
             const int expected = boxes.contains(i) ? value : 1 - value;
-            QVERIFY2(Options::BoxValue(w->chkUpdate[i]) == expected, qPrintable(UpdateName(i)));
+            QVERIFY2(Vb::BoxValue(w->chkUpdate[i]) == expected, qPrintable(UpdateName(i)));
         }
         QVERIFY(!env->Has(UpdateName(boxes.first())));
     }
@@ -155,7 +156,7 @@ private Q_SLOTS:
             SetAll(w, 1);
             w->cmdSelect[b]->click();
             for (int i = 0; i < Options::UpdateItemCount; ++i)
-                seen[i] += Options::BoxValue(w->chkUpdate[i]) == 0;
+                seen[i] += Vb::BoxValue(w->chkUpdate[i]) == 0;
         }
         QCOMPARE(seen, QList<int>(Options::UpdateItemCount, 1));
     }
@@ -188,7 +189,7 @@ private Q_SLOTS:
         w->lblExc_Click(other);
         Boxes cleared;
         for (int i = 0; i < Options::UpdateItemCount; ++i) {
-            if (Options::BoxValue(w->chkUpdate[i]) == 0)
+            if (Vb::BoxValue(w->chkUpdate[i]) == 0)
                 cleared << i;
         }
         QCOMPARE(cleared.size(), 13);
@@ -207,7 +208,7 @@ private Q_SLOTS:
         w->lblExc_Click(0);
         const Boxes amex{22, 25, 28, 31, 34, 37, 40, 43, 46, 49, 91, 94, 97};
         for (int i : amex)
-            QCOMPARE(Options::BoxValue(w->chkUpdate[i]), 0);
+            QCOMPARE(Vb::BoxValue(w->chkUpdate[i]), 0);
         QCOMPARE(Ticked(w).size(), Options::UpdateItemCount - 13);
     }
 
@@ -273,7 +274,7 @@ private Q_SLOTS:
     void liveBoxesAreWhatOthersRead()
     {
         Options *w = Options::Instance();
-        Options::SetBoxValue(Options::Instance()->chkUpdate[19], 0);
+        Vb::SetBoxValue(Options::Instance()->chkUpdate[19], 0);
         QCOMPARE(Options::Loaded(), w);
         QVERIFY(!w->chkUpdate[19]->isChecked());
         QVERIFY(!env->Has(UpdateName(19)));
@@ -288,13 +289,13 @@ private Q_SLOTS:
         env->Set(UpdateName(4), QStringLiteral("2"));
         Options *w = Options::Instance();
         QCOMPARE(w->chkUpdate[4]->checkState(), Qt::PartiallyChecked);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[4]), 2);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[4]), 2);
         QTest::mouseClick(w->chkUpdate[4], Qt::LeftButton);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[4]), 1);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[4]), 1);
         QTest::mouseClick(w->chkUpdate[4], Qt::LeftButton);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[4]), 0);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[4]), 0);
         QTest::mouseClick(w->chkUpdate[4], Qt::LeftButton);
-        QCOMPARE(Options::BoxValue(w->chkUpdate[4]), 1);
+        QCOMPARE(Vb::BoxValue(w->chkUpdate[4]), 1);
     }
 };
 

@@ -4,7 +4,7 @@
 #include "platform/Geometry.h"
 #include "platform/TreeView.h"
 #include "platform/Vb.h"
-#include "shell/clsFormResize.h"
+#include "platform/clsFormResize.h"
 
 #include <QCheckBox>
 #include <QFrame>

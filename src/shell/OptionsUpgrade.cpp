@@ -79,7 +79,7 @@ void Options::cmdUpgrade_Click()
     case VersionCheck::Verdict::NewVersion:
         // Unloaded, not closed: nothing that only OK stores is stored.
         Unload();
-        frmUpgrade::ShowModeless();
+        frmUpgrade::ShowModeless([] { Options::ShowModeless(); });
         break;
     case VersionCheck::Verdict::LastVersion:
         Dialogs::MsgBox(QStringLiteral("You have the last version."), Dialogs::vbOKOnly | Dialogs::vbInformation,

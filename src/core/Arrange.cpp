@@ -1,8 +1,8 @@
-#include "shell/Arrange.h"
+#include "core/Arrange.h"
 
+#include "core/MainView.h"
 #include "platform/Geometry.h"
 #include "platform/WindowList.h"
-#include "shell/frmMain.h"
 
 namespace Misc {
 
@@ -16,7 +16,7 @@ void ArrangeWindows(QWidget *frmCaller)
     constexpr int StripWidthLimit = 3000;
 
     const QList<QWidget *> windows = WindowList::Windows();
-    const frmMain *m = frmMain::Loaded();
+    const MainView *m = MainView::Loaded();
     const QWidget *ticker = m ? m->NewsTicker1 : nullptr;
 
     int n = 0;

@@ -1,4 +1,4 @@
-#include "shell/clsFormResize.h"
+#include "platform/clsFormResize.h"
 
 #include "platform/Geometry.h"
 #include "platform/Vb.h"

@@ -1,8 +1,8 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
+#include "core/Arrange.h"
 #include "platform/Geometry.h"
 #include "platform/WindowList.h"
-#include "shell/Arrange.h"
 #include "shell/frmMain.h"
 
 #include <QTest>

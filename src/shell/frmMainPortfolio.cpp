@@ -1,0 +1,111 @@
+// The window's portfolio commands and the two popups that offer them.
+#include "shell/frmMain.h"
+
+#include "core/Misc.h"
+#include "core/ViewState.h"
+#include "platform/Text.h"
+#include "platform/Vb.h"
+#include "portfolio/PortSymbols.h"
+#include "portfolio/PortfolioCommands.h"
+
+#include <QAction>
+#include <QLabel>
+
+void frmMain::WirePortfolio() { PortfolioCommands::WirePortfolio(); }
+
+void frmMain::FG_Portfolio_All() { PortfolioCommands::FG_Portfolio_All(*this); }
+
+void frmMain::FG_PortfolioLog() { PortfolioCommands::FG_PortfolioLog(*this); }
+
+void frmMain::FG_Portfolio_Selected(const QByteArray &symbol) { PortfolioCommands::FG_Portfolio_Selected(*this, symbol); }
+
+void frmMain::AddPortSymbol(const QByteArray &symbol) { ::AddPortSymbol(symbol); }
+
+void frmMain::ShowTransactionDialog(const QString &caption, const QString &dateLabel, const QString &priceLabel,
+                                    const std::function<void(frmPurchace *)> &fill)
+{
+    PortfolioCommands::ShowTransactionDialog(*this, caption, dateLabel, priceLabel, fill);
+}
+
+void frmMain::ShowPurchasePicker() { PortfolioCommands::ShowPurchasePicker(*this); }
+
+void frmMain::SellHolding() { PortfolioCommands::SellHolding(*this); }
+
+void frmMain::EditTransactionAt(int slot) { PortfolioCommands::EditTransactionAt(*this, slot); }
+
+void frmMain::DeleteTransactionAt(int slot) { PortfolioCommands::DeleteTransactionAt(*this, slot); }
+
+void frmMain::DeleteListedStock() { PortfolioCommands::DeleteListedStock(*this); }
+
+void frmMain::RemoveStock(int16_t slot) { PortfolioCommands::RemoveStock(*this, slot); }
+
+void frmMain::mnuTrees_Click()
+{
+    const bool held = PortfolioCommands::HoldsShares(CurrentSymbol);
+    mnuTree[3]->setEnabled(held);
+    mnuTree[4]->setEnabled(held);
+}
+
+void frmMain::mnuTree_Click(int index)
+{
+    switch (index) {
+    case 0:
+        CollapseAll();
+        break;
+    case 2: // Buy
+        PortfolioCommands::BuyCurrent(*this);
+        break;
+    case 3: // Sell
+        PortfolioCommands::SellCurrent(*this);
+        break;
+    case 6: // Delete
+        PortfolioCommands::DeleteCurrent(*this);
+        break;
+    case 7: // Empty Stock Cache
+        PortfolioCommands::EmptyStockCache();
+        break;
+    case 9:
+        mnuUpdate_Click(1);
+        break;
+    case 11:
+        for (int i = 0; i < 7; ++i)
+            if (lblSbl[i] && !CurrentSymbol.isEmpty() && lblSbl[i]->text() == Text::FromCp1252(CurrentSymbol))
+                img_DblClick(i);
+        break;
+    default: // Split and the separators
+        break;
+    }
+}
+
+void frmMain::mnuEdit_Click(int index)
+{
+    switch (index) {
+    case 0:
+        CopyCells();
+        break;
+    case 2:
+        SelectAllCells();
+        break;
+    case 4:
+        mnuEdit[4]->setChecked(!mnuEdit[4]->isChecked());
+        Vb::Skip([this] { FG_Current(); });
+        Misc::DoEvents();
+        break;
+    case 6:
+        if (CurrentView == QLatin1String("Port"))
+            SellHolding();
+        break;
+    case 7:
+        if (CurrentView == QLatin1String("Current"))
+            DeleteListedStock();
+        break;
+    case 8:
+        PortfolioCommands::EditSelectedTransaction(*this);
+        break;
+    case 9:
+        PortfolioCommands::DeleteSelectedTransaction(*this);
+        break;
+    default:
+        break;
+    }
+}
