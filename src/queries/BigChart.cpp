@@ -195,7 +195,7 @@ BigChart *BigChart::Load()
     g_chart = new BigChart;
     // Across the main window's outer width (the window is a widget).
     if (MainView *main = MainView::Loaded())
-        main->PlaceBelowTicker(g_chart, Geometry::Width(dynamic_cast<QWidget *>(main)));
+        main->PlaceBelowTicker(g_chart, Geometry::Width(main->Widget()));
     return g_chart;
 }
 

@@ -154,7 +154,7 @@ TechGraph *TechGraph::Load()
     g_tech = new TechGraph;
     // Across the main window's outer width (the window is a widget).
     if (MainView *main = MainView::Loaded())
-        main->PlaceBelowTicker(g_tech, Geometry::Width(dynamic_cast<QWidget *>(main)));
+        main->PlaceBelowTicker(g_tech, Geometry::Width(main->Widget()));
     return g_tech;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The main window. Its methods are spread over the folders of the
-// subsystems that own them (the portfolio grids live with the portfolio, the
-// sheet fillers with the sheets); this header is the one declaration.
+// The main window. Its members are defined in shell (frmMain*.cpp, one file
+// per area); where one does a subsystem's work it calls that folder's
+// function, which reaches the window back through MainView.
 //
 // Controls keep their names as members and as object names ("Panel1_6",
 // "lblSbl_0"); places and sizes are kept in twips (platform/Geometry.h).
@@ -177,7 +177,7 @@ public:
     void StatusBar1_MouseMove(int button, int shift, float x, float y);
 
     // ------------------------------------------------------------------
-    // Entry points of later subsystems (their folders define them)
+    // Entry points of later subsystems (over their folders' functions)
     // ------------------------------------------------------------------
     void RunUpdate();
     void StopUpdate();
@@ -498,7 +498,7 @@ public:
     void AddWebLinksTree();
     void AddPortSymbol(const QByteArray &symbol);
 
-    // Entry points the tree's nodes reach in other folders.
+    // Entry points the tree's nodes reach (over other folders' functions).
     void FG_EC() override;
     void FG_Portfolio_Selected(const QByteArray &symbol);
     void OpenChartLink(int16_t n) override;
