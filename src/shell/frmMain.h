@@ -498,20 +498,12 @@ public:
     void AddWebLinksTree();
     void AddPortSymbol(const QByteArray &symbol);
 
-    // The tree nodes' fillers and link calls as the window's members; the tree
-    // itself calls the folders' functions these hand on to.
+    // The fillers and the news link of the tree's nodes as the window's
+    // members; the tree itself calls the folders' functions these hand on to.
     void FG_EC();
     void FG_Portfolio_Selected(const QByteArray &symbol);
-    void OpenChartLink(int16_t n);
     void OpenNewsLink(int16_t n);
-    void OpenRatioGraph(int16_t n);
-    void OpenMessageBoard(int16_t n);
-    void OpenIndustryGroup(int16_t n);
-    void OpenVideoStream(int16_t n);
-    void OpenRadioStream(int16_t n);
-    void OpenSectorBoard(const QString &sectorFolder, const QString &industry);
     void Pares_BR(const QString &file, const QString &title);
-    void Pares_BR2(const QString &file, const QString &title);
     void FG_OptSum(int16_t mode);
     void FG_IPO_Reg();
     void FG_IPO_Price();
@@ -525,7 +517,6 @@ public:
     // The cached US market page into USMarket and US.dat.
     void Parse_US();
     void FG_WMarket();
-    void ScrollToSection(const QString &title);
     void FG_M_BRP(int16_t mode);
     void FG_Funds(const QString &key);
 
