@@ -46,8 +46,10 @@ public:
     // The news ticker strip along the top; shrunken windows line up below it
     // (core/Arrange).
     QWidget *NewsTicker1 = nullptr;
-    // The window as a widget: the owner of the portfolio's dialogs, and what
-    // the questionnaire (services/Thanks) asks whether it is on screen.
+    // The window as a widget: the owner of the portfolio's dialogs, the width
+    // the chart dialog (queries/BigChart) spans, what the news dialog
+    // (links/) centres on, and what the questionnaire (services/Thanks) asks
+    // whether it is on screen.
     QWidget *Widget();
     const QWidget *Widget() const;
 
