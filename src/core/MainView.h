@@ -46,8 +46,10 @@ public:
     // The news ticker strip along the top; shrunken windows line up below it
     // (core/Arrange).
     QWidget *NewsTicker1 = nullptr;
-    // The window as a widget: the owner of the portfolio's dialogs, and what
-    // the questionnaire (services/Thanks) asks whether it is on screen.
+    // The window as a widget: the owner of the portfolio's dialogs, the width
+    // the chart dialog (queries/BigChart) spans, what the news dialog
+    // (links/) centres on, and what the questionnaire (services/Thanks) asks
+    // whether it is on screen.
     QWidget *Widget();
     const QWidget *Widget() const;
 
@@ -63,55 +65,15 @@ public:
     // The tip window's "Get Free Tip" (services/frmAdviser) starts the tip fetch.
     virtual void UpdateAdvise() = 0;
 
-    // The tree's node rules (navtree/) fill the grid, pick the stock and open
-    // windows through these; each stays here until its folder offers it as a
-    // free function the tree can call.
-    virtual void FG_Profile() = 0;
-    virtual void FG_AIS() = 0;
-    virtual void FG_ABS() = 0;
-    virtual void FG_ER() = 0;
-    virtual void FG_EG() = 0;
-    virtual void FG_EH() = 0;
-    virtual void FG_EC() = 0;
-    virtual void FG_QR() = 0;
-    virtual void FG_IT() = 0;
-    virtual void FG_Call() = 0;
-    virtual void FG_Put() = 0;
-    virtual void FG_BRP() = 0;
-    virtual void FG_DNH() = 0;
-    virtual void FG_UPH() = 0;
-    virtual void FG_NMR() = 0;
-    virtual void FG_Split() = 0;
-    virtual void FG_SI() = 0;
-    virtual void FG_Options() = 0;
-    virtual void FG_USMarket() = 0;
-    virtual void FG_WMarket() = 0;
-    virtual void FG_IPO_Reg() = 0;
-    virtual void FG_IPO_Price() = 0;
-    virtual void FG_IPO_Loss() = 0;
-    virtual void FG_IPO_Gain() = 0;
-    virtual void FG_IPO_With() = 0;
-    virtual void FG_IPO_News() = 0;
-    virtual void FG_IPO_Last() = 0;
-    virtual void FG_Portfolio_All() = 0;
-    virtual void FG_PortfolioLog() = 0;
-    virtual void FG_OptSum(int16_t mode) = 0;
-    virtual void FG_SplitsCalendar(int16_t mode) = 0;
-    virtual void FG_M_BRP(int16_t mode) = 0;
-    virtual void FG_Funds(const QString &key) = 0;
-    virtual void Pares_BR2(const QString &file, const QString &title) = 0;
-    virtual void ScrollToSection(const QString &title) = 0;
-    virtual void ShowConsultation(int n) = 0;
-    virtual void OpenChartLink(int16_t n) = 0;
-    virtual void OpenNewsLink(int16_t n) = 0;
-    virtual void OpenRatioGraph(int16_t n) = 0;
-    virtual void OpenMessageBoard(int16_t n) = 0;
-    virtual void OpenIndustryGroup(int16_t n) = 0;
-    virtual void OpenVideoStream(int16_t n) = 0;
-    virtual void OpenRadioStream(int16_t n) = 0;
-    virtual void OpenSectorBoard(const QString &sectorFolder, const QString &industry) = 0;
+    // The tree's node rules (navtree/) call the folders' fillers and link
+    // calls directly; these need the window itself: a stock's leaf picks its
+    // stock on the symbol bar, a stock node brings its row of the Current
+    // grid (above) into view, a consultation node runs the consultation menu's
+    // item, and the chart dialogs and the news dialog (links/) are the
+    // window's own.
     virtual void SelectSymbol(QByteArray &symbol) = 0;
     virtual bool ShowCurrentRow(const QByteArray &symbol) = 0;
+    virtual void ShowConsultation(int n) = 0;
     virtual void Own(QWidget *form) = 0;
 
     MainView(const MainView &) = delete;

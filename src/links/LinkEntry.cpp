@@ -1,11 +1,13 @@
 #include "links/LinkEntry.h"
 
+#include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/ViewState.h"
 #include "links/Boards.h"
 #include "links/StockPages.h"
 #include "links/Streams.h"
 #include "platform/Dialogs.h"
+#include "platform/Geometry.h"
 #include "platform/Hourglass.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
@@ -34,7 +36,7 @@ void OpenChartLink(int16_t n)
     Misc::DoEvents();
 }
 
-void OpenNewsLink(int16_t n, const std::function<void(Reuters *form, bool fresh)> &present)
+void OpenNewsLink(MainView &main, int16_t n)
 {
     if (CurrentSymbol.isEmpty()) {
         Dialogs::MsgBox(QStringLiteral("Select any stock."), Dialogs::vbInformation, NoSymbolTitle);
@@ -47,7 +49,16 @@ void OpenNewsLink(int16_t n, const std::function<void(Reuters *form, bool fresh)
             const bool fresh = !Reuters::Loaded();
             if (Reuters *form = Reuters::Load()) {
                 form->txtSymbol[0]->setText(Text::FromCp1252(CurrentSymbol.toUpper()));
-                present(form, fresh);
+                if (fresh) {
+                    // Centred on the window; its Left is not added (the place is on the screen).
+                    QWidget *window = main.Widget();
+                    Geometry::SetLeft(form, Geometry::Width(window) / 2 - Geometry::Width(form) / 2);
+                    Geometry::SetTop(form, Geometry::Top(window) + (Geometry::Height(window) - Geometry::Height(form)) / 2);
+                }
+                main.Own(form);
+                form->show();
+                form->raise();
+                form->activateWindow();
             }
         } else if (const QString address = StockPages::News(n, CurrentSymbol); !address.isEmpty()) {
             Misc::OpenLink(address);

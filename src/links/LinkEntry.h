@@ -1,19 +1,18 @@
 #pragma once
 // What the tree's link leaves start: the outside pages about the current
-// stock, the streams and the message boards. The main window's Open*
-// members call these.
+// stock, the streams and the message boards. The tree calls these, and the
+// main window's OpenNewsLink member calls its namesake.
 #include <QString>
 #include <cstdint>
-#include <functional>
 
-class Reuters;
+class MainView;
 
 namespace LinkEntry {
 
 void OpenChartLink(int16_t n);
-// The headlines source opens the news dialog instead of a page; present
-// places and shows it (fresh: the dialog was made for this call).
-void OpenNewsLink(int16_t n, const std::function<void(Reuters *form, bool fresh)> &present);
+// The headlines source opens the news dialog instead of a page, owned by the
+// window and, when made for this call, centred on it.
+void OpenNewsLink(MainView &main, int16_t n);
 void OpenRatioGraph(int16_t n);
 void OpenMessageBoard(int16_t n);
 void OpenIndustryGroup(int16_t n);

@@ -5,7 +5,9 @@
 #include "core/Misc.h"
 #include "core/Stock.h"
 #include "core/ViewState.h"
+#include "links/LinkEntry.h"
 #include "links/WebDirectory.h"
+#include "market/MarketReaders.h"
 #include "navtree/TreeDispatch.h"
 #include "navtree/TreeTables.h"
 #include "platform/Dialogs.h"
@@ -16,6 +18,7 @@
 #include "portfolio/PortfolioCommands.h"
 #include "queries/BigChart.h"
 #include "queries/TechGraph.h"
+#include "sheets/SheetReaders.h"
 
 using namespace NavTree;
 
@@ -63,6 +66,8 @@ Call CallOf(const Action &a, const QString &key)
 
 } // namespace
 
+void NavTree::FG_Current(MainView &main) { main.FG_Current(); }
+
 void NavTree::SetCallRecorder(std::function<void(const Call &)> recorder) { Recorder() = std::move(recorder); }
 
 // opening false: the selection only passed by, so a rule that would open a
@@ -94,10 +99,10 @@ void NavTree::RunNodeRules(MainView &main, TreeNode *node, bool opening)
         case Kind::Sheet: {
             QByteArray symbol = Text::ToCp1252(stockCaption);
             main.SelectSymbol(symbol);
-            (main.*a.fill)();
+            a.fill(main);
             break;
         }
-        case Kind::Call: (main.*a.fill)(); break;
+        case Kind::Call: a.fill(main); break;
         case Kind::ChartForm:
             if (BigChart *form = BigChart::Load()) {
                 main.Own(form);
@@ -111,24 +116,24 @@ void NavTree::RunNodeRules(MainView &main, TreeNode *node, bool opening)
                 form->show();
             }
             break;
-        case Kind::Chart: main.OpenChartLink(a.n); break;
-        case Kind::News: main.OpenNewsLink(a.n); break;
-        case Kind::Ratio: main.OpenRatioGraph(a.n); break;
-        case Kind::Board: main.OpenMessageBoard(a.n); break;
-        case Kind::Industry: main.OpenIndustryGroup(a.n); break;
+        case Kind::Chart: LinkEntry::OpenChartLink(a.n); break;
+        case Kind::News: LinkEntry::OpenNewsLink(main, a.n); break;
+        case Kind::Ratio: LinkEntry::OpenRatioGraph(a.n); break;
+        case Kind::Board: LinkEntry::OpenMessageBoard(a.n); break;
+        case Kind::Industry: LinkEntry::OpenIndustryGroup(a.n); break;
         case Kind::Consult: main.ShowConsultation(a.n); break;
-        case Kind::MostActive: main.Pares_BR2(a.text, a.title); break;
-        case Kind::OptSum: main.FG_OptSum(a.n); break;
-        case Kind::Splits: main.FG_SplitsCalendar(a.n); break;
-        case Kind::BrokerList: main.FG_M_BRP(a.n); break;
+        case Kind::MostActive: MarketReaders::Pares_BR2(main, a.text, a.title); break;
+        case Kind::OptSum: MarketReaders::FG_OptSum(main, a.n); break;
+        case Kind::Splits: MarketReaders::FG_SplitsCalendar(main, a.n); break;
+        case Kind::BrokerList: MarketReaders::FG_M_BRP(main, a.n); break;
         case Kind::Index:
-            (main.*a.fill)();
+            a.fill(main);
             if (!a.title.isEmpty())
-                main.ScrollToSection(a.title);
+                MarketReaders::ScrollToSection(main.FG, a.title);
             break;
-        case Kind::Fund: main.FG_Funds(a.text); break;
-        case Kind::Video: main.OpenVideoStream(a.n); break;
-        case Kind::Radio: main.OpenRadioStream(a.n); break;
+        case Kind::Fund: MarketReaders::FG_Funds(main, a.text); break;
+        case Kind::Video: LinkEntry::OpenVideoStream(a.n); break;
+        case Kind::Radio: LinkEntry::OpenRadioStream(a.n); break;
         case Kind::PortClear:
             if (Dialogs::MsgBox(QStringLiteral("Do you really want to delete all portfolio information?"),
                                 Dialogs::vbYesNo | Dialogs::vbExclamation | Dialogs::vbDefaultButton2,
@@ -141,7 +146,7 @@ void NavTree::RunNodeRules(MainView &main, TreeNode *node, bool opening)
                 Misc::OpenLink(page);
             break;
         case Kind::PortSymbol: PortfolioCommands::FG_Portfolio_Selected(main, Text::ToCp1252(a.text)); break;
-        case Kind::SectorBoard: main.OpenSectorBoard(a.text, a.title); break;
+        case Kind::SectorBoard: LinkEntry::OpenSectorBoard(a.text, a.title); break;
         }
     };
 
@@ -155,17 +160,17 @@ void NavTree::RunNodeRules(MainView &main, TreeNode *node, bool opening)
             CurrentSymbol = Text::ToCp1252(caption);
             main.SelectSymbol(CurrentSymbol);
             if (CurrentView == QLatin1String("Profile")) {
-                run({Kind::Call, 0, &MainView::FG_Profile, {}, {}});
+                run({Kind::Call, 0, &SheetReaders::FG_Profile, {}, {}});
             } else {
                 if (CurrentView != QLatin1String("Current"))
-                    run({Kind::Call, 0, &MainView::FG_Current, {}, {}});
+                    run({Kind::Call, 0, &NavTree::FG_Current, {}, {}});
                 if (main.ShowCurrentRow(CurrentSymbol))
                     return;
             }
         }
 
         if (image == StocksRootImage)
-            run({Kind::Call, 0, &MainView::FG_Current, {}, {}});
+            run({Kind::Call, 0, &NavTree::FG_Current, {}, {}});
 
         // Roots end here: none has a rule of its own beyond the stocks root.
         if (root)

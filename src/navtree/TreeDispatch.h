@@ -22,6 +22,11 @@ struct Call {
     bool operator==(const Call &) const = default;
 };
 
+// The filler of the stocks root and the stock nodes: the Current grid as the
+// window shows it (its menu tick and column layout are the shell's), so it
+// asks the window.
+void FG_Current(MainView &main);
+
 // nullptr stops the reporting.
 void SetCallRecorder(std::function<void(const Call &)> recorder);
 

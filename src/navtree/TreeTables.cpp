@@ -1,7 +1,8 @@
 #include "navtree/TreeTables.h"
 #include "core/CellText.h"
 
-#include "core/MainView.h"
+#include "market/MarketReaders.h"
+#include "portfolio/PortfolioCommands.h"
 #include "sheets/SheetReaders.h"
 
 #include <QHash>
@@ -73,29 +74,29 @@ const FixedNode kHead[] = {
     {"OptSum", "OptSum_L", "Top Percentage Losers", 3, Do(Kind::OptSum, 2)},
 
     {"Market", "Index", "Indexes", 7, None},
-    {"Index", "US", "US Market", 7, Index(&MainView::FG_USMarket)},
-    {"US", "US_DJ", "Dow Jones Averages", 3, Index(&MainView::FG_USMarket, "Dow Jones Averages")},
-    {"US", "US_NY", "New York Stock Exchange", 3, Index(&MainView::FG_USMarket, "New York Stock Exchange")},
-    {"US", "US_NQ", "Nasdaq", 3, Index(&MainView::FG_USMarket, "Nasdaq")},
-    {"US", "US_SP", "Standard and Poor's", 3, Index(&MainView::FG_USMarket, "Standard and Poor's")},
-    {"US", "US_OTHER", "Other U.S. Indices", 3, Index(&MainView::FG_USMarket, "Other U.S. Indices")},
+    {"Index", "US", "US Market", 7, Index(&MarketReaders::FG_USMarket)},
+    {"US", "US_DJ", "Dow Jones Averages", 3, Index(&MarketReaders::FG_USMarket, "Dow Jones Averages")},
+    {"US", "US_NY", "New York Stock Exchange", 3, Index(&MarketReaders::FG_USMarket, "New York Stock Exchange")},
+    {"US", "US_NQ", "Nasdaq", 3, Index(&MarketReaders::FG_USMarket, "Nasdaq")},
+    {"US", "US_SP", "Standard and Poor's", 3, Index(&MarketReaders::FG_USMarket, "Standard and Poor's")},
+    {"US", "US_OTHER", "Other U.S. Indices", 3, Index(&MarketReaders::FG_USMarket, "Other U.S. Indices")},
     {"US", "US_TS", "Treasury Securities (yield x10)", 3,
-     Index(&MainView::FG_USMarket, "Treasury Securities (yield x10)")},
-    {"US", "US_COMM", "Commodities", 3, Index(&MainView::FG_USMarket, "Commodities")},
-    {"Index", "W_Market", "World Markets", 7, Index(&MainView::FG_WMarket)},
-    {"W_Market", "mkt_A", "Americas", 3, Index(&MainView::FG_WMarket, "Americas")},
-    {"W_Market", "mkt_AP", "Asia/Pacific", 3, Index(&MainView::FG_WMarket, "Asia/Pacific")},
-    {"W_Market", "mkt_E", "Europe", 3, Index(&MainView::FG_WMarket, "Europe")},
-    {"W_Market", "mkt_ME", "Africa/Middle East", 3, Index(&MainView::FG_WMarket, "Africa/Middle East")},
+     Index(&MarketReaders::FG_USMarket, "Treasury Securities (yield x10)")},
+    {"US", "US_COMM", "Commodities", 3, Index(&MarketReaders::FG_USMarket, "Commodities")},
+    {"Index", "W_Market", "World Markets", 7, Index(&MarketReaders::FG_WMarket)},
+    {"W_Market", "mkt_A", "Americas", 3, Index(&MarketReaders::FG_WMarket, "Americas")},
+    {"W_Market", "mkt_AP", "Asia/Pacific", 3, Index(&MarketReaders::FG_WMarket, "Asia/Pacific")},
+    {"W_Market", "mkt_E", "Europe", 3, Index(&MarketReaders::FG_WMarket, "Europe")},
+    {"W_Market", "mkt_ME", "Africa/Middle East", 3, Index(&MarketReaders::FG_WMarket, "Africa/Middle East")},
 
     {"Market", "ipo", "IPO", 7, None},
-    {"ipo", "ipo_last", "Latest Data", 3, Call(&MainView::FG_IPO_Last)},
-    {"ipo", "ipo_news", "News", 3, Call(&MainView::FG_IPO_News)},
-    {"ipo", "ipo_price", "Pricing", 3, Call(&MainView::FG_IPO_Price)},
-    {"ipo", "ipo_gain", "Gainers", 3, Call(&MainView::FG_IPO_Gain)},
-    {"ipo", "ipo_Loss", "Losers", 3, Call(&MainView::FG_IPO_Loss)},
-    {"ipo", "ipo_reg", "Registrations", 3, Call(&MainView::FG_IPO_Reg)},
-    {"ipo", "ipo_with", "Withdrawals", 3, Call(&MainView::FG_IPO_With)},
+    {"ipo", "ipo_last", "Latest Data", 3, Call(&MarketReaders::FG_IPO_Last)},
+    {"ipo", "ipo_news", "News", 3, Call(&MarketReaders::FG_IPO_News)},
+    {"ipo", "ipo_price", "Pricing", 3, Call(&MarketReaders::FG_IPO_Price)},
+    {"ipo", "ipo_gain", "Gainers", 3, Call(&MarketReaders::FG_IPO_Gain)},
+    {"ipo", "ipo_Loss", "Losers", 3, Call(&MarketReaders::FG_IPO_Loss)},
+    {"ipo", "ipo_reg", "Registrations", 3, Call(&MarketReaders::FG_IPO_Reg)},
+    {"ipo", "ipo_with", "Withdrawals", 3, Call(&MarketReaders::FG_IPO_With)},
     {"ipo", "ipo_MB", "IPO Message Boards", 24, Do(Kind::Board, 2)},
 
     {"Market", "SP", "Splits", 7, None},
@@ -137,8 +138,8 @@ const FixedNode kHead[] = {
     {"F_Fam", "F_Vanguard", "Vanguard Mutual and Money Market Funds", 3, Do(Kind::Fund)},
 
     {nullptr, "Trans", "Transactions", 13, None},
-    {"Trans", "PortLog", "Transaction Log", 16, Call(&MainView::FG_PortfolioLog)},
-    {"Trans", "PortDetail", "Portfolio Detail", 15, Call(&MainView::FG_Portfolio_All)},
+    {"Trans", "PortLog", "Transaction Log", 16, Call(&PortfolioCommands::FG_PortfolioLog)},
+    {"Trans", "PortDetail", "Portfolio Detail", 15, Call(&PortfolioCommands::FG_Portfolio_All)},
 };
 
 const FixedNode kPortfolioTail[] = {
@@ -237,7 +238,7 @@ const FixedNode kTv[] = {
 };
 
 const StockLeaf kStock[] = {
-    {nullptr, "AR", "Profile", 9, Sheet(&MainView::FG_Profile)},
+    {nullptr, "AR", "Profile", 9, Sheet(&SheetReaders::FG_Profile)},
     {nullptr, "News", "News", 4, None},
     {"News", "RM", "Reuters - MoneyNet", 4, Do(Kind::News, 14)},
     {"News", "BL", "Bloomberg", 4, Do(Kind::News, 13)},
@@ -287,23 +288,23 @@ const StockLeaf kStock[] = {
     {"G", "SO", "Shares Out", 6, Do(Kind::Ratio, 20)},
     {nullptr, "TG", "Technical Graphs", 26, Do(Kind::TechForm)},
     {nullptr, "ICT", "Interactive Chart", 29, Do(Kind::Chart, 8)},
-    {nullptr, "ABS", "Annual Balance Sheet", 3, Sheet(&MainView::FG_ABS)},
-    {nullptr, "AIS", "Annual Income Statement", 3, Sheet(&MainView::FG_AIS)},
-    {nullptr, "EG", "Earning Growth", 3, Sheet(&MainView::FG_EG)},
-    {nullptr, "EH", "Earning History", 3, Sheet(&MainView::FG_EH)},
-    {nullptr, "ER", "Earning Estimates", 3, Sheet(&MainView::FG_ER)},
-    {nullptr, "EC", "Consensus EPS Trend", 3, Sheet(&MainView::FG_EC)},
-    {nullptr, "IT", "Insider Trade", 3, Sheet(&MainView::FG_IT)},
-    {nullptr, "QR", "Quarterly Reports", 3, Sheet(&MainView::FG_QR)},
-    {nullptr, "SPL", "Splits History", 3, Sheet(&MainView::FG_Split)},
-    {nullptr, "UP", "Upgrades History", 3, Sheet(&MainView::FG_UPH)},
-    {nullptr, "DN", "Downgrades History", 3, Sheet(&MainView::FG_DNH)},
-    {nullptr, "BR", "Broker Reports", 3, Sheet(&MainView::FG_BRP)},
-    {nullptr, "NMR", "Momentum Rating", 3, Sheet(&MainView::FG_NMR)},
-    {nullptr, "Calls", "Calls", 3, Sheet(&MainView::FG_Call)},
-    {nullptr, "Puts", "Puts", 3, Sheet(&MainView::FG_Put)},
-    {nullptr, "Options", "Options", 3, Sheet(&MainView::FG_Options)},
-    {nullptr, "SI", "Short Interest ", 3, Sheet(&MainView::FG_SI)},
+    {nullptr, "ABS", "Annual Balance Sheet", 3, Sheet(&SheetReaders::FG_ABS)},
+    {nullptr, "AIS", "Annual Income Statement", 3, Sheet(&SheetReaders::FG_AIS)},
+    {nullptr, "EG", "Earning Growth", 3, Sheet(&SheetReaders::FG_EG)},
+    {nullptr, "EH", "Earning History", 3, Sheet(&SheetReaders::FG_EH)},
+    {nullptr, "ER", "Earning Estimates", 3, Sheet(&SheetReaders::FG_ER)},
+    {nullptr, "EC", "Consensus EPS Trend", 3, Sheet(&SheetReaders::FG_EC)},
+    {nullptr, "IT", "Insider Trade", 3, Sheet(&SheetReaders::FG_IT)},
+    {nullptr, "QR", "Quarterly Reports", 3, Sheet(&SheetReaders::FG_QR)},
+    {nullptr, "SPL", "Splits History", 3, Sheet(&SheetReaders::FG_Split)},
+    {nullptr, "UP", "Upgrades History", 3, Sheet(&SheetReaders::FG_UPH)},
+    {nullptr, "DN", "Downgrades History", 3, Sheet(&SheetReaders::FG_DNH)},
+    {nullptr, "BR", "Broker Reports", 3, Sheet(&SheetReaders::FG_BRP)},
+    {nullptr, "NMR", "Momentum Rating", 3, Sheet(&SheetReaders::FG_NMR)},
+    {nullptr, "Calls", "Calls", 3, Sheet(&SheetReaders::FG_Call)},
+    {nullptr, "Puts", "Puts", 3, Sheet(&SheetReaders::FG_Put)},
+    {nullptr, "Options", "Options", 3, Sheet(&SheetReaders::FG_Options)},
+    {nullptr, "SI", "Short Interest ", 3, Sheet(&SheetReaders::FG_SI)},
     {nullptr, "MB", "Message Board", 24, None},
     {"MB", "MB_S", "StockTalk", 24, Do(Kind::Board, 0)},
     {"MB", "MB_Y", "Yahoo! Message Board", 24, Do(Kind::Board, 1)},

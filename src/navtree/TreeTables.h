@@ -14,7 +14,9 @@ class MainView;
 
 namespace NavTree {
 
-using Filler = void (MainView::*)();
+// A grid's filler: the sheet, market and portfolio folders' free functions
+// of the window's member names.
+using Filler = void (*)(MainView &main);
 
 enum class Kind : uint8_t {
     None,

@@ -11,7 +11,6 @@ void frmMain::FG_Surp() { MarketReaders::FG_Surp(*this); }
 void frmMain::FG_WinLos(const QString &file) { MarketReaders::FG_WinLos(*this, file); }
 void frmMain::FG_BR(const QString &file) { MarketReaders::FG_BR(*this, file); }
 void frmMain::Pares_BR(const QString &file, const QString &title) { MarketReaders::Pares_BR(*this, file, title); }
-void frmMain::Pares_BR2(const QString &file, const QString &title) { MarketReaders::Pares_BR2(*this, file, title); }
 void frmMain::FG_M_BRP(int16_t mode) { MarketReaders::FG_M_BRP(*this, mode); }
 void frmMain::Update_M_BRP() { MarketReaders::Update_M_BRP(*this); }
 void frmMain::FG_Funds(const QString &key) { MarketReaders::FG_Funds(*this, key); }
@@ -37,7 +36,6 @@ void frmMain::Parse_US() { MarketReaders::Parse_US(); }
 void frmMain::UpdateUSMarket() { MarketReaders::UpdateUSMarket(*this); }
 void frmMain::FG_WMarket() { MarketReaders::FG_WMarket(*this); }
 void frmMain::UpdateWMarket() { MarketReaders::UpdateWMarket(*this); }
-void frmMain::ScrollToSection(const QString &title) { MarketReaders::ScrollToSection(FG, title); }
 
 void frmMain::FG_OptSum(int16_t mode) { MarketReaders::FG_OptSum(*this, mode); }
 void frmMain::Update_OptSum() { MarketReaders::Update_OptSum(*this); }

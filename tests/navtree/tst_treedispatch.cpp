@@ -1,9 +1,11 @@
 #include "TreeFixture.h"
 #include "common/TestRegistry.h"
 #include "core/ViewState.h"
+#include "market/MarketReaders.h"
 #include "navtree/TreeDispatch.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
+#include "sheets/SheetReaders.h"
 
 #include <QApplication>
 #include <QTest>
@@ -80,11 +82,11 @@ private Q_SLOTS:
         QTest::newRow("portfolio symbol")
             << "TID0" << abs << Calls{Do(Kind::PortSymbol, 0, QStringLiteral("ZETA"))} << false;
         QTest::newRow("stock, a sheet on show")
-            << "ID1" << abs << Calls{Fill(Kind::Call, &MainView::FG_Current)} << false;
+            << "ID1" << abs << Calls{Fill(Kind::Call, &NavTree::FG_Current)} << false;
         QTest::newRow("stock, profile on show")
-            << "ID1" << "Profile" << Calls{Fill(Kind::Call, &MainView::FG_Profile)} << false;
+            << "ID1" << "Profile" << Calls{Fill(Kind::Call, &SheetReaders::FG_Profile)} << false;
         QTest::newRow("stock, quote list on show") << "ID1" << "Current" << Calls{} << false;
-        QTest::newRow("stocks root") << "All" << abs << Calls{Fill(Kind::Call, &MainView::FG_Current)} << false;
+        QTest::newRow("stocks root") << "All" << abs << Calls{Fill(Kind::Call, &NavTree::FG_Current)} << false;
         QTest::newRow("quiet root") << "Market" << abs << Calls{} << false;
         QTest::newRow("conglomerates board")
             << "Conglomerates" << abs << Calls{Do(Kind::SectorBoard, 0, QStringLiteral("Conglomerates"),
@@ -93,7 +95,7 @@ private Q_SLOTS:
             << "Chemical_Manufacturing" << abs
             << Calls{Do(Kind::SectorBoard, 0, QStringLiteral("Basic_Materials"), QStringLiteral("Chemical_Manufacturing"))}
             << true;
-        QTest::newRow("stock leaf: sheet") << "ABS1" << abs << Calls{Fill(Kind::Sheet, &MainView::FG_ABS)} << false;
+        QTest::newRow("stock leaf: sheet") << "ABS1" << abs << Calls{Fill(Kind::Sheet, &SheetReaders::FG_ABS)} << false;
         QTest::newRow("stock leaf: chart window") << "C1" << abs << Calls{Do(Kind::ChartForm)} << true;
         QTest::newRow("stock leaf: chart") << "d1" << abs << Calls{Do(Kind::Chart, 0)} << true;
         QTest::newRow("stock leaf: technical graphs") << "TG1" << abs << Calls{Do(Kind::TechForm)} << true;
@@ -110,10 +112,10 @@ private Q_SLOTS:
         QTest::newRow("options summary") << "OptSum_G" << abs << Calls{Do(Kind::OptSum, 1)} << false;
         QTest::newRow("splits calendar") << "SP_W" << abs << Calls{Do(Kind::Splits, 1)} << false;
         QTest::newRow("broker reports") << "M_BRP_t" << abs << Calls{Do(Kind::BrokerList, 0)} << false;
-        QTest::newRow("ipo grid") << "ipo_last" << abs << Calls{Fill(Kind::Call, &MainView::FG_IPO_Last)} << false;
-        QTest::newRow("index page") << "US" << abs << Calls{Fill(Kind::Index, &MainView::FG_USMarket)} << false;
+        QTest::newRow("ipo grid") << "ipo_last" << abs << Calls{Fill(Kind::Call, &MarketReaders::FG_IPO_Last)} << false;
+        QTest::newRow("index page") << "US" << abs << Calls{Fill(Kind::Index, &MarketReaders::FG_USMarket)} << false;
         QTest::newRow("index section")
-            << "US_NQ" << abs << Calls{Fill(Kind::Index, &MainView::FG_USMarket, QStringLiteral("Nasdaq"))} << false;
+            << "US_NQ" << abs << Calls{Fill(Kind::Index, &MarketReaders::FG_USMarket, QStringLiteral("Nasdaq"))} << false;
         QTest::newRow("fund list")
             << "F_Growth" << abs << Calls{Do(Kind::Fund, 0, QStringLiteral("F_Growth"))} << false;
         QTest::newRow("video") << "TVB_B" << abs << Calls{Do(Kind::Video, 1)} << true;

@@ -1,6 +1,7 @@
 #include "common/TestRegistry.h"
-#include "core/MainView.h"
+#include "market/MarketReaders.h"
 #include "navtree/TreeTables.h"
+#include "sheets/SheetReaders.h"
 
 #include <QTest>
 #include <algorithm>
@@ -67,10 +68,10 @@ private Q_SLOTS:
 
     void indexTitles()
     {
-        QVERIFY(NavTree::KeyAction(QStringLiteral("US")).fill == &MainView::FG_USMarket);
+        QVERIFY(NavTree::KeyAction(QStringLiteral("US")).fill == &MarketReaders::FG_USMarket);
         QVERIFY(!NavTree::KeyAction(QStringLiteral("US")).title);
         QCOMPARE(NavTree::KeyAction(QStringLiteral("US_TS")).title, "Treasury Securities (yield x10)");
-        QVERIFY(NavTree::KeyAction(QStringLiteral("mkt_ME")).fill == &MainView::FG_WMarket);
+        QVERIFY(NavTree::KeyAction(QStringLiteral("mkt_ME")).fill == &MarketReaders::FG_WMarket);
         QCOMPARE(NavTree::KeyAction(QStringLiteral("mkt_ME")).title, "Africa/Middle East");
         QCOMPARE(NavTree::KeyAction(QStringLiteral("brpu_N")).title, "Most Active By Price Up");
     }
@@ -107,10 +108,10 @@ private Q_SLOTS:
 
     void sheetFillers()
     {
-        QVERIFY(NavTree::CaptionAction(QStringLiteral("Insider Trade")).fill == &MainView::FG_IT);
-        QVERIFY(NavTree::CaptionAction(QStringLiteral("Broker Reports")).fill == &MainView::FG_BRP);
-        QVERIFY(NavTree::CaptionAction(QStringLiteral("Consensus EPS Trend")).fill == &MainView::FG_EC);
-        QVERIFY(NavTree::CaptionAction(QStringLiteral("Short Interest ")).fill == &MainView::FG_SI);
+        QVERIFY(NavTree::CaptionAction(QStringLiteral("Insider Trade")).fill == &SheetReaders::FG_IT);
+        QVERIFY(NavTree::CaptionAction(QStringLiteral("Broker Reports")).fill == &SheetReaders::FG_BRP);
+        QVERIFY(NavTree::CaptionAction(QStringLiteral("Consensus EPS Trend")).fill == &SheetReaders::FG_EC);
+        QVERIFY(NavTree::CaptionAction(QStringLiteral("Short Interest ")).fill == &SheetReaders::FG_SI);
     }
 
     // Every stream, list and launcher number is reached exactly once.
