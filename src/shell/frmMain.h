@@ -503,7 +503,6 @@ public:
     void FG_EC();
     void FG_Portfolio_Selected(const QByteArray &symbol);
     void OpenNewsLink(int16_t n);
-    void Pares_BR(const QString &file, const QString &title);
     void FG_OptSum(int16_t mode);
     void FG_IPO_Reg();
     void FG_IPO_Price();

@@ -10,7 +10,6 @@ void frmMain::FG_Coverage() { MarketReaders::FG_Coverage(*this); }
 void frmMain::FG_Surp() { MarketReaders::FG_Surp(*this); }
 void frmMain::FG_WinLos(const QString &file) { MarketReaders::FG_WinLos(*this, file); }
 void frmMain::FG_BR(const QString &file) { MarketReaders::FG_BR(*this, file); }
-void frmMain::Pares_BR(const QString &file, const QString &title) { MarketReaders::Pares_BR(*this, file, title); }
 void frmMain::FG_M_BRP(int16_t mode) { MarketReaders::FG_M_BRP(*this, mode); }
 void frmMain::Update_M_BRP() { MarketReaders::Update_M_BRP(*this); }
 void frmMain::FG_Funds(const QString &key) { MarketReaders::FG_Funds(*this, key); }
