@@ -22,6 +22,13 @@ QList<QByteArray> ReadAll(const QByteArray &input, qsizetype cut1, qsizetype cut
     return out;
 }
 
+// Three digits first.
+bool StartsWithCode(const QByteArray &text)
+{
+    return text.size() >= 3 && std::isdigit(uchar(text[0])) && std::isdigit(uchar(text[1]))
+           && std::isdigit(uchar(text[2]));
+}
+
 // Lines end at LF (a CR before it is part of the line end); a reply ends
 // with a line whose three digits stand alone or are followed by a blank.
 // A line longer than the reader's bound ends the reading: the replies
@@ -38,9 +45,7 @@ QList<QByteArray> Reference(const QByteArray &input)
         if (line.size() > Smtp::MaxReplyLine)
             break;
         reply += line + "\r\n";
-        const bool code = line.size() >= 3 && std::isdigit(uchar(line[0])) && std::isdigit(uchar(line[1]))
-                          && std::isdigit(uchar(line[2]));
-        if (code && (line.size() == 3 || line[3] == ' ')) {
+        if (StartsWithCode(line) && (line.size() == 3 || line[3] == ' ')) {
             replies.append(reply);
             reply.clear();
         }
@@ -67,8 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         TW_FUZZ_CHECK(reply.endsWith("\r\n"));
         const qsizetype lastStart = reply.lastIndexOf('\n', reply.size() - 3) + 1;
         TW_FUZZ_CHECK(Smtp::IsLastLine(QByteArrayView(reply).sliced(lastStart, reply.size() - 2 - lastStart)));
-        const bool code = reply.size() >= 3 && std::isdigit(uchar(reply[0])) && std::isdigit(uchar(reply[1]))
-                          && std::isdigit(uchar(reply[2]));
+        const bool code = StartsWithCode(reply);
         for (const QByteArray expected : {"220", "250", "354", "221"})
             TW_FUZZ_CHECK(Smtp::Accepts(expected, reply) == (code && reply[0] == expected[0]));
     }

@@ -60,6 +60,27 @@ bool Read(const QString &path, Table &table, Fields fields)
 
 bool IsFree(const TransactionRecord &r) { return IsFreeSlot(r.Symbol); }
 
+struct Sales {
+    bool any = false;
+    int shares = 0;
+};
+
+// The sales of the lot with this ID, the one in slot `except` left out.
+// Every slot is looked at: after a deletion the sales of a lot may sit
+// behind a gap, beyond the count of occupied slots.
+Sales SalesOf(int16_t id, int except = -1)
+{
+    Sales s;
+    for (int i = 0; i < PortfolioSlots; ++i) {
+        const TransactionRecord &t = Portfolio[size_t(i)];
+        if (i != except && t.Action == "Sell" && t.ID == id) {
+            s.any = true;
+            s.shares += t.Shares;
+        }
+    }
+    return s;
+}
+
 std::function<void()> &PortfolioRedraw()
 {
     static std::function<void()> redraw;
@@ -148,19 +169,10 @@ bool ClearPortfolio()
 
 int16_t CheckSold(int16_t id, int16_t shares)
 {
-    // Every slot is looked at: after a deletion the sales of a lot may sit
-    // behind a gap, beyond the count of occupied slots.
-    bool sold = false;
-    int soldShares = 0;
-    for (const TransactionRecord &t : Portfolio) {
-        if (t.Action == "Sell" && t.ID == id) {
-            sold = true;
-            soldShares += t.Shares;
-        }
-    }
-    if (!sold)
+    const Sales sold = SalesOf(id);
+    if (!sold.any)
         return 0;
-    const int remaining = shares - soldShares;
+    const int remaining = shares - sold.shares;
     return remaining > 0 ? int16_t(std::min(remaining, int(std::numeric_limits<int16_t>::max()))) : SoldOut;
 }
 
@@ -188,11 +200,7 @@ std::optional<int16_t> SaleLimit(int16_t slot)
     const int16_t lot = IsFree(sale) || sale.Action != "Sell" ? NotFound : FindPurchase(sale.ID);
     if (lot == NotFound)
         return std::nullopt;
-    int left = Portfolio[size_t(lot)].Shares;
-    // Every slot, as CheckSold looks: a sale may sit behind a gap.
-    for (int i = 0; i < PortfolioSlots; ++i)
-        if (i != slot && Portfolio[size_t(i)].Action == "Sell" && Portfolio[size_t(i)].ID == sale.ID)
-            left -= Portfolio[size_t(i)].Shares;
+    const int left = Portfolio[size_t(lot)].Shares - SalesOf(sale.ID, slot).shares;
     return int16_t(std::max(left, 0));
 }
 

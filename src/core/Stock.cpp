@@ -111,8 +111,6 @@ int16_t FindStock(const QByteArray &symbol)
 
 QByteArray StockName(const QByteArray &symbol)
 {
-    if (symbol.isEmpty())
-        return {};
     const int16_t slot = Search(symbol, StockCount);
     if (slot == NotFound)
         return {};

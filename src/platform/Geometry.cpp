@@ -17,10 +17,15 @@ QRect Outer(const QWidget *w)
     return w->frameGeometry();
 }
 
+void CenterOn(QWidget *w, const QRect &around)
+{
+    w->move(around.center() - QRect(QPoint(), Outer(w).size()).center());
+}
+
 void CenterOnScreen(QWidget *w)
 {
     if (const QScreen *s = QGuiApplication::primaryScreen())
-        w->move(s->availableGeometry().center() - QRect(QPoint(), Outer(w).size()).center());
+        CenterOn(w, s->availableGeometry());
 }
 
 void Move(QWidget *w, double left, double top, double width, double height)

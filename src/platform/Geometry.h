@@ -22,6 +22,8 @@ inline double Height(const QWidget *w) { return Twips::FromPixels(w->isWindow() 
 inline double ScaleWidth(const QWidget *w) { return Twips::FromPixels(w->width()); }
 inline double ScaleHeight(const QWidget *w) { return Twips::FromPixels(w->height()); }
 
+// Places a window, frame included, in the middle of around.
+void CenterOn(QWidget *w, const QRect &around);
 // Places a window in the middle of the primary screen.
 void CenterOnScreen(QWidget *w);
 // Moves a window, frame included, inside the available area of the screen

@@ -138,7 +138,7 @@ void Centre(QWidget *w)
             return;
         around = s->availableGeometry();
     }
-    w->move(around.center() - QRect(QPoint(), w->frameGeometry().size()).center());
+    Geometry::CenterOn(w, around);
 }
 
 void Shown(QWidget *w)
