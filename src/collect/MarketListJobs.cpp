@@ -10,20 +10,29 @@ namespace MarketListJobs {
 
 using StockJobs::FetchMarketPage;
 
+namespace {
+
+// One list of the exchange grid into its cache file, the title naming it
+// meanwhile; nothing after a stop.
+void FetchList(MainView &m, const QString &key, const QString &title, const QString &address)
+{
+    const QString file = SheetCache::MarketList(key);
+    if (m.AbortFlag == -1)
+        return;
+    m.setWindowTitle(m.BaseCaption + QStringLiteral("   Updating ") + title);
+    m.DownloadURL(file, address, m.BaseCaption + QStringLiteral("    Updating ") + title);
+}
+
+} // namespace
+
 void UpdateBigMovers(MainView &m, int16_t report, const QString &key, int16_t data, const QString &title)
 {
     try {
-        const QString date = UpdateJobs::MoversDate();
-        const QString file = SheetCache::MarketList(key);
-        if (m.AbortFlag == -1)
-            return;
-        m.setWindowTitle(m.BaseCaption + QStringLiteral("   Updating ") + title);
-        m.DownloadURL(file,
-                      Hosts::Url(QStringLiteral("ChartingSite"),
-                                 QStringLiteral("/reports/bigmovers.asp?date=") + date + QStringLiteral("&data=")
-                                     + QString::number(data) + QStringLiteral("&start=0&report=")
-                                     + QString::number(report) + QStringLiteral("&report_country_code=us")),
-                      m.BaseCaption + QStringLiteral("    Updating ") + title);
+        FetchList(m, key, title,
+                  Hosts::Url(QStringLiteral("ChartingSite"),
+                             QStringLiteral("/reports/bigmovers.asp?date=") + UpdateJobs::MoversDate()
+                                 + QStringLiteral("&data=") + QString::number(data) + QStringLiteral("&start=0&report=")
+                                 + QString::number(report) + QStringLiteral("&report_country_code=us")));
     } catch (...) {
     }
 }
@@ -31,15 +40,10 @@ void UpdateBigMovers(MainView &m, int16_t report, const QString &key, int16_t da
 void UpdateScreener(MainView &m, int16_t screen, const QString &key, int16_t exchange, const QString &title)
 {
     try {
-        const QString file = SheetCache::MarketList(key);
-        if (m.AbortFlag == -1)
-            return;
-        m.setWindowTitle(m.BaseCaption + QStringLiteral("   Updating ") + title);
-        m.DownloadURL(file,
-                      Hosts::Url(QStringLiteral("ChartingSite"),
-                                 QStringLiteral("/markets/screener.asp?exchange=") + QString::number(exchange)
-                                     + QStringLiteral("&screen=") + QString::number(screen)),
-                      m.BaseCaption + QStringLiteral("    Updating ") + title);
+        FetchList(m, key, title,
+                  Hosts::Url(QStringLiteral("ChartingSite"), QStringLiteral("/markets/screener.asp?exchange=")
+                                                                 + QString::number(exchange)
+                                                                 + QStringLiteral("&screen=") + QString::number(screen)));
     } catch (...) {
     }
 }

@@ -50,7 +50,7 @@ void FetchSocketPages(MainView &m, const SocketPage &p)
         m.Winsock1->Close();
         m.SocketBusy = 0;
         ForEachStock(m, [&m, &p](const QByteArray &symbol) {
-            if (Stock::IsFreeSlot(symbol) || !SheetCache::UsableSymbol(symbol))
+            if (!SheetCache::UsableSymbol(symbol))
                 return true;
             const QString file = SheetCache::DataSheet(QString::fromLatin1(symbol) + QLatin1String(p.suffix));
             if (p.shortAnswer == ShortAnswer::IsNoData)

@@ -150,7 +150,6 @@ void FG_Coverage(MainView &main);
 void FG_Surp(MainView &main);
 void FG_WinLos(MainView &main, const QString &file);
 void FG_BR(MainView &main, const QString &file);
-void Pares_BR(MainView &main, const QString &file, const QString &title);
 void Pares_BR2(MainView &main, const QString &file, const QString &title);
 void FG_M_BRP(MainView &main, int16_t mode);
 void Update_M_BRP(MainView &main);

@@ -170,15 +170,9 @@ void ReadScreener(const QString &file, const QByteArray &title, QByteArray &page
         t.headers = {"", "Symbol", "Company Name", "Price", "", "Change", "% Change", "Volume", "Dollars Traded"};
 }
 
-void FG_BR(MainView &main, const QString &file)
-{
-    const QString title = QString::fromLatin1(MarketReaders::MoverTitle(file));
-    if (MarketReaders::IsScreenerFile(file))
-        Pares_BR2(main, file, title);
-    else
-        Pares_BR(main, file, title);
-}
+namespace {
 
+// A movers list, drawn in the main grid.
 void Pares_BR(MainView &main, const QString &file, const QString &title)
 {
     const QByteArray name = Text::ToCp1252(title);
@@ -187,6 +181,17 @@ void Pares_BR(MainView &main, const QString &file, const QString &title)
                     MarketReaders::ReadMovers(file, name, page, t);
                 },
                 MarketFrame::Messages("No data for: " + name, std::nullopt), Source::Page, Zooming::MainGrid});
+}
+
+} // namespace
+
+void FG_BR(MainView &main, const QString &file)
+{
+    const QString title = QString::fromLatin1(MarketReaders::MoverTitle(file));
+    if (MarketReaders::IsScreenerFile(file))
+        Pares_BR2(main, file, title);
+    else
+        Pares_BR(main, file, title);
 }
 
 void Pares_BR2(MainView &main, const QString &file, const QString &title)

@@ -2,7 +2,6 @@
 
 #include "core/CellText.h"
 #include "core/Misc.h"
-#include "sheets/SheetFrame.h"
 
 namespace EarningsRows {
 

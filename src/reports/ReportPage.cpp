@@ -11,7 +11,6 @@
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "reports/FileOut.h"
-#include "sheets/SheetFrame.h"
 
 #include <QDir>
 #include <QFile>

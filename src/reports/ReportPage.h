@@ -42,8 +42,8 @@ bool WalkPieces(const QByteArray &text, QByteArrayView open, QByteArrayView clos
 // Each "<tr" .. "</tr>" of the table in order, numbered from 0. A row
 // without its closing tag ends the walk (false).
 bool WalkRows(const QByteArray &table, const std::function<void(const QByteArray &row, int n)> &row);
-// Each "<td" .. "</td>" cell of the row as SheetFrame::CellText gives it
-// ("<th" cells are not walked). A cell without its closing tag ends the walk
+// Each "<td" .. "</td>" cell of the row as CellText::Of gives it ("<th"
+// cells are not walked). A cell without its closing tag ends the walk
 // (false).
 bool WalkCells(const QByteArray &row, const std::function<void(const QByteArray &text)> &cell);
 

@@ -14,7 +14,6 @@
 #include "reports/OptionRows.h"
 #include "reports/ResearchRows.h"
 #include "reports/TradeRows.h"
-#include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
 
 #include <QLabel>

@@ -8,7 +8,6 @@
 #include "collect/StockJobs.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
-#include "core/Stock.h"
 
 using StockJobs::Failure;
 using StockJobs::ShortAnswer;
@@ -105,7 +104,7 @@ void UpdateProfile(MainView &main)
 {
     try {
         StockJobs::ForEachStock(main, [&main](const QByteArray &symbol) {
-            if (Stock::IsFreeSlot(symbol) || !SheetCache::UsableSymbol(symbol))
+            if (!SheetCache::UsableSymbol(symbol))
                 return true;
             StockJobs::FetchInetPage(main, "ProfileSite",
                                     QStringLiteral("/cgi-bin/brand_newsalert_mlist.cgi?symbol=")

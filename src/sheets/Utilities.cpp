@@ -14,8 +14,6 @@ bool Inside(const FlexGrid *grid, int row, int col)
 
 } // namespace
 
-int ColWidthTwips(double percent, int gridWidth) { return FlexGrid::PercentTwips(percent, gridWidth); }
-
 void SetColWidth(FlexGrid *grid, const QList<double> &percents)
 {
     if (!grid)

@@ -25,10 +25,6 @@ void Skip(Step step)
     }
 }
 
-// Width of a column of `percent` per cent of a grid `gridWidth` twips wide:
-// the nearest whole twip, halves to the even neighbour.
-int ColWidthTwips(double percent, int gridWidth);
-
 // Column i gets percents[i] per cent of the grid's outer width, and keeps
 // that share when the grid follows its width (the main grid does).
 void SetColWidth(FlexGrid *grid, const QList<double> &percents);

@@ -3,6 +3,7 @@
 // column drag and the stored layout, select all and copy.
 #include "SheetFixture.h"
 #include "common/TestRegistry.h"
+#include "platform/FlexGrid.h"
 #include "shell/MouseEvents.h"
 #include "sheets/GridInteraction.h"
 #include "sheets/LayOut.h"
@@ -258,7 +259,7 @@ private Q_SLOTS:
         ShowQuotes();
         // The share of the grid's width, to the pixel the screen can show.
         const auto follows = [this](int col, double percent) {
-            return qAbs(f.fg()->ColWidth(col) - Utilities::ColWidthTwips(percent, f.fg()->Width())) < 15;
+            return qAbs(f.fg()->ColWidth(col) - FlexGrid::PercentTwips(percent, f.fg()->Width())) < 15;
         };
         const int small = f.fg()->Width();
         QVERIFY(follows(12, 15));

@@ -2,6 +2,7 @@
 // message rule, the cache path of a symbol, and the zoom hand-over.
 #include "SheetFixture.h"
 #include "common/TestRegistry.h"
+#include "platform/FlexGrid.h"
 #include "core/CellText.h"
 #include "sheets/SheetState.h"
 #include "sheets/Utilities.h"
@@ -115,7 +116,7 @@ private Q_SLOTS:
         QFETCH(double, percent);
         QFETCH(int, width);
         QFETCH(int, twips);
-        QCOMPARE(Utilities::ColWidthTwips(percent, width), twips);
+        QCOMPARE(FlexGrid::PercentTwips(percent, width), twips);
     }
 
     void setColAlignment()

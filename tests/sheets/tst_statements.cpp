@@ -1,6 +1,7 @@
 // Annual balance sheet and income statement: page bytes to grid cells.
 #include "SheetFixture.h"
 #include "common/TestRegistry.h"
+#include "platform/FlexGrid.h"
 #include "platform/Twips.h"
 #include "sheets/Utilities.h"
 
@@ -65,7 +66,7 @@ class tst_statements : public QObject {
     // A column of that share of the main grid, as the grid keeps it.
     int ColWidth(double percent) const
     {
-        return int(Twips::FromPixels(Twips::ToPixels(Utilities::ColWidthTwips(percent, f.fg()->Width()))));
+        return int(Twips::FromPixels(Twips::ToPixels(FlexGrid::PercentTwips(percent, f.fg()->Width()))));
     }
 
 private Q_SLOTS:
