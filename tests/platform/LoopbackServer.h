@@ -3,6 +3,8 @@
 // given bytes (at once, after a delay, or dripped in pieces), then a close,
 // a reset, or nothing; or it never answers at all. It records what each
 // connection sent.
+#include "common/WhenReady.h"
+
 #include <QList>
 #include <QMetaType>
 #include <QPointer>
@@ -100,15 +102,8 @@ private:
         rest.remove(0, n);
         if (!rest.isEmpty() && !script.cuts.isEmpty()) {
             // Polled: the client's progress raises no signal of its own here.
-            auto *poll = new QTimer(s);
-            QObject::connect(poll, &QTimer::timeout, s, [this, s, rest, poll, upTo = sent + n] {
-                if (!script.clientHas(upTo))
-                    return;
-                poll->deleteLater();
-                poll->stop();
-                Send(s, rest);
-            });
-            poll->start(1);
+            WhenReady(
+                s, [this, upTo = sent + n] { return script.clientHas(upTo); }, [this, s, rest] { Send(s, rest); });
             return;
         }
         if (!rest.isEmpty()) {

@@ -25,7 +25,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <ctime>
 #include <memory>
 
@@ -656,18 +655,21 @@ private Q_SLOTS:
     void windowHoldsDuringDialogue()
     {
         ScriptedPeer peer;
-        Accepting(peer, 150);
+        Accepting(peer);
+        // The reply to the mail's "." waits until the window has been poked.
+        peer.turns[4].delayMs = ScriptedPeer::Held;
         frmEmail *w = Compose();
         QVERIFY(w);
         Fill(w, peer.hostPort());
         const QPointer<frmEmail> window(w);
         bool poked = false;
-        QTimer::singleShot(100, w, [&] {
+        tw::test::WhenReady(w, [&] { return peer.lines().contains("."); }, [&] {
             QTest::mouseClick(w->cmdSend, Qt::LeftButton);
             QTest::mouseClick(w->cmdClose, Qt::LeftButton);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             w->close();
             poked = w->isVisible() && frmEmail::Loaded() == w;
+            peer.Release();
         });
         QTest::mouseClick(w->cmdSend, Qt::LeftButton);
         QVERIFY(poked);

@@ -4,6 +4,7 @@
 #include "common/SampleSite.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
+#include "common/WhenReady.h"
 #include "core/AppFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Ras.h"
@@ -20,7 +21,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 
 using tw::test::LabelRecorder;
@@ -215,11 +215,13 @@ private Q_SLOTS:
     // While a check runs its button takes no click; afterwards it does.
     void buttonDisabledWhileChecking()
     {
-        QVERIFY(site->setFault("/Tkw58.txt", Fault::Delay, 400));
+        // Poked once the site has the request; its reply comes long after,
+        // however late a busy machine turns the loop for the poke.
+        QVERIFY(site->setFault("/Tkw58.txt", Fault::Delay, 2000));
         Options *w = ShownOptions();
         QVERIFY(w);
         bool enabledMeanwhile = true;
-        QTimer::singleShot(150, w, [&] {
+        tw::test::WhenReady(w, [&] { return site->requests().size() == 1; }, [&] {
             enabledMeanwhile = w->cmdUpgrade->isEnabled();
             Click(w->cmdUpgrade);
         });
