@@ -6,6 +6,7 @@
 #include "sheets/SheetFrame.h"
 #include "sheets/SheetReaders.h"
 
+#include "core/CellText.h"
 #include "core/MainView.h"
 #include "core/Misc.h"
 #include "core/ViewState.h"
@@ -36,14 +37,6 @@ const Earnings kER{"Earnings Estimates", 7, 5, "Earnings Estimates &amp;", true,
                    {28, 17, 17, 17, 17}};
 const Earnings kEC{"Consensus EPS Trend", 6, 5, "Earnings Estimates &amp;", true, "Consensus EPS Trend", 0,
                    {28, 17, 17, 17, 17}, true};
-
-// A piece's text without tags, "&amp;" as "&", not trimmed: a blank cell
-// takes a grid cell and shows its blank.
-QByteArray Untagged(QByteArrayView piece)
-{
-    QByteArray text = piece.toByteArray();
-    return Misc::CleanHTML(text, false, true, false);
-}
 
 // From `from`, the text between the next `open` and the `close` after it;
 // `end` is left at that close.
@@ -86,13 +79,13 @@ void ReadEarnings(const Earnings &e, QByteArray &page, SheetTable &t)
     t.SetUp(e.rows, e.cols);
     int c = 1;
     ForEachBetween(heads, "<th", "</th>", [&](QByteArrayView cell) {
-        const QByteArray text = Untagged(cell);
+        const QByteArray text = CellText::Of(cell.toByteArray(), CellText::Blanks::Keep);
         if (!text.isEmpty())
             t.PlaceCell(0, c++, text);
     });
     int r = 1;
     ForEachBetween(labels, "<tr", "</tr>", [&](QByteArrayView row) {
-        const QByteArray text = Untagged(row);
+        const QByteArray text = CellText::Of(row.toByteArray(), CellText::Blanks::Keep);
         if (!text.isEmpty())
             t.SetText(r++, 0, text);
     });
@@ -100,7 +93,7 @@ void ReadEarnings(const Earnings &e, QByteArray &page, SheetTable &t)
     const int firstCol = e.labels ? 1 : 0;
     int n = 0;
     ForEachBetween(values, "<td", "</td>", [&](QByteArrayView cell) {
-        const QByteArray text = Untagged(cell);
+        const QByteArray text = CellText::Of(cell.toByteArray(), CellText::Blanks::Keep);
         if (text.isEmpty())
             return;
         const int row = 1 + n % perColumn, col = firstCol + n / perColumn;
