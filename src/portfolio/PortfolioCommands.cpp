@@ -43,11 +43,11 @@ QList<int> OpenLots(const QByteArray &symbol)
 // character, else the symbol; none when the set does not hold it.
 std::optional<QString> NameInSet(const QByteArray &symbol)
 {
-    for (int i = 0; i < Stock::StockSlots; ++i) {
-        const StockRecord &s = Stocks[size_t(i)];
-        if (!Stock::IsFreeSlot(symbol) && s.Symbol == symbol)
+    if (Stock::IsFreeSlot(symbol))
+        return std::nullopt;
+    for (const StockRecord &s : Stocks)
+        if (s.Symbol == symbol)
             return Text::FromCp1252(s.Name.size() > 1 ? s.Name : symbol);
-    }
     return std::nullopt;
 }
 
@@ -240,7 +240,6 @@ void SellHolding(MainView &main)
                           [&](frmPurchace *d) {
                               d->lblSymbol->setText(Text::FromCp1252(TransactionSymbol));
                               d->lblCurrent->setText(current);
-                              ShowName(d, TransactionSymbol);
                               d->txtComm->setText(commission);
                               d->txtPrice->setText(current);
                               d->txtDate->setText(frmPurchace::TodayText());
@@ -259,7 +258,6 @@ void EditTransactionAt(MainView &main, int slot)
     ShowTransactionDialog(main, QStringLiteral("Edit Transaction"), QStringLiteral("Buy Date:"), QStringLiteral("Buy Prices:"),
                           [&t](frmPurchace *d) {
                               d->lblSymbol->setText(Text::FromCp1252(t.Symbol));
-                              ShowName(d, t.Symbol);
                               d->FillStored(t);
                           });
     Misc::DoEvents();

@@ -249,14 +249,16 @@ void frmPurchace::FillStored(const TransactionRecord &t)
     txtPrice->setText(QString::fromLatin1(PortfolioGrids::ExactText(t.Price)));
     txtDate->setText(Text::FromCp1252(t.Date));
     txtShares->setText(QString::number(t.Shares));
-    const QLineEdit *boxes[] = {txtDate, txtShares, txtPrice, txtComm};
+    const std::array<const QLineEdit *, 4> boxes = StoredBoxes();
     for (int i = 0; i < 4; ++i)
         filled_[i] = boxes[i]->text();
 }
 
+std::array<const QLineEdit *, 4> frmPurchace::StoredBoxes() const { return {txtDate, txtShares, txtPrice, txtComm}; }
+
 bool frmPurchace::Untouched(const QLineEdit *box) const
 {
-    const QLineEdit *boxes[] = {txtDate, txtShares, txtPrice, txtComm};
+    const std::array<const QLineEdit *, 4> boxes = StoredBoxes();
     for (int i = 0; i < 4; ++i)
         if (box == boxes[i])
             return stored_ && box->text() == filled_[i];
@@ -379,11 +381,10 @@ bool frmPurchace::EditTransaction()
     if (!CheckBoxes(1))
         return false;
     // What the user did not change is written back as it is stored.
-    const auto keep = [this](const QLineEdit *box) { return Untouched(box); };
-    const int16_t shares = keep(txtShares) ? stored_->Shares : SharesOf(txtShares);
-    const float commission = keep(txtComm) ? stored_->Commission : float(NumberOf(txtComm));
-    const QByteArray date = keep(txtDate) ? stored_->Date : Text::ToCp1252(txtDate->text());
-    const double price = keep(txtPrice) ? double(stored_->Price) : NumberOf(txtPrice);
+    const int16_t shares = Untouched(txtShares) ? stored_->Shares : SharesOf(txtShares);
+    const float commission = Untouched(txtComm) ? stored_->Commission : float(NumberOf(txtComm));
+    const QByteArray date = Untouched(txtDate) ? stored_->Date : Text::ToCp1252(txtDate->text());
+    const double price = Untouched(txtPrice) ? double(stored_->Price) : NumberOf(txtPrice);
     if (!Stock::EditTransaction(TransactionSlot, shares, commission, date, price)) {
         SaveFailed();
         return false;

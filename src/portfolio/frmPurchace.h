@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -68,6 +69,8 @@ private:
     // The checks before a write; false when a box was left empty or holds
     // a price or commission the transaction cannot keep.
     bool CheckBoxes(int16_t defaultShares);
+    // The boxes FillStored fills, in the order of filled_.
+    std::array<const QLineEdit *, 4> StoredBoxes() const;
     // Whether the box still shows what FillStored put in it.
     bool Untouched(const QLineEdit *box) const;
     // A price or commission box: a number from 0 to the largest single,

@@ -96,11 +96,14 @@ constexpr qsizetype kWordBytes = 45;
 // A quoted-printable line holds 76 bytes, its soft break "=" included.
 constexpr qsizetype kQpLine = 75;
 
+// A control character a header may not carry; tab is allowed.
+bool Control(QChar c) { return (c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7f; }
+
 QString Blanked(const QString &text)
 {
     QString out = text;
     for (QChar &c : out)
-        if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7f)
+        if (Control(c))
             c = u' ';
     return out;
 }
@@ -109,7 +112,7 @@ QString Blanked(const QString &text)
 bool Plain(const QString &text)
 {
     for (const QChar c : text)
-        if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() > 0x7e)
+        if (Control(c) || c.unicode() > 0x7e)
             return false;
     return !text.contains(QLatin1String("=?")) && text.size() <= kLongestPlainHeader;
 }

@@ -494,9 +494,6 @@ public:
     void CollapseAll();
     // The current stock's profile on one line, for the tree's tool tip.
     QByteArray GetProfileText();
-    void AddMessageBoardTree();
-    void AddWebLinksTree();
-    void AddPortSymbol(const QByteArray &symbol);
 
     // The fillers and the news link of the tree's nodes as the window's
     // members; the tree itself calls the folders' functions these hand on to.
@@ -551,23 +548,8 @@ private:
     void SelectTreeStock(const QString &symbol);
 
     // --- portfolio commands (frmMainPortfolio.cpp, over portfolio/) ---
-public:
-    // Loads the transaction dialog from the hand-over values, places it below
-    // the ticker, gives it its caption and the two label texts (empty: the
-    // design's), lets fill set its boxes, and shows it modal.
-    void ShowTransactionDialog(const QString &caption, const QString &dateLabel, const QString &priceLabel,
-                               const std::function<void(class frmPurchace *)> &fill = nullptr);
-    // The purchase picker for TransactionSymbol, placed and shown modal.
-    void ShowPurchasePicker();
-
-private:
     // The portfolio records redraw the portfolio grid through this window.
     void WirePortfolio();
-    void SellHolding();
-    void EditTransactionAt(int slot);
-    void DeleteTransactionAt(int slot);
-    void DeleteListedStock();
-    void RemoveStock(int16_t slot);
 
     // --- speech and mail commands (frmMainSpeech.cpp, frmMainMail.cpp,
     // frmMainErrorLog.cpp) ---

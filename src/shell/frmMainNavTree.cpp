@@ -67,10 +67,6 @@ QByteArray frmMain::GetProfileText() { return NavTree::GetProfileText(); }
 
 void frmMain::initTree() { NavTree::InitTree(*this, Panel1[1]->text()); }
 
-void frmMain::AddMessageBoardTree() { NavTree::AddMessageBoardTree(TreeView1); }
-
-void frmMain::AddWebLinksTree() { NavTree::AddWebLinksTree(TreeView1); }
-
 void frmMain::CollapseStocks() { NavTree::CollapseStocks(TreeView1); }
 
 void frmMain::CollapseAll() { NavTree::CollapseAll(TreeView1); }

@@ -5,7 +5,6 @@
 #include "core/ViewState.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
-#include "portfolio/PortSymbols.h"
 #include "portfolio/PortfolioCommands.h"
 
 #include <QAction>
@@ -18,26 +17,6 @@ void frmMain::FG_Portfolio_All() { PortfolioCommands::FG_Portfolio_All(*this); }
 void frmMain::FG_PortfolioLog() { PortfolioCommands::FG_PortfolioLog(*this); }
 
 void frmMain::FG_Portfolio_Selected(const QByteArray &symbol) { PortfolioCommands::FG_Portfolio_Selected(*this, symbol); }
-
-void frmMain::AddPortSymbol(const QByteArray &symbol) { ::AddPortSymbol(symbol); }
-
-void frmMain::ShowTransactionDialog(const QString &caption, const QString &dateLabel, const QString &priceLabel,
-                                    const std::function<void(frmPurchace *)> &fill)
-{
-    PortfolioCommands::ShowTransactionDialog(*this, caption, dateLabel, priceLabel, fill);
-}
-
-void frmMain::ShowPurchasePicker() { PortfolioCommands::ShowPurchasePicker(*this); }
-
-void frmMain::SellHolding() { PortfolioCommands::SellHolding(*this); }
-
-void frmMain::EditTransactionAt(int slot) { PortfolioCommands::EditTransactionAt(*this, slot); }
-
-void frmMain::DeleteTransactionAt(int slot) { PortfolioCommands::DeleteTransactionAt(*this, slot); }
-
-void frmMain::DeleteListedStock() { PortfolioCommands::DeleteListedStock(*this); }
-
-void frmMain::RemoveStock(int16_t slot) { PortfolioCommands::RemoveStock(*this, slot); }
 
 void frmMain::mnuTrees_Click()
 {
@@ -93,11 +72,11 @@ void frmMain::mnuEdit_Click(int index)
         break;
     case 6:
         if (CurrentView == QLatin1String("Port"))
-            SellHolding();
+            PortfolioCommands::SellHolding(*this);
         break;
     case 7:
         if (CurrentView == QLatin1String("Current"))
-            DeleteListedStock();
+            PortfolioCommands::DeleteListedStock(*this);
         break;
     case 8:
         PortfolioCommands::EditSelectedTransaction(*this);
