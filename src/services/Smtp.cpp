@@ -1,11 +1,10 @@
 #include "services/Smtp.h"
 
-#include "platform/Text.h"
-
 #include <QLocale>
 #include <QUuid>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace Smtp {
 
@@ -87,9 +86,9 @@ QByteArray DateText(const QDateTime &local)
 
 namespace {
 
-// Longer header text goes as encoded words, which fold: no line reaches the
-// 998 bytes a mail line may hold.
-constexpr qsizetype kLongestPlainHeader = 900;
+// What a mail line may hold, its CR LF aside; a server refuses a longer
+// one. A header line that would pass it goes as encoded words, which fold.
+constexpr qsizetype kLongestLine = 998;
 // UTF-8 bytes per encoded word: 60 base64 characters, 72 with the frame,
 // under the 75 an encoded word may take.
 constexpr qsizetype kWordBytes = 45;
@@ -114,7 +113,7 @@ bool Plain(const QString &text)
     for (const QChar c : text)
         if (Control(c) || c.unicode() > 0x7e)
             return false;
-    return !text.contains(QLatin1String("=?")) && text.size() <= kLongestPlainHeader;
+    return !text.contains(QLatin1String("=?"));
 }
 
 QByteArray EncodedWords(const QString &text)
@@ -148,11 +147,12 @@ bool Atext(QChar c)
            || (u < 0x80 && std::strchr("!#$%&'*+-/=?^_`{|}~ \t", char(u)) && u != 0);
 }
 
-// A display name: words as they are, other ASCII quoted, the rest encoded.
-QByteArray Phrase(const QString &name)
+// A display name as a phrase: words as they are, other printable ASCII
+// quoted; none for the rest.
+std::optional<QByteArray> Phrase(const QString &name)
 {
     if (!Plain(name))
-        return EncodedWords(name);
+        return std::nullopt;
     if (std::all_of(name.begin(), name.end(), Atext))
         return name.toLatin1();
     QByteArray quoted = "\"";
@@ -164,23 +164,35 @@ QByteArray Phrase(const QString &name)
     return quoted + '"';
 }
 
-} // namespace
-
-QByteArray HeaderValue(const QString &text)
+// A header line with text between before and after: as it stands when the
+// finished line fits a mail line, else as encoded words. The field name,
+// quotes and address count towards the line too.
+QByteArray Fitted(const QByteArray &before, const std::optional<QByteArray> &asItStands, const QString &text,
+                  const QByteArray &after = QByteArray())
 {
-    const QString value = Blanked(text);
-    return Plain(value) ? value.toLatin1() : EncodedWords(value);
+    if (asItStands && before.size() + asItStands->size() + after.size() <= kLongestLine)
+        return before + *asItStands + after;
+    return before + EncodedWords(text) + after;
 }
 
-QByteArray Mailbox(const QString &name, const QString &address)
+} // namespace
+
+QByteArray HeaderLine(QByteArrayView field, const QString &text)
+{
+    const QString value = Blanked(text);
+    return Fitted(field.toByteArray() + ": ", Plain(value) ? std::optional(value.toLatin1()) : std::nullopt, value);
+}
+
+QByteArray MailboxLine(QByteArrayView field, const QString &name, const QString &address)
 {
     const QString n = Blanked(name).trimmed();
     const QString a = Blanked(address).trimmed();
+    const QByteArray before = field.toByteArray() + ": ";
     if (!a.contains(u'@'))
-        return n.isEmpty() ? HeaderValue(a) : Phrase(n);
+        return n.isEmpty() ? HeaderLine(field, a) : Fitted(before, Phrase(n), n);
     if (n.isEmpty() || n == a)
-        return Text::ToCp1252(a);
-    return Phrase(n) + " <" + Text::ToCp1252(a) + '>';
+        return before + a.toLatin1();
+    return Fitted(before, Phrase(n), n, " <" + a.toLatin1() + '>');
 }
 
 QByteArray MessageId(const QString &domain, const QDateTime &now)
@@ -193,9 +205,9 @@ QByteArray HeaderBlock(const QString &fromName, const QString &fromAddress, cons
                        const QString &toName, const QString &toAddress, const QString &subject,
                        const QByteArray &messageId)
 {
-    return "From: " + Mailbox(fromName, fromAddress) + "\r\nDate: " + date
-           + "\r\nX-Mailer: Kelmira Post v 2.x\r\nTo: " + Mailbox(toName, toAddress) + "\r\nSubject: "
-           + HeaderValue(subject) + "\r\nMessage-ID: " + messageId
+    return MailboxLine("From", fromName, fromAddress) + "\r\nDate: " + date
+           + "\r\nX-Mailer: Kelmira Post v 2.x\r\n" + MailboxLine("To", toName, toAddress) + "\r\n"
+           + HeaderLine("Subject", subject) + "\r\nMessage-ID: " + messageId
            + "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=UTF-8\r\n"
              "Content-Transfer-Encoding: quoted-printable\r\n\r\n";
 }
@@ -252,7 +264,7 @@ QByteArray DataBody(const QString &body)
 bool AddressUsable(const QString &address)
 {
     for (const QChar c : address)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == u' ' || c == u'<' || c == u'>')
+        if (c.unicode() <= 0x20 || c.unicode() >= 0x7f || c == u'<' || c == u'>')
             return false;
     return true;
 }

@@ -58,17 +58,20 @@ bool Accepts(QByteArrayView expected, QByteArrayView reply);
 // language, and the zone offset that holds at that moment on this machine.
 QByteArray DateText(const QDateTime &local);
 
-// Header text never holds a control character but tab: CR and LF would
-// start a header line of their own, and a receiving parser may take a
-// vertical tab or form feed for a line end too. Text that is not plain
-// ASCII, or too long for one line, goes as RFC 2047 encoded words (UTF-8),
-// folded onto continuation lines.
-QByteArray HeaderValue(const QString &text);
-// A From or To header's value: "Name <address>", the address alone when
-// the name is empty or the address itself, the name alone when the address
-// is none (no "@", as the canned mails' "-"). A name that is not plain
-// words is quoted or encoded.
-QByteArray Mailbox(const QString &name, const QString &address);
+// "Field: text", without its line end. Header text never holds a control
+// character but tab: CR and LF would start a header line of their own, and
+// a receiving parser may take a vertical tab or form feed for a line end
+// too. Text that is not plain ASCII, or would make the line longer than
+// the 998 octets a mail line holds, goes as RFC 2047 encoded words
+// (UTF-8), folded onto continuation lines.
+QByteArray HeaderLine(QByteArrayView field, const QString &text);
+// A From or To line: "Field: Name <address>", the address alone when the
+// name is empty or the address itself, the name alone when the address is
+// none (no "@", as the canned mails' "-"). A name that is not plain words
+// is quoted, or encoded as above when it is not plain ASCII or the line
+// with its quotes and address would be too long. The address is one that
+// AddressUsable passes.
+QByteArray MailboxLine(QByteArrayView field, const QString &name, const QString &address);
 // "<time.random@domain>": one of its own for every mail.
 QByteArray MessageId(const QString &domain, const QDateTime &now);
 // The headers and the empty line after them: the five the mail always had,
@@ -84,7 +87,9 @@ QByteArray DataBody(const QString &body);
 
 // An envelope address goes into a command line as it is: a control
 // character (CR, LF, NUL, tab ...), a blank or an angle bracket in it could
-// add a command or a second address.
+// add a command or a second address, and one beyond printable ASCII would
+// go out as 8-bit bytes a command may not hold, or altered into another
+// address.
 bool AddressUsable(const QString &address);
 
 } // namespace Smtp

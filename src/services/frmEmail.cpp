@@ -27,6 +27,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -301,17 +302,19 @@ bool frmEmail::SendEmail(const QString &server, const QString &fromName, const Q
                         Dialogs::vbExclamation);
         return false;
     }
-    for (const QString &address : {fromAddress, toAddress}) {
+    for (const auto &[address, box] : {std::pair(fromAddress, "From"), std::pair(toAddress, "To")}) {
         if (!Smtp::AddressUsable(address)) {
-            Dialogs::MsgBox(QStringLiteral("The address \"") + address
-                                + QStringLiteral("\" cannot be used: it holds a control character, a blank or an angle bracket."),
+            Dialogs::MsgBox(QStringLiteral("The address \"") + address + QStringLiteral("\" in the ")
+                                + QLatin1String(box)
+                                + QStringLiteral(" box cannot be used: it holds a control character, a blank, an "
+                                                 "angle bracket or a character outside plain ASCII."),
                             Dialogs::vbExclamation);
             return false;
         }
     }
     const QDateTime now = UpdateJobs::Now();
-    const QByteArray mailFrom = "mail from: " + Text::ToCp1252(fromAddress) + "\r\n";
-    const QByteArray rcptTo = "rcpt to: " + Text::ToCp1252(toAddress) + "\r\n";
+    const QByteArray mailFrom = "mail from: " + fromAddress.toLatin1() + "\r\n";
+    const QByteArray rcptTo = "rcpt to: " + toAddress.toLatin1() + "\r\n";
     const QByteArray headers = Smtp::HeaderBlock(fromName, fromAddress, Smtp::DateText(now), toName, toAddress,
                                                  subject, Smtp::MessageId(Hosts::HeloDomain, now));
     const QByteArray data = Smtp::DataBody(body);

@@ -6,8 +6,29 @@ line on the wire."""
 
 import json
 import sys
+from email import _header_value_parser as hvp
 from email import policy
 from email.parser import BytesParser
+
+_get_phrase = hvp.get_phrase
+
+
+def _get_phrase_rfc2047(value):
+    """RFC 2047 6.2: the blank between two encoded words is no part of the
+    text. Python drops it in a subject but keeps it in a display name
+    (CPython gh-128110), so a long name folded as several encoded words
+    would read with blanks put in; this drops them there too."""
+    phrase, rest = _get_phrase(value)
+    for word, following in zip(phrase, phrase[1:]):
+        if (len(word) >= 2 and word[-2].token_type == "encoded-word" and word[-1].token_type == "cfws"
+                and all(t.token_type == "fws" for t in word[-1])
+                and isinstance(following, hvp.TokenList) and len(following)
+                and following[0].token_type == "encoded-word"):
+            word[-1] = hvp.EWWhiteSpaceTerminal(str(word[-1]), "fws")
+    return phrase, rest
+
+
+hvp.get_phrase = _get_phrase_rfc2047
 
 raw = sys.stdin.buffer.read()
 out = {"longest": max((len(line) for line in raw.split(b"\r\n")), default=0)}

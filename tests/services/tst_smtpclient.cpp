@@ -86,6 +86,33 @@ QStringList Strings(const QJsonValue &list)
     return out;
 }
 
+// A name of words, size characters long, that ends in a letter (a blank at
+// either end is not part of a name).
+QString Name(int size)
+{
+    QString text = Paragraph(size);
+    if (text.endsWith(u' '))
+        text[size - 1] = u'x';
+    return text;
+}
+
+// An address of size characters.
+QString Address(int size, QChar letter)
+{
+    const QString domain = QStringLiteral("@example.test");
+    return QString(size - domain.size(), letter) + domain;
+}
+
+// A reader's From or To: one [display name, address]. The outer array is
+// filled by append, as a braced list of one array reads as that array
+// itself with some compilers.
+QJsonArray OneMailbox(const QString &name, const QString &address)
+{
+    QJsonArray out;
+    out.append(QJsonArray{name, address});
+    return out;
+}
+
 // Every header name in order, as a mail reader parses them.
 QStringList HeaderNames(const QJsonObject &read)
 {
@@ -404,49 +431,59 @@ private Q_SLOTS:
     // What the real server was given reads right in a careful mail reader:
     // From and To are the addresses typed with their names, the subject and
     // body decode to the text sent, every control character but tab in a
-    // header is a blank (no header of its own), and no line is too long.
+    // header is a blank (no header of its own), and no line is too long,
+    // counted with the quotes and the address around a name.
     void mailReadsRight_data()
     {
         QTest::addColumn<QString>("fromName");
+        QTest::addColumn<QString>("fromAddress");
         QTest::addColumn<QString>("toName");
+        QTest::addColumn<QString>("toAddress");
         QTest::addColumn<QString>("subject");
         QTest::addColumn<QString>("body");
         QTest::addColumn<QString>("readSubject");
-        QTest::newRow("plain") << "Ann" << "Bob" << "Hi" << "Line1" << "Hi";
+        const QString ann = QStringLiteral("ann@example.test");
+        const QString bob = QStringLiteral("bob@example.test");
+        QTest::newRow("plain") << "Ann" << ann << "Bob" << bob << "Hi" << "Line1" << "Hi";
         QTest::newRow("beyond ASCII, a long paragraph")
-            << QStringLiteral("Zo\u00eb Caf\u00e9") << QStringLiteral("B\u00f6b \U0001F600") << QStringLiteral("caf\u00e9")
-            << QStringLiteral("caf\u00e9 cr\u00e8me\n") + Paragraph(1500) << QStringLiteral("caf\u00e9");
-        QTest::newRow("names that need quotes") << "Ivy \"the\" Investor, Jr." << "a=?b?= <x@y>" << "Hi" << "x"
-                                                << "Hi";
-        QTest::newRow("no names") << "" << "" << "" << "" << "";
-        QTest::newRow("long subject") << "Ann" << "Bob" << Paragraph(1200) << "x" << Paragraph(1200);
+            << QStringLiteral("Zo\u00eb Caf\u00e9") << ann << QStringLiteral("B\u00f6b \U0001F600") << bob
+            << QStringLiteral("caf\u00e9") << QStringLiteral("caf\u00e9 cr\u00e8me\n") + Paragraph(1500)
+            << QStringLiteral("caf\u00e9");
+        QTest::newRow("names that need quotes") << "Ivy \"the\" Investor, Jr." << ann << "a=?b?= <x@y>" << bob << "Hi"
+                                                << "x" << "Hi";
+        QTest::newRow("no names") << "" << ann << "" << bob << "" << "" << "";
+        QTest::newRow("long subject") << "Ann" << ann << "Bob" << bob << Paragraph(1200) << "x" << Paragraph(1200);
         QTest::newRow("vertical tab in the subject")
-            << "Ann" << "Bob" << "Hi\x0b" "Bcc: spy@x.test" << "x" << "Hi Bcc: spy@x.test";
+            << "Ann" << ann << "Bob" << bob << "Hi\x0b" "Bcc: spy@x.test" << "x" << "Hi Bcc: spy@x.test";
         QTest::newRow("form feed and the rest in the subject")
-            << "Ann" << "Bob" << "Hi\x0cX-Injected: 1\x1c\x7f\r\nX-Two: 2" << "x" << "Hi X-Injected: 1    X-Two: 2";
+            << "Ann" << ann << "Bob" << bob << "Hi\x0cX-Injected: 1\x1c\x7f\r\nX-Two: 2" << "x"
+            << "Hi X-Injected: 1    X-Two: 2";
+        QTest::newRow("890-letter names, 100-letter addresses")
+            << Name(890) << Address(100, u'a') << Name(890) << Address(100, u'b') << "Hi" << "x" << "Hi";
+        const QString quotes = QStringLiteral("Q\"").repeated(440);
+        QTest::newRow("440 quotes in the names") << quotes << ann << quotes << bob << "Hi" << "x" << "Hi";
     }
     void mailReadsRight()
     {
         QFETCH(QString, fromName);
+        QFETCH(QString, fromAddress);
         QFETCH(QString, toName);
+        QFETCH(QString, toAddress);
         QFETCH(QString, subject);
         QFETCH(QString, body);
         QFETCH(QString, readSubject);
         SmtpServer server;
         QVERIFY(server.port());
         frmEmail w;
-        QVERIFY(w.SendEmail(server.hostPort(), fromName, QStringLiteral("ann@example.test"), toName,
-                            QStringLiteral("bob@example.test"), subject, body));
+        QVERIFY(w.SendEmail(server.hostPort(), fromName, fromAddress, toName, toAddress, subject, body));
         QVERIFY(Dialogs::Log().isEmpty());
         QCOMPARE(server.received().size(), 1);
         const QJsonObject read = SmtpServer::read(server.received()[0]);
         QVERIFY2(!read.contains(QStringLiteral("error")), qPrintable(read[QStringLiteral("error")].toString()));
         QCOMPARE(Strings(read[QStringLiteral("defects")]), QStringList());
         QCOMPARE(HeaderNames(read), kHeaderNames);
-        QCOMPARE(read[QStringLiteral("from")].toArray(),
-                 QJsonArray({QJsonArray({fromName, QStringLiteral("ann@example.test")})}));
-        QCOMPARE(read[QStringLiteral("to")].toArray(),
-                 QJsonArray({QJsonArray({toName, QStringLiteral("bob@example.test")})}));
+        QCOMPARE(read[QStringLiteral("from")].toArray(), OneMailbox(fromName, fromAddress));
+        QCOMPARE(read[QStringLiteral("to")].toArray(), OneMailbox(toName, toAddress));
         QCOMPARE(read[QStringLiteral("subject")].toString(), readSubject);
         // The data section's line end and empty line follow the text.
         QCOMPARE(read[QStringLiteral("body")].toString(), body + QStringLiteral("\n\n"));
@@ -492,9 +529,8 @@ private Q_SLOTS:
         const QJsonObject read = SmtpServer::read(server.received()[0]);
         QCOMPARE(Strings(read[QStringLiteral("defects")]), QStringList());
         QCOMPARE(read[QStringLiteral("from")].toArray(),
-                 QJsonArray({QJsonArray({QStringLiteral("Zo\u00eb"), QStringLiteral("ann@example.test")})}));
-        QCOMPARE(read[QStringLiteral("to")].toArray(),
-                 QJsonArray({QJsonArray({QString(), QStringLiteral("bob@example.test")})}));
+                 OneMailbox(QStringLiteral("Zo\u00eb"), QStringLiteral("ann@example.test")));
+        QCOMPARE(read[QStringLiteral("to")].toArray(), OneMailbox(QString(), QStringLiteral("bob@example.test")));
         QCOMPARE(read[QStringLiteral("subject")].toString(), QStringLiteral("caf\u00e9"));
         // The window's line end after the text, then the data section's.
         QCOMPARE(read[QStringLiteral("body")].toString(),
@@ -580,25 +616,40 @@ private Q_SLOTS:
         QVERIFY(peer.received().isEmpty());
     }
 
-    // Texts that would change the command lines never reach the server.
+    // Texts that would change the command lines, or an address that is
+    // not printable ASCII (it would go out as other bytes, or as another
+    // address), never reach the server; the box names the text and, for an
+    // address, its box.
     void refusedBeforeConnecting_data()
     {
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("box");
         QTest::newRow("recipient with a second command")
-            << "" << "ann@example.test" << "bob@example.test\r\nrcpt to: eve@x.test" << "bob@example.test";
+            << "" << "ann@example.test" << "bob@example.test\r\nrcpt to: eve@x.test" << "bob@example.test" << "To";
         QTest::newRow("sender in angle brackets") << "" << "<ann@example.test>" << "bob@example.test"
-                                                  << "<ann@example.test>";
-        QTest::newRow("two recipients") << "" << "ann@example.test" << "bob@example.test eve@x.test" << "eve@x.test";
+                                                  << "<ann@example.test>" << "From";
+        QTest::newRow("two recipients") << "" << "ann@example.test" << "bob@example.test eve@x.test" << "eve@x.test"
+                                        << "To";
         QTest::newRow("server with a blank") << "127.0.0.1 x" << "ann@example.test" << "bob@example.test"
-                                             << "127.0.0.1 x";
+                                             << "127.0.0.1 x" << "";
         QTest::newRow("server with a bad port") << "127.0.0.1:99999" << "ann@example.test" << "bob@example.test"
-                                                << "127.0.0.1:99999";
+                                                << "127.0.0.1:99999" << "";
         QTest::newRow("NUL in the recipient") << "" << "ann@example.test" << QStringLiteral("bob@example.test").insert(3, QChar(0))
-                                              << "example.test";
-        QTest::newRow("tab in the sender") << "" << "ann@example.test\tx" << "bob@example.test" << "ann@example.test";
+                                              << "example.test" << "To";
+        QTest::newRow("tab in the sender") << "" << "ann@example.test\tx" << "bob@example.test" << "ann@example.test"
+                                           << "From";
+        QTest::newRow("recipient beyond ASCII")
+            << "" << "ann@example.test" << QStringLiteral("j\u00fcrgen@m\u00fcnchen.test")
+            << QStringLiteral("\"j\u00fcrgen@m\u00fcnchen.test\"") << "To";
+        QTest::newRow("sender beyond ASCII") << "" << QStringLiteral("j\u00fcrgen@m\u00fcnchen.test")
+                                             << "bob@example.test" << QStringLiteral("\"j\u00fcrgen@m\u00fcnchen.test\"")
+                                             << "From";
+        QTest::newRow("recipient with a line separator after it")
+            << "" << "ann@example.test" << QStringLiteral("carl@fund.test\u2028")
+            << QStringLiteral("\"carl@fund.test\u2028\"") << "To";
     }
     void refusedBeforeConnecting()
     {
@@ -606,15 +657,61 @@ private Q_SLOTS:
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(QString, named);
+        QFETCH(QString, box);
         ScriptedPeer peer;
         Accepting(peer);
         frmEmail w;
         QVERIFY(!w.SendEmail(server.isEmpty() ? peer.hostPort() : server, QStringLiteral("Ann"), from,
                              QStringLiteral("Bob"), to, QStringLiteral("Hi"), QStringLiteral("x")));
         QCOMPARE(Dialogs::Log().size(), 1);
-        QVERIFY(Dialogs::Log()[0].text.contains(named));
+        const QString text = Dialogs::Log()[0].text;
+        QVERIFY2(text.contains(named), qPrintable(text));
+        if (!box.isEmpty())
+            QVERIFY2(text.contains(QStringLiteral(" in the ") + box + QStringLiteral(" box ")), qPrintable(text));
         QTest::qWait(50);
         QCOMPARE(peer.connections(), 0);
+    }
+
+    // Typed into the compose window, such an address is refused with the
+    // box for other unusable addresses, and the real server gets nothing;
+    // every box stays as typed.
+    void unusableAddressTyped_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("recipient beyond ASCII")
+            << "ann@example.test" << QStringLiteral("j\u00fcrgen@m\u00fcnchen.test") << "To";
+        QTest::newRow("sender with a line separator after it")
+            << QStringLiteral("carl@fund.test\u2028") << "bob@example.test" << "From";
+    }
+    void unusableAddressTyped()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, box);
+        SmtpServer server;
+        QVERIFY(server.port());
+        frmEmail *w = Compose();
+        QVERIFY(w);
+        Type(w->txtServer, server.hostPort());
+        TypeText(w->txtFromEmail, from);
+        TypeText(w->txtToEmail, to);
+        QCOMPARE(w->txtFromEmail->text(), from);
+        QCOMPARE(w->txtToEmail->text(), to);
+        QTest::mouseClick(w->cmdSend, Qt::LeftButton);
+        QCOMPARE(Dialogs::Log().size(), 1);
+        const QString address = box == QLatin1String("To") ? to : from;
+        QCOMPARE(Dialogs::Log()[0].text,
+                 QStringLiteral("The address \"") + address + QStringLiteral("\" in the ") + box
+                     + QStringLiteral(" box cannot be used: it holds a control character, a blank, an angle "
+                                      "bracket or a character outside plain ASCII."));
+        QCOMPARE(Dialogs::Log()[0].flags, int(Dialogs::vbExclamation));
+        QVERIFY(server.received().isEmpty());
+        QCOMPARE(frmEmail::Loaded(), w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->txtFromEmail->text(), from);
+        QCOMPARE(w->txtToEmail->text(), to);
     }
 
     // Send checks the server and recipient boxes first and puts the focus

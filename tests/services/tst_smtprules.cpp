@@ -210,6 +210,51 @@ private Q_SLOTS:
                                    "Content-Transfer-Encoding: quoted-printable\r\n\r\n"));
     }
 
+    // A From or To line holds at most the 998 octets of a mail line,
+    // counted with the field name, the quotes and the address; a name that
+    // would pass it goes as encoded words, each at most 75 characters on a
+    // line of its own. A name that fits stays as typed.
+    void headerLinesFit_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("encoded");
+        const QString address = QString(87, u'a') + QStringLiteral("@example.test");
+        // "From: " + name + " <" + address + ">"
+        const int fits = 998 - 6 - 2 - 100 - 1;
+        QTest::newRow("890 letters, a 100-letter address") << QString(890, u'n') << address << true;
+        QTest::newRow("line of 998 octets") << QString(fits, u'n') << address << false;
+        QTest::newRow("one octet more") << QString(fits + 1, u'n') << address << true;
+        QTest::newRow("440 quotes") << QStringLiteral("Q\"").repeated(440) << "ann@x.test" << true;
+        QTest::newRow("quotes that fit") << QStringLiteral("Q\"").repeated(320) << "ann@x.test" << false;
+        QTest::newRow("long name, no address") << QStringLiteral("Q\"").repeated(440) << "-" << true;
+    }
+    void headerLinesFit()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, address);
+        QFETCH(bool, encoded);
+        const QByteArray block = Smtp::HeaderBlock(name, address, "DATE", QString(), QStringLiteral("bob@x.test"),
+                                                   QStringLiteral("Hi"), "<ID>");
+        const QList<QByteArray> lines = block.split('\n');
+        for (const QByteArray &line : lines)
+            QVERIFY2(line.size() <= 998 + 1, qPrintable(QString::number(line.size())));
+        QCOMPARE(lines[0].startsWith("From: =?UTF-8?B?"), encoded);
+        if (!encoded)
+            return;
+        // The continuation lines, each one word, then the rest of the line.
+        qsizetype at = 0;
+        int words = 0;
+        while ((at = block.indexOf("=?", at)) >= 0) {
+            const qsizetype end = block.indexOf("?=", block.indexOf('?', block.indexOf('?', at + 2) + 1) + 1) + 2;
+            QVERIFY2(end - at <= 75, block.mid(at, end - at).constData());
+            at = end;
+            ++words;
+        }
+        QVERIFY(words > 1);
+        QCOMPARE(lines.size(), 11 + words - 1);
+    }
+
     void envelopeAddresses_data()
     {
         QTest::addColumn<QString>("address");
@@ -224,6 +269,10 @@ private Q_SLOTS:
         QTest::newRow("NUL") << QStringLiteral("a@x.test").insert(1, QChar(0)) << false;
         QTest::newRow("tab") << "a@x.test\tb@y.test" << false;
         QTest::newRow("DEL") << "a@x.test\x7f" << false;
+        QTest::newRow("beyond ASCII") << QStringLiteral("j\u00fcrgen@m\u00fcnchen.test") << false;
+        QTest::newRow("line separator") << QStringLiteral("carl@fund.test\u2028") << false;
+        QTest::newRow("no-break space") << QStringLiteral("a@x.test\u00a0") << false;
+        QTest::newRow("printable ASCII") << "!#$%&'*+-/=?^_`{|}~.\"(),:;[\\]@x.test" << true;
     }
     void envelopeAddresses()
     {
