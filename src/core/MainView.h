@@ -54,11 +54,14 @@ public:
     const QWidget *Widget() const;
 
     // The portfolio's commands (portfolio/): its dialogs open modal on the
-    // window; removing a stock rebuilds the tree and redraws the set's grid;
-    // the set editor reloads the set menu and opens the edited set.
+    // window; removing a stock shows the set again wherever its stocks are
+    // listed; the set editor reloads the set menu and opens the edited set.
     virtual void ShowModal(QWidget *form) = 0;
-    virtual void initTree() = 0;
     virtual void FG_Current() = 0;
+    // Every list of the open set's stocks on show (symbol bar, news ticker,
+    // tree, the "Current" grid) drawn again from Stocks, so a stock that has
+    // left the set leaves them all at once.
+    virtual void ShowOpenSet() = 0;
     virtual void LoadSets() = 0;
     virtual void mnuSet_Click(int index) = 0;
 

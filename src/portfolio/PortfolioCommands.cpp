@@ -171,6 +171,12 @@ void DeleteCurrent(MainView &main)
     // No stock chosen: nothing to ask about, nothing to remove.
     if (Stock::IsFreeSlot(CurrentSymbol))
         return;
+    // A Yes could remove nothing: the set does not hold it.
+    if (Stock::FindStock(CurrentSymbol) == Stock::NotFound) {
+        Dialogs::MsgBox(Text::FromCp1252(CurrentSymbol) + QStringLiteral(" is not in the open stock set."),
+                        Dialogs::vbInformation, QStringLiteral("Stock not found"));
+        return;
+    }
     const int answer = Dialogs::MsgBox(QStringLiteral("Do you want to remove ")
                                            + Text::FromCp1252(Stock::CurrentStockName()) + QStringLiteral(" (")
                                            + Text::FromCp1252(CurrentSymbol) + QStringLiteral(")?"),
@@ -311,6 +317,7 @@ void RemoveStock(MainView &main, int16_t slot)
     }
     const Stock::StockTable before = Stocks;
     const int16_t count = StockCount;
+    const QByteArray removed = Stocks[size_t(slot)].Symbol;
     Stock::ClearStock(slot);
     Stock::CompactStocks();
     if (!Stock::SaveStocks()) {
@@ -323,12 +330,11 @@ void RemoveStock(MainView &main, int16_t slot)
     }
     Stock::ReadStocks();
     Stock::CompactStocks();
-    Vb::Skip([&main] { main.initTree(); });
-    if (CurrentView == QLatin1String("Current")) {
-        main.FG->setUpdatesEnabled(false);
-        Vb::Skip([&main] { main.FG_Current(); });
-        main.FG->setUpdatesEnabled(true);
-    }
+    // A stock that has gone is no one's current stock: nothing may go on
+    // acting on it.
+    if (removed == CurrentSymbol)
+        CurrentSymbol.clear();
+    main.ShowOpenSet();
 }
 
 } // namespace PortfolioCommands

@@ -45,8 +45,8 @@ void DeleteListedStock(MainView &main);
 
 void EditTransactionAt(MainView &main, int slot);
 void DeleteTransactionAt(MainView &main, int slot);
-// Removes the open set's stock in slot, saves the set and redraws the tree
-// and, when it shows the set, the grid.
+// Removes the open set's stock in slot, saves the set and shows it again
+// wherever its stocks are listed; a removed current stock is current no more.
 void RemoveStock(MainView &main, int16_t slot);
 
 } // namespace PortfolioCommands

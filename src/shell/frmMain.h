@@ -139,6 +139,7 @@ public:
     void TrayRestore();
     void TrayMenu();
     void mnuSet_Click(int index) override;
+    void ShowOpenSet() override;
     void ShowConsultation(int n) override;
     void mnuEmail_Click(int index); // mail commands
 
@@ -182,7 +183,7 @@ public:
     void RunUpdate();
     void StopUpdate();
     void FastUpdate();
-    void initTree() override;
+    void initTree();
     void CollapseStocks();
     void mnuTicker_Click(int index);
     void Zoom_FG();
@@ -401,6 +402,9 @@ public:
 private:
     // Opens the popup with its top-left corner at (x, y) twips of the window.
     void PopupMenu(QMenu *menu, double x, double y);
+    // The stock menu at (x, y) twips of a control: the tree's adds Collapse
+    // All; the stock's commands only when the menu is about a stock.
+    void PopStockMenu(QWidget *control, float x, float y, bool collapse, bool stock);
     // Makes this window the form's owner: it stays above it and goes with it.
     void Own(QWidget *form) override;
     // Shows form modal with this window as owner; returns when it is closed.
@@ -442,6 +446,12 @@ private:
     void ReleaseRow(int index);
     void StyleRows();
     void RefreshTicker();
+    // The strip drawn again after the set changed under it, keeping its
+    // place among the stocks that stay.
+    void RefillRecStrip();
+    // The tree rebuilt from the open set, and the "Current" grid redrawn
+    // when it is on show.
+    void ShowSetInTreeAndGrid();
     // The picture each bar was given (a bar shows it with the marker drawn
     // over it), and the drawing it shows now, to tell a new picture set from
     // outside from our own drawing.
@@ -479,6 +489,10 @@ private:
     QWidget *MakeNewsTicker();
     void SetTickerText(const QByteArray &text);
     void SetTickerItems(const QList<QByteArray> &items);
+    // The ticker after the set changed: the list of all prices is made
+    // again, and the current stock's items go when no stock of the set is
+    // current any more.
+    void RelistTicker();
     // ------------------------------------------------------------------
     // --- navigation tree (frmMainNavTree.cpp, over navtree/) ---
     // ------------------------------------------------------------------

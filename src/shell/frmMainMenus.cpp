@@ -339,6 +339,11 @@ void frmMain::mnuSet_Click(int index)
     Vb::Skip([this] { LoadPrices(); });
     Vb::Skip([this] { ShowRec(); });
     Panel1[1]->setText(mnuSet[index]->text());
+    ShowSetInTreeAndGrid();
+}
+
+void frmMain::ShowSetInTreeAndGrid()
+{
     Vb::Skip([this] { initTree(); });
     if (CurrentView == QStringLiteral("Current")) {
         // One repaint for the whole refill.
@@ -346,6 +351,13 @@ void frmMain::mnuSet_Click(int index)
         Vb::Skip([this] { FG_Current(); });
         FG->setUpdatesEnabled(true);
     }
+}
+
+void frmMain::ShowOpenSet()
+{
+    ShowSetInTreeAndGrid();
+    Vb::Skip([this] { RefillRecStrip(); });
+    Vb::Skip([this] { RelistTicker(); });
 }
 
 void frmMain::ShowConsultation(int n)

@@ -9,9 +9,7 @@
 #include "navtree/TreeTables.h"
 #include "platform/Text.h"
 #include "platform/TreeView.h"
-#include "platform/Twips.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QTimer>
 
@@ -48,12 +46,7 @@ void frmMain::TreeView1_MouseDown(int button, int, float x, float y)
     // pointer has just been selected as such, so it is that one. Its stock
     // commands only for a stock.
     const TreeNode *node = TreeView1->Node(LastNodeIndex);
-    const bool stock = node && node->Image() == NavTree::StockImage;
-    mnuTree[0]->setVisible(true);
-    for (int i = 1; i < 12; ++i)
-        mnuTree[i]->setVisible(stock);
-    const QPoint at = TreeView1->mapTo(this, QPoint(Twips::ToPixels(x), Twips::ToPixels(y)));
-    PopupMenu(mnuTrees, Twips::FromPixels(at.x()), Twips::FromPixels(at.y()));
+    PopStockMenu(TreeView1, x, y, true, node && node->Image() == NavTree::StockImage);
 }
 
 void frmMain::TreeView1_MouseMove(int, int, float, float)

@@ -4,6 +4,7 @@
 #include "core/Misc.h"
 #include "core/ViewState.h"
 #include "platform/Text.h"
+#include "platform/Twips.h"
 #include "platform/Vb.h"
 #include "portfolio/PortfolioCommands.h"
 
@@ -17,6 +18,16 @@ void frmMain::FG_Portfolio_All() { PortfolioCommands::FG_Portfolio_All(*this); }
 void frmMain::FG_PortfolioLog() { PortfolioCommands::FG_PortfolioLog(*this); }
 
 void frmMain::FG_Portfolio_Selected(const QByteArray &symbol) { PortfolioCommands::FG_Portfolio_Selected(*this, symbol); }
+
+void frmMain::PopStockMenu(QWidget *control, float x, float y, bool collapse, bool stock)
+{
+    mnuTree[0]->setVisible(collapse);
+    mnuTree[1]->setVisible(collapse && stock);
+    for (int i = 2; i < 12; ++i)
+        mnuTree[i]->setVisible(stock);
+    const QPoint at = control->mapTo(this, QPoint(Twips::ToPixels(x), Twips::ToPixels(y)));
+    PopupMenu(mnuTrees, Twips::FromPixels(at.x()), Twips::FromPixels(at.y()));
+}
 
 void frmMain::mnuTrees_Click()
 {

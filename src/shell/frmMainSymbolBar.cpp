@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 #include <exception>
 
@@ -169,6 +170,30 @@ void frmMain::ClearRecStrip()
         lblSbl[i]->setText(QString());
         img[i]->hide();
     }
+}
+
+void frmMain::RefillRecStrip()
+{
+    // The strip starts at the first of its stocks still in the set, or at
+    // the set's start when none is.
+    int first = 0;
+    for (QLabel *label : lblSbl) {
+        if (const int16_t slot = Stock::FindStock(Caption(label)); slot != Stock::NotFound) {
+            first = slot;
+            break;
+        }
+    }
+    ClearRecStrip();
+    StyleRows();
+    int n = 0;
+    for (int k = first; k < Stock::StockSlots && n < Rows; ++k) {
+        const QByteArray s = SlotSymbol(k);
+        if (Stock::IsFreeSlot(s))
+            continue;
+        SetCaption(lblSbl[n], s);
+        Style(lblSbl[n++], s == CurrentSymbol);
+    }
+    ShowRec();
 }
 
 void frmMain::StyleRows()
@@ -343,10 +368,17 @@ void frmMain::img_MouseDown(int index, int button, int, float x, float y)
         PressRow(index);
         return;
     }
-    for (int i = 0; i < 12; ++i)
-        mnuTree[i]->setVisible(i >= 2);
-    const QPoint at = img[index]->mapTo(this, QPoint(Twips::ToPixels(x), Twips::ToPixels(y)));
-    PopupMenu(mnuTrees, Twips::FromPixels(at.x()), Twips::FromPixels(at.y()));
+    // As in the tree, the menu is about the stock under the pointer: the
+    // row is selected first. A bar that selects no stock offers no menu, and
+    // neither does one whose row another selection has taken meanwhile.
+    const QByteArray symbol = Caption(lblSbl[index]);
+    if (Stock::IsFreeSlot(symbol))
+        return;
+    const QPointer<frmMain> self(this);
+    img_Click(index);
+    if (!self || CurrentSymbol != symbol)
+        return;
+    PopStockMenu(img[index], x, y, false, true);
 }
 
 void frmMain::img_MouseUp(int index, int, int, float, float) { ReleaseRow(index); }

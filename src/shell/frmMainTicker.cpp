@@ -120,6 +120,17 @@ void frmMain::TickerAllPrices()
 
 void frmMain::Ticker_Market_News() {}
 
+void frmMain::RelistTicker()
+{
+    if (mnuTicker[4]->isChecked()) {
+        TickerAllPrices();
+    } else if ((mnuTicker[0]->isChecked() || mnuTicker[1]->isChecked())
+               && Stock::FindStock(CurrentSymbol) == Stock::NotFound) {
+        TickerLinks.clear();
+        SetTickerItems({});
+    }
+}
+
 void frmMain::mnuTicker_Click(int index)
 {
     const int Items = int(std::size(mnuTicker));

@@ -6,8 +6,10 @@
 #include "core/Stock.h"
 #include "core/ViewState.h"
 #include "platform/Artwork.h"
+#include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/Geometry.h"
+#include "platform/NewsTicker.h"
 #include "platform/TreeView.h"
 #include "portfolio/Properties.h"
 #include "shell/Skins.h"
@@ -69,6 +71,34 @@ class tst_symbolbar : public QObject {
         return !l->font().bold() && l->palette().color(QPalette::WindowText) == QColor(0, 0, 0);
     }
     QList<Properties *> Windows() const { return m->findChildren<Properties *>(); }
+    QByteArray TickerText() const { return m->findChild<NewsTicker *>(QStringLiteral("NewsTicker1"))->Text(); }
+
+    // Set 0 written with these stocks, each rated 3, named "<symbol> Corp"
+    // and priced, and opened.
+    void OpenSet(const QList<QByteArray> &symbols)
+    {
+        Stocks.fill({});
+        SetStocks(symbols);
+        for (StockRecord &r : Stocks) {
+            if (Stock::IsFreeSlot(r.Symbol))
+                break;
+            r.LastSale = "12.5";
+            r.DChange = "+0.25";
+            r.PChange = "+2.04%";
+            r.LastUpdate = "4:00PM Jan 5";
+        }
+        QVERIFY(Stock::SaveStocks(0, Stocks));
+        m->mnuSet_Click(0);
+        QCOMPARE(StockCount, int16_t(symbols.size()));
+    }
+    static QList<QByteArray> Symbols(const Stock::StockTable &table)
+    {
+        QList<QByteArray> out;
+        for (const StockRecord &r : table)
+            if (!Stock::IsFreeSlot(r.Symbol))
+                out << r.Symbol;
+        return out;
+    }
 
 private Q_SLOTS:
     void init()
@@ -585,9 +615,10 @@ private Q_SLOTS:
 
     void rightButtonOpensStockMenu()
     {
-        SetStocks({"IBM"});
+        SetStocks({"IBM", "MSFT", "ORCL"});
         m->LoadPrices();
-        m->img_MouseDown(2, 2, 0, 150, 30);
+        m->ShowRec();
+        SendMouse(m->img[2], QEvent::MouseButtonPress, Qt::RightButton, QPointF(10, 2));
         QCOMPARE(f.PopupNames(), QStringList({"mnuTrees"}));
         // At the mouse, in the window's twips.
         const QPoint corner = m->img[2]->mapTo(m, QPoint(0, 0));
@@ -597,6 +628,155 @@ private Q_SLOTS:
         for (int i = 2; i < 12; ++i)
             QVERIFY(m->mnuTree[i]->isVisible());
         QCOMPARE(m->img[2]->frameShape(), QFrame::NoFrame);
+        SendMouse(m->img[2], QEvent::MouseButtonRelease, Qt::RightButton, QPointF(10, 2));
+
+        // A bar without a stock has no stock to offer commands for.
+        SendMouse(m->img[4], QEvent::MouseButtonPress, Qt::RightButton, QPointF(10, 2));
+        QCOMPARE(f.popups.size(), 1);
+        QCOMPARE(CurrentSymbol, QByteArray("ORCL"));
+    }
+
+    // A right click on a bar is about that bar's stock, whichever stock was
+    // current: the menu offers its commands and they act on it.
+    void rightClickMenuActsOnTheBarClicked_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("set");
+        QTest::addColumn<int>("current"); // row clicked first; -1 none
+        QTest::addColumn<int>("pointed");
+        QTest::newRow("another stock after the current one") << QList<QByteArray>{"AAA", "BBB", "CCC"} << 0 << 1;
+        QTest::newRow("a one-letter stock before the current one") << QList<QByteArray>{"F", "BBB", "CCC"} << 2 << 0;
+        QTest::newRow("no stock chosen before") << QList<QByteArray>{"AAA", "BBB", "CCC"} << -1 << 2;
+    }
+    void rightClickMenuActsOnTheBarClicked()
+    {
+        QFETCH(QList<QByteArray>, set);
+        QFETCH(int, current);
+        QFETCH(int, pointed);
+        OpenSet(set);
+        // Only the pointed stock holds shares, so Sell tells whose menu it is.
+        Portfolio[0].Symbol = set[pointed];
+        Portfolio[0].Action = "Buy";
+        Portfolio[0].Shares = 10;
+        QVERIFY(f.Show(QSize(1000, 800)));
+        frmMain::SetPopupHook(nullptr); // the real menu
+        if (current >= 0) {
+            QTest::mouseClick(m->img[current], Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(CurrentSymbol, set[current]);
+        }
+
+        QTest::mouseClick(m->img[pointed], Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_COMPARE(QApplication::activePopupWidget(), m->mnuTrees);
+        QCOMPARE(CurrentSymbol, set[pointed]);
+        QVERIFY(Selected(m->lblSbl[pointed]));
+        QVERIFY(m->mnuTree[3]->isEnabled());
+
+        // Delete, by its letter, asks about the stock pointed at and removes
+        // that one alone.
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        QTest::keyClick(m->mnuTrees, Qt::Key_D);
+        QTRY_COMPARE(Dialogs::Log().size(), 1);
+        const QString symbol = QString::fromLatin1(set[pointed]);
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("Do you want to remove %1 Corp (%1)?").arg(symbol));
+        Stock::StockTable saved{};
+        QVERIFY(Stock::ReadStocks(0, saved));
+        QList<QByteArray> left = set;
+        left.removeAt(pointed);
+        QCOMPARE(Symbols(saved), left);
+    }
+
+    // A removed stock leaves at once every list of the open set on show:
+    // the symbol bar (the others keep their place), the news ticker, the
+    // tree and the price list; it is no one's current stock any more.
+    void removedStockLeavesEveryList_data()
+    {
+        QTest::addColumn<QString>("how"); // "tree", "share" (the price list) or "bar"
+        QTest::addColumn<int>("ticker");  // the Ticker menu item on show
+        QTest::addColumn<QByteArray>("current");
+        QTest::addColumn<QStringList>("strip");      // the bar's rows afterwards
+        QTest::addColumn<QByteArray>("tickerShows"); // "": an empty ticker
+        // Nine stocks S0 to S8; S3 goes. The tree and the bar make the
+        // stock they point at current, and with it the ticker shows its
+        // headlines.
+        QTest::newRow("tree Delete") << "tree" << 0 << QByteArray("S1")
+                                     << QStringList{"S4", "S5", "S6", "S7", "S8", "", ""} << QByteArray();
+        QTest::newRow("Delete Share of the current stock, its price")
+            << "share" << 1 << QByteArray("S3") << QStringList{"S4", "S5", "S6", "S7", "S8", "", ""} << QByteArray();
+        QTest::newRow("Delete Share of another stock, the current one's price")
+            << "share" << 1 << QByteArray("S1") << QStringList{"S1", "S2", "S4", "S5", "S6", "S7", "S8"}
+            << QByteArray("S1 Corp");
+        QTest::newRow("Delete Share of another stock, all prices")
+            << "share" << 4 << QByteArray("S1") << QStringList{"S1", "S2", "S4", "S5", "S6", "S7", "S8"}
+            << QByteArray("S8");
+        QTest::newRow("bar Delete") << "bar" << 0 << QByteArray("S2")
+                                    << QStringList{"S2", "S4", "S5", "S6", "S7", "S8", ""} << QByteArray();
+    }
+    void removedStockLeavesEveryList()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, ticker);
+        QFETCH(QByteArray, current);
+        QFETCH(QStringList, strip);
+        QFETCH(QByteArray, tickerShows);
+        const QByteArray removed = "S3";
+        OpenSet(Numbered(9));
+        QVERIFY(f.Show(QSize(1000, 800)));
+        m->FG_Current();
+        m->SelectSymbol(current);
+        m->mnuTicker[ticker]->trigger();
+
+        // The menu that deletes it, opened on it.
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        QAction *remove = m->mnuTree[6];
+        if (how == QLatin1String("tree")) {
+            TreeNode *node = m->TreeView1->Find(QStringLiteral("ID3"));
+            QVERIFY(node && node->Text() == QString::fromLatin1(removed));
+            m->TreeView1->EnsureVisible(node);
+            SendMouse(m->TreeView1->viewport(), QEvent::MouseButtonPress, Qt::RightButton,
+                      m->TreeView1->visualItemRect(node).center());
+        } else if (how == QLatin1String("share")) {
+            int row = 2;
+            while (row < m->FG->Rows() && m->FG->RowData(row) != QString::fromLatin1(removed))
+                ++row;
+            QVERIFY(row < m->FG->Rows());
+            tw::test::ClickCell(m->FG, row, 1);
+            const QPoint at = tw::test::CellCenter(m->FG, row, 1);
+            SendMouse(m->FG->viewport(), QEvent::MouseButtonPress, Qt::RightButton, at);
+            SendMouse(m->FG->viewport(), QEvent::MouseButtonRelease, Qt::RightButton, at);
+            remove = m->mnuEdit[7];
+        } else {
+            QWidget *bar = m->img[Captions().indexOf(QString::fromLatin1(removed))];
+            SendMouse(bar, QEvent::MouseButtonPress, Qt::RightButton);
+            SendMouse(bar, QEvent::MouseButtonRelease, Qt::RightButton);
+        }
+        QCOMPARE(f.popups.size(), 1);
+        QVERIFY(remove->isVisible());
+        QCOMPARE(TickerText().contains(removed), tickerShows.isEmpty() || ticker == 4);
+        const qsizetype stood = Captions().indexOf(QString::fromLatin1(removed));
+        QVERIFY(stood >= 0);
+        remove->trigger();
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(StockCount, int16_t(8));
+        QCOMPARE(Stock::FindStock(removed), Stock::NotFound);
+
+        QCOMPARE(Captions(), strip);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(Selected(m->lblSbl[i]), !CurrentSymbol.isEmpty() && strip[i] == QString::fromLatin1(CurrentSymbol));
+        QVERIFY(CurrentSymbol != removed);
+        QVERIFY(!TickerText().contains(removed));
+        if (tickerShows.isEmpty())
+            QCOMPARE(TickerText(), QByteArray());
+        else
+            QVERIFY(TickerText().contains(tickerShows));
+        for (int n = 1; n <= m->TreeView1->Count(); ++n)
+            QVERIFY(m->TreeView1->Node(n)->Text() != QString::fromLatin1(removed));
+        QCOMPARE(CurrentView, QStringLiteral("Current"));
+        for (int r = 2; r < m->FG->Rows(); ++r)
+            QVERIFY(m->FG->RowData(r) != QString::fromLatin1(removed));
+
+        // The row where it stood picks a stock of the set.
+        QTest::mouseClick(m->img[stood], Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(CurrentSymbol, strip[stood].toLatin1());
+        QVERIFY(Stock::FindStock(CurrentSymbol) != Stock::NotFound);
     }
 
 private:
