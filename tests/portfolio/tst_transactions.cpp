@@ -58,6 +58,26 @@ class tst_transactions : public QObject {
         f.Ok(d);
     }
 
+    // Tree Buy of ACME with 10 shares typed, not yet confirmed.
+    frmPurchace *BuyTen()
+    {
+        f.TreeCommand("ACME", 2);
+        frmPurchace *d = Dialog();
+        if (d)
+            f.Type(d->txtShares, QStringLiteral("10"));
+        return d;
+    }
+    // OK refused with one message of this title: the dialog open, the focus
+    // on the box, the file as it was.
+    static void Refused(frmPurchace *d, const QWidget *box, const QString &title, const QByteArray &file)
+    {
+        QVERIFY(d->isVisible());
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].title, title);
+        QCOMPARE(d->focusWidget(), box);
+        QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), file);
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -391,11 +411,9 @@ private Q_SLOTS:
         QVERIFY(d->cmdOK->isEnabled());
         QTest::mouseClick(d->cmdOK, Qt::LeftButton);
         if (refused) {
-            QVERIFY(d->isVisible());
-            QCOMPARE(Dialogs::Log().size(), 1);
+            Refused(d, d->txtShares, QStringLiteral("Shares already sold"), before);
             QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("70 shares of this purchase are already sold.\r\n"
                                                             "Please type at least 70 in \"Quantity\"."));
-            QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
             QCOMPARE(Portfolio[2].Gain, 57.9);
             QCOMPARE(Portfolio[3].Gain, 77.2);
             return;
@@ -434,10 +452,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QByteArray, stored);
         const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
-        f.TreeCommand("ACME", 2);
-        frmPurchace *d = Dialog();
+        frmPurchace *d = BuyTen();
         QVERIFY(d);
-        f.Type(d->txtShares, QStringLiteral("10"));
         f.Type(d->txtDate, typed);
         QCOMPARE(d->txtDate->text(), typed);
         QTest::mouseClick(d->cmdOK, Qt::LeftButton);
@@ -446,12 +462,8 @@ private Q_SLOTS:
             QCOMPARE(f.Saved()[1].Date, stored);
             return;
         }
-        QVERIFY(d->isVisible());
-        QCOMPARE(Dialogs::Log().size(), 1);
+        Refused(d, d->txtDate, QStringLiteral("Not a date"), before);
         QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("Please type a date such as 3/5/2024 in \"Purchase Date\"."));
-        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Not a date"));
-        QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
-        QCOMPARE(d->focusWidget(), d->txtDate);
     }
 
     // A number that a transaction cannot hold, or whose comma is no digit
@@ -485,10 +497,8 @@ private Q_SLOTS:
         QFETCH(QString, refused);
         QFETCH(double, stored);
         const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
-        f.TreeCommand("ACME", 2);
-        frmPurchace *d = Dialog();
+        frmPurchace *d = BuyTen();
         QVERIFY(d);
-        f.Type(d->txtShares, QStringLiteral("10"));
         f.Type(d->txtComm, QStringLiteral("1"));
         QLineEdit *typed = d->findChild<QLineEdit *>(box);
         QVERIFY(typed);
@@ -504,12 +514,8 @@ private Q_SLOTS:
             QCOMPARE(box == QLatin1String("txtShares") ? double(t.Shares) : double(t.Price), stored);
             return;
         }
-        QVERIFY(d->isVisible());
-        QCOMPARE(Dialogs::Log().size(), 1);
+        Refused(d, typed, QStringLiteral("Number out of range"), before);
         QVERIFY2(Dialogs::Log()[0].text.contains(u'"' + refused + u'"'), qPrintable(Dialogs::Log()[0].text));
-        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Number out of range"));
-        QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
-        QCOMPARE(d->focusWidget(), typed);
     }
 
     // A double click on a holdings row corrects its lot; on a Total row nothing.
