@@ -48,7 +48,8 @@ public:
 
     // A correction: the boxes filled with the stored transaction of
     // TransactionSlot. A box the user leaves as it was filled writes the
-    // stored value back unchanged; a sale is bounded like a new one.
+    // stored value back unchanged; a sale is bounded like a new one, and a
+    // purchase keeps at least the shares sold from it.
     void FillStored(const TransactionRecord &t);
 
     void cmdOK_Click();
@@ -70,7 +71,7 @@ private:
     // a date, number of shares, price or commission the transaction cannot
     // keep.
     bool CheckBoxes(int16_t defaultShares);
-    // The boxes FillStored fills, in the order of filled_.
+    // The boxes FillStored fills, in the order of filled_ and of lbl.
     std::array<const QLineEdit *, 4> StoredBoxes() const;
     // Whether the box still shows what FillStored put in it.
     bool Untouched(const QLineEdit *box) const;
