@@ -184,6 +184,8 @@ int16_t SharesLeft(const TransactionRecord &purchase)
     return sold == SoldOut ? int16_t(0) : sold;
 }
 
+int SharesSold(int16_t id) { return SalesOf(id).shares; }
+
 int16_t FindPurchase(int16_t id)
 {
     for (int i = 0; i <= Stock::LastPortfolioSlot; ++i)

@@ -171,6 +171,9 @@ int16_t CheckSold(int16_t id, int16_t shares);
 // The shares of a Buy lot not yet sold: its Shares less every sale of its
 // ID, never below 0.
 int16_t SharesLeft(const TransactionRecord &purchase);
+// The shares of every sale of the lot with this ID: the fewest the lot may
+// be corrected to.
+int SharesSold(int16_t id);
 // The slot among 0 to 99 of the Buy lot with this ID, or NotFound.
 int16_t FindPurchase(int16_t id);
 // The most shares the sale in slot may take: its lot's shares less those of

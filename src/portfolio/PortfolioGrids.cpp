@@ -177,7 +177,7 @@ void ReadHoldings(SheetTable &t)
             symbols << s;
     }
 
-    int32_t grand = 0;
+    double grand = 0;
     double lastCurrent = 0;
     for (const QByteArray &symbol : symbols) {
         Sums sums;
@@ -199,7 +199,7 @@ void ReadHoldings(SheetTable &t)
         if (!visited)
             continue;
         TotalRow(t, sums, lastCurrent);
-        grand += int32_t(RoundWhole(sums.gain));
+        grand += RoundWhole(sums.gain);
     }
 
     t.AddRow();

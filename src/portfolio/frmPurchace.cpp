@@ -3,6 +3,7 @@
 #include "collect/UpdateJobs.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
+#include "platform/BoxValue.h"
 #include "platform/ControlNames.h"
 #include "platform/Dialogs.h"
 #include "platform/RunOnce.h"
@@ -19,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -54,10 +56,12 @@ std::optional<double> Number(const QString &text)
     return ok ? std::optional<double>(v) : std::nullopt;
 }
 
-// The date forms a user types and the program writes.
+// The date forms a user types and the program writes, and day.month.year,
+// which portfolio files written elsewhere hold.
 bool ReadsAsDate(const QString &text)
 {
-    static const char *const forms[] = {"M/d/yyyy", "M/d/yy", "yyyy-MM-dd", "d MMM yyyy", "MMM d, yyyy", "MMM d yyyy"};
+    static const char *const forms[] = {"M/d/yyyy",    "M/d/yy",     "yyyy-MM-dd", "d MMM yyyy",
+                                        "MMM d, yyyy", "MMM d yyyy", "d.M.yyyy",   "d.M.yy"};
     const QString t = text.trimmed();
     for (const char *form : forms)
         if (QDate::fromString(t, QString::fromLatin1(form)).isValid())
@@ -270,27 +274,51 @@ bool frmPurchace::SaleBounded() const
     return TransactionMode == QLatin1String("Sell") || (TransactionMode == QLatin1String("Edit") && storedSale_);
 }
 
-bool frmPurchace::InRange(QLineEdit *box, const QLabel *label)
+QString frmPurchace::BoxName(const QLineEdit *box) const
 {
-    constexpr double Largest = std::numeric_limits<float>::max();
-    const std::optional<double> v = Number(box->text());
-    if (Untouched(box) || (v && std::isfinite(*v) && *v >= 0 && *v <= Largest))
-        return true;
-    QString name = label->text();
+    const std::array<const QLineEdit *, 4> boxes = StoredBoxes();
+    const auto at = std::find(boxes.begin(), boxes.end(), box);
+    QString name = at == boxes.end() ? QString() : lbl[at - boxes.begin()]->text();
     if (name.endsWith(u':'))
         name.chop(1);
-    Dialogs::MsgBox(
-        QStringLiteral("Please type a number from 0 to %1 in \"%2\".").arg(Vb::SingleToString(float(Largest)), name),
-        Dialogs::vbExclamation, QStringLiteral("Number out of range"));
+    return name;
+}
+
+bool frmPurchace::Refuse(QLineEdit *box, const QString &text, const QString &title)
+{
+    Dialogs::MsgBox(text, Dialogs::vbExclamation, title);
     box->setFocus();
     return false;
 }
 
+bool frmPurchace::InRange(QLineEdit *box)
+{
+    if (Untouched(box))
+        return true;
+    const bool shares = box == txtShares;
+    const double low = shares ? 1 : 0;
+    const double high = shares ? MaxShares : double(std::numeric_limits<float>::max());
+    const std::optional<double> v = Vb::NumberBoxValue(box->text());
+    // A price or commission the record's single would flush to 0 is no
+    // more kept than one beyond its range.
+    const bool kept = v && (shares ? *v == std::floor(*v) : *v == 0 || float(*v) != 0);
+    if (kept && std::isfinite(*v) && *v >= low && *v <= high)
+        return true;
+    const QString top = shares ? QString::number(MaxShares) : Vb::SingleToString(float(high));
+    return Refuse(box, QStringLiteral("Please type a number from %1 to %2 in \"%3\".").arg(low).arg(top, BoxName(box)),
+                  QStringLiteral("Number out of range"));
+}
+
 bool frmPurchace::CheckBoxes(int16_t defaultShares)
 {
-    // A stored date is kept in whatever form it was written.
-    if (!Untouched(txtDate) && !ReadsAsDate(txtDate->text()))
+    // An empty box means today; a stored date is kept in whatever form it
+    // was written; any other text must read as a date.
+    if (txtDate->text().trimmed().isEmpty())
         txtDate->setText(TodayText());
+    else if (!Untouched(txtDate) && !ReadsAsDate(txtDate->text()))
+        return Refuse(txtDate,
+                      QStringLiteral("Please type a date such as %1 in \"%2\".").arg(TodayText(), BoxName(txtDate)),
+                      QStringLiteral("Not a date"));
     if (txtShares->text().isEmpty()) {
         txtShares->setText(Dialogs::InputBox(QStringLiteral("How many shares do you want to buy?"),
                                              QStringLiteral("Enter the number of shares to buy"),
@@ -310,7 +338,7 @@ bool frmPurchace::CheckBoxes(int16_t defaultShares)
     }
     if (txtComm->text().isEmpty())
         txtComm->setText(QStringLiteral("0"));
-    return InRange(txtPrice, lbl[2]) && InRange(txtComm, lbl[3]);
+    return InRange(txtShares) && InRange(txtPrice) && InRange(txtComm);
 }
 
 void frmPurchace::SaveFailed()
@@ -321,10 +349,10 @@ void frmPurchace::SaveFailed()
 
 namespace {
 
-// A box's number, or 0 when it does not convert, as the writers have it.
-int16_t SharesOf(const QLineEdit *box) { return Vb::ReadInt(box->text()).value_or(0); }
+// A box's number as CheckBoxes let it through.
+double NumberOf(const QLineEdit *box) { return Vb::NumberBoxValue(box->text()).value_or(0); }
 
-double NumberOf(const QLineEdit *box) { return Number(box->text()).value_or(0); }
+int16_t SharesOf(const QLineEdit *box) { return int16_t(NumberOf(box)); }
 
 } // namespace
 
@@ -354,24 +382,18 @@ bool frmPurchace::Sell()
         PortfolioFull();
         return false;
     }
-    try {
-        const int16_t shares = Vb::CInt(Vb::CDbl(txtShares->text()));
-        const double commission = Vb::CDbl(txtComm->text());
-        const double price = Vb::CDbl(txtPrice->text());
-        const int16_t lot = Stock::FindPurchase(TransactionID);
-        // Without its lot (deleted meanwhile) the sale is reckoned from the
-        // price handed over.
-        const double gain = lot != Stock::NotFound
-                                ? Stock::SaleGain(Portfolio[size_t(lot)], shares, price, commission)
-                                : shares * (price - LotPrice) - commission;
-        if (!Stock::SetTransaction("Sell", TransactionSymbol, shares, float(commission),
-                                   Text::ToCp1252(txtDate->text()), price, CurrentPrice, gain, TransactionID,
-                                   next->Slot)) {
-            SaveFailed();
-            return false;
-        }
-    } catch (const VbError &e) {
-        Misc::ErrorTraping(e, QStringLiteral("Stocks_Sell"), false);
+    const int16_t shares = SharesOf(txtShares);
+    const double commission = NumberOf(txtComm);
+    const double price = NumberOf(txtPrice);
+    const int16_t lot = Stock::FindPurchase(TransactionID);
+    // Without its lot (deleted meanwhile) the sale is reckoned from the
+    // price handed over.
+    const double gain = lot != Stock::NotFound ? Stock::SaleGain(Portfolio[size_t(lot)], shares, price, commission)
+                                               : shares * (price - LotPrice) - commission;
+    if (!Stock::SetTransaction("Sell", TransactionSymbol, shares, float(commission), Text::ToCp1252(txtDate->text()),
+                               price, CurrentPrice, gain, TransactionID, next->Slot)) {
+        SaveFailed();
+        return false;
     }
     return true;
 }
@@ -385,6 +407,13 @@ bool frmPurchace::EditTransaction()
     const float commission = Untouched(txtComm) ? stored_->Commission : float(NumberOf(txtComm));
     const QByteArray date = Untouched(txtDate) ? stored_->Date : Text::ToCp1252(txtDate->text());
     const double price = Untouched(txtPrice) ? double(stored_->Price) : NumberOf(txtPrice);
+    // A lot keeps at least the shares already sold from it.
+    const int sold = stored_->Action == "Buy" ? Stock::SharesSold(stored_->ID) : 0;
+    if (!Untouched(txtShares) && shares < sold)
+        return Refuse(txtShares,
+                      QStringLiteral("%1 shares of this purchase are already sold.\r\nPlease type at least %1 in \"%2\".")
+                          .arg(QString::number(sold), BoxName(txtShares)),
+                      QStringLiteral("Shares already sold"));
     if (!Stock::EditTransaction(TransactionSlot, shares, commission, date, price)) {
         SaveFailed();
         return false;

@@ -48,7 +48,8 @@ public:
 
     // A correction: the boxes filled with the stored transaction of
     // TransactionSlot. A box the user leaves as it was filled writes the
-    // stored value back unchanged; a sale is bounded like a new one.
+    // stored value back unchanged; a sale is bounded like a new one, and a
+    // purchase keeps at least the shares sold from it.
     void FillStored(const TransactionRecord &t);
 
     void cmdOK_Click();
@@ -67,15 +68,21 @@ private:
     void txtPrice_Change();
     void txtComm_Change();
     // The checks before a write; false when a box was left empty or holds
-    // a price or commission the transaction cannot keep.
+    // a date, number of shares, price or commission the transaction cannot
+    // keep.
     bool CheckBoxes(int16_t defaultShares);
-    // The boxes FillStored fills, in the order of filled_.
+    // The boxes FillStored fills, in the order of filled_ and of lbl.
     std::array<const QLineEdit *, 4> StoredBoxes() const;
     // Whether the box still shows what FillStored put in it.
     bool Untouched(const QLineEdit *box) const;
-    // A price or commission box: a number from 0 to the largest single,
-    // else a word naming the box (its label) and the focus on it.
-    bool InRange(QLineEdit *box, const QLabel *label);
+    // The box's label without its colon, as messages name the box.
+    QString BoxName(const QLineEdit *box) const;
+    // The message, then the focus on the box; false.
+    bool Refuse(QLineEdit *box, const QString &text, const QString &title);
+    // A number box as typed: whole shares from 1 to MaxShares, a price or
+    // commission from 0 to the largest single that the single keeps (not
+    // flushed to 0); else Refuse. An untouched stored value passes.
+    bool InRange(QLineEdit *box);
     // Whether the shares box is bounded by LotShares: a sale, new or
     // corrected.
     bool SaleBounded() const;

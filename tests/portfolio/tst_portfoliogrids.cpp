@@ -153,6 +153,32 @@ private Q_SLOTS:
         QVERIFY(Dialogs::Log().isEmpty());
     }
 
+    // Totals beyond a 32-bit whole number add up as money and show as the
+    // lots' gains do.
+    void largeTotals_data()
+    {
+        QTest::addColumn<LotList>("lots");
+        QTest::addColumn<QStringList>("gains"); // column 8 of every row
+        QTest::addColumn<uint>("closingBack");
+        QTest::newRow("one lot's loss") << LotList{{1, {"ACME", "Buy", 20000, 120000, 0, 1}}}
+                                        << QStringList{"-2399760000", "-2,399,760,000 $", "-2399760000"} << 255u;
+        QTest::newRow("two gains") << LotList{{1, {"ACME", "Buy", 20000, 1, 0, 1, 0, "100000"}},
+                                              {2, {"IBM", "Buy", 20000, 1, 0, 2, 0, "100000"}}}
+                                   << QStringList{"1999980000", "1,999,980,000 $", "1999980000",
+                                                  "1,999,980,000 $", "3999960000"}
+                                   << 65280u;
+    }
+    void largeTotals()
+    {
+        QFETCH(LotList, lots);
+        QFETCH(QStringList, gains);
+        QFETCH(uint, closingBack);
+        f.WritePortfolio(lots);
+        f.main->FG_Portfolio_All();
+        QCOMPARE(Column(8), gains);
+        QCOMPARE(f.Grid()->CellBackColor(f.Grid()->Rows() - 1, 8), closingBack);
+    }
+
     void emptyPortfolio()
     {
         f.WritePortfolio({});

@@ -58,6 +58,26 @@ class tst_transactions : public QObject {
         f.Ok(d);
     }
 
+    // Tree Buy of ACME with 10 shares typed, not yet confirmed.
+    frmPurchace *BuyTen()
+    {
+        f.TreeCommand("ACME", 2);
+        frmPurchace *d = Dialog();
+        if (d)
+            f.Type(d->txtShares, QStringLiteral("10"));
+        return d;
+    }
+    // OK refused with one message of this title: the dialog open, the focus
+    // on the box, the file as it was.
+    static void Refused(frmPurchace *d, const QWidget *box, const QString &title, const QByteArray &file)
+    {
+        QVERIFY(d->isVisible());
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].title, title);
+        QCOMPARE(d->focusWidget(), box);
+        QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), file);
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -365,46 +385,137 @@ private Q_SLOTS:
                 QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
     }
 
-    // A price or commission that a transaction cannot hold is refused at
-    // OK with a word naming the box, and nothing is written.
+    // A lot may not be corrected below the shares sold from it: 30 and 40
+    // of 100 were sold.
+    void editPurchaseBelowSales_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("one below the sales") << "69" << true;
+        QTest::newRow("far below the sales") << "50" << true;
+        QTest::newRow("exactly the sales") << "70" << false;
+    }
+    void editPurchaseBelowSales()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        f.WritePortfolio({{1, {"ACME", "Buy", 100, 10, 7, 1}},
+                          {2, {"ACME", "Sell", 30, 12, 0, 1, 57.9}},
+                          {3, {"ACME", "Sell", 40, 12, 0, 1, 77.2}}});
+        const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
+        f.main->FG_PortfolioLog();
+        f.GridCommand(2, 0, 8);
+        frmPurchace *d = Dialog();
+        QVERIFY(d);
+        f.Type(d->txtShares, typed);
+        QVERIFY(d->cmdOK->isEnabled());
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        if (refused) {
+            Refused(d, d->txtShares, QStringLiteral("Shares already sold"), before);
+            QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("70 shares of this purchase are already sold.\r\n"
+                                                            "Please type at least 70 in \"Quantity\"."));
+            QCOMPARE(Portfolio[2].Gain, 57.9);
+            QCOMPARE(Portfolio[3].Gain, 77.2);
+            return;
+        }
+        QTRY_VERIFY(!d->isVisible());
+        QVERIFY(Dialogs::Log().isEmpty());
+        const auto saved = f.Saved();
+        QCOMPARE(saved[1].Shares, int16_t(70));
+        // The lot's commission is borne by its sales alone, once.
+        QCOMPARE(saved[2].Gain, 60 - 3.0);
+        QCOMPARE(saved[3].Gain, 80 - 4.0);
+        f.main->FG_Portfolio_All();
+        QCOMPARE(f.Column(0), QStringList({"    Total:", "Pr/Loss:"}));
+        QCOMPARE(f.Column(2), QStringList({"0", ""}));
+        // Nothing of the lot is left to sell.
+        f.TreeCommand("ACME", 3);
+        QVERIFY(!f.main->mnuTree[3]->isEnabled());
+    }
+
+    // A typed date is stored as typed when it reads as a date, else refused
+    // naming the box; a blank box means today.
+    void typedDate_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("stored"); // empty: refused
+        QTest::newRow("day.month.year") << "30.12.2003" << QByteArray("30.12.2003");
+        QTest::newRow("year-month-day") << "2003-12-30" << QByteArray("2003-12-30");
+        QTest::newRow("month name") << "Dec 30, 2003" << QByteArray("Dec 30, 2003");
+        QTest::newRow("month/day/year") << "12/30/2003" << QByteArray("12/30/2003");
+        QTest::newRow("blank") << "   " << QByteArray("3/5/2024");
+        QTest::newRow("month 31") << "31.31.2003" << QByteArray();
+        QTest::newRow("a word") << "soon" << QByteArray();
+    }
+    void typedDate()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, stored);
+        const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
+        frmPurchace *d = BuyTen();
+        QVERIFY(d);
+        f.Type(d->txtDate, typed);
+        QCOMPARE(d->txtDate->text(), typed);
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        if (!stored.isEmpty()) {
+            QTRY_VERIFY(!d->isVisible());
+            QCOMPARE(f.Saved()[1].Date, stored);
+            return;
+        }
+        Refused(d, d->txtDate, QStringLiteral("Not a date"), before);
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("Please type a date such as 3/5/2024 in \"Purchase Date\"."));
+    }
+
+    // A number that a transaction cannot hold, or whose comma is no digit
+    // group, is refused at OK with a word naming the box, and nothing is
+    // written; digit groups of three read as the number they group.
     void valuesOutOfRange_data()
     {
-        QTest::addColumn<bool>("price"); // else the commission box
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("pasted");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("price beyond a single") << true << "1e39" << true;
-        QTest::newRow("negative price") << true << "-1" << true;
-        QTest::newRow("negative commission") << false << "-5" << true;
-        QTest::newRow("commission beyond a single") << false << "1e39" << true;
-        QTest::newRow("price at the top") << true << "3.4e38" << false;
+        QTest::addColumn<QString>("refused"); // the box's name in the message; empty: stored
+        QTest::addColumn<double>("stored");
+        const QString price = QStringLiteral("Purchase Price"), comm = QStringLiteral("Trade Commission");
+        QTest::newRow("price beyond a single") << "txtPrice" << "1e39" << price << 0.0;
+        QTest::newRow("negative price") << "txtPrice" << "-1" << price << 0.0;
+        QTest::newRow("negative commission") << "txtComm" << "-5" << comm << 0.0;
+        QTest::newRow("commission beyond a single") << "txtComm" << "1e39" << comm << 0.0;
+        QTest::newRow("price at the top") << "txtPrice" << "3.4e38" << QString() << double(3.4e38f);
+        QTest::newRow("price with a decimal comma") << "txtPrice" << "12,5" << price << 0.0;
+        QTest::newRow("commission with a decimal comma") << "txtComm" << "2,50" << comm << 0.0;
+        QTest::newRow("four digits after a comma") << "txtPrice" << "1,2345" << price << 0.0;
+        QTest::newRow("shares with a decimal comma") << "txtShares" << "1,5" << QStringLiteral("Quantity") << 0.0;
+        QTest::newRow("price in digit groups") << "txtPrice" << "1,234,567.5" << QString() << 1234567.5;
+        QTest::newRow("shares in digit groups") << "txtShares" << "1,000" << QString() << 1000.0;
+        QTest::newRow("price too small for a single") << "txtPrice" << "1e-300" << price << 0.0;
+        QTest::newRow("commission too small for a single") << "txtComm" << "1e-300" << comm << 0.0;
     }
     void valuesOutOfRange()
     {
-        QFETCH(bool, price);
+        QFETCH(QString, box);
         QFETCH(QString, pasted);
-        QFETCH(bool, refused);
+        QFETCH(QString, refused);
+        QFETCH(double, stored);
         const QByteArray before = TestEnv::ReadAll(Stock::PortfolioFile());
-        f.TreeCommand("ACME", 2);
-        frmPurchace *d = Dialog();
+        frmPurchace *d = BuyTen();
         QVERIFY(d);
-        f.Type(d->txtShares, QStringLiteral("10"));
-        QLineEdit *box = price ? d->txtPrice : d->txtComm;
+        f.Type(d->txtComm, QStringLiteral("1"));
+        QLineEdit *typed = d->findChild<QLineEdit *>(box);
+        QVERIFY(typed);
         QGuiApplication::clipboard()->setText(pasted);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box->text(), pasted);
+        typed->setFocus();
+        typed->selectAll();
+        QTest::keyClick(typed, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(typed->text(), pasted);
         QTest::mouseClick(d->cmdOK, Qt::LeftButton);
-        if (!refused) {
+        if (refused.isEmpty()) {
             QTRY_VERIFY(!d->isVisible());
-            QCOMPARE(f.Saved()[1].Price, 3.4e38f);
+            const TransactionRecord t = f.Saved()[1];
+            QCOMPARE(box == QLatin1String("txtShares") ? double(t.Shares) : double(t.Price), stored);
             return;
         }
-        QVERIFY(d->isVisible());
-        QCOMPARE(Dialogs::Log().size(), 1);
-        QVERIFY2(Dialogs::Log()[0].text.contains(price ? QStringLiteral("Purchase Price") : QStringLiteral("Trade Commission")),
-                 qPrintable(Dialogs::Log()[0].text));
-        QCOMPARE(TestEnv::ReadAll(Stock::PortfolioFile()), before);
+        Refused(d, typed, QStringLiteral("Number out of range"), before);
+        QVERIFY2(Dialogs::Log()[0].text.contains(u'"' + refused + u'"'), qPrintable(Dialogs::Log()[0].text));
     }
 
     // A double click on a holdings row corrects its lot; on a Total row nothing.
