@@ -2,19 +2,29 @@
 // leafnode on loopback, next to a short Python client making the same walk
 // with plain sockets; and the longest time the event loop went without a
 // turn during the window's walk.
+//
+// The server's group list at the reply's bound (newslist): the memory a
+// flood up to the bound costs, against the bound, in the whole program and
+// in the reply reader alone; and a whole list just under the bound filling
+// the window: its time next to the Python client reading the same list, and
+// the longest time the event loop went without a turn meanwhile.
 #include "Bench.h"
 
+#include "common/HeapInUse.h"
 #include "common/NewsServer.h"
 #include "core/AppFolder.h"
 #include "core/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/FlexGrid.h"
 #include "platform/Registry.h"
+#include "platform/Wait.h"
 #include "services/News.h"
+#include "services/Nntp.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -55,6 +65,57 @@ double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// One field of /proc/self/status, in bytes.
+qint64 ProcBytes(const QByteArray &field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').first().toLongLong() * 1024;
+    return 0;
+}
+
+// The peak resident size starts again from the present one.
+void ResetPeak()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
+}
+
+// The list server in a process of its own; its port, or 0.
+quint16 StartListServer(QProcess &server, int lines)
+{
+    server.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(TW_NEWS_LIST_PY), QString::number(lines)});
+    if (!server.waitForReadyRead(10000))
+        return 0;
+    return quint16(server.readLine().trimmed().toUInt());
+}
+
+// A window connected to the list server at port; nullptr when it is not.
+News *ListWindow(quint16 port)
+{
+    Settings::Set(QStringLiteral("NewsServer"), QStringLiteral("127.0.0.1:%1").arg(port));
+    News *w = News::Load();
+    w->show();
+    w->cmdConnect_Click();
+    if (w->NewsConnected)
+        return w;
+    delete w;
+    return nullptr;
+}
+
+// Asks for the server list and waits until it is on show or refused.
+void LoadList(News *w)
+{
+    Dialogs::QueueAnswer(Dialogs::vbYes);
+    w->LoadServerList();
+    WaitUntil([w] { return w->StatusPanel->text() == QStringLiteral("List Download") || !w->NewsConnected; },
+              600000);
 }
 
 } // namespace
@@ -144,4 +205,113 @@ TW_BENCH(news)
 
     w->cmdDisconnect_Click();
     delete w;
+}
+
+TW_BENCH(newslist)
+{
+    QTemporaryDir dir;
+    AppFolder = dir.path() + QStringLiteral("/data");
+    QDir().mkpath(AppFolder);
+    Registry::instance().Open(dir.path() + QStringLiteral("/Tickerwatch.reg"));
+    Registry::instance().CreateKey(QStringLiteral("HKEY_CURRENT_USER\\") + Settings::GroupsPath);
+    Dialogs::SetScripted(true);
+    const double cap = double(Nntp::MaxReply);
+
+    // A flood through the window, first, while the heap is fresh: the
+    // growth of the peak resident size until the reply is refused.
+    {
+        QProcess server;
+        const quint16 port = StartListServer(server, 0);
+        News *w = port ? ListWindow(port) : nullptr;
+        if (!w) {
+            std::printf("newslist: the list server did not come up\n");
+            return;
+        }
+        ResetPeak();
+        const qint64 before = ProcBytes("VmRSS");
+        LoadList(w);
+        const qint64 peak = ProcBytes("VmHWM");
+        std::printf("newslist: flood ended with \"%s\"\n", qPrintable(w->StatusPanel->text()));
+        bench::report(QStringLiteral("newslist.flood_peak_rss_growth"), double(peak - before) / cap,
+                      QStringLiteral("x the bound (16 MiB; target about 2)"));
+        delete w;
+        server.kill();
+        server.waitForFinished();
+    }
+
+    // The reply reader alone, fed the same flood in 1 460-byte arrivals:
+    // the most its heap held, against the bound.
+    {
+        const QByteArray pattern = "alt.flood 1 1 y\r\n";
+        constexpr qsizetype kArrival = 1460;
+        const QByteArray block = pattern.repeated(kArrival / pattern.size() + 2);
+        const qint64 before = tw::test::HeapInUse();
+        qint64 most = 0, received = 0;
+        {
+            Nntp::ReplyReader r;
+            r.Expect("");
+            r.Expect("LIST");
+            r.Feed("200 hi\r\n215 list follows\r\n");
+            // Each arrival goes on where the last one stopped in the pattern.
+            for (qsizetype at = 0; !r.Overflowed(); at = (at + kArrival) % pattern.size()) {
+                r.Feed(QByteArrayView(block).sliced(at, kArrival));
+                received += kArrival;
+                most = qMax(most, tw::test::HeapInUse() - before);
+            }
+        }
+        bench::report(QStringLiteral("newslist.flood_reader_heap_peak"), double(most) / cap,
+                      QStringLiteral("x the bound (%1 bytes received; target <= 2)").arg(received));
+    }
+
+    // A whole list just under the bound into the window.
+    int lines = 0;
+    for (qint64 bytes = 18; bytes + 40 < Nntp::MaxReply - 1024; ++lines)
+        bytes += QByteArray("alt.bench." + QByteArray::number(lines) + " 1 1 y\r\n").size();
+    QProcess server;
+    const quint16 port = StartListServer(server, lines);
+    News *w = port ? ListWindow(port) : nullptr;
+    if (!w) {
+        std::printf("newslist: the list server did not come up\n");
+        return;
+    }
+    QElapsedTimer gap;
+    qint64 longest = 0;
+    QTimer beat;
+    beat.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&beat, &QTimer::timeout, [&] { longest = qMax(longest, gap.restart()); });
+    const int rowsBefore = w->FG_Groups->Rows();
+    ResetPeak();
+    const qint64 rssBefore = ProcBytes("VmRSS");
+    QElapsedTimer t;
+    gap.start();
+    beat.start(1);
+    t.start();
+    LoadList(w);
+    const double fillMs = double(t.nsecsElapsed()) / 1e6;
+    longest = qMax(longest, gap.elapsed());
+    beat.stop();
+    const qint64 peak = ProcBytes("VmHWM");
+    const int rows = w->FG_Groups->Rows() - rowsBefore;
+    w->cmdDisconnect_Click();
+    delete w;
+
+    QProcess py;
+    py.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(TW_NEWS_WALK_PY), QStringLiteral("127.0.0.1"),
+                                                  QString::number(port), QStringLiteral("--list")});
+    py.waitForFinished(600000);
+    const QList<QByteArray> got = py.readAllStandardOutput().trimmed().split(' ');
+    server.kill();
+    server.waitForFinished();
+
+    bench::report(QStringLiteral("newslist.list_rows"), double(rows), QStringLiteral("rows"));
+    bench::report(QStringLiteral("newslist.list_fill"), fillMs, QStringLiteral("ms"));
+    if (got.size() == 2 && got[1].toDouble() > 0) {
+        bench::report(QStringLiteral("newslist.python_list_lines"), got[0].toDouble(), QStringLiteral("lines"));
+        bench::report(QStringLiteral("newslist.python_list_read"), got[1].toDouble(), QStringLiteral("ms"));
+        bench::report(QStringLiteral("newslist.ratio_fill_to_python"), fillMs / got[1].toDouble(), QStringLiteral("x"));
+    }
+    bench::report(QStringLiteral("newslist.list_peak_rss_growth"), double(peak - rssBefore) / cap,
+                  QStringLiteral("x the bound (the grid's rows included)"));
+    bench::report(QStringLiteral("newslist.longest_event_loop_stall"), double(longest),
+                  QStringLiteral("ms (target <= 50)"));
 }
