@@ -14,7 +14,9 @@
 #endif
 
 #ifdef TW_HEAP_SANITIZED
-#include <sanitizer/allocator_interface.h>
+#include <cstddef>
+// The sanitizer's runtime has it; not every compiler ships its header.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
