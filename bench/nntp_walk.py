@@ -2,9 +2,12 @@
 """The header walk of one group, as the news window makes it: GROUP, STAT of
 the first article, then HEAD and NEXT until NEXT fails, one command at a time.
 Standard library sockets only. Prints "<headers> <milliseconds>" for the walk
-(from GROUP on; the connection and greeting are not counted).
+(from GROUP on; the connection and greeting are not counted). With --list in
+place of the group it reads the server's group list instead and prints
+"<lines> <milliseconds>" for it.
 
     nntp_walk.py HOST PORT GROUP
+    nntp_walk.py HOST PORT --list
 """
 import socket
 import sys
@@ -31,6 +34,12 @@ def main():
     if not f.readline().startswith(b"20"):
         sys.exit("no greeting")
     start = time.perf_counter()
+    if group == "--list":
+        status, lines = command(b"LIST", (b"215",))
+        ms = (time.perf_counter() - start) * 1000
+        command(b"QUIT")
+        print(len(lines), "%.3f" % ms)
+        return
     status, _ = command(b"GROUP " + group.encode())
     fields = status.split()
     if fields[0] != b"211":

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         TW_FUZZ_CHECK(whole[i].command == kCommands[i]);
         (void)Nntp::ParseHeader(whole[i]);
         (void)Nntp::ParseGroup(whole[i].status);
-        for (const QByteArray &line : whole[i].lines)
+        for (const QByteArrayView line : whole[i].lines)
             (void)Nntp::GroupName(line);
     }
     const qsizetype nl = input.indexOf('\n');

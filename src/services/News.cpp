@@ -42,6 +42,9 @@ News *g_news = nullptr;
 // Laying out and painting the grid costs far more than a header's round
 // trip: a walk's rows go in a few times a second instead of one by one.
 constexpr int kRowBatchMs = 100;
+// A large server's list is a million groups, many seconds of grid rows:
+// the event loop turns after each slice of them.
+constexpr int kListSlice = 2000;
 
 constexpr uint32_t kBlue = 0xFF0000; // 0x00BBGGRR
 constexpr uint32_t kRed = 0x0000FF;
@@ -212,6 +215,10 @@ void News::BuildControls()
     rowBatch_->setSingleShot(true);
     rowBatch_->setInterval(kRowBatchMs);
     connect(rowBatch_, &QTimer::timeout, this, &News::ShowWalkedRows);
+    listSlice_ = new QTimer(this);
+    listSlice_->setSingleShot(true);
+    listSlice_->setInterval(0);
+    connect(listSlice_, &QTimer::timeout, this, &News::ShowListedSlice);
 
     connect(FG_Groups, &FlexGrid::DblClick, this, &News::FG_Groups_DblClick);
     connect(FG, &FlexGrid::Click, this, &News::FG_Click);
@@ -408,7 +415,7 @@ void News::ShowBody(const Nntp::Reply &reply)
         Text2->setPlainText(Latin(reply.status));
         return;
     }
-    Text2->setPlainText(Latin(reply.lines.join('\n')));
+    Text2->setPlainText(Latin(reply.lines.Joined()));
 }
 
 // ---------------------------------------------------------------- splitter
@@ -655,12 +662,27 @@ void News::LoadServerList()
     client_->ListGroups();
 }
 
-void News::ShowGroups(const QList<QByteArray> &names)
+void News::ShowGroups(const Nntp::Lines &list)
 {
-    for (const QByteArray &name : names)
-        FG_Groups->AddItem(u'\t' + Latin(name));
-    Status(QStringLiteral("List Download"));
-    QApplication::beep();
+    listed_.append(list.begin());
+    ShowListedSlice();
+}
+
+void News::ShowListedSlice()
+{
+    int n = 0;
+    while (!listed_.isEmpty() && n < kListSlice) {
+        Nntp::Lines::const_iterator &next = listed_.first();
+        for (; !next.AtEnd() && n < kListSlice; ++next, ++n)
+            FG_Groups->AddItem(u'\t' + Latin(Nntp::GroupName(*next)));
+        if (next.AtEnd()) {
+            listed_.removeFirst();
+            Status(QStringLiteral("List Download"));
+            QApplication::beep();
+        }
+    }
+    if (!listed_.isEmpty())
+        listSlice_->start();
 }
 
 void News::FG_Groups_DblClick()

@@ -3,9 +3,11 @@
 // Groups come from the shipped categories (NewsList.txt), My List
 // (server.lst) or the server; opening a group walks its articles one header
 // at a time into the article grid, which takes the rows in a batch a few
-// times a second; a click on an article shows its text. The talk with the
-// server is the NewsClient's: the window asks it, says in the status line
-// what it reports and shows what it reads.
+// times a second; a click on an article shows its text. The server's list
+// goes into the group grid a slice at a time, so that the window answers
+// while a long one fills it. The talk with the server is the NewsClient's:
+// the window asks it, says in the status line what it reports and shows
+// what it reads.
 #include "services/NewsClient.h"
 
 #include <QString>
@@ -108,11 +110,15 @@ private:
     void WireClient();
     void ShowLink(NewsClient::Link link);
     void ShowFailure(NewsClient::Failure why);
-    void ShowGroups(const QList<QByteArray> &names);
+    void ShowGroups(const Nntp::Lines &list);
+    void ShowListedSlice();
 
     NewsClient *client_ = nullptr;
     bool closing_ = false;
     QList<Nntp::Header> walked_;
     QTimer *rowBatch_ = nullptr;
+    // Server lists still going into the group grid, each from its next line.
+    QList<Nntp::Lines::const_iterator> listed_;
+    QTimer *listSlice_ = nullptr;
     std::unique_ptr<clsFormResize> resizer_;
 };

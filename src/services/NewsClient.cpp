@@ -244,12 +244,8 @@ bool NewsClient::FetchList()
     const std::optional<Nntp::Reply> list = Exchange("LIST");
     if (!self || !list)
         return false;
-    QList<QByteArray> names;
-    names.reserve(list->lines.size());
-    for (const QByteArray &line : list->lines)
-        names.append(Nntp::GroupName(line));
     emit Asking(QStringLiteral("None"));
-    emit GroupsListed(names);
+    emit GroupsListed(list->lines);
     return true;
 }
 

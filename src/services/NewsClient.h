@@ -77,8 +77,8 @@ signals:
     void SocketError(int number, const QString &description);
     // The greeting was not 200 or 201; the connection ends next.
     void Refused(const QByteArray &status);
-    // The whole group list, one group name per line of it.
-    void GroupsListed(const QList<QByteArray> &names);
+    // The whole group list, a group a line (Nntp::GroupName reads its name).
+    void GroupsListed(const Nntp::Lines &list);
     // A group's walk begins (its article rows start afresh) and ends
     // (however it ended), with what the server said in between.
     void WalkStarted();

@@ -36,7 +36,7 @@ QByteArray Field(QByteArrayView line, qsizetype nameSize)
     return line.sliced(nameSize).trimmed().toByteArray();
 }
 
-QList<QByteArray> Lines(const QByteArray &file)
+QList<QByteArray> FileLines(const QByteArray &file)
 {
     QList<QByteArray> lines = file.split('\n');
     for (QByteArray &l : lines)
@@ -46,6 +46,44 @@ QList<QByteArray> Lines(const QByteArray &file)
 }
 
 } // namespace
+
+Lines::Lines(const QList<QByteArray> &lines)
+{
+    for (const QByteArray &line : lines)
+        Append(line);
+}
+
+void Lines::Append(QByteArrayView line)
+{
+    // Growing by half, not by doubling as appending does, keeps at most a
+    // third of the buffer spare while a reply comes in.
+    const qsizetype needed = text_.size() + line.size() + 1;
+    if (needed > text_.capacity())
+        text_.reserve(qMax(needed, text_.size() + text_.size() / 2));
+    text_.append(line).append('\n');
+    ++count_;
+}
+
+QList<QByteArray> Lines::List() const
+{
+    QList<QByteArray> out;
+    out.reserve(count_);
+    for (const QByteArrayView line : *this)
+        out.append(line.toByteArray());
+    return out;
+}
+
+Lines::const_iterator::const_iterator(const QByteArray &text, qsizetype at) : text_(text), at_(at)
+{
+    end_ = AtEnd() ? at_ : text_.indexOf('\n', at_);
+}
+
+Lines::const_iterator &Lines::const_iterator::operator++()
+{
+    at_ = end_ + 1;
+    end_ = AtEnd() ? at_ : text_.indexOf('\n', at_);
+    return *this;
+}
 
 bool MultiLine(QByteArrayView command, QByteArrayView status)
 {
@@ -59,12 +97,10 @@ void ReplyReader::Expect(const QByteArray &command) { expected_.append(command);
 
 namespace {
 
+// As the bytes came: each line with its CR LF.
 qsizetype Size(const Reply &r)
 {
-    qsizetype n = r.status.size() + 2;
-    for (const QByteArray &l : r.lines)
-        n += l.size() + 2;
-    return n;
+    return r.status.size() + 2 + r.lines.Bytes() + r.lines.Count();
 }
 
 } // namespace
@@ -80,13 +116,13 @@ void ReplyReader::Feed(QByteArrayView bytes)
             if (line == ".") {
                 held_ += partialBytes_;
                 partialBytes_ = 0;
+                partial_->lines.Squeeze();
                 replies_.append(std::move(*partial_));
                 partial_.reset();
             } else {
-                if (line.startsWith('.'))
-                    line.remove(0, 1);
-                partialBytes_ += line.size() + 2;
-                partial_->lines.append(std::move(line));
+                const QByteArrayView data = QByteArrayView(line).sliced(line.startsWith('.') ? 1 : 0);
+                partialBytes_ += data.size() + 2;
+                partial_->lines.Append(data);
                 if (partialBytes_ > MaxReply)
                     break;
             }
@@ -154,9 +190,9 @@ Header ParseHeader(const Reply &reply)
     if (fields.size() >= 2 && IsDigits(fields[1]))
         h.number = fields[1];
     bool subject = false, date = false, from = false, lines = false;
-    for (const QByteArray &line : reply.lines) {
+    for (const QByteArrayView line : reply.lines) {
         const auto named = [&line](QByteArrayView name) {
-            return line.size() >= name.size() && QByteArrayView(line).first(name.size()).compare(name, Qt::CaseInsensitive) == 0;
+            return line.size() >= name.size() && line.first(name.size()).compare(name, Qt::CaseInsensitive) == 0;
         };
         // The first line of each name counts.
         if (!subject && named("Subject:")) {
@@ -196,7 +232,7 @@ QList<QByteArray> CategoryRows(const QByteArray &file, QByteArrayView caption)
     const QByteArray header = '[' + caption.toByteArray() + ']';
     QList<QByteArray> rows;
     bool inside = false;
-    for (QByteArray &line : Lines(file)) {
+    for (QByteArray &line : FileLines(file)) {
         if (!inside) {
             inside = line == header;
             continue;
@@ -214,7 +250,7 @@ QList<QByteArray> CategoryRows(const QByteArray &file, QByteArrayView caption)
 QList<QByteArray> MyListRows(const QByteArray &file)
 {
     QList<QByteArray> rows;
-    for (QByteArray &line : Lines(file))
+    for (QByteArray &line : FileLines(file))
         if (!line.isEmpty())
             rows.append(std::move(line));
     return rows;

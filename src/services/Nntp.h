@@ -17,10 +17,54 @@ namespace Nntp {
 
 constexpr quint16 DefaultPort = 119;
 
+// A multi-line reply's data lines, dot-stuffing undone, in one buffer, each
+// line followed by an LF (a line never holds one). A group list at the
+// reply's bound is a million short lines: a buffer of its own for each cost
+// about five times the bytes received, one for all costs about what came.
+class Lines {
+public:
+    Lines() = default;
+    explicit Lines(const QList<QByteArray> &lines);
+
+    void Append(QByteArrayView line);
+    // Gives back the room kept for lines to come.
+    void Squeeze() { text_.squeeze(); }
+    qsizetype Count() const { return count_; }
+    // Bytes of the lines, an LF after each.
+    qsizetype Bytes() const { return text_.size(); }
+    bool IsEmpty() const { return count_ == 0; }
+    // The lines joined by LF, as an article's text shows.
+    QByteArrayView Joined() const { return QByteArrayView(text_).chopped(count_ > 0 ? 1 : 0); }
+    QList<QByteArray> List() const;
+    friend bool operator==(const Lines &a, const Lines &b) { return a.text_ == b.text_; }
+
+    // Walks the lines in order, each without its line end. It shares the
+    // buffer, so it stays good however the Lines it came from fare.
+    class const_iterator {
+    public:
+        QByteArrayView operator*() const { return QByteArrayView(text_).sliced(at_, end_ - at_); }
+        const_iterator &operator++();
+        bool operator==(const const_iterator &o) const { return at_ == o.at_; }
+        bool AtEnd() const { return at_ >= text_.size(); }
+
+    private:
+        friend class Lines;
+        const_iterator(const QByteArray &text, qsizetype at);
+        QByteArray text_;
+        qsizetype at_ = 0, end_ = 0;
+    };
+    const_iterator begin() const { return const_iterator(text_, 0); }
+    const_iterator end() const { return const_iterator(text_, text_.size()); }
+
+private:
+    QByteArray text_;
+    qsizetype count_ = 0;
+};
+
 struct Reply {
-    QByteArray command;      // the line that asked for it; empty for the greeting
-    QByteArray status;       // the status line, without its line end
-    QList<QByteArray> lines; // a multi-line reply's data, dot-stuffing undone, no line ends
+    QByteArray command; // the line that asked for it; empty for the greeting
+    QByteArray status;  // the status line, without its line end
+    Lines lines;        // a multi-line reply's data
     QByteArray Code() const { return status.left(3); }
 };
 

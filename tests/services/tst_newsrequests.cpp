@@ -82,9 +82,12 @@ private slots:
         int walks = 0;
         QObject::connect(&client, &NewsClient::WalkEnded, &client, [&] { ++walks; });
         QObject::connect(&client, &NewsClient::GroupsListed, &client,
-                         [&](const QList<QByteArray> &names) { listed = names; });
+                         [&](const Nntp::Lines &list) {
+                             for (const QByteArrayView line : list)
+                                 listed << Nntp::GroupName(line);
+                         });
         QObject::connect(&client, &NewsClient::ArticleRead, &client,
-                         [&](const Nntp::Reply &reply) { article = reply.lines; });
+                         [&](const Nntp::Reply &reply) { article = reply.lines.List(); });
         QObject::connect(&client, &NewsClient::HeaderRead, &client, [&](const Nntp::Header &h) {
             read << h.number;
             if (read.size() > 1)

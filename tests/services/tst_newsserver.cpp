@@ -11,9 +11,11 @@
 #include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 using namespace tw::test;
 
@@ -88,6 +90,46 @@ private slots:
 
         ClickRow(w->FG, 2);
         QCOMPARE(w->Text2->toPlainText(), QStringLiteral("line one\n.dot\nline three"));
+    }
+
+    // A long server list goes into the group grid a slice at a time: a key
+    // that comes as the first rows go in is answered before the last one
+    // is, and the grid ends as before, the rows on show and below them the
+    // whole list in the server's order.
+    void longListKeepsTheWindowAnswering()
+    {
+        constexpr int groups = 12000;
+        QList<NewsServer::Group> list;
+        QStringList names;
+        for (int n = 0; n < groups; ++n) {
+            const QByteArray name = "alt.list.g" + QByteArray::number(n).rightJustified(5, '0');
+            list.append({name, 1, 0, "List"});
+            names << QString::fromLatin1(name);
+        }
+        server.reset();
+        server = std::make_unique<NewsServer>(list, QList<NewsServer::Article>{});
+        QVERIFY2(server->skipReason().isEmpty(), qPrintable(server->skipReason()));
+        env->Set(QStringLiteral("NewsServer"), server->hostPort());
+        News *w = OpenNews();
+        QVERIFY(w);
+        ClickLabel(w->cmdConnect);
+        QVERIFY(w->NewsConnected);
+
+        int insertedAfterAnswer = 0;
+        bool keyPosted = false;
+        QObject counter;
+        QObject::connect(w->FG_Groups->model(), &QAbstractItemModel::rowsInserted, &counter, [&] {
+            insertedAfterAnswer += w->Frm[2]->isVisible();
+            if (!std::exchange(keyPosted, true))
+                QCoreApplication::postEvent(w->FG_Groups, new QKeyEvent(QEvent::KeyPress, Qt::Key_O, Qt::AltModifier));
+        });
+        w->FG_Groups->setFocus();
+        Dialogs::QueueAnswer(Dialogs::vbYes);
+        ClickLabel(w->lblGroups[14]);
+        QTRY_VERIFY(w->Frm[2]->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(StatusOf(w), QStringLiteral("List Download"), 120000);
+        QVERIFY2(insertedAfterAnswer > 0, "the key waited for the whole list");
+        QCOMPARE(Column(w->FG_Groups, 1), QStringList{"misc.invest.stocks"} + names);
     }
 
     // A server nearby answers sooner than the event loop turns: the walk

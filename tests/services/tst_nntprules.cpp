@@ -1,6 +1,7 @@
 // The NNTP rules on bytes alone: replies framed and matched to their
 // commands however the bytes are cut, dot-stuffing undone, header fields,
 // group replies, and the shipped and personal group lists.
+#include "common/HeapInUse.h"
 #include "common/TestRegistry.h"
 #include "services/Nntp.h"
 
@@ -55,8 +56,8 @@ private slots:
         QCOMPARE(got.size(), 1);
         QCOMPARE(got[0].command, QByteArray("LIST"));
         QCOMPARE(got[0].status, QByteArray("215 list"));
-        QCOMPARE(got[0].lines, (QList<QByteArray>{"alt.test 1 1 y", "misc.invest.stocks 3 2 y"}));
-        QCOMPARE(Nntp::GroupName(got[0].lines[1]), QByteArray("misc.invest.stocks"));
+        QCOMPARE(got[0].lines.List(), (QList<QByteArray>{"alt.test 1 1 y", "misc.invest.stocks 3 2 y"}));
+        QCOMPARE(Nntp::GroupName(got[0].lines.List()[1]), QByteArray("misc.invest.stocks"));
     }
 
     void repliesMatchTheirCommands()
@@ -70,8 +71,8 @@ private slots:
         QCOMPARE(got[1].command, QByteArray("GROUP g"));
         QCOMPARE(got[3].command, QByteArray("HEAD"));
         QCOMPARE(got[3].Code(), QByteArray("423"));
-        QVERIFY(got[3].lines.isEmpty());
-        QCOMPARE(got[4].lines, (QList<QByteArray>{".dot", "", "plain", "."}));
+        QVERIFY(got[3].lines.IsEmpty());
+        QCOMPARE(got[4].lines.List(), (QList<QByteArray>{".dot", "", "plain", "."}));
     }
 
     // Past a bound the reader stops: the whole replies before it still
@@ -101,6 +102,40 @@ private slots:
         r.Feed(stream);
         QVERIFY(r.Overflowed());
         QVERIFY(r.Buffered() < 100);
+    }
+
+    // A list of many short lines, unfinished or whole and not yet taken,
+    // costs the heap at most twice the bytes received: a buffer and a
+    // header for every line cost several times a short line, and a flood
+    // to the reply's bound is a million of them.
+    void shortLinesHeldNearTheirSize_data()
+    {
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("unfinished") << false;
+        QTest::newRow("whole") << true;
+    }
+    void shortLinesHeldNearTheirSize()
+    {
+        QFETCH(bool, whole);
+        QByteArray list = "215 list follows\r\n";
+        for (int i = 0; i < 100000; ++i)
+            list += "alt.g" + QByteArray::number(i) + " 1 1 y\r\n";
+        if (whole)
+            list += ".\r\n";
+        constexpr qsizetype arrival = 1460;
+        const qint64 before = tw::test::HeapInUse();
+        qint64 most = 0;
+        {
+            ReplyReader r;
+            r.Expect("LIST");
+            for (qsizetype at = 0; at < list.size(); at += arrival) {
+                r.Feed(QByteArrayView(list).sliced(at, qMin(arrival, list.size() - at)));
+                most = qMax(most, tw::test::HeapInUse() - before);
+            }
+            QCOMPARE(r.HasReply(), whole);
+        }
+        QVERIFY2(most <= 2 * list.size(),
+                 qPrintable(QStringLiteral("%1 bytes held for %2 received").arg(most).arg(list.size())));
     }
 
     void unaskedLinesAreNoReply()
@@ -137,7 +172,7 @@ private slots:
     void header()
     {
         QFETCH(QList<QByteArray>, lines);
-        const Nntp::Header h = Nntp::ParseHeader(Reply{"HEAD", "221 2 <a2@x> head", lines});
+        const Nntp::Header h = Nntp::ParseHeader(Reply{"HEAD", "221 2 <a2@x> head", Nntp::Lines(lines)});
         QCOMPARE(h.number, QByteArray("2"));
         QTEST(h.subject, "subject");
         QTEST(h.date, "date");
