@@ -28,10 +28,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QByteArray tags = input;
     Misc::FixTags(tags, flags & 1, flags & 2, flags & 4, flags & 8);
-    // The reference: each tag (a "<" up to the next ">") on its own, the text
-    // between tags as it was.
+    // The reference: each tag (a "<" up to the next ">") on its own, cut
+    // into its words and its attributes' values; the words swapped, the
+    // values and the text between tags as they were.
     const char *pairs[4][2] = {{"Table", "TABLE"}, {"Td", "TD"}, {"Tr", "TR"}, {"Th", "TH"}};
     const char *lower[4] = {"table", "td", "tr", "th"};
+    const auto swapped = [&](QByteArray words) {
+        for (int i = 0; i < 4; ++i)
+            if (flags & (1 << i)) {
+                words = ReplaceAll(words, pairs[i][0], lower[i]);
+                words = ReplaceAll(words, pairs[i][1], lower[i]);
+            }
+        return words;
+    };
+    const QByteArray blanks(" \t\r\n");
     QByteArray ref;
     for (qsizetype at = 0; at < input.size();) {
         const qsizetype open = input.indexOf('<', at);
@@ -40,13 +50,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             ref += input.mid(at);
             break;
         }
-        QByteArray tag = input.mid(open, close - open);
-        for (int i = 0; i < 4; ++i)
-            if (flags & (1 << i)) {
-                tag = ReplaceAll(tag, pairs[i][0], lower[i]);
-                tag = ReplaceAll(tag, pairs[i][1], lower[i]);
+        ref += input.mid(at, open - at);
+        const QByteArray tag = input.mid(open, close - open);
+        qsizetype i = 0;
+        while (i < tag.size()) {
+            const qsizetype eq = tag.indexOf('=', i);
+            if (eq < 0) {
+                ref += swapped(tag.mid(i));
+                break;
             }
-        ref += input.mid(at, open - at) + tag;
+            ref += swapped(tag.mid(i, eq + 1 - i));
+            qsizetype v = eq + 1;
+            while (v < tag.size() && blanks.contains(tag[v]))
+                ++v;
+            qsizetype end = v;
+            if (v < tag.size() && (tag[v] == '"' || tag[v] == '\'')) {
+                end = tag.indexOf(tag[v], v + 1);
+                end = end < 0 ? tag.size() : end + 1;
+            } else {
+                while (end < tag.size() && !blanks.contains(tag[end]))
+                    ++end;
+            }
+            ref += tag.mid(eq + 1, end - eq - 1);
+            i = end;
+        }
         at = close;
     }
     TW_FUZZ_CHECK(tags == ref);

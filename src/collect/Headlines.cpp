@@ -67,7 +67,7 @@ std::optional<QByteArray> RowText(const QByteArray &row)
 std::optional<QByteArray> FromPage(const QByteArray &page)
 {
     QByteArray s = Lines(page).join();
-    s.replace("HTML", "html").replace("Html", "html");
+    Misc::ReplaceInTags(s, {{"HTML", "html"}, {"Html", "html"}});
     const qsizetype b = s.indexOf("<html>");
     const qsizetype c = b < 0 ? -1 : s.indexOf("</html>", b);
     if (c < 0)

@@ -20,4 +20,30 @@ QByteArray Trim(const QByteArray &text)
     return text.mid(b, e - b);
 }
 
+QByteArray TrimNoBreak(const QByteArray &text)
+{
+    static constexpr QByteArrayView nbsp("&nbsp;");
+    QByteArrayView t(text);
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        while (!t.isEmpty() && (t.front() == ' ' || t.front() == '\xA0')) {
+            t = t.sliced(1);
+            trimmed = true;
+        }
+        while (!t.isEmpty() && (t.back() == ' ' || t.back() == '\xA0')) {
+            t = t.chopped(1);
+            trimmed = true;
+        }
+        if (t.startsWith(nbsp)) {
+            t = t.sliced(nbsp.size());
+            trimmed = true;
+        }
+        if (t.endsWith(nbsp)) {
+            t = t.chopped(nbsp.size());
+            trimmed = true;
+        }
+    }
+    return t.toByteArray();
+}
+
 } // namespace CellText

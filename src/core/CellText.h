@@ -12,5 +12,8 @@ enum class Blanks { Trim, Keep };
 QByteArray Of(QByteArray cell, Blanks blanks = Blanks::Trim);
 // Leading and trailing blanks removed (other white space stays).
 QByteArray Trim(const QByteArray &text);
+// Leading and trailing blanks and no-break spaces (the code page's 0xA0 and
+// "&nbsp;") removed, as a label is compared.
+QByteArray TrimNoBreak(const QByteArray &text);
 
 } // namespace CellText

@@ -38,8 +38,9 @@ QString ErrorLogPath();
 // --- page text routines (bytes in, bytes out) ---
 QByteArray ReadFile(const QString &path);
 // Each swap's first text becomes its second, of the same length, in the
-// order given, inside tags only (from a "<" to the next ">"), so the words of
-// a page keep their letters. FixTags is this with the tag words' swaps.
+// order given, inside tags only (from a "<" to the next ">") and there not in
+// an attribute's value, so the words of a page and the addresses of its
+// links keep their letters. FixTags is this with the tag words' swaps.
 using TagSwap = std::pair<QByteArrayView, QByteArrayView>;
 void ReplaceInTags(QByteArray &text, const QList<TagSwap> &swaps);
 QByteArray FixTags(QByteArray &text, bool table, bool td, bool tr, bool th);

@@ -167,17 +167,41 @@ void ReplaceInTags(QByteArray &text, const QList<TagSwap> &swaps)
         return;
     char *d = text.data();
     const char *const end = d + text.size();
+    // The swaps within one run of a tag's own words (its name and its
+    // attributes' names), never within an attribute's value.
+    const auto swapIn = [&swaps](char *from, char *to) {
+        const std::string_view run(from, size_t(to - from));
+        for (const auto &[before, after] : swaps) {
+            Q_ASSERT(before.size() == after.size());
+            const std::string_view b(before.data(), size_t(before.size()));
+            for (size_t at = run.find(b); at != std::string_view::npos; at = run.find(b, at + b.size()))
+                std::memcpy(from + at, after.data(), size_t(after.size()));
+        }
+    };
     for (char *open = static_cast<char *>(std::memchr(d, '<', size_t(text.size()))); open;) {
         char *close = static_cast<char *>(std::memchr(open, '>', size_t(end - open)));
         if (!close)
             return; // no tag without its end
-        const std::string_view tag(open, size_t(close - open));
-        for (const auto &[before, after] : swaps) {
-            Q_ASSERT(before.size() == after.size());
-            const std::string_view b(before.data(), size_t(before.size()));
-            for (size_t at = tag.find(b); at != std::string_view::npos; at = tag.find(b, at + b.size()))
-                std::memcpy(open + at, after.data(), size_t(after.size()));
+        char *run = open;
+        for (char *p = open; p < close;) {
+            if (*p++ != '=')
+                continue;
+            swapIn(run, p);
+            // The value: quoted up to its closing quote, or up to a blank.
+            while (p < close && (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n'))
+                ++p;
+            if (p < close && (*p == '"' || *p == '\'')) {
+                const char quote = *p++;
+                while (p < close && *p != quote)
+                    ++p;
+                p = p < close ? p + 1 : close;
+            } else {
+                while (p < close && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n')
+                    ++p;
+            }
+            run = p;
         }
+        swapIn(run, close);
         open = static_cast<char *>(std::memchr(close, '<', size_t(end - close)));
     }
 }

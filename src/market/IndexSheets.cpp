@@ -159,7 +159,8 @@ int ParseUS(const QByteArray &cached, std::array<MarketIndexRecord, Stock::USMar
         MarketIndexRecord &rec = records[k++];
         for (const QList<QByteArray> &cells : std::as_const(rows)) {
             qsizetype i = 0;
-            while (i + 5 < cells.size() && !(CellText::Trim(cells[i]) == index.label && CellText::Trim(cells[i + 1]) == index.symbol))
+            while (i + 5 < cells.size()
+                   && !(CellText::TrimNoBreak(cells[i]) == index.label && CellText::TrimNoBreak(cells[i + 1]) == index.symbol))
                 ++i;
             if (i + 5 >= cells.size())
                 continue;

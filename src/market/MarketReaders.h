@@ -112,8 +112,8 @@ const std::array<IndexRow, 44> &USIndexRows();
 void ReadUSMarket(const std::array<MarketIndexRecord, Stock::USMarketSlots> &records, SheetTable &t);
 // Takes time, last, change and per cent change of every index into its
 // record from the page row whose cells hold its label and, next to it, its
-// symbol; an index without such a row keeps its record as it was. Answers
-// how many were found.
+// symbol (blanks and no-break spaces around them aside); an index without
+// such a row keeps its record as it was. Answers how many were found.
 int ParseUS(const QByteArray &page, std::array<MarketIndexRecord, Stock::USMarketSlots> &records);
 // The world markets page in four regional sections.
 void ReadWorldMarkets(QByteArray &page, SheetTable &t);

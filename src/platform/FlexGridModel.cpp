@@ -1,6 +1,6 @@
 #include "platform/FlexGridModel.h"
 
-#include "platform/Vb.h"
+#include "platform/Figure.h"
 
 #include <algorithm>
 #include <numeric>
@@ -22,69 +22,10 @@ struct SortKey {
     QString text;
 };
 
-bool AllDigits(QStringView s)
-{
-    if (s.isEmpty())
-        return false;
-    for (QChar c : s)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
-
-// A price in fractions: "14 7/8", "7/8"; unsigned.
-std::optional<double> Fraction(QStringView s)
-{
-    const qsizetype slash = s.indexOf(u'/');
-    if (slash < 0)
-        return std::nullopt;
-    const qsizetype space = s.first(slash).lastIndexOf(u' ');
-    const QStringView whole = space < 0 ? QStringView() : s.first(space).trimmed();
-    const QStringView num = s.sliced(space + 1, slash - space - 1);
-    const QStringView den = s.sliced(slash + 1);
-    if ((space >= 0 && !AllDigits(whole)) || !AllDigits(num) || !AllDigits(den))
-        return std::nullopt;
-    const double d = den.toDouble();
-    if (d == 0)
-        return std::nullopt;
-    return (whole.isEmpty() ? 0.0 : whole.toDouble()) + num.toDouble() / d;
-}
-
-// The figure a cell shows, as the pages write prices, changes and volumes:
-// a sign, a "$", digit groups, decimals or a fraction, a "%" at the end.
-// Anything else about it makes the cell a text.
-std::optional<double> Figure(const QString &text)
-{
-    bool ok = false;
-    const double plain = Vb::ParseNumber(text, &ok);
-    if (ok)
-        return plain;
-    QStringView s = QStringView(text).trimmed();
-    bool negative = false;
-    if (s.startsWith(u'+') || s.startsWith(u'-')) {
-        negative = s.front() == u'-';
-        s = s.sliced(1).trimmed();
-    }
-    if (s.startsWith(u'$'))
-        s = s.sliced(1);
-    if (s.endsWith(u'%'))
-        s = s.chopped(1).trimmed();
-    if (s.isEmpty() || s.front() < u'0' || s.front() > u'9') // no second sign
-        return std::nullopt;
-    std::optional<double> v = Fraction(s);
-    if (!v) {
-        const double d = Vb::ParseNumber(s.toString(), &ok);
-        if (!ok)
-            return std::nullopt;
-        v = d;
-    }
-    return negative ? -*v : *v;
-}
-
 SortKey KeyOf(const QString &text)
 {
     SortKey k;
-    if (const std::optional<double> v = Figure(text)) {
+    if (const std::optional<double> v = Figure::Of(text)) {
         k.isNumber = true;
         k.number = *v;
     } else {

@@ -54,10 +54,11 @@ public:
     // Every text and look goes; sizes and alignments stay.
     void ClearCells();
     // Rows first to last (inclusive) ordered by column key; the rest stay
-    // put. Cells that show a figure ("14 7/8", "-0.50%", "$1,200", "980,000")
-    // compare as numbers, other cells as texts without regard to case, and
-    // numbers come before texts; descending is the exact reverse. Equal keys
-    // keep their order. Whole rows move, looks and heights included.
+    // put. Cells that show a figure (Figure::Of: "14 7/8", "-0.50%",
+    // "$1,200", "980,000") compare as numbers, other cells as texts without
+    // regard to case, and numbers come before texts; descending is the exact
+    // reverse. Equal keys keep their order. Whole rows move, looks and
+    // heights included.
     void SortRows(int first, int last, int key, bool descending);
     // Column `from` goes to position `to`; the columns between shift by one.
     void MoveCol(int from, int to);

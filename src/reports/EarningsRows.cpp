@@ -92,10 +92,10 @@ std::optional<QByteArray> Rows(Table table, Renderer renderer, QByteArray page)
 
     page.replace('\n', ' ');
     page.replace('\t', ' ');
-    page.replace("TR", "tr");
-    // The trend's own anchor holds "Tr".
+    Misc::ReplaceInTags(page, {{"TR", "tr"}});
+    // The trend's page keeps its "Tr" tags, as it always has.
     if (table != Table::Trend)
-        page.replace("Tr", "tr");
+        Misc::ReplaceInTags(page, {{"Tr", "tr"}});
     Misc::FixTags(page, false, true, false, true);
 
     QByteArray heads, labels, values;

@@ -3,6 +3,7 @@
 #include "core/Hosts.h"
 #include "core/Misc.h"
 #include "core/Stock.h"
+#include "platform/Figure.h"
 #include "platform/Text.h"
 #include "platform/Vb.h"
 
@@ -69,14 +70,12 @@ QByteArray XmlEscape(const QByteArray &text)
 // A field of the comma and Excel kinds as an RFC 4180 reader takes it: in
 // double quotes, its own doubled, when it holds a comma, a quote or a line
 // break. In the Excel kind a text that would start a formula (=, +, -, @)
-// is shown as text through a leading apostrophe; signed numbers stay
-// numbers.
+// is shown as text through a leading apostrophe; what the grid sorts as a
+// number ("- 1/4", "+1.5E-2") stays a number.
 QByteArray CsvField(QByteArray field, bool excel)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^[+-]?(\\d[\\d,]*(\\.\\d*)?|\\.\\d+)( \\d+/\\d+)?%?$|^[+-]?\\d+/\\d+$"));
     if (excel && !field.isEmpty() && QByteArrayView("=+-@").contains(field[0])
-        && !number.match(QString::fromLatin1(field)).hasMatch())
+        && !Figure::Of(Text::FromCp1252(field)))
         field.prepend('\'');
     if (field.contains(',') || field.contains('"') || field.contains('\r') || field.contains('\n'))
         field = '"' + field.replace('"', "\"\"") + '"';
@@ -160,14 +159,44 @@ std::optional<FileFormat> FileFormatOf(int16_t kind)
 
 QByteArray ExportDate(const QByteArray &lastUpdate, const QDate &today)
 {
-    // A time, with or without seconds, AM/PM and a zone ("4:01pm ET").
-    static const QRegularExpression timeOfDay(
-        QStringLiteral("^\\s*\\d{1,2}:\\d{2}(:\\d{2})?\\s*([ap]\\.?m\\.?)?(\\s*[a-z]{1,5}([+-]\\d{1,2}(:?\\d{2})?)?)?\\s*$"),
+    // A time of day first ("4:01pm ET", "7:05a ET - delayed") dates the
+    // quote today, whatever marker, zone or note follows, unless a date
+    // follows it: a month with its day, or month/day with or without a
+    // year; a weekday is the last such day up to today.
+    static const QRegularExpression timeOfDay(QStringLiteral("^\\s*\\d{1,2}:\\d{2}(:\\d{2})?(?!\\d)"));
+    static const QString monthWords = QStringLiteral("(jan(uary)?|feb(ruary)?|mar(ch)?|apr(il)?|may|june?|july?|aug(ust)?"
+                                                     "|sep(t|tember)?|oct(ober)?|nov(ember)?|dec(ember)?)");
+    static const QRegularExpression monthDay(
+        QStringLiteral("\\b(?<month>%1)\\.?\\s+(?<day>\\d{1,2})\\b|\\b(?<dayFirst>\\d{1,2})\\s+(?<monthAfter>%1)\\b")
+            .arg(monthWords),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression numeric(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{2}|\\d{4})\\s*$"));
+    static const QRegularExpression slashed(QStringLiteral("\\b(\\d{1,2})/(\\d{1,2})(/(?<year>\\d{4}|\\d{2}))?\\b"));
+    static const QRegularExpression weekday(
+        QStringLiteral("\\b(mon(day)?|tue(s(day)?)?|wed(nesday)?|thu(r(s(day)?)?)?|fri(day)?|sat(urday)?|sun(day)?)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QStringList monthNames = {"jan", "feb", "mar", "apr", "may", "jun",
+                                           "jul", "aug", "sep", "oct", "nov", "dec"};
+    static const QStringList dayNames = {"mon", "tue", "wed", "thu", "fri", "sat", "sun"};
     const QString text = QString::fromLatin1(lastUpdate);
-    if (timeOfDay.match(text).hasMatch())
+    if (const QRegularExpressionMatch time = timeOfDay.match(text); time.hasMatch()) {
+        const qsizetype after = time.capturedEnd();
+        const QByteArray yy = Two(today.year() % 100);
+        if (const QRegularExpressionMatch m = monthDay.match(text, after); m.hasMatch()) {
+            const bool dayFirst = m.hasCaptured(u"dayFirst");
+            const QString name = m.captured(dayFirst ? u"monthAfter" : u"month").left(3).toLower();
+            return Two(int(monthNames.indexOf(name)) + 1) + '/' + Two(m.captured(dayFirst ? u"dayFirst" : u"day").toInt())
+                   + '/' + yy;
+        }
+        if (const QRegularExpressionMatch m = slashed.match(text, after); m.hasMatch())
+            return Two(m.captured(1).toInt()) + '/' + Two(m.captured(2).toInt()) + '/'
+                   + (m.hasCaptured(u"year") ? Two(m.captured(u"year").toInt() % 100) : yy);
+        if (const QRegularExpressionMatch w = weekday.match(text, after); w.hasMatch()) {
+            const int day = int(dayNames.indexOf(w.captured(1).left(3).toLower())) + 1;
+            return MmDdYy(today.addDays(-((today.dayOfWeek() - day + 7) % 7)));
+        }
         return MmDdYy(today);
+    }
+    static const QRegularExpression numeric(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{2}|\\d{4})\\s*$"));
     if (const QRegularExpressionMatch m = numeric.match(text); m.hasMatch())
         return Two(m.captured(1).toInt()) + '/' + Two(m.captured(2).toInt()) + '/' + Two(m.captured(3).toInt() % 100);
     static const char *const months[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

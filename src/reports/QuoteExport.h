@@ -26,8 +26,8 @@ std::optional<FileFormat> FileFormatOf(int16_t kind);
 QByteArray Text(int16_t kind, const QDate &today);
 
 // The update's date as MM/DD/YY: "Jun 12" -> "06/12/yy" (yy from today),
-// a quote list's "6/2/2000" -> "06/02/00", a time of day ("4:01pm") ->
-// today.
+// a quote list's "6/2/2000" -> "06/02/00", a time of day followed by
+// anything but a date ("4:01pm", "4:01pm ET - delayed") -> today.
 QByteArray ExportDate(const QByteArray &lastUpdate, const QDate &today);
 
 } // namespace QuoteExport

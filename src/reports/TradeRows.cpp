@@ -37,8 +37,7 @@ Walked Insiders(Renderer renderer, const QByteArray &page)
     QByteArray table = Misc::GetTable(text, 4);
     table.replace('\t', ' ');
     Misc::FixTags(table, false, true, false, false);
-    table.replace("TR", "tr");
-    table.replace("TH", "th");
+    Misc::ReplaceInTags(table, {{"TR", "tr"}, {"TH", "th"}});
     // A linked name becomes two cells: the insider's page, then the name.
     table.replace("<td><a href=\"", "<td>");
     table.replace(".html\">", ".html></td><td>");
@@ -99,7 +98,7 @@ Walked Filings(Renderer renderer, const QByteArray &page)
     }
     QByteArray &text = *cut;
     text.replace('\t', ' ');
-    text.replace("TABLE", "table");
+    Misc::ReplaceInTags(text, {{"TABLE", "table"}});
     Misc::FixTags(text, false, true, true, false);
     // A colon splits its cell; a link reads, once cleaned, as its quoted
     // address followed by its text.
@@ -157,8 +156,7 @@ Walked ShortInterest(const QByteArray &page, const QByteArray &rowEnd)
 {
     QByteArray text = page;
     Misc::FixTags(text, false, true, true, false);
-    text.replace("Th", "th");
-    text.replace("TABLE", "table");
+    Misc::ReplaceInTags(text, {{"Th", "th"}, {"TABLE", "table"}});
     const std::optional<QByteArray> block = Between(text, "Cover", "</table>");
     Walked result;
     if (!block) {

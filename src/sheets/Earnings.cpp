@@ -27,7 +27,7 @@ struct Earnings {
     const char *labels;
     int valueHeight; // rows that get values, in base rows; 0: only row 1, once
     QList<double> widths;
-    // Only "TR" lower-cased, "Tr" kept: the trend's marker has one.
+    // Only "TR" tags lower-cased, "Tr" kept, as the trend's sheet has it.
     bool keepTr = false;
 };
 
@@ -52,7 +52,7 @@ void ReadEarnings(const Earnings &e, QByteArray &page, SheetTable &t)
     page.replace('\t', ' ');
     page.replace('\n', ' ');
     if (e.keepTr) {
-        page.replace("TR", "tr");
+        Misc::ReplaceInTags(page, {{"TR", "tr"}});
         Misc::FixTags(page, true, true, false, true);
     } else {
         Misc::FixTags(page, true, true, true, true);

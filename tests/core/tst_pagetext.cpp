@@ -40,8 +40,16 @@ private Q_SLOTS:
         QTest::newRow("names beside tags") << QByteArray("<TR><TD>Thomas Weisel</TD><TD>TRW Table</TD></TR>")
                                            << QByteArray("bdrh")
                                            << QByteArray("<tr><td>Thomas Weisel</td><td>TRW Table</td></tr>");
-        QTest::newRow("attributes are the tag's") << QByteArray("<TD TITLE=\"Th\">x</TD>") << QByteArray("dh")
-                                                  << QByteArray("<td TITLE=\"th\">x</td>");
+        // Attribute names are the tag's; their values, addresses above all, are not.
+        QTest::newRow("attribute names, not values") << QByteArray("<TD WIDTH=30 TITLE=\"Th\">x</TD>") << QByteArray("dh")
+                                                     << QByteArray("<td WIDth=30 TITLE=\"Th\">x</td>");
+        QTest::newRow("quoted address kept") << QByteArray("<TR><TD><A HREF=\"/q?s=THO\">THO</A></TD></TR>") << QByteArray("bdrh")
+                                             << QByteArray("<tr><td><A HREF=\"/q?s=THO\">THO</A></td></tr>");
+        QTest::newRow("unquoted and single-quoted addresses kept")
+            << QByteArray("<TD><A HREF=/q?s=TRT>a</A><IMG SRC='/TD/Table.gif' ALT = TH></TD>") << QByteArray("bdrh")
+            << QByteArray("<td><A HREF=/q?s=TRT>a</A><IMG SRC='/TD/Table.gif' ALT = TH></td>");
+        QTest::newRow("value unclosed to the tag's end") << QByteArray("<TD TITLE=\"TH><TD>") << QByteArray("dh")
+                                                         << QByteArray("<td TITLE=\"TH><td>");
         QTest::newRow("unclosed tag left alone") << QByteArray("a <TD>b</TD> c <TD") << QByteArray("d")
                                                  << QByteArray("a <td>b</td> c <TD");
         QTest::newRow("table both forms") << QByteArray("<TABLE><Table>x</TABLE>") << QByteArray("b") << QByteArray("<table><table>x</table>");

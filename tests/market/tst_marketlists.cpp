@@ -6,6 +6,7 @@
 #include "market/MarketReaders.h"
 #include "platform/Artwork.h"
 #include "platform/Dialogs.h"
+#include "platform/Shell.h"
 #include "platform/TreeView.h"
 #include "shell/MouseEvents.h"
 #include "shell/Zoom.h"
@@ -411,6 +412,26 @@ private Q_SLOTS:
         f.main->ShowConsultation(28);
         f.ExpectMessage(QStringLiteral("No data for: Largest Money Movers  (NASDAQ)"));
         QCOMPARE(CurrentView, QStringLiteral("BR"));
+    }
+
+    // The tag clean-up keeps a mover's name and its link's address letter
+    // for letter: the address is stored and opened as the page has it.
+    void moverLinkKeepsItsLetters()
+    {
+        f.ShowMain();
+        SheetFixture::WritePage(QStringLiteral("BrPG_Q.Sh"),
+                                MoversPage({{"1", Company("THOR TRUST", "http://x.test/q?s=THO"), "THO", "+5%", "1,000",
+                                             "10.00", "+0.50", "12"},
+                                            {"2", Company("DeThomas TRansport", "http://x.test/q?s=DeTh&TR=1"), "DTR",
+                                             "+4%", "2,000", "20.00", "-0.25", "9"}}));
+        f.main->FG_BR(QStringLiteral("BrPG_Q.Sh"));
+        QCOMPARE(f.RowTexts(2).mid(1, 2), (QStringList{"THOR TRUST", "THO"}));
+        QCOMPARE(f.RowTexts(3).mid(1, 2), (QStringList{"DeThomas TRansport", "DTR"}));
+        QCOMPARE(fg()->TextMatrix(2, 9), QStringLiteral("http://x.test/q?s=THO"));
+        QCOMPARE(fg()->TextMatrix(3, 9), QStringLiteral("http://x.test/q?s=DeTh&TR=1"));
+        ClickCell(fg(), 2, 1);
+        ClickCell(fg(), 3, 1);
+        QCOMPARE(Shell::Opened(), (QStringList{"http://x.test/q?s=THO", "http://x.test/q?s=DeTh&TR=1"}));
     }
 
     // A double-click sorts the movers only; pictures and addresses go with

@@ -435,6 +435,35 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(Stock::USFile()));
     }
 
+    // Labels and symbols are compared cleaned and without the blanks and
+    // no-break spaces around them: each record takes its own row's figures.
+    void parseUSPaddedLabels_data()
+    {
+        QTest::addColumn<QByteArray>("label");
+        QTest::addColumn<QByteArray>("symbol");
+        QTest::newRow("no-break space after") << QByteArray("Composite&nbsp;") << QByteArray("^NYA");
+        QTest::newRow("no-break spaces around") << QByteArray("&nbsp;&nbsp;Composite &nbsp;") << QByteArray("^NYA");
+        QTest::newRow("code page no-break space") << QByteArray("Composite\xA0") << QByteArray("^NYA\xA0");
+        QTest::newRow("in a font tag") << QByteArray("<FONT>Composite</FONT>&nbsp;") << QByteArray("&nbsp;^NYA");
+    }
+    void parseUSPaddedLabels()
+    {
+        QFETCH(QByteArray, label);
+        QFETCH(QByteArray, symbol);
+        USMarket.fill(Index("old", "old", "old", "old"));
+        QVERIFY(Stock::SaveUS());
+        SheetFixture::WritePage(QStringLiteral("US.Sh"), USPage({{"30 Industrials", "^DJI", "t0", "l0", "+0", "p0"},
+                                                                 {label, symbol, "t5", "l5", "+5", "p5"},
+                                                                 {"Composite&nbsp;", "^IXIC", "t8", "l8", "+8", "p8"}}));
+        f.main->Parse_US();
+        USMarket.fill({});
+        QVERIFY(Stock::ReadUS());
+        QCOMPARE(USMarket[0], Index("l0", "t0", "+0", "p0"));
+        QCOMPARE(USMarket[5], Index("l5", "t5", "+5", "p5"));
+        QCOMPARE(USMarket[8], Index("l8", "t8", "+8", "p8"));
+        QCOMPARE(USMarket[1], Index("old", "old", "old", "old"));
+    }
+
     // A page without one of the two "Composite" rows: that record keeps
     // what US.dat held, and every other record takes its own row's figures,
     // never its neighbour's.

@@ -358,6 +358,8 @@ private Q_SLOTS:
                                               << QStringList{"-3.10%", "-0.50%", "0.00%", "+2.06%", "+12.5%"};
         QTest::newRow("dollars") << QStringList{"$1,200.50", "$950", "-$5", "$12"} << 1
                                  << QStringList{"-$5", "$12", "$950", "$1,200.50"};
+        QTest::newRow("fractions with digit groups") << QStringList{"1,025 1/4", "", "999 7/8", "1,025.5", "-1,025 1/4", "1,025"} << 1
+                                                    << QStringList{"-1,025 1/4", "999 7/8", "1,025", "1,025 1/4", "1,025.5", ""};
         // A figure with anything else about it is text, after the numbers.
         QTest::newRow("look-alikes are texts") << QStringList{"N/A", "10/12/2001", "1/0", "9", "5 %%", "$", "12 3/8 x", "3"} << 1
                                                << QStringList{"3", "9", "$", "1/0", "10/12/2001", "12 3/8 x", "5 %%", "N/A"};

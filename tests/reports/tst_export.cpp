@@ -2,6 +2,7 @@
 // compared with golden files, and the update's date in each shape.
 #include "ReportFixture.h"
 #include "common/TestRegistry.h"
+#include "platform/FlexGridModel.h"
 #include "platform/SaveDialog.h"
 #include "reports/QuoteExport.h"
 
@@ -276,6 +277,44 @@ private Q_SLOTS:
         QCOMPARE(rows[3][2], QByteArray("+0.50"));
     }
 
+    // The Excel kind writes as a number every field the grid sorts as one,
+    // and only a text that would start a formula gets the apostrophe.
+    void excelNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("number");
+        QTest::newRow("blank after the minus") << QByteArray("- 1/4") << true;
+        QTest::newRow("blank after the plus, per cent") << QByteArray("+ 0.25%") << true;
+        QTest::newRow("exponent") << QByteArray("+1.5E-2") << true;
+        QTest::newRow("fraction with a digit group") << QByteArray("-1,025 1/4") << true;
+        QTest::newRow("signed per cent") << QByteArray("-0.40%") << true;
+        QTest::newRow("signed dollars") << QByteArray("-$5") << true;
+        QTest::newRow("formula") << QByteArray("=1+1") << false;
+        QTest::newRow("at sign") << QByteArray("@SUM(A1)") << false;
+        QTest::newRow("sign and a word") << QByteArray("-Dash") << false;
+        QTest::newRow("fraction over zero") << QByteArray("-1/0") << false;
+        QTest::newRow("figure and more") << QByteArray("+1 1/4 x") << false;
+        QTest::newRow("bare sign") << QByteArray("-") << false;
+    }
+    void excelNumbers()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, number);
+        Stocks[0].DChange = value;
+        const QList<QByteArrayList> rows = ReadCsv(QuoteExport::Text(7, QDate(2003, 6, 13)));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0][2], number ? value : "'" + value);
+        // The grid puts numbers before texts, and the empty text before
+        // every other.
+        FlexGridModel grid;
+        grid.SetCols(1);
+        grid.SetRows(2);
+        grid.SetText(0, 0, QString());
+        grid.SetText(1, 0, QString::fromLatin1(value));
+        grid.SortRows(0, 1, 0, false);
+        QCOMPARE(grid.Text(0, 0) == QString::fromLatin1(value), number);
+    }
+
     void exportDate_data()
     {
         QTest::addColumn<QByteArray>("lastUpdate");
@@ -287,6 +326,23 @@ private Q_SLOTS:
         QTest::newRow("time of day, zone") << QByteArray("4:01pm ET") << QByteArray("06/13/03");
         QTest::newRow("time of day, blank and zone") << QByteArray("10:15 AM EDT") << QByteArray("06/13/03");
         QTest::newRow("seconds, 24 hours, zone") << QByteArray("16:01:05 GMT") << QByteArray("06/13/03");
+        // Whatever follows a time but a date: the day of the run.
+        QTest::newRow("time, zone and a stop") << QByteArray("4:01PM ET.") << QByteArray("06/13/03");
+        QTest::newRow("time, zone spelled out") << QByteArray("4:01pm Eastern") << QByteArray("06/13/03");
+        QTest::newRow("time, zone in brackets") << QByteArray("4:01pm (ET)") << QByteArray("06/13/03");
+        QTest::newRow("time, zone and a note") << QByteArray("4:01pm ET - delayed") << QByteArray("06/13/03");
+        QTest::newRow("time, one-letter marker") << QByteArray("7:05a ET") << QByteArray("06/13/03");
+        QTest::newRow("time, seconds and a note") << QByteArray("16:01:05 (delayed 20 min)") << QByteArray("06/13/03");
+        QTest::newRow("time, a note with a month's name") << QByteArray("4:01pm ET, may be delayed") << QByteArray("06/13/03");
+        // A time followed by a date: that date; a weekday: the last such day.
+        QTest::newRow("time then month and day") << QByteArray("4:01pm Jun 12") << QByteArray("06/12/03");
+        QTest::newRow("time, weekday, month and day") << QByteArray("4:01pm ET Thu, June 5") << QByteArray("06/05/03");
+        QTest::newRow("time then day and month") << QByteArray("16:01 12 Jun") << QByteArray("06/12/03");
+        QTest::newRow("time then a list date") << QByteArray("4:01pm 6/2/2000") << QByteArray("06/02/00");
+        QTest::newRow("time then month/day") << QByteArray("4:01pm 6/12") << QByteArray("06/12/03");
+        QTest::newRow("time then yesterday's weekday") << QByteArray("4:01pm Thu") << QByteArray("06/12/03");
+        QTest::newRow("time then today's weekday") << QByteArray("4:01pm Friday") << QByteArray("06/13/03");
+        QTest::newRow("time then Saturday") << QByteArray("10:15 AM Sat") << QByteArray("06/07/03");
         QTest::newRow("quote list date") << QByteArray("6/2/2000") << QByteArray("06/02/00");
         QTest::newRow("quote list short year") << QByteArray("12/25/99") << QByteArray("12/25/99");
         QTest::newRow("no month: kept") << QByteArray("jun 12") << QByteArray("jun/12/03");

@@ -397,6 +397,58 @@ private Q_SLOTS:
         QVERIFY(report.contains("<TH ALIGN=\"CENTER\" WIDTH=\"15%\">Value Int<HR></th>\r\n</TR>\r\n<TR></tr>\r\n<tr>"));
     }
 
+    // The tag clean-up leaves the names, texts and link addresses of the
+    // insider, filings, short interest and earnings tables letter for
+    // letter, in the reports and the summary sections alike.
+    void namesKeepTheirLetters_data()
+    {
+        QTest::addColumn<int>("walk"); // 0 insiders report, 1 insiders section, 2 filings, 3 short interest, 4 earnings
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArrayList>("texts");
+        const QByteArray cells = "<td>Sale</td><td>1,000</td><td>Direct</td><td>$10.00</td><td>$10,000</td></tr>";
+        const QByteArray insiders =
+            InsiderPage("<TR><TD>06/02/03</TD><TD><a href=\"t/i/THOMAS.html\">TRENT THOMAS</a></TD>" + cells
+                        + "<tr><td>06/03/03</td><td><a href=\"t/i/DeTh.html\">DeThomas, STRAUSS</a></td>" + cells);
+        const QByteArrayList names = {"<small>TRENT THOMAS<small>", "http://BIZNEWSHOST/t/i/THOMAS.html\"",
+                                      "<small>DeThomas, STRAUSS<small>", "http://BIZNEWSHOST/t/i/DeTh.html\""};
+        QTest::newRow("insiders report") << 0 << insiders << names;
+        QTest::newRow("insiders section") << 1 << insiders << names;
+        QTest::newRow("filings") << 2
+                                 << QByteArray("<html>Sort By<TABLE></TABLE><TABLE><TR><TD>Date</TD></TR>"
+                                               "<TR><TD>TABLE TRUST</TD><TD>The Thrift</TD></TR></TABLE></html>")
+                                 << QByteArrayList{">TABLE TRUST<", ">The Thrift<"};
+        QTest::newRow("short interest") << 3
+                                        << QByteArray("<html><TABLE><TR><TH>Days to Cover</TH></TR>"
+                                                      "<TR><TD>Thursday TABLE</TD><TD>1.5</TD></TR></TABLE></html>")
+                                        << QByteArrayList{">Thursday TABLE<", ">1.5<"};
+        QTest::newRow("earnings history") << 4
+                                          << QByteArray(kHistory).replace("Difference", "TRUE Difference")
+                                                                 .replace("Jun 02", "Trend Jun 02")
+                                          << QByteArrayList{"TRUE Difference", "Trend Jun 02"};
+    }
+    void namesKeepTheirLetters()
+    {
+        QFETCH(int, walk);
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArrayList, texts);
+        QByteArray rows;
+        if (walk == 0) {
+            rows = TradeRows::Insiders(Renderer::Report, page).rows;
+        } else if (walk == 1) {
+            Cache("IBM", "_it.Sh", page);
+            rows = Summery().S_IT();
+        } else if (walk == 2) {
+            rows = TradeRows::Filings(Renderer::Report, page).rows;
+        } else if (walk == 3) {
+            rows = TradeRows::ShortInterest(page, "</TR>").rows;
+        } else {
+            rows = EarningsRows::Rows(EarningsRows::Table::History, Renderer::Report, page).value_or("none");
+        }
+        rows = MaskHosts(rows);
+        for (const QByteArray &text : texts)
+            QVERIFY2(rows.contains(text), (text + " in " + rows).constData());
+    }
+
     void insiderSection()
     {
         Summery summery;

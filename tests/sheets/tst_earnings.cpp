@@ -86,6 +86,11 @@ private Q_SLOTS:
         const QByteArray upper = QByteArray(Page()).replace("<tr>", "<TR>").replace("</tr>", "</TR>");
         QTest::newRow("growth, capital row tags") << &frmMain::FG_EG << "EG" << upper << kEG;
         QTest::newRow("trend, capital row tags") << &frmMain::FG_EC << "EC" << upper << kEC;
+        // The tag clean-up leaves the words of the page as they are.
+        QStringList capitals = kEC;
+        capitals[1] = QStringLiteral("CURRENT TRend|0.50|0.52|2.05|2.40");
+        QTest::newRow("trend, capitals in a label")
+            << &frmMain::FG_EC << "EC" << Changed("<td>Current</td>", "<td>CURRENT TRend</td>") << capitals;
         // An empty cell takes no place; a blank one shows its blank.
         QStringList blank = kEG;
         blank[1] = QStringLiteral("Last Qtr| |8%|6%|5%|1.20|N/A");

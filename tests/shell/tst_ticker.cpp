@@ -144,6 +144,9 @@ private Q_SLOTS:
         QTest::newRow("entities")
             << Page("<tr><td>&#187;Q&amp;A</td><td>2</td><td>3</td><td>4</td><td><a href=\"http://h/s?a=1&amp;b=2\">e</a></td></tr>")
             << QByteArray("\" Q&A 2 3 4 #http://h/s?a=1&b=2# e;\"\r\n");
+        QTest::newRow("words and addresses keep their letters")
+            << Page("<TR><TD>HTML Thomas TRUST</TD><TD>2</TD><TD>3</TD><TD>4</TD><TD><a href=\"http://h/THO.Html\">Table</a></TD></TR>")
+            << QByteArray("\" HTML Thomas TRUST 2 3 4 #http://h/THO.Html# Table;\"\r\n");
         QTest::newRow("without the heading: the page's second table")
             << QByteArray("<html><table><tr><td>first</td></tr></table><table><tr><td>second</td></tr></table></html>")
             << QByteArray("\" second;\"\r\n");
