@@ -223,9 +223,10 @@ void Reader::FindHead(QByteArrayView bytes)
         }
     }
     // A chunked body's length is in its chunks, whatever else is announced.
+    // The data goes behind the head: the socket's page then needs no copy.
     if (reply_.chunked) {
         reply_.announced = -1;
-        walk_ = ChunkWalk(bodyStart);
+        walk_ = ChunkWalk(bodyStart, bytes.first(bodyStart));
     }
 }
 
@@ -294,12 +295,12 @@ const Reply &Reader::Read(const QByteArray &bytes, bool cleanEnd)
 
 QByteArray Reader::Body(const QByteArray &bytes) const
 {
-    return reply_.chunked ? walk_.body : HttpPage::Body(bytes, reply_);
+    return reply_.chunked ? walk_.body.sliced(reply_.bodyStart) : HttpPage::Body(bytes, reply_);
 }
 
 QByteArray Reader::Page(const QByteArray &bytes) const
 {
-    return reply_.chunked ? bytes.left(reply_.bodyStart) + walk_.body : bytes.left(reply_.size);
+    return reply_.chunked ? walk_.body : bytes.left(reply_.size);
 }
 
 void Incoming::Read(bool cleanEnd)

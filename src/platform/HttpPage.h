@@ -60,8 +60,11 @@ struct ChunkWalk {
     qsizetype scan = 0;   // where the look for that line's end goes on
     qint64 chunk = 0;     // the size of the chunk whose data is awaited
     qint64 total = 0;     // the data of all chunks so far
-    QByteArray body;      // the data of every whole chunk
-    explicit ChunkWalk(qsizetype bodyStart = 0) : at(bodyStart), scan(bodyStart) {}
+    QByteArray body;      // lead, then the data of every whole chunk
+    explicit ChunkWalk(qsizetype bodyStart = 0, QByteArrayView lead = {})
+        : at(bodyStart), scan(bodyStart), body(lead.toByteArray())
+    {
+    }
     // Goes on over bytes that grew at their end since the last call.
     void Walk(QByteArrayView bytes);
 
