@@ -220,12 +220,6 @@ Run FetchSocket(const QByteArray &reply)
     return run;
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
 } // namespace
 
 TW_BENCH(chunked)
@@ -275,14 +269,14 @@ TW_BENCH(chunked)
         for (int i = 0; i < 3; ++i) {
             const QString name =
                 QStringLiteral("chunked.%1.%2").arg(QLatin1String(measure.name), QLatin1String(cases[i].name));
-            bench::report(name, Median(ms[i]), QStringLiteral("ms ") + of);
-            bench::report(name + u'_' + QLatin1String(measure.longest), Median(longest[i]),
+            bench::report(name, bench::median(ms[i]), QStringLiteral("ms ") + of);
+            bench::report(name + u'_' + QLatin1String(measure.longest), bench::median(longest[i]),
                           QStringLiteral("ms ") + of + QStringLiteral(" (target < 50)"));
             if (i > 0)
-                bench::report(name + QStringLiteral("_to_length"), Median(ratio[i]),
+                bench::report(name + QStringLiteral("_to_length"), bench::median(ratio[i]),
                               QStringLiteral("x ") + of + QLatin1String(measure.ratioTarget));
-            if (Median(arrivals[i]) > 0)
-                bench::report(name + QStringLiteral("_arrivals"), Median(arrivals[i]), of);
+            if (bench::median(arrivals[i]) > 0)
+                bench::report(name + QStringLiteral("_arrivals"), bench::median(arrivals[i]), of);
         }
     }
     g_window = nullptr;
