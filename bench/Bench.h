@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace bench {
 
@@ -17,6 +18,9 @@ int add(const char *name, Fn fn);
 // Prints "name: value unit" on its own line.
 void report(const QString &name, double value, const QString &unit);
 
+// The middle of the values (the upper middle one of an even count); 0 for
+// none.
+double median(std::vector<double> values);
 // Median of n runs of fn, in milliseconds.
 double medianMs(int n, const std::function<void()> &fn);
 

@@ -61,12 +61,6 @@ QList<tw::test::NewsServer::Article> Articles()
     return out;
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
 // The longest time the event loop went without a turn while measured.
 class StallMeter {
 public:
@@ -207,14 +201,14 @@ TW_BENCH(news)
             ratios.push_back(walkMs.back() / pyMs.back());
     }
 
-    const double walk = Median(walkMs), python = Median(pyMs);
+    const double walk = bench::median(walkMs), python = bench::median(pyMs);
     bench::report(QStringLiteral("news.headers_walked"), double(rows), QStringLiteral("rows"));
     bench::report(QStringLiteral("news.python_headers_walked"), double(pyHeaders), QStringLiteral("headers"));
     bench::report(QStringLiteral("news.header_walk_2000"), walk, QStringLiteral("ms (median of %1)").arg(kRuns));
     bench::report(QStringLiteral("news.python_header_walk_2000"), python,
                   QStringLiteral("ms (median of %1)").arg(kRuns));
     if (!ratios.empty())
-        bench::report(QStringLiteral("news.ratio_walk_to_python"), Median(ratios),
+        bench::report(QStringLiteral("news.ratio_walk_to_python"), bench::median(ratios),
                       QStringLiteral("x (median of paired runs; target <= 1.5)"));
     if (!walkMs.empty() && !pyMs.empty() && *std::min_element(pyMs.begin(), pyMs.end()) > 0)
         bench::report(QStringLiteral("news.ratio_fastest_walks"),

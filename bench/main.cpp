@@ -27,6 +27,12 @@ void report(const QString &name, double value, const QString &unit)
     std::fflush(stdout);
 }
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
 double medianMs(int n, const std::function<void()> &fn)
 {
     std::vector<double> t;
@@ -36,8 +42,7 @@ double medianMs(int n, const std::function<void()> &fn)
         fn();
         t.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
+    return median(std::move(t));
 }
 
 } // namespace bench

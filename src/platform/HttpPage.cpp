@@ -3,29 +3,18 @@
 #include <QByteArrayView>
 #include <QList>
 
+#include <atomic>
+
 namespace HttpPage {
 
 namespace {
 
-// One line from at: its text without the line end (LF, or CR LF); next is
-// where the line after it begins, -1 while its end has not come.
-struct Line {
-    QByteArrayView text;
-    qsizetype next = -1;
-};
-
-Line LineAt(QByteArrayView bytes, qsizetype at)
-{
-    const qsizetype lf = bytes.indexOf('\n', at);
-    if (lf < 0)
-        return {};
-    qsizetype end = lf;
-    if (end > at && bytes[end - 1] == '\r')
-        --end;
-    return {bytes.sliced(at, end - at), lf + 1};
-}
+std::atomic<qint64> looked{0};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The blanks a trimmed text loses at its ends.
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 int HexDigit(char c)
 {
@@ -62,78 +51,6 @@ qint64 ChunkSize(QByteArrayView line)
     return n;
 }
 
-enum class Chunks { Partial, Whole, Malformed };
-
-// Walks a chunked body that begins at at. Whole sets end to the first byte
-// after it (after the trailers' blank line); the data of each whole chunk
-// is appended to body when one is given.
-Chunks WalkChunks(QByteArrayView bytes, qsizetype at, qsizetype &end, QByteArray *body)
-{
-    qint64 total = 0;
-    for (;;) {
-        const Line sizeLine = LineAt(bytes, at);
-        if (sizeLine.next < 0)
-            return Chunks::Partial;
-        const qint64 n = ChunkSize(sizeLine.text);
-        if (n < 0)
-            return Chunks::Malformed;
-        at = sizeLine.next;
-        if (n == 0)
-            break;
-        total += n;
-        if (total > MaxBytes)
-            return Chunks::Malformed;
-        // The data is followed by a line end of its own; anything else
-        // there means the size did not say where the data ends.
-        const qsizetype dataEnd = at + n;
-        if (bytes.size() <= dataEnd)
-            return Chunks::Partial;
-        qsizetype next = dataEnd + 1;
-        if (bytes[dataEnd] == '\r') {
-            if (bytes.size() <= dataEnd + 1)
-                return Chunks::Partial;
-            if (bytes[dataEnd + 1] != '\n')
-                return Chunks::Malformed;
-            next = dataEnd + 2;
-        } else if (bytes[dataEnd] != '\n') {
-            return Chunks::Malformed;
-        }
-        if (body)
-            body->append(bytes.sliced(at, n));
-        at = next;
-    }
-    // Trailer lines, if any, end with a blank line.
-    for (;;) {
-        const Line trailer = LineAt(bytes, at);
-        if (trailer.next < 0)
-            return Chunks::Partial;
-        at = trailer.next;
-        if (trailer.text.isEmpty()) {
-            end = at;
-            return Chunks::Whole;
-        }
-    }
-}
-
-// "HTTP/1.x NNN reason": NNN, or 0.
-int StatusOf(QByteArrayView line)
-{
-    line = line.trimmed();
-    if (!line.startsWith("HTTP/1."))
-        return 0;
-    const qsizetype space = line.indexOf(' ');
-    if (space < 0)
-        return 0;
-    QByteArrayView code = line.sliced(space + 1);
-    if (const qsizetype next = code.indexOf(' '); next >= 0)
-        code = code.first(next);
-    if (code.size() != 3)
-        return 0;
-    bool ok = false;
-    const int n = code.toInt(&ok);
-    return ok ? n : 0;
-}
-
 } // namespace
 
 QByteArray GetRequest(const QString &absoluteUrl)
@@ -148,65 +65,7 @@ QByteArray GetRequest(const QString &absoluteUrl)
 
 Reply Read(const QByteArray &bytes, bool cleanEnd)
 {
-    Reply reply;
-    reply.cleanEnd = cleanEnd;
-    reply.size = bytes.size();
-    reply.headEnded = false;
-    // The head ends at the first blank line; servers that write bare LF
-    // line ends are read too.
-    const QByteArrayView all(bytes);
-    qsizetype headEnd = all.indexOf("\r\n\r\n");
-    qsizetype bodyStart = headEnd < 0 ? -1 : headEnd + 4;
-    const qsizetype lf = all.first(headEnd < 0 ? all.size() : headEnd).indexOf("\n\n");
-    if (lf >= 0) {
-        headEnd = lf;
-        bodyStart = lf + 2;
-    }
-    const qsizetype firstEnd = all.indexOf('\n');
-    reply.status = StatusOf(all.first(firstEnd < 0 ? all.size() : firstEnd));
-    if (headEnd < 0)
-        return reply;
-    reply.headEnded = true;
-    reply.bodyStart = bodyStart;
-    reply.bodyArrived = bytes.size() - bodyStart;
-    const QList<QByteArray> lines = bytes.left(headEnd).split('\n');
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QByteArray line = lines[i].trimmed();
-        const qsizetype colon = line.indexOf(':');
-        if (colon < 0)
-            continue;
-        const QByteArray name = line.left(colon).trimmed();
-        const QByteArray value = line.mid(colon + 1).trimmed();
-        if (name.compare("Content-Length", Qt::CaseInsensitive) == 0) {
-            bool ok = false;
-            const qint64 n = value.toLongLong(&ok);
-            if (ok && n >= 0)
-                reply.announced = n;
-        } else if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0) {
-            reply.chunked = value.toLower().contains("chunked");
-        }
-    }
-    if (reply.chunked) {
-        // A chunked body's length is in its chunks, whatever else is announced.
-        reply.announced = -1;
-        qsizetype end = 0;
-        switch (WalkChunks(all, bodyStart, end, nullptr)) {
-        case Chunks::Whole:
-            reply.lastChunk = true;
-            reply.size = end;
-            break;
-        case Chunks::Malformed:
-            reply.malformed = true;
-            break;
-        case Chunks::Partial:
-            break;
-        }
-    } else if (reply.announced >= 0 && reply.announced < reply.bodyArrived) {
-        // Compared with what came, not added to where the body starts: any
-        // announced length, however large, is read without overflow.
-        reply.size = bodyStart + reply.announced;
-    }
-    return reply;
+    return Reader().Read(bytes, cleanEnd);
 }
 
 bool Complete(const Reply &r)
@@ -239,22 +98,225 @@ QByteArray Body(const QByteArray &bytes, const Reply &r)
     if (!r.headEnded)
         return QByteArray();
     if (r.chunked) {
-        QByteArray body;
-        qsizetype end = 0;
-        WalkChunks(bytes, r.bodyStart, end, &body);
-        return body;
+        ChunkWalk walk(r.bodyStart);
+        walk.Walk(bytes);
+        return walk.body;
     }
     return r.announced >= 0 ? bytes.mid(r.bodyStart, r.announced) : bytes.mid(r.bodyStart);
+}
+
+void ChunkWalk::Walk(QByteArrayView bytes)
+{
+    qint64 seen = 0;
+    while (Step(bytes, seen)) {
+    }
+    looked += seen;
+}
+
+bool ChunkWalk::Step(QByteArrayView bytes, qint64 &seen)
+{
+    if (phase == Whole || phase == Malformed)
+        return false;
+    if (phase == Data) {
+        // The data is followed by a line end of its own; anything else there
+        // means the size did not say where the data ends.
+        const qsizetype dataEnd = at + chunk;
+        if (bytes.size() <= dataEnd)
+            return false;
+        qsizetype next = dataEnd + 1;
+        if (bytes[dataEnd] == '\r') {
+            if (bytes.size() <= next)
+                return false;
+            if (bytes[next++] != '\n')
+                phase = Malformed;
+        } else if (bytes[dataEnd] != '\n') {
+            phase = Malformed;
+        }
+        if (phase == Malformed)
+            return false;
+        body.append(bytes.sliced(at, chunk));
+        seen += next - at;
+        at = scan = next;
+        phase = SizeLine;
+        return true;
+    }
+    const qsizetype lf = bytes.indexOf('\n', scan);
+    seen += (lf < 0 ? bytes.size() : lf + 1) - scan;
+    if (lf < 0) {
+        scan = bytes.size();
+        return false;
+    }
+    QByteArrayView line = bytes.sliced(at, lf - at);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    at = scan = lf + 1;
+    if (phase == Trailers) {
+        // Trailer lines, if any, end with a blank line.
+        if (line.isEmpty())
+            phase = Whole;
+        return true;
+    }
+    chunk = ChunkSize(line);
+    if (chunk < 0)
+        phase = Malformed;
+    else if (chunk == 0)
+        phase = Trailers;
+    else
+        phase = (total += chunk) > MaxBytes ? Malformed : Data;
+    return true;
+}
+
+// The head ends at the first blank line; servers that write bare LF line
+// ends are read too. Every LF is looked at once, and the last one again
+// while the bytes that tell whether it ends the head have not come.
+void Reader::FindHead(QByteArrayView bytes)
+{
+    qsizetype headEnd = -1;
+    qsizetype bodyStart = -1;
+    qint64 seen = 0;
+    while (headEnd < 0) {
+        const qsizetype lf = bytes.indexOf('\n', headScan_);
+        seen += (lf < 0 ? bytes.size() : lf + 1) - headScan_;
+        if (lf < 0) {
+            headScan_ = bytes.size();
+            break;
+        }
+        if (firstEnd_ < 0)
+            firstEnd_ = lf;
+        headScan_ = lf;
+        if (bytes.size() <= lf + 1)
+            break;
+        if (bytes[lf + 1] == '\n') {
+            headEnd = lf;
+            bodyStart = lf + 2;
+        } else if (bytes[lf + 1] == '\r' && lf > 0 && bytes[lf - 1] == '\r') {
+            if (bytes.size() <= lf + 2)
+                break;
+            if (bytes[lf + 2] == '\n') {
+                headEnd = lf - 1;
+                bodyStart = lf + 3;
+            }
+        }
+        headScan_ = lf + 1;
+    }
+    looked += seen;
+    if (headEnd < 0)
+        return;
+    headEnded_ = true;
+    reply_.bodyStart = bodyStart;
+    looked += headEnd;
+    const QList<QByteArray> lines = bytes.first(headEnd).toByteArray().split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed();
+        const qsizetype colon = line.indexOf(':');
+        if (colon < 0)
+            continue;
+        const QByteArray name = line.left(colon).trimmed();
+        const QByteArray value = line.mid(colon + 1).trimmed();
+        if (name.compare("Content-Length", Qt::CaseInsensitive) == 0) {
+            bool ok = false;
+            const qint64 n = value.toLongLong(&ok);
+            if (ok && n >= 0)
+                reply_.announced = n;
+        } else if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0) {
+            reply_.chunked = value.toLower().contains("chunked");
+        }
+    }
+    // A chunked body's length is in its chunks, whatever else is announced.
+    // The data goes behind the head: the socket's page then needs no copy.
+    if (reply_.chunked) {
+        reply_.announced = -1;
+        walk_ = ChunkWalk(bodyStart, bytes.first(bodyStart));
+    }
+}
+
+// "HTTP/1.x NNN reason": NNN, or 0; of the first line as far as it came,
+// which can be as long as the reply.
+int Reader::Status(QByteArrayView line)
+{
+    looked += line.size() - lineSeen_;
+    for (; lineSeen_ < line.size(); ++lineSeen_) {
+        if (IsSpace(line[lineSeen_]))
+            continue;
+        if (lineFirst_ < 0)
+            lineFirst_ = lineSeen_;
+        lineLast_ = lineSeen_;
+    }
+    if (lineFirst_ < 0 || !line.sliced(lineFirst_).startsWith("HTTP/1."))
+        return 0;
+    if (space_ < 0) {
+        spaceScan_ = qMax(spaceScan_, lineFirst_ + 7);
+        space_ = line.indexOf(' ', spaceScan_);
+        looked += (space_ < 0 ? line.size() : space_ + 1) - spaceScan_;
+        spaceScan_ = line.size();
+        if (space_ < 0)
+            return 0;
+    }
+    // The code runs from the space to the next one or to the trimmed end;
+    // blanks after the space alone are no part of the trimmed line.
+    const qsizetype from = space_ + 1;
+    if (lineLast_ < from)
+        return 0;
+    QByteArrayView code = line.sliced(from, qMin(lineLast_ + 1 - from, qsizetype(4)));
+    if (const qsizetype next = code.indexOf(' '); next >= 0)
+        code = code.first(next);
+    if (code.size() != 3)
+        return 0;
+    bool ok = false;
+    const int n = code.toInt(&ok);
+    return ok ? n : 0;
+}
+
+const Reply &Reader::Read(const QByteArray &bytes, bool cleanEnd)
+{
+    const QByteArrayView all(bytes);
+    if (!headEnded_)
+        FindHead(all);
+    reply_.cleanEnd = cleanEnd;
+    reply_.size = all.size();
+    reply_.headEnded = headEnded_;
+    reply_.status = Status(all.first(firstEnd_ < 0 ? all.size() : firstEnd_));
+    if (!headEnded_)
+        return reply_;
+    reply_.bodyArrived = all.size() - reply_.bodyStart;
+    if (reply_.chunked) {
+        walk_.Walk(all);
+        reply_.lastChunk = walk_.phase == ChunkWalk::Whole;
+        reply_.malformed = walk_.phase == ChunkWalk::Malformed;
+        if (reply_.lastChunk)
+            reply_.size = walk_.at;
+    } else if (reply_.announced >= 0 && reply_.announced < reply_.bodyArrived) {
+        // Compared with what came, not added to where the body starts: any
+        // announced length, however large, is read without overflow.
+        reply_.size = reply_.bodyStart + reply_.announced;
+    }
+    return reply_;
+}
+
+QByteArray Reader::Body(const QByteArray &bytes) const
+{
+    return reply_.chunked ? walk_.body.sliced(reply_.bodyStart) : HttpPage::Body(bytes, reply_);
+}
+
+QByteArray Reader::Page(const QByteArray &bytes) const
+{
+    return reply_.chunked ? walk_.body : bytes.left(reply_.size);
 }
 
 void Incoming::Read(bool cleanEnd)
 {
     for (;;) {
-        reply = HttpPage::Read(raw, cleanEnd);
+        reply = reader_.Read(raw, cleanEnd);
         if (!reply.headEnded || reply.status < 100 || reply.status >= 200)
             return;
         raw.remove(0, reply.bodyStart);
+        reader_ = Reader();
     }
+}
+
+qint64 BytesLooked()
+{
+    return looked;
 }
 
 } // namespace HttpPage

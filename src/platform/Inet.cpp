@@ -290,7 +290,7 @@ QByteArray Inet::OpenURL(const QString &url)
     } else if (p.tooBig) {
         responseInfo_ = QStringLiteral("Reply too large");
     } else if (p.complete) {
-        body = HttpPage::Body(p.in.raw, p.in.reply);
+        body = p.in.Body();
         completed_ = true;
     } else {
         responseInfo_ = p.error.isEmpty() ? QStringLiteral("Transfer cut short") : p.error;

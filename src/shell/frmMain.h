@@ -6,6 +6,7 @@
 // Controls keep their names as members and as object names ("Panel1_6",
 // "lblSbl_0"); places and sizes are kept in twips (platform/Geometry.h).
 #include "core/MainView.h"
+#include "platform/HttpPage.h"
 #include "sheets/GridInteraction.h"
 
 #include <QByteArray>
@@ -26,9 +27,6 @@ class QMenu;
 class QTimer;
 class TreeView;
 class clsFormResize;
-namespace HttpPage {
-struct Reply;
-}
 class Reports;
 
 class frmMain : public QWidget, public MainView {
@@ -277,6 +275,7 @@ public:
     QString RequestURL;         // the pending socket fetch: its address,
     QString TargetFile;         // its cache file,
     QByteArray ResponseBuffer;  // what has arrived so far,
+    HttpPage::Reader ResponseReader; // and how far it is read,
     int16_t UpdateTotal = 0;
     int16_t UpdateRemaining = 0;
     int16_t AutoUpdateCounter = 0;

@@ -126,6 +126,7 @@ void frmMain::Winsock1_Connect()
     try {
         SocketBusy = -1;
         ResponseBuffer.clear();
+        ResponseReader = HttpPage::Reader();
         const QByteArray request = HttpPage::GetRequest(RequestURL);
         if (request.isEmpty()) {
             Winsock1->Close();
@@ -152,7 +153,7 @@ void frmMain::Winsock1_DataArrival(int)
         // A reply whose announced length or last chunk has come is whole,
         // whether or not the peer ever closes; one whose chunks cannot be
         // read never will be.
-        const HttpPage::Reply reply = HttpPage::Read(ResponseBuffer, false);
+        const HttpPage::Reply &reply = ResponseReader.Read(ResponseBuffer, false);
         if (HttpPage::Settled(reply))
             StoreSocketPage(reply);
     } catch (...) {
@@ -162,7 +163,7 @@ void frmMain::Winsock1_DataArrival(int)
 void frmMain::Winsock1_Close()
 {
     try {
-        StoreSocketPage(HttpPage::Read(ResponseBuffer, true));
+        StoreSocketPage(ResponseReader.Read(ResponseBuffer, true));
     } catch (...) {
     }
 }
@@ -171,9 +172,14 @@ void frmMain::StoreSocketPage(const HttpPage::Reply &reply)
 {
     // Only a whole 200 reply of the job's size replaces the cached page,
     // and only the reply: bytes that came behind it in the same arrival
-    // are not part of it.
-    if (HttpPage::IsPage(reply, TargetMinimum))
-        pageWritten_ = SheetCache::Store(TargetFile, ResponseBuffer.left(reply.size));
+    // are not part of it. A chunked body is stored decoded, as the transfer
+    // control stores it, behind the head as it came; the job's minimum is
+    // of what is stored.
+    const QByteArray page = ResponseReader.Page(ResponseBuffer);
+    HttpPage::Reply stored = reply;
+    stored.size = page.size();
+    if (HttpPage::IsPage(stored, TargetMinimum))
+        pageWritten_ = SheetCache::Store(TargetFile, page);
     SocketBusy = 0;
     Winsock1->Close();
 }

@@ -50,13 +50,14 @@ qint64 ReplyWithBody(qint64 n)
            + n;
 }
 
-// A body of n bytes in chunks of at most 1000, the last chunk and no
-// trailers.
-QByteArray Chunked(const QByteArray &body)
+const QByteArray kChunkedHead = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nTransfer-Encoding: chunked\r\n\r\n";
+
+// A body in chunks of at most size bytes, the last chunk and no trailers.
+QByteArray Chunked(const QByteArray &body, qsizetype size = 1000)
 {
-    QByteArray out = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nTransfer-Encoding: chunked\r\n\r\n";
-    for (qsizetype at = 0; at < body.size(); at += 1000) {
-        const QByteArray part = body.mid(at, 1000);
+    QByteArray out = kChunkedHead;
+    for (qsizetype at = 0; at < body.size(); at += size) {
+        const QByteArray part = body.mid(at, size);
         out += QByteArray::number(part.size(), 16) + "\r\n" + part + "\r\n";
     }
     return out + "0\r\n\r\n";
@@ -98,6 +99,10 @@ private Q_SLOTS:
             {"chunked, a chunk longer than its size",
              QByteArray(chunked).replace("\r\n3e8\r\n", "\r\n3e7\r\n")},
         };
+        // The socket's minimum is of the page it stores, the chunks decoded.
+        const QByteArray underMinimum = Chunked(QByteArray(kSocket.minimum - kChunkedHead.size() - 1, 'u'));
+        QTest::newRow("socket: chunked, its page one byte under the minimum")
+            << kSocket << -2 << qint64(0) << underMinimum;
         for (const Transport &t : {kSocket, kTransfer}) {
             const char *name = t.socket ? "socket" : "transfer";
             for (const auto &[what, reply] : replies)
@@ -188,9 +193,11 @@ private Q_SLOTS:
     }
 
     // A page is the reply and nothing behind it: the socket stores the reply
-    // up to its announced length or its last chunk, the transfer control
-    // its body, however the reply is split into arrivals and whether or not
-    // the site closes.
+    // up to its announced length, the transfer control its body; a chunked
+    // body both store decoded, the socket behind the head as it came. So it
+    // is however the reply is split into arrivals and whether or not the
+    // site closes, and reading it costs its size, not its size for every
+    // arrival.
     void stored_data()
     {
         QTest::addColumn<Transport>("t");
@@ -215,17 +222,22 @@ private Q_SLOTS:
                 s.cuts = cuts;
                 QTest::addRow("%s: longer than announced, %s", name, what) << t << s << head + body << body;
             }
+            const QByteArray decoded = kChunkedHead + kChunkBody;
             LoopbackServer::Script c;
             c.reply = chunked;
-            QTest::addRow("%s: chunked, closed", name) << t << c << chunked << kChunkBody;
+            QTest::addRow("%s: chunked, closed", name) << t << c << decoded << kChunkBody;
             c.end = LoopbackServer::End::StayOpen;
-            QTest::addRow("%s: chunked, never closed", name) << t << c << chunked << kChunkBody;
+            QTest::addRow("%s: chunked, never closed", name) << t << c << decoded << kChunkBody;
             c.cuts = {chunked.size() - 4};
             QTest::addRow("%s: chunked, never closed, split in its last chunk", name)
-                << t << c << chunked << kChunkBody;
+                << t << c << decoded << kChunkBody;
             c.cuts = {};
             c.reply = chunked + "HTTP/1.1 200 OK\r\n" + QByteArray(500, 'x');
-            QTest::addRow("%s: chunked, more behind its last chunk", name) << t << c << chunked << kChunkBody;
+            QTest::addRow("%s: chunked, more behind its last chunk", name) << t << c << decoded << kChunkBody;
+            c.reply = Chunked(kChunkBody, 1);
+            for (qsizetype cut = 500; cut < c.reply.size(); cut += 500)
+                c.cuts.append(cut);
+            QTest::addRow("%s: 1-byte chunks in many arrivals", name) << t << c << decoded << kChunkBody;
         }
     }
     void stored()
@@ -248,9 +260,13 @@ private Q_SLOTS:
         TestEnv::WriteAll(File(t, "XYZ"), kOlder);
         f.SetStocks({"XYZ"});
         f.TickOnly({t.box});
+        const qint64 looked = HttpPage::BytesLooked();
         f.m->RunUpdate();
         QCOMPARE(TestEnv::ReadAll(File(t, "XYZ")), t.socket ? page : body);
         QCOMPARE(f.m->Panel1[6]->text(), QString());
+        // Each byte a few times at most, however many arrivals.
+        QVERIFY2(HttpPage::BytesLooked() - looked <= 4 * script.reply.size(),
+                 QByteArray::number(HttpPage::BytesLooked() - looked));
     }
 };
 

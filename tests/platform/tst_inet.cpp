@@ -1,5 +1,6 @@
 #include "LoopbackServer.h"
 #include "common/TestRegistry.h"
+#include "platform/HttpPage.h"
 #include "platform/Inet.h"
 
 #include <QElapsedTimer>
@@ -74,6 +75,13 @@ private Q_SLOTS:
         s.pieceSize = 5;
         s.pieceGapMs = 5;
         QTest::newRow("chunked in pieces") << s << QByteArray("<html>ab\r\n") << 200;
+        // Read as it comes: each piece costs its own size, not the reply's.
+        s = {};
+        s.reply = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + QByteArray("1\r\nc\r\n").repeated(2000)
+                  + "0\r\n\r\n";
+        s.pieceSize = 240;
+        s.pieceGapMs = 2;
+        QTest::newRow("1-byte chunks in many pieces") << s << QByteArray(2000, 'c') << 200;
         s = {};
         s.reply = "HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nabcd";
         s.end = End::StayOpen;
@@ -96,7 +104,10 @@ private Q_SLOTS:
         DirectInet inet(5);
         Recorder rec(inet);
 
+        const qint64 looked = HttpPage::BytesLooked();
         QCOMPARE(inet.OpenURL(server.base() + "/t/x/XYZ.html"), body);
+        QVERIFY2(HttpPage::BytesLooked() - looked <= 4 * script.reply.size(),
+                 QByteArray::number(HttpPage::BytesLooked() - looked));
         QVERIFY(!inet.StillExecuting());
         QVERIFY(server.request().startsWith("GET /t/x/XYZ.html HTTP/1.1\r\n"));
         QVERIFY(inet.LastCompleted());
