@@ -55,8 +55,9 @@ double ToNumber(QString &value);
 // --- online check, dial-up, links ---
 bool CheckOnline();
 void DialISP();
-// Opens a web or mail address, or a file the program wrote under AppFolder,
-// with the desktop; anything else is refused (false).
+// Hands a web or mail address, or a file the program wrote under AppFolder,
+// to the desktop (Shell::Open tells if it fails); anything else is refused
+// (false).
 bool OpenAddress(const QString &address);
 // The same after the online check.
 void OpenLink(const QString &address);

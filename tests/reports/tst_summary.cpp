@@ -2,6 +2,7 @@
 // in page order, the Latest Prices table, the profile, the analyst bar and
 // the chart.
 #include "ReportFixture.h"
+#include "common/StandInOpener.h"
 #include "common/TestRegistry.h"
 #include "core/Hosts.h"
 #include "platform/Ras.h"
@@ -15,6 +16,7 @@
 #include <QTest>
 
 using tw::test::ReportFixture;
+using tw::test::StandInOpener;
 using tw::test::TestEnv;
 
 namespace {
@@ -162,19 +164,24 @@ private Q_SLOTS:
         QVERIFY(Shell::Opened().isEmpty());
     }
 
-    // The page is written but no program shows it: one message says where,
-    // and the window closes as after any written page.
+    // The page is written but no program shows it (the desktop's opener
+    // exits with 3): one message says where, and the window closes as after
+    // any written page.
     void openFailureSaysWhere()
     {
-        Shell::SetFailing(true);
+        const StandInOpener opener("exit 3");
         SummaryOpt *w = Open();
         Click(w->chk[2]);
         QPointer<SummaryOpt> guard(w);
         Click(w->cndGenerate);
-        QVERIFY(QFile::exists(SummaryFile()));
-        QCOMPARE(Dialogs::Log().size(), 1);
-        QVERIFY(Dialogs::Log()[0].text.contains(QDir::toNativeSeparators(SummaryFile())));
+        QTRY_COMPARE_WITH_TIMEOUT(Dialogs::Log().size(), 1, 60000);
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("No program could show the page. It was written to:\r\n")
+                                             + QDir::toNativeSeparators(SummaryFile()));
+        QVERIFY(TestEnv::ReadAll(SummaryFile()).contains("<HTML>"));
+        QCOMPARE(opener.Handed(), QStringList{SummaryFile()});
         QTRY_VERIFY(!guard);
+        QTRY_COMPARE_WITH_TIMEOUT(Shell::Watching(), 0, 60000);
+        QCOMPARE(Dialogs::Log().size(), 1);
     }
 
     // Every section ticked, with balance sheet, income statement and profile
