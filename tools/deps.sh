@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ ccache qt6-base-dev qt6-speech-dev qt6-declarative-dev
       qt6-speech-flite-plugin libgl-dev xvfb xauth python3-aiosmtpd
-      leafnode socat openbox x11-utils)
+      leafnode socat openbox x11-utils xdg-utils)
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
 missing=()
 for p in "${pkgs[@]}"; do
