@@ -1,9 +1,12 @@
 #include "platform/BoxValue.h"
 
+#include "platform/Dialogs.h"
 #include "platform/Vb.h"
 
 #include <QCheckBox>
 #include <QString>
+#include <cmath>
+#include <limits>
 
 int Vb::BoxValue(const QCheckBox *box)
 {
@@ -49,4 +52,22 @@ std::optional<double> Vb::NumberBoxValue(const QString &text)
     bool ok = false;
     const double v = ParseNumber(text, &ok);
     return ok ? std::optional<double>(v) : std::nullopt;
+}
+
+std::optional<float> Vb::SingleBoxValue(const QString &text)
+{
+    const std::optional<double> v = NumberBoxValue(text);
+    if (!v || !(std::fabs(*v) <= double(std::numeric_limits<float>::max())))
+        return std::nullopt;
+    const float f = float(*v);
+    if (f == 0 && *v != 0)
+        return std::nullopt;
+    return f;
+}
+
+void Vb::RefuseNumber(QWidget *box, const QString &name, const QString &low, const QString &high)
+{
+    Dialogs::MsgBox(QStringLiteral("Please type a number from %1 to %2 in \"%3\".").arg(low, high, name),
+                    Dialogs::vbExclamation, QStringLiteral("Number out of range"));
+    box->setFocus();
 }

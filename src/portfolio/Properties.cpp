@@ -41,6 +41,9 @@ using ControlNames::Indexed;
 constexpr int StripTwips = 135;
 constexpr uint32_t TintGreen = 0x00FF00;
 
+// The alert boxes' labels, as messages name the boxes.
+const char *const kTargetNames[2] = {"Low", "High"};
+
 } // namespace
 
 Properties::Properties(QWidget *owner) : QDialog(owner), Symbol(CurrentSymbol)
@@ -87,10 +90,9 @@ Properties::Properties(QWidget *owner) : QDialog(owner), Symbol(CurrentSymbol)
     auto *target = new QGroupBox(QStringLiteral("Enter Target Prices:"), this);
     target->setObjectName(QStringLiteral("frmTarget"));
     auto *row = new QGridLayout(target);
-    static const char *names[2] = {"Low", "High"};
     static const char *tips[2] = {"Enter Low Price Alert", "Enter High Price Alert"};
     for (int i = 0; i < 2; ++i) {
-        row->addWidget(Label(target, Indexed("lblTarget", i), QString::fromLatin1(names[i])), 0, 2 * i);
+        row->addWidget(Label(target, Indexed("lblTarget", i), QString::fromLatin1(kTargetNames[i])), 0, 2 * i);
         txtTarget[i] = new QLineEdit(target);
         txtTarget[i]->setObjectName(Indexed("txtTarget", i));
         txtTarget[i]->setToolTip(QString::fromLatin1(tips[i]));
@@ -224,6 +226,15 @@ void Properties::cmdOK_Click()
     const RunOnce once(this, "cmdOK_Click");
     if (!once)
         return;
+    // Each keystroke is checked leniently, so "1," can grow into "1,234":
+    // a box left holding no alert ("12,5", "1e39") is refused here.
+    for (int i = 0; i < 2; ++i) {
+        if (!SetList::AlertUsable(txtTarget[i]->text())) {
+            SetList::RefuseAlert(QString::fromLatin1(kTargetNames[i]));
+            txtTarget[i]->setFocus();
+            return;
+        }
+    }
     // The set open now, which need not be the one the window was opened in.
     const int16_t slot = Symbol.isEmpty() ? Stock::NotFound : Stock::FindStock(Symbol);
     if (slot == Stock::NotFound) {

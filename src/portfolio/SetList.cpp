@@ -1,9 +1,8 @@
 #include "portfolio/SetList.h"
 
+#include "platform/BoxValue.h"
+#include "platform/Dialogs.h"
 #include "platform/Vb.h"
-
-#include <cmath>
-#include <limits>
 
 namespace SetList {
 
@@ -23,14 +22,14 @@ bool ReadsAsNumber(const QString &text)
     return ok;
 }
 
-std::optional<float> AlertValue(const QString &text)
+std::optional<float> AlertValue(const QString &text) { return Vb::SingleBoxValue(text); }
+
+bool AlertUsable(const QString &text) { return text.isEmpty() || AlertValue(text); }
+
+void RefuseAlert(const QString &box)
 {
-    bool ok = false;
-    const double v = Vb::ParseNumber(text, &ok);
-    // A value a single cannot hold would overflow: the alert stays.
-    if (!ok || !std::isfinite(v) || std::fabs(v) > double(std::numeric_limits<float>::max()))
-        return std::nullopt;
-    return float(v);
+    Dialogs::MsgBox(QStringLiteral("Please type numbers in \"%1\".").arg(box), Dialogs::vbInformation,
+                    QStringLiteral("Numbers only"));
 }
 
 void WriteBack(Stock::StockTable &table, const QList<QByteArray> &list, const QHash<QByteArray, Alerts> &alerts,

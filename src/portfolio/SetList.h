@@ -22,12 +22,17 @@ struct Alerts {
 // Each symbol's alerts, from the first slot holding it.
 QHash<QByteArray, Alerts> AlertsBySymbol(const Stock::StockTable &table);
 
-// Whether an alert box's text reads as a number ("" does not).
+// Whether an alert box's text reads as a number ("" does not), as the boxes
+// check each keystroke: "1," passes on its way to "1,234".
 bool ReadsAsNumber(const QString &text);
-// The alert a box sets: nullopt for an empty box, a text that is not a
-// number or one beyond the single-precision range (the alert is left as it
-// was).
+// The alert a box sets: nullopt for an empty box (the alert is left as it
+// was) and for a text that is no alert: not a number by the box rule
+// (Vb::NumberBoxValue: "12,5" is none) or one a single cannot hold.
 std::optional<float> AlertValue(const QString &text);
+// Whether an alert box may be written: empty, or holding an alert.
+bool AlertUsable(const QString &text);
+// Tells the user that the alert box named box holds no alert.
+void RefuseAlert(const QString &box);
 
 // The edited list written into table: entry i becomes slot i, slots past the
 // list are emptied. A slot whose symbol changes is cleared (Stock::ClearStock)

@@ -268,10 +268,10 @@ void StkSet::lstSets_DblClick()
 void StkSet::ShowAlerts(const QByteArray &symbol)
 {
     const SetList::Alerts stored = alerts_.value(symbol);
-    const SetList::TypedAlerts typed = typed_.value(symbol);
+    const std::array<QString, 2> typed = typed_.value(symbol);
     filling_ = true;
-    txtAlert[0]->setText(Vb::SingleToString(typed.low.value_or(stored.Low)));
-    txtAlert[1]->setText(Vb::SingleToString(typed.high.value_or(stored.High)));
+    txtAlert[0]->setText(typed[0].isEmpty() ? Vb::SingleToString(stored.Low) : typed[0]);
+    txtAlert[1]->setText(typed[1].isEmpty() ? Vb::SingleToString(stored.High) : typed[1]);
     filling_ = false;
 }
 
@@ -308,8 +308,26 @@ void StkSet::txtAlert_Change(int index)
     const QListWidgetItem *item = lstStk->currentItem();
     if (filling_ || !item)
         return;
-    SetList::TypedAlerts &typed = typed_[Text::ToCp1252(item->text())];
-    (index == 0 ? typed.low : typed.high) = SetList::AlertValue(box->text());
+    typed_[Text::ToCp1252(item->text())][size_t(index)] = box->text();
+}
+
+bool StkSet::AlertsUsable()
+{
+    for (int row = 0; row < lstStk->count(); ++row) {
+        const auto typed = typed_.constFind(Text::ToCp1252(lstStk->item(row)->text()));
+        if (typed == typed_.cend())
+            continue;
+        for (int i = 0; i < 2; ++i) {
+            if (SetList::AlertUsable((*typed)[size_t(i)]))
+                continue;
+            // Selected, the stock's boxes show what was typed for it.
+            lstStk->setCurrentRow(row);
+            SetList::RefuseAlert(lbl1[i == 0 ? 4 : 3]->text());
+            txtAlert[i]->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 void StkSet::lblAction_Click(int index)
@@ -406,6 +424,8 @@ void StkSet::RenameStock()
 
 bool StkSet::UpdateINI()
 {
+    if (!AlertsUsable())
+        return false;
     // The run saves the open set's quotes itself; a second writer then
     // would lose one of the two.
     const MainView *m = MainView::Loaded();
@@ -420,7 +440,10 @@ bool StkSet::UpdateINI()
     Stock::StockTable table{};
     bool saved = Stock::ReadStocks(set_, table);
     if (saved) {
-        SetList::ApplyEdits(table, edits_, typed_);
+        QHash<QByteArray, SetList::TypedAlerts> alerts;
+        for (auto t = typed_.cbegin(); t != typed_.cend(); ++t)
+            alerts.insert(t.key(), {SetList::AlertValue(t.value()[0]), SetList::AlertValue(t.value()[1])});
+        SetList::ApplyEdits(table, edits_, alerts);
         saved = Stock::SaveStocks(set_, table);
     }
     if (!saved) {

@@ -13,6 +13,8 @@
 
 #include <QHash>
 #include <QDialog>
+#include <QString>
+#include <array>
 
 class QLabel;
 class QLineEdit;
@@ -43,8 +45,9 @@ public:
     int16_t ChosenSet() const { return set_; }
 
     // Makes the editor's changes to the chosen set as it is on disk and
-    // saves it. Refused, with a message, while an Update run is on or when
-    // the set cannot be read or saved; answers whether the set was saved.
+    // saves it. Refused, with a message, when an alert typed for a stock
+    // is none, while an Update run is on or when the set cannot be read or
+    // saved; answers whether the set was saved.
     bool UpdateINI();
     void LoadData();
     void Make_lblAction_Blue();
@@ -82,6 +85,9 @@ private:
     // from its file.
     bool TableOf(int16_t set, Stock::StockTable &table) const;
     void ShowAlerts(const QByteArray &symbol);
+    // Whether every alert typed for a listed stock can be written; if not,
+    // that stock is selected, the user told and the box focused.
+    bool AlertsUsable();
     // The place of the list's entry at row among the entries of its symbol.
     int Occurrence(int row) const;
     // The list shown again from the set's records, the same symbol selected.
@@ -94,7 +100,9 @@ private:
     QHash<QByteArray, SetList::Alerts> alerts_;
     // The editor's changes since the set was loaded or last saved.
     QList<SetList::Edit> edits_;
-    QHash<QByteArray, SetList::TypedAlerts> typed_;
+    // What was typed into the alert boxes for each symbol, low and high, as
+    // typed; "" where nothing was (the stored alert stays).
+    QHash<QByteArray, std::array<QString, 2>> typed_;
     // The boxes are being filled for a stock, not typed into.
     bool filling_ = false;
 };

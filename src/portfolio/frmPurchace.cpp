@@ -298,15 +298,16 @@ bool frmPurchace::InRange(QLineEdit *box)
     const bool shares = box == txtShares;
     const double low = shares ? 1 : 0;
     const double high = shares ? MaxShares : double(std::numeric_limits<float>::max());
-    const std::optional<double> v = Vb::NumberBoxValue(box->text());
-    // A price or commission the record's single would flush to 0 is no
-    // more kept than one beyond its range.
-    const bool kept = v && (shares ? *v == std::floor(*v) : *v == 0 || float(*v) != 0);
-    if (kept && std::isfinite(*v) && *v >= low && *v <= high)
+    std::optional<double> v;
+    if (shares)
+        v = Vb::NumberBoxValue(box->text());
+    else if (const std::optional<float> single = Vb::SingleBoxValue(box->text()))
+        v = *single;
+    if (v && (!shares || *v == std::floor(*v)) && std::isfinite(*v) && *v >= low && *v <= high)
         return true;
     const QString top = shares ? QString::number(MaxShares) : Vb::SingleToString(float(high));
-    return Refuse(box, QStringLiteral("Please type a number from %1 to %2 in \"%3\".").arg(low).arg(top, BoxName(box)),
-                  QStringLiteral("Number out of range"));
+    Vb::RefuseNumber(box, BoxName(box), QString::number(low), top);
+    return false;
 }
 
 bool frmPurchace::CheckBoxes(int16_t defaultShares)

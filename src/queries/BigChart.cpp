@@ -5,6 +5,7 @@
 #include "core/Misc.h"
 #include "core/Settings.h"
 #include "core/ViewState.h"
+#include "platform/BoxValue.h"
 #include "platform/Geometry.h"
 #include "platform/RunOnce.h"
 #include "platform/Vb.h"
@@ -339,6 +340,16 @@ void BigChart::cmdCancel_Click()
 
 void BigChart::cmdSave_Click()
 {
+    // The value is kept as a 16-bit number: a text that is none by the box
+    // rule ("1,5") or one beyond 16 bits is refused, not kept as another.
+    const std::optional<double> typed = Vb::NumberBoxValue(txtMaval->text());
+    std::optional<int16_t> maval;
+    if (typed)
+        Vb::Skip([&] { maval = Vb::CInt(*typed); });
+    if (!maval) {
+        Vb::RefuseNumber(txtMaval, QStringLiteral("Value"), QStringLiteral("-32768"), QStringLiteral("32767"));
+        return;
+    }
     Queries::ChartOptions o;
     o.back = Position(cboBack);
     o.disp = Position(cboDisp);
@@ -348,7 +359,7 @@ void BigChart::cmdSave_Click()
     o.move = Position(cboMove);
     o.size = Position(cboSize);
     o.up = Position(cboUp);
-    o.maval = Queries::ChartMaval(txtMaval->text());
+    o.maval = *maval;
     o.slider = Slider1->value();
     Settings::Set(kChartOpt, Queries::ChartOptText(o));
     cmdSave->setEnabled(false);

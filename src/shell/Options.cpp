@@ -659,9 +659,10 @@ bool Options::eventFilter(QObject *watched, QEvent *event)
 
 bool Options::CheckDelay(QLineEdit *box, double high, const QString &message, const QString &reset)
 {
-    bool ok = false;
-    const double value = Vb::ParseNumber(box->text(), &ok);
-    if (ok && value >= 0 && value <= high)
+    // Stored as typed and read back as a number at start-up: a comma that
+    // groups no digits ("1,5") would come back as another number.
+    const std::optional<double> value = Vb::NumberBoxValue(box->text());
+    if (value && *value >= 0 && *value <= high)
         return true;
     Dialogs::MsgBox(message, Dialogs::vbOKOnly | Dialogs::vbExclamation, QStringLiteral("Wrong Value"));
     box->setText(reset);

@@ -1,3 +1,4 @@
+#include "AlertBoxCases.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 #include "core/Stock.h"
@@ -136,6 +137,44 @@ private Q_SLOTS:
         QTest::keyClick(w->txtTarget[1], Qt::Key_Return);
         QTRY_VERIFY(f.main->findChildren<Properties *>().isEmpty());
         QCOMPARE(Stocks[0].HighAlert, 0.0f);
+    }
+
+    // Each keystroke passes "12,"; OK keeps a typed alert as typed or
+    // refuses it, naming the box, and writes nothing.
+    void okRefusesAlertsItCannotKeep_data() { tw::test::AlertBoxCases(30.0f); }
+    void okRefusesAlertsItCannotKeep()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(bool, pasted);
+        QFETCH(QString, refused);
+        QFETCH(float, kept);
+        OpenSet(f.main, 0, {"IBM"});
+        const QByteArray file = TestEnv::ReadAll(Stock::StockSetFile(0));
+        const Stock::StockTable before = Stocks;
+        Properties *w = OpenFor("IBM");
+        QVERIFY(w);
+        QLineEdit *typedBox = w->txtTarget[box];
+        tw::test::TypeOrPaste(typedBox, typed, pasted);
+        QCOMPARE(typedBox->text(), typed);
+        QVERIFY(Dialogs::Log().isEmpty());
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        if (refused.isEmpty()) {
+            QTRY_VERIFY(f.main->findChildren<Properties *>().isEmpty());
+            QCOMPARE(box == 0 ? Stocks[0].LowAlert : Stocks[0].HighAlert, kept);
+            Stock::StockTable saved{};
+            QVERIFY(Stock::ReadStocks(0, saved));
+            QCOMPARE(box == 0 ? saved[0].LowAlert : saved[0].HighAlert, kept);
+            return;
+        }
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("Please type numbers in \"%1\".").arg(refused));
+        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Numbers only"));
+        QVERIFY(w->isVisible());
+        QVERIFY(typedBox->hasFocus());
+        QCOMPARE(typedBox->text(), typed);
+        QVERIFY(Stocks == before);
+        QCOMPARE(TestEnv::ReadAll(Stock::StockSetFile(0)), file);
     }
 
     void twoWindowsWriteTheirOwnStock()

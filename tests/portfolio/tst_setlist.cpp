@@ -157,6 +157,11 @@ private Q_SLOTS:
         QTest::newRow("zero") << "0" << true << std::optional<float>(0.0f);
         QTest::newRow("negative") << "-3" << true << std::optional<float>(-3.0f);
         QTest::newRow("beyond a single") << "1e39" << true << std::optional<float>();
+        // A comma only groups digits; each keystroke still passes it.
+        QTest::newRow("decimal comma") << "12,5" << true << std::optional<float>();
+        QTest::newRow("four digits after a comma") << "1,2345" << true << std::optional<float>();
+        QTest::newRow("comma on the way to a group") << "1," << true << std::optional<float>();
+        QTest::newRow("too small for a single") << "1e-300" << true << std::optional<float>();
     }
     void alertValue()
     {

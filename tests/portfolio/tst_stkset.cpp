@@ -1,3 +1,4 @@
+#include "AlertBoxCases.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 #include "core/Hosts.h"
@@ -406,6 +407,46 @@ private Q_SLOTS:
         QCOMPARE(t[1].HighAlert, 0.0f);
         QCOMPARE(t[2].LowAlert, 0.0f);
         QCOMPARE(t[2].HighAlert, 30.0f);
+    }
+
+    // An alert typed for a stock is kept as typed or refused at Apply and
+    // OK, even after another stock was chosen: the stock comes back into
+    // view, the box is named and focused, and the set stays as it was.
+    void applyRefusesAlertsItCannotKeep_data() { tw::test::AlertBoxCases(2.0f); }
+    void applyRefusesAlertsItCannotKeep()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(bool, pasted);
+        QFETCH(QString, refused);
+        QFETCH(float, kept);
+        WriteSet(0, {"AAA:1:2", "BBB", "CCC"});
+        const QByteArray file = TestEnv::ReadAll(Stock::StockSetFile(0));
+        QVERIFY(Open());
+        ClickItem(w->lstStk, 0);
+        QLineEdit *typedBox = w->txtAlert[box];
+        tw::test::TypeOrPaste(typedBox, typed, pasted);
+        QCOMPARE(typedBox->text(), typed);
+        ClickItem(w->lstStk, 2);
+        Click(w->cmdApply);
+        if (refused.isEmpty()) {
+            QVERIFY(Boxes().isEmpty());
+            const StockRecord saved = ReadSet(0)[0];
+            QCOMPARE(box == 0 ? saved.LowAlert : saved.HighAlert, kept);
+            QCOMPARE(box == 0 ? saved.HighAlert : saved.LowAlert, box == 0 ? 2.0f : 1.0f);
+            return;
+        }
+        const QString message = QStringLiteral("Numbers only: Please type numbers in \"%1\".").arg(refused);
+        QCOMPARE(Boxes(), QStringList{message});
+        QCOMPARE(w->lstStk->currentRow(), 0);
+        QCOMPARE(typedBox->text(), typed);
+        QVERIFY(typedBox->hasFocus());
+        QVERIFY(w->cmdApply->isEnabled());
+        QCOMPARE(TestEnv::ReadAll(Stock::StockSetFile(0)), file);
+        Click(w->cmdOK);
+        QCOMPARE(Boxes(), QStringList({message, message}));
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(TestEnv::ReadAll(Stock::StockSetFile(0)), file);
     }
 
     // Typing before any stock is chosen writes no stock's alerts.

@@ -264,23 +264,59 @@ private Q_SLOTS:
         QCOMPARE(Query(), Chart(With("time", "20").replace("freq=9", "freq=").replace("style=1", "style=9").replace("lf=0", "lf=8192")));
     }
 
-    // A value typed with a comma is saved as the number the address sends,
-    // so the stored fields keep their places: the slider comes back where
-    // it was saved.
+    // A value typed with digit groups is saved as the number the address
+    // sends, so the stored fields keep their places: the slider comes back
+    // where it was saved.
     void commaInTheValueSavedAsSent()
     {
         Open();
-        TypeValue(QStringLiteral("1,5"));
-        QCOMPARE(w->txtMaval->text(), QStringLiteral("1,5"));
+        TypeValue(QStringLiteral("1,500"));
+        QCOMPARE(w->txtMaval->text(), QStringLiteral("1,500"));
         QueryFixture::SlideTo(w->Slider1, 14);
         QueryFixture::Click(w->cmdSave);
-        QCOMPARE(f.env->Get(QStringLiteral("ChartOpt")), QStringLiteral(",0,2,0,3,0,0,1,0,15,14,"));
+        QCOMPARE(f.env->Get(QStringLiteral("ChartOpt")), QStringLiteral(",0,2,0,3,0,0,1,0,1500,14,"));
         QueryFixture::Click(w->cmdCancel);
         QTRY_VERIFY(!w);
         Open();
         QCOMPARE(w->Slider1->value(), 14);
-        QCOMPARE(w->txtMaval->text(), QStringLiteral("15"));
-        QCOMPARE(Query(), Chart(With("time", "20").replace("freq=9", "freq=").replace("maval=9", "maval=15")));
+        QCOMPARE(w->txtMaval->text(), QStringLiteral("1500"));
+        QCOMPARE(Query(), Chart(With("time", "20").replace("freq=9", "freq=").replace("maval=9", "maval=1500")));
+    }
+
+    // Save Option keeps the value as a 16-bit number: a comma that groups
+    // no digits, or a number beyond 16 bits, is refused, not saved as
+    // another number; a fraction is kept as the address sends it.
+    void saveRefusesAValueItCannotKeep_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved"); // field 8; empty: refused
+        QTest::newRow("decimal comma") << "1,5" << "";
+        QTest::newRow("four digits after a comma") << "1,2345" << "";
+        QTest::newRow("beyond 16 bits") << "40000" << "";
+        QTest::newRow("fraction") << "2.5" << "2";
+        QTest::newRow("negative") << "-7" << "-7";
+    }
+    void saveRefusesAValueItCannotKeep()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        const QString stored = QStringLiteral(",2,2,0,3,0,0,1,0,9,0,");
+        f.env->Set(QStringLiteral("ChartOpt"), stored);
+        Open();
+        TypeValue(typed);
+        QCOMPARE(w->txtMaval->text(), typed);
+        QueryFixture::Click(w->cmdSave);
+        if (!saved.isEmpty()) {
+            QVERIFY(Dialogs::Log().isEmpty());
+            QCOMPARE(f.env->Get(QStringLiteral("ChartOpt")), QStringLiteral(",2,2,0,3,0,0,1,0,%1,0,").arg(saved));
+            return;
+        }
+        QCOMPARE(Dialogs::Log().size(), 1);
+        QCOMPARE(Dialogs::Log()[0].text, QStringLiteral("Please type a number from -32768 to 32767 in \"Value\"."));
+        QCOMPARE(Dialogs::Log()[0].title, QStringLiteral("Number out of range"));
+        QCOMPARE(f.env->Get(QStringLiteral("ChartOpt")), stored);
+        QVERIFY(w->txtMaval->hasFocus());
+        QVERIFY(w->cmdSave->isEnabled());
     }
 
     void restore_data()

@@ -365,6 +365,10 @@ private Q_SLOTS:
         QTest::newRow("saver 61") << "Text2" << "61" << "12" << saver;
         QTest::newRow("saver text") << "Text2" << "x" << "12" << saver;
         QTest::newRow("saver 60") << "Text2" << "60" << "60" << QString();
+        // A comma only groups digits: "1,5" is no 15.
+        QTest::newRow("splash decimal comma") << "Text1" << "1,5" << "5" << splash;
+        QTest::newRow("saver decimal comma") << "Text2" << "2,5" << "12" << saver;
+        QTest::newRow("splash digit group") << "Text1" << "0,010" << "0,010" << QString();
     }
     void delayBoxesCheckOnLeaving()
     {
@@ -414,6 +418,8 @@ private Q_SLOTS:
         QTest::newRow("splash 25") << "25" << "12" << "Set the value between 0 (None) up to 20 seconds please.";
         QTest::newRow("splash abc") << "abc" << "12" << "Set the value between 0 (None) up to 20 seconds please.";
         QTest::newRow("saver 99") << "5" << "99" << "Set the value between 0 (None) up to 60 minutes please.";
+        QTest::newRow("splash 1,5") << "1,5" << "12" << "Set the value between 0 (None) up to 20 seconds please.";
+        QTest::newRow("saver 2,5") << "5" << "2,5" << "Set the value between 0 (None) up to 60 minutes please.";
     }
     void okChecksDelaysThatNeverLostFocus()
     {
