@@ -148,6 +148,9 @@ QRect Drawn(const QImage &shot, const QRect &area, QRgb background)
     return box;
 }
 
+// How long the window manager may take to answer on a busy machine.
+constexpr int DesktopMs = 30000;
+
 QRect FreeArea(const QWidget *w)
 {
     const QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
@@ -283,13 +286,13 @@ class tst_windowfit : public QObject {
     QWidget *OpenExposed(const QString &which)
     {
         QWidget *w = Open(which);
-        return w && QTest::qWaitForWindowExposed(w) ? w : nullptr;
+        return w && QTest::qWaitForWindowExposed(w, DesktopMs) ? w : nullptr;
     }
 
-    static constexpr const char *WindowNames[] = {
-        "buy",      "sell",     "edit",      "purchase picker", "stock set editor", "stock details",
-        "summary options", "screener", "chart", "technical graph", "headlines", "news",
-        "new message", "friend letter", "bug report", "questionnaire", "support request"};
+    static constexpr const char *WindowNames[] = {"buy", "sell", "edit", "purchase picker", "stock set editor",
+                                                  "stock details", "summary options", "screener", "chart",
+                                                  "technical graph", "headlines", "news", "new message",
+                                                  "friend letter", "bug report", "questionnaire", "support request"};
 
     static void Windows()
     {
@@ -388,7 +391,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, which);
         f.main->move(90, 60);
-        QTRY_COMPARE(f.main->frameGeometry().topLeft(), QPoint(90, 60));
+        QTRY_COMPARE_WITH_TIMEOUT(f.main->frameGeometry().topLeft(), QPoint(90, 60), DesktopMs);
         QWidget *w = OpenExposed(which);
         QVERIFY(w);
         const auto off = [this, w] {
@@ -399,8 +402,9 @@ private Q_SLOTS:
             want.moveTop(std::max(area.top(), std::min(want.top(), area.bottom() + 1 - want.height())));
             return w->frameGeometry().topLeft() - want.topLeft();
         };
-        QTRY_VERIFY2(qAbs(off().x()) <= 1 && qAbs(off().y()) <= 1,
-                     qPrintable(QStringLiteral("%1 px beside and %2 px below the place").arg(off().x()).arg(off().y())));
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            qAbs(off().x()) <= 1 && qAbs(off().y()) <= 1,
+            qPrintable(QStringLiteral("%1 px beside and %2 px below the place").arg(off().x()).arg(off().y())), DesktopMs);
     }
 
     // The transaction dialog names the company of the set's stock, however
@@ -459,12 +463,12 @@ private Q_SLOTS:
         QFETCH(bool, mainInCorner);
         QFETCH(QByteArray, industry);
         f.main->resize(mainSize);
-        QTRY_COMPARE(f.main->size(), mainSize);
+        QTRY_COMPARE_WITH_TIMEOUT(f.main->size(), mainSize, DesktopMs);
         if (mainInCorner) {
-            const QRect area = FreeArea(f.main);
-            const QPoint corner = area.bottomRight() - QPoint(f.main->frameGeometry().width(), f.main->frameGeometry().height()) + QPoint(1, 1);
-            f.main->move(corner);
-            QTRY_COMPARE(f.main->frameGeometry().topLeft(), corner);
+            QRect corner = f.main->frameGeometry();
+            corner.moveBottomRight(FreeArea(f.main).bottomRight());
+            f.main->move(corner.topLeft());
+            QTRY_COMPARE_WITH_TIMEOUT(f.main->frameGeometry(), corner, DesktopMs);
         }
         if (!industry.isEmpty())
             Stocks[size_t(Stock::FindStock("MSFT"))].industry = industry;
@@ -474,7 +478,7 @@ private Q_SLOTS:
             const QRect r = w->frameGeometry();
             return QStringLiteral("%1 x %2 at %3, %4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
         };
-        QTRY_VERIFY2(FreeArea(w).contains(w->frameGeometry()), qPrintable(where()));
+        QTRY_VERIFY2_WITH_TIMEOUT(FreeArea(w).contains(w->frameGeometry()), qPrintable(where()), DesktopMs);
     }
 };
 
