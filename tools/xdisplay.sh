@@ -28,7 +28,10 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 
 # The manager announces itself on the root window once it manages windows.
-openbox --sm-disable --config-file /dev/null >"$work/wm.log" 2>&1 &
+# An empty settings file takes the defaults; a file that is no settings at
+# all (such as /dev/null) puts an error window on the display.
+echo '<openbox_config xmlns="http://openbox.org/3.4/rc"/>' >"$work/rc.xml"
+openbox --sm-disable --config-file "$work/rc.xml" >"$work/wm.log" 2>&1 &
 wm=$!
 for _ in $(seq 600); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break

@@ -12,8 +12,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace WindowFit {
 
@@ -88,12 +89,41 @@ void SettleLayouts(QWidget *window)
     }
 }
 
+// A widened control and the least width it had before.
+struct Widened {
+    QPointer<QWidget> control;
+    int least;
+};
+
+// A window is never widened past the free area of its screen: the controls
+// widened most give back what it would need beyond it.
+void KeepWithinArea(QWidget *window, QList<Widened> widened)
+{
+    const QRect area = Geometry::FreeArea(window);
+    if (area.isEmpty())
+        return;
+    const int room = area.width() - (Geometry::Outer(window).width() - window->width());
+    std::sort(widened.begin(), widened.end(), [](const Widened &a, const Widened &b) {
+        return a.control->minimumWidth() - a.least > b.control->minimumWidth() - b.least;
+    });
+    for (const Widened &w : std::as_const(widened)) {
+        const int excess = window->width() - room;
+        if (excess <= 0)
+            return;
+        w.control->setMinimumWidth(std::max(w.least, w.control->minimumWidth() - excess));
+        SettleLayouts(window);
+        // Qt keeps the window at its layout's least size.
+        window->resize(std::min(window->width(), room), window->height());
+    }
+}
+
 // The window's labels and entry boxes that are narrower than their texts
 // are widened, and the window with them.
 void FitTexts(QWidget *window)
 {
-    const QRect before = window->geometry();
+    const QRect before = Geometry::Outer(window);
     bool widened = false;
+    QList<Widened> inLayouts;
     for (QWidget *c : window->findChildren<QWidget *>()) {
         if (c->window() != window || !c->isVisibleTo(window) || !OwnControl(c))
             continue;
@@ -101,18 +131,21 @@ void FitTexts(QWidget *window)
         if (need <= c->width())
             continue;
         widened = true;
-        if (QWidget *parent = c->parentWidget(); parent && InLayout(parent->layout(), c))
+        if (QWidget *parent = c->parentWidget(); parent && InLayout(parent->layout(), c)) {
+            inLayouts.append({c, c->minimumWidth()});
             c->setMinimumWidth(std::max(need, c->minimumWidth()));
-        else
+        } else {
             c->resize(need, c->height());
+        }
     }
     if (!widened)
         return;
     SettleLayouts(window);
+    KeepWithinArea(window, inLayouts);
     // Grown about its middle, so that a window placed centred stays so.
-    const int wider = window->width() - before.width();
+    const int wider = Geometry::Outer(window).width() - before.width();
     if (wider > 0 && window->testAttribute(Qt::WA_Moved))
-        window->move(window->x() - wider / 2, window->y());
+        Geometry::MoveFrame(window, before.topLeft() - QPoint(wider / 2, 0));
 }
 
 QWidget *Reference(const QWidget *w)
@@ -127,18 +160,20 @@ QWidget *Reference(const QWidget *w)
     return nullptr;
 }
 
+// What a window its opener did not place is centred on; empty without a
+// screen.
+QRect Around(const QWidget *w)
+{
+    if (const QWidget *ref = Reference(w))
+        return Geometry::Outer(ref);
+    const QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
+
 void Centre(QWidget *w)
 {
-    QRect around;
-    if (const QWidget *ref = Reference(w)) {
-        around = ref->frameGeometry();
-    } else {
-        const QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-        if (!s)
-            return;
-        around = s->availableGeometry();
-    }
-    Geometry::CenterOn(w, around);
+    if (const QRect around = Around(w); !around.isEmpty())
+        Geometry::PlaceOnScreen(w, Geometry::Centred(w, around));
 }
 
 void Shown(QWidget *w)
@@ -146,19 +181,14 @@ void Shown(QWidget *w)
     const bool centre = !w->property(ShownOnce).toBool() && !w->testAttribute(Qt::WA_Moved);
     w->setProperty(ShownOnce, true);
     FitTexts(w);
-    if (centre)
-        Centre(w);
-    Geometry::KeepOnScreen(w);
-    // The desktop gives the window its frame after the showing: placed
-    // once more with the frame known.
-    QPointer<QWidget> guard(w);
-    QTimer::singleShot(0, w, [guard, centre] {
-        if (!guard)
-            return;
-        if (centre)
-            Centre(guard);
-        Geometry::KeepOnScreen(guard);
-    });
+    if (!centre) {
+        Geometry::KeepOnScreen(w);
+        return;
+    }
+    Centre(w);
+    // Centred once more by the frame the desktop gave it, when it differs
+    // from the one assumed.
+    Geometry::WhenFramed(w, Centre);
 }
 
 class Watcher : public QObject {

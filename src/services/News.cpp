@@ -194,6 +194,7 @@ void News::BuildControls()
         Tag(row[i], "@TL");
         Geometry::Move(row[i], lefts[i], 5280, 900, 255);
     }
+    LayOutRow();
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -258,6 +259,28 @@ void News::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
+    LayOutRow();
+}
+
+void News::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The captions may have been widened to the desktop's font.
+    LayOutRow();
+}
+
+void News::LayOutRow()
+{
+    // Captions wider than the steps between them would run together.
+    constexpr int GapTwips = 120;
+    QLabel *const row[6] = {cmdClose, cmdConnect, cmdDisconnect, lblNav[0], lblNav[1], lblNav[2]};
+    int right = 0;
+    for (QLabel *l : row) {
+        l->resize(l->sizeHint().width(), l->height());
+        if (l != row[0] && l->x() < right + Twips::ToPixels(GapTwips))
+            l->move(right + Twips::ToPixels(GapTwips), l->y());
+        right = l->x() + l->width();
+    }
 }
 
 void News::Status(const QString &text) { StatusPanel->setText(text); }

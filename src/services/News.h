@@ -93,11 +93,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     explicit News(QWidget *parent = nullptr);
     void BuildControls();
+    // The label-buttons under the pages, as wide as their captions, each at
+    // its place unless the caption before it reaches there.
+    void LayOutRow();
     void Status(const QString &text);
     void SetLinkLabels(bool connectOn);
     void SetupGroupGrid(const QList<double> &widths);

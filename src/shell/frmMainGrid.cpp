@@ -188,7 +188,7 @@ void frmMain::WireZoom()
     SheetFrame::SetZoomMaker([this] {
         auto *zoom = new Zoom(this);
         // Centred on the main window, as the window opens.
-        zoom->move(x() + (width() - zoom->width()) / 2, y() + (height() - zoom->height()) / 2);
+        Geometry::CenterOn(zoom, Geometry::Outer(this));
         Geometry::KeepOnScreen(zoom);
         zoom->Form_Load();
         return SheetFrame::ZoomTarget{zoom, zoom->FG};

@@ -105,10 +105,10 @@ void frmMain::Own(QWidget *form)
     // Taking an owner keeps the window where it was placed; one not placed
     // stays so, to be centred when it shows.
     const bool placed = form->testAttribute(Qt::WA_Moved);
-    const QPoint at = form->pos();
+    const QPoint at = Geometry::Outer(form).topLeft();
     form->setParent(this, form->windowFlags() | Qt::Window);
     if (placed)
-        form->move(at);
+        Geometry::MoveFrame(form, at);
 }
 
 void frmMain::ShowModal(QWidget *form)

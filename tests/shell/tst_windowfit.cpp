@@ -18,13 +18,16 @@
 #include "queries/Scr.h"
 #include "queries/TechGraph.h"
 #include "reports/SummaryOpt.h"
+#include "services/News.h"
 #include "services/Thanks.h"
 #include "services/frmEmail.h"
 #include "services/frmSupport.h"
 #include "shell/MainFixture.h"
 #include "shell/MouseEvents.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,6 +104,39 @@ QStringList CutTexts(const QWidget *window)
     return cut;
 }
 
+// A control that shows a text of its own: a caption, a button, a box.
+bool Captioned(const QWidget *c)
+{
+    if (c->objectName().startsWith(QLatin1String("qt_")) || qobject_cast<const QComboBox *>(c->parentWidget()))
+        return false;
+    if (const auto *l = qobject_cast<const QLabel *>(c))
+        return !l->text().isEmpty() && l->pixmap().isNull();
+    if (const auto *b = qobject_cast<const QAbstractButton *>(c))
+        return !b->text().isEmpty();
+    return qobject_cast<const QLineEdit *>(c) || qobject_cast<const QComboBox *>(c);
+}
+
+// Every pair of shown controls with a text that overlap each other or come
+// closer than a blank, where their texts would read as one.
+QStringList Overlaps(const QWidget *window)
+{
+    QList<QPair<QString, QRect>> shown;
+    for (const QWidget *c : window->findChildren<QWidget *>())
+        if (c->window() == window && c->isVisibleTo(window) && Captioned(c))
+            shown.append({c->objectName(), QRect(c->mapTo(window, QPoint()), c->size())});
+    const int blank = window->fontMetrics().horizontalAdvance(u' ');
+    QStringList out;
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            const QRect a = shown[i].second, b = shown[j].second;
+            if (a.adjusted(-blank, 0, blank, 0).intersects(b))
+                out << QStringLiteral("%1 %2,%3 %4x%5 and %6 %7,%8 %9x%10")
+                           .arg(shown[i].first).arg(a.x()).arg(a.y()).arg(a.width()).arg(a.height())
+                           .arg(shown[j].first).arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height());
+        }
+    return out;
+}
+
 // The box around what is drawn inside area: every pixel unlike the background.
 QRect Drawn(const QImage &shot, const QRect &area, QRgb background)
 {
@@ -111,6 +147,9 @@ QRect Drawn(const QImage &shot, const QRect &area, QRgb background)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
+
+// How long the window manager may take to answer on a busy machine.
+constexpr int DesktopMs = 30000;
 
 QRect FreeArea(const QWidget *w)
 {
@@ -211,6 +250,9 @@ class tst_windowfit : public QObject {
         } else if (which == QLatin1String("stock details")) {
             m->img_DblClick(0);
             return Opened(m->findChild<Properties *>());
+        } else if (which == QLatin1String("news")) {
+            m->Picture1_Click(2);
+            return Opened(News::Loaded());
         } else if (which == QLatin1String("summary options")) {
             m->Panel1_Click(4);
         } else if (which == QLatin1String("screener")) {
@@ -244,15 +286,18 @@ class tst_windowfit : public QObject {
     QWidget *OpenExposed(const QString &which)
     {
         QWidget *w = Open(which);
-        return w && QTest::qWaitForWindowExposed(w) ? w : nullptr;
+        return w && QTest::qWaitForWindowExposed(w, DesktopMs) ? w : nullptr;
     }
+
+    static constexpr const char *WindowNames[] = {"buy", "sell", "edit", "purchase picker", "stock set editor",
+                                                  "stock details", "summary options", "screener", "chart",
+                                                  "technical graph", "headlines", "news", "new message",
+                                                  "friend letter", "bug report", "questionnaire", "support request"};
 
     static void Windows()
     {
         QTest::addColumn<QString>("which");
-        for (const char *w : {"buy", "sell", "edit", "purchase picker", "stock set editor", "stock details",
-                              "summary options", "screener", "chart", "technical graph", "headlines", "new message",
-                              "friend letter", "bug report", "questionnaire", "support request"})
+        for (const char *w : WindowNames)
             QTest::newRow(w) << QString::fromLatin1(w);
     }
 
@@ -273,6 +318,7 @@ private Q_SLOTS:
         delete BigChart::Loaded();
         delete TechGraph::Loaded();
         delete Reuters::Loaded();
+        delete News::Loaded();
         delete frmEmail::Loaded();
         delete frmSupport::Loaded();
         delete Thanks::Loaded();
@@ -289,6 +335,8 @@ private Q_SLOTS:
         QVERIFY(w);
         const QStringList cut = CutTexts(w);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        const QStringList overlaps = Overlaps(w);
+        QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(QStringLiteral("; "))));
     }
 
     // The picture buttons at the design size and two larger ones: each face
@@ -330,7 +378,9 @@ private Q_SLOTS:
     }
 
     // Windows their commands do not place open centred on the main window,
-    // wherever the user has moved it.
+    // wherever the user has moved it, as far as the screen's free area lets
+    // them: a window taller than the room above and below keeps its title
+    // bar on the screen.
     void unplacedWindowsCentreOnMain_data()
     {
         QTest::addColumn<QString>("which");
@@ -341,11 +391,20 @@ private Q_SLOTS:
     {
         QFETCH(QString, which);
         f.main->move(90, 60);
+        QTRY_COMPARE_WITH_TIMEOUT(f.main->frameGeometry().topLeft(), QPoint(90, 60), DesktopMs);
         QWidget *w = OpenExposed(which);
         QVERIFY(w);
-        const QPoint off = w->frameGeometry().center() - f.main->frameGeometry().center();
-        QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1,
-                 qPrintable(QStringLiteral("%1 px beside and %2 px below the middle").arg(off.x()).arg(off.y())));
+        const auto off = [this, w] {
+            const QRect area = FreeArea(w);
+            QRect want(QPoint(), w->frameGeometry().size());
+            want.moveCenter(f.main->frameGeometry().center());
+            want.moveLeft(std::max(area.left(), std::min(want.left(), area.right() + 1 - want.width())));
+            want.moveTop(std::max(area.top(), std::min(want.top(), area.bottom() + 1 - want.height())));
+            return w->frameGeometry().topLeft() - want.topLeft();
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            qAbs(off().x()) <= 1 && qAbs(off().y()) <= 1,
+            qPrintable(QStringLiteral("%1 px beside and %2 px below the place").arg(off().x()).arg(off().y())), DesktopMs);
     }
 
     // The transaction dialog names the company of the set's stock, however
@@ -376,17 +435,50 @@ private Q_SLOTS:
         QCOMPARE(d->lblName->text(), name);
     }
 
-    void windowsOnScreen_data() { Windows(); }
+    // Every window opens with its whole frame inside the screen's free area,
+    // wherever and however large the main window it is placed by; one that
+    // its texts would widen past the free area is held to it.
+    void windowsOnScreen_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QSize>("mainSize");
+        QTest::addColumn<bool>("mainInCorner");
+        QTest::addColumn<QByteArray>("industry");
+        const QSize sizes[] = {{632, 425}, {1024, 768}, {1600, 1200}};
+        for (const QSize &size : sizes)
+            for (const char *w : WindowNames)
+                QTest::addRow("%s, main %dx%d", w, size.width(), size.height())
+                    << QString::fromLatin1(w) << size << false << QByteArray();
+        for (const char *w : WindowNames)
+            QTest::addRow("%s, main in the lower right corner", w)
+                << QString::fromLatin1(w) << sizes[0] << true << QByteArray();
+        QTest::newRow("stock details with a long industry")
+            << QStringLiteral("stock details") << sizes[0] << false
+            << QByteArray("Software - Infrastructure, Application Services and Consulting; ").repeated(6);
+    }
     void windowsOnScreen()
     {
         QFETCH(QString, which);
+        QFETCH(QSize, mainSize);
+        QFETCH(bool, mainInCorner);
+        QFETCH(QByteArray, industry);
+        f.main->resize(mainSize);
+        QTRY_COMPARE_WITH_TIMEOUT(f.main->size(), mainSize, DesktopMs);
+        if (mainInCorner) {
+            QRect corner = f.main->frameGeometry();
+            corner.moveBottomRight(FreeArea(f.main).bottomRight());
+            f.main->move(corner.topLeft());
+            QTRY_COMPARE_WITH_TIMEOUT(f.main->frameGeometry(), corner, DesktopMs);
+        }
+        if (!industry.isEmpty())
+            Stocks[size_t(Stock::FindStock("MSFT"))].industry = industry;
         QWidget *w = OpenExposed(which);
         QVERIFY(w);
         const auto where = [w] {
             const QRect r = w->frameGeometry();
             return QStringLiteral("%1 x %2 at %3, %4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
         };
-        QTRY_VERIFY2(FreeArea(w).contains(w->frameGeometry()), qPrintable(where()));
+        QTRY_VERIFY2_WITH_TIMEOUT(FreeArea(w).contains(w->frameGeometry()), qPrintable(where()), DesktopMs);
     }
 };
 
